@@ -1,0 +1,41 @@
+# The two commands of the project: `make run` and `make test`.
+# Both install what is missing first (scripts/setup.sh), then build with CMake and Ninja.
+
+BUILD_DIR ?= build
+BUILD_TYPE ?= RelWithDebInfo
+CMAKE_FLAGS ?=
+
+.PHONY: all setup configure build run test bench sanitize-address sanitize-undefined sanitize-thread format clean
+
+all: build
+
+setup:
+	@./scripts/setup.sh
+
+configure: setup
+	@cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(CMAKE_FLAGS) >/dev/null
+
+build: configure
+	@cmake --build $(BUILD_DIR)
+
+# Runs from the repository root, where the voice clips live.
+run: build
+	@$(BUILD_DIR)/app/kanvo-quiz
+
+test: build
+	@cd $(BUILD_DIR) && ctest --output-on-failure --timeout 600
+
+bench: configure
+	@cmake --build $(BUILD_DIR) --target benchmarks
+	@for b in $(BUILD_DIR)/bench/bench-*; do $$b; done
+
+sanitize-address sanitize-undefined sanitize-thread: sanitize-%: setup
+	@cmake -S . -B build-$* -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKANVO_SANITIZER=$* >/dev/null
+	@cmake --build build-$*
+	@cd build-$* && ctest --output-on-failure --timeout 1200
+
+format:
+	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	@rm -rf $(BUILD_DIR) build-address build-undefined build-thread

@@ -1,0 +1,17 @@
+# kanvo_add_test(NAME SOURCES a.cpp b.cpp LIBS lib1 lib2)
+# One GoogleTest executable; its cases run through CTest from the repository root, with SDL
+# kept away from any real display or sound card.
+function(kanvo_add_test name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest_main GTest::gmock)
+  target_compile_definitions(${name} PRIVATE
+    KANVO_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
+    KANVO_SHARED_DIR="${PROJECT_SOURCE_DIR}/../shared"
+    KANVO_BINARY_DIR="${PROJECT_BINARY_DIR}")
+  kanvo_warnings(${name})
+  gtest_discover_tests(${name}
+    DISCOVERY_MODE PRE_TEST
+    WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
+    PROPERTIES ENVIRONMENT "SDL_AUDIODRIVER=dummy;KANVO_DISPLAY=headless")
+endfunction()
