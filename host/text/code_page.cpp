@@ -1,0 +1,111 @@
+#include "host/text/code_page.h"
+
+#include <iconv.h>
+
+#include <array>
+#include <cerrno>
+
+namespace kanvo::text {
+namespace {
+
+constexpr char32_t kReplacement = U'\uFFFD';
+
+// One converter per thread: opening one costs far more than converting a short text.
+class GbkDecoder {
+ public:
+  GbkDecoder() : handle_(iconv_open("UTF-32LE", "GBK")) {}
+  ~GbkDecoder() {
+    if (valid()) iconv_close(handle_);
+  }
+  GbkDecoder(const GbkDecoder&) = delete;
+  GbkDecoder& operator=(const GbkDecoder&) = delete;
+
+  bool valid() const { return handle_ != reinterpret_cast<iconv_t>(-1); }
+
+  // Decodes one character starting at `text`; returns the bytes it took (at least 1).
+  std::size_t decode_one(std::string_view text, char32_t* out) {
+    // ASCII is the same in both encodings and makes up most texts.
+    const auto first = static_cast<unsigned char>(text[0]);
+    if (first < 0x80) {
+      *out = first;
+      return 1;
+    }
+    if (!valid()) {
+      *out = kReplacement;
+      return 1;
+    }
+    const std::size_t take = text.size() >= 2 ? 2 : 1;
+    std::array<char, 2> in_bytes{text[0], take == 2 ? text[1] : '\0'};
+    char* in = in_bytes.data();
+    std::size_t in_left = take;
+    std::array<char, 8> out_bytes{};
+    char* out_ptr = out_bytes.data();
+    std::size_t out_left = out_bytes.size();
+    iconv(handle_, nullptr, nullptr, nullptr, nullptr);
+    const std::size_t result = iconv(handle_, &in, &in_left, &out_ptr, &out_left);
+    const std::size_t used = take - in_left;
+    if (result == static_cast<std::size_t>(-1) && (errno != E2BIG || used == 0)) {
+      *out = kReplacement;
+      return 1;
+    }
+    *out = static_cast<char32_t>(static_cast<unsigned char>(out_bytes[0]) |
+                                 (static_cast<unsigned char>(out_bytes[1]) << 8) |
+                                 (static_cast<unsigned char>(out_bytes[2]) << 16) |
+                                 (static_cast<unsigned char>(out_bytes[3]) << 24));
+    return used;
+  }
+
+ private:
+  iconv_t handle_;
+};
+
+GbkDecoder& decoder() {
+  thread_local GbkDecoder instance;
+  return instance;
+}
+
+void append_utf8(std::string& out, char32_t c) {
+  if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) c = kReplacement;
+  if (c < 0x80) {
+    out.push_back(static_cast<char>(c));
+  } else if (c < 0x800) {
+    out.push_back(static_cast<char>(0xC0 | (c >> 6)));
+    out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+  } else if (c < 0x10000) {
+    out.push_back(static_cast<char>(0xE0 | (c >> 12)));
+    out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+  } else {
+    out.push_back(static_cast<char>(0xF0 | (c >> 18)));
+    out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+  }
+}
+
+}  // namespace
+
+std::u32string gbk_to_utf32(std::string_view gbk) {
+  std::u32string result;
+  result.reserve(gbk.size());
+  GbkDecoder& converter = decoder();
+  while (!gbk.empty()) {
+    char32_t c = 0;
+    gbk.remove_prefix(converter.decode_one(gbk, &c));
+    result.push_back(c);
+  }
+  return result;
+}
+
+std::string gbk_to_utf8(std::string_view gbk) {
+  return utf32_to_utf8(gbk_to_utf32(gbk));
+}
+
+std::string utf32_to_utf8(std::u32string_view text) {
+  std::string result;
+  result.reserve(text.size() * 3);
+  for (char32_t c : text) append_utf8(result, c);
+  return result;
+}
+
+}  // namespace kanvo::text
