@@ -1,0 +1,138 @@
+// Creating and deleting contexts, selecting objects into them, and the context's view of the
+// pixels it draws into.
+#include "host/surface/dc/device_context.h"
+
+#include <algorithm>
+#include <memory>
+
+#include "host/surface/objects/object_table.h"
+
+namespace kanvo::surface {
+namespace {
+
+// Swaps the selection and releases the context's pin on the object it replaces.
+template <class Pointer>
+ObjectHandle replace_selection(ObjectHandle& selected_handle, Pointer& selected,
+                               ObjectHandle handle, Pointer object) {
+  const ObjectHandle old = selected_handle;
+  selected_handle = handle;
+  selected = object;
+  if (old != kNoObject) unpin_object(old);
+  return old;
+}
+
+}  // namespace
+
+PixelTarget DeviceContext::target() const {
+  if (bitmap == nullptr || bitmap->bits_per_pixel != 32 || bitmap->bits == nullptr) return {};
+  return {reinterpret_cast<PixelWord*>(bitmap->bits), bitmap->width, bitmap->height,
+          bitmap->stride_bytes / 4};
+}
+
+Rect DeviceContext::drawable_box() const {
+  const PixelTarget pixels = target();
+  if (pixels.empty()) return {};
+  Rect box{0, 0, pixels.width, pixels.height};
+  if (has_clip) {
+    box.left = std::max(box.left, clip.left);
+    box.top = std::max(box.top, clip.top);
+    box.right = std::min(box.right, clip.right);
+    box.bottom = std::min(box.bottom, clip.bottom);
+  }
+  if (box.left >= box.right || box.top >= box.bottom) return {};
+  return box;
+}
+
+DcHandle create_compatible_dc(DcHandle reference) {
+  if (reference != kNoDc && context_of(reference) == nullptr) return kNoDc;
+  const DcHandle handle = add_device_context(std::make_unique<DeviceContext>());
+  if (handle == kNoDc) return kNoDc;
+  select_object(handle, get_stock_object(StockObject::black_pen));
+  select_object(handle, get_stock_object(StockObject::white_brush));
+  select_object(handle, get_stock_object(StockObject::system_font));
+  select_object(handle, default_bitmap());
+  return handle;
+}
+
+bool delete_dc(DcHandle handle) {
+  DeviceContext* dc = context_of(handle);
+  if (dc == nullptr) return false;
+  if (dc->bitmap != nullptr) dc->bitmap->selected = false;
+  for (ObjectHandle selected :
+       {dc->pen_handle, dc->brush_handle, dc->font_handle, dc->bitmap_handle}) {
+    if (selected != kNoObject) unpin_object(selected);
+  }
+  return delete_device_context_slot(handle);
+}
+
+void set_change_counter(DcHandle handle, std::atomic<std::uint64_t>* counter) {
+  if (DeviceContext* dc = context_of(handle)) dc->change_counter = counter;
+}
+
+ObjectHandle select_object(DcHandle handle, ObjectHandle object) {
+  DeviceContext* dc = context_of(handle);
+  if (dc == nullptr) return kNoObject;
+  switch (get_object_kind(object)) {
+    case ObjectKind::pen: {
+      PenObject* pen = pin_object<PenObject>(object);
+      if (pen == nullptr) return kNoObject;
+      return replace_selection(dc->pen_handle, dc->pen, object, static_cast<const PenObject*>(pen));
+    }
+    case ObjectKind::brush: {
+      BrushObject* brush = pin_object<BrushObject>(object);
+      if (brush == nullptr) return kNoObject;
+      return replace_selection(dc->brush_handle, dc->brush, object,
+                               static_cast<const BrushObject*>(brush));
+    }
+    case ObjectKind::font: {
+      FontObject* font = pin_object<FontObject>(object);
+      if (font == nullptr) return kNoObject;
+      return replace_selection(dc->font_handle, dc->font, object,
+                               static_cast<const FontObject*>(font));
+    }
+    case ObjectKind::bitmap: {
+      if (object == dc->bitmap_handle) return object;
+      BitmapObject* bitmap = pin_object<BitmapObject>(object);
+      if (bitmap == nullptr) return kNoObject;
+      // A bitmap draws for one context at a time (the shared default bitmap excepted).
+      if (bitmap->selected) {
+        unpin_object(object);
+        return kNoObject;
+      }
+      if (!is_stock_object(object)) bitmap->selected = true;
+      if (dc->bitmap != nullptr) dc->bitmap->selected = false;
+      return replace_selection(dc->bitmap_handle, dc->bitmap, object, bitmap);
+    }
+    default:
+      return kNoObject;
+  }
+}
+
+ObjectHandle get_current_object(DcHandle handle, ObjectKind kind) {
+  const DeviceContext* dc = context_of(handle);
+  if (dc == nullptr) return kNoObject;
+  switch (kind) {
+    case ObjectKind::pen:
+      return dc->pen_handle;
+    case ObjectKind::brush:
+      return dc->brush_handle;
+    case ObjectKind::font:
+      return dc->font_handle;
+    case ObjectKind::bitmap:
+      return dc->bitmap_handle;
+    default:
+      return kNoObject;
+  }
+}
+
+ObjectKind get_object_kind(ObjectHandle object) {
+  const SlotKind kind = slot_kind_of_handle(static_cast<std::uint32_t>(object));
+  if (kind == SlotKind::free || kind == SlotKind::device_context) return ObjectKind::none;
+  return static_cast<ObjectKind>(kind);
+}
+
+bool delete_object(ObjectHandle object) {
+  return delete_object_slot(object);
+}
+
+}  // namespace kanvo::surface

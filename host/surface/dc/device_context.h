@@ -1,0 +1,85 @@
+// A device context: the drawing state of one surface and the pixel memory it draws into.
+//
+// Drawing code works on this view: it reads the state, maps its coordinates through `mapping`,
+// and paints through raster::Painter, which applies the raster operation and the clip. A context
+// is used by one thread at a time; nothing in it is locked.
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <vector>
+
+#include "host/surface/dc/world_transform.h"
+#include "host/surface/objects/objects.h"
+#include "host/surface/raster/span_list.h"
+#include "host/surface/surface.h"
+
+namespace kanvo::surface {
+
+// The 32-bit pixels a context draws into; empty (null pixels) when the selected bitmap is not a
+// 32-bit one.
+struct PixelTarget {
+  PixelWord* pixels = nullptr;
+  std::int32_t width = 0;
+  std::int32_t height = 0;
+  std::int32_t stride = 0;  // in pixel words
+
+  bool empty() const { return pixels == nullptr || width <= 0 || height <= 0; }
+  PixelWord* row(std::int32_t y) const { return pixels + static_cast<std::ptrdiff_t>(y) * stride; }
+};
+
+class DeviceContext {
+ public:
+  // ---- State (defaults of a new memory context) ----
+  GraphicsMode graphics_mode = GraphicsMode::compatible;
+  WorldMapping mapping;
+  Color text_color = 0x000000;
+  Color bk_color = 0xFFFFFF;
+  int bk_mode = static_cast<int>(BackgroundMode::opaque);
+  int rop2 = rop2::kCopyPen;
+  int poly_fill_mode = static_cast<int>(PolyFillMode::alternate);
+  Point brush_origin;      // device pixels
+  Point current_position;  // logical coordinates
+  bool has_clip = false;
+  Rect clip;  // device pixels; may be empty or reach outside the surface
+
+  // ---- Selected objects: handles and the pinned objects behind them ----
+  ObjectHandle pen_handle = kNoObject;
+  ObjectHandle brush_handle = kNoObject;
+  ObjectHandle font_handle = kNoObject;
+  ObjectHandle bitmap_handle = kNoObject;
+  const PenObject* pen = nullptr;
+  const BrushObject* brush = nullptr;
+  const FontObject* font = nullptr;
+  BitmapObject* bitmap = nullptr;
+
+  std::atomic<std::uint64_t>* change_counter = nullptr;
+
+  // Scratch geometry kept between calls, so that drawing stops allocating once it has grown.
+  raster::SpanList spans;
+  std::vector<PixelWord> scratch_words;
+  std::vector<std::uint64_t> scratch_bits;
+  std::vector<Point> scratch_points;
+
+  PixelTarget target() const;
+  // The pixels drawing may touch: the surface, cut to the clip region. Empty when none.
+  Rect drawable_box() const;
+  // Called once by every call that may have changed the pixels.
+  void note_change() const {
+    if (change_counter != nullptr) change_counter->fetch_add(1, std::memory_order_release);
+  }
+};
+
+// The context behind a handle, or null. The caller is the context's one user at this moment.
+DeviceContext* context_of(DcHandle handle);
+
+// The pixel word a colour reference is painted as (red and blue exchanged, top byte clear).
+constexpr PixelWord pixel_word(Color color) {
+  return swap_red_blue(color) & 0x00FFFFFFu;
+}
+// The colour reference of a pixel word (its top byte ignored).
+constexpr Color color_of_pixel(PixelWord word) {
+  return swap_red_blue(word) & 0x00FFFFFFu;
+}
+
+}  // namespace kanvo::surface

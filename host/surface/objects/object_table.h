@@ -1,0 +1,105 @@
+// The table behind every object and device-context handle.
+//
+// A handle packs the slot index, the slot's generation and the object's kind, so a stale handle
+// (its slot freed and reused), a null handle and a handle of the wrong kind are all refused by one
+// comparison. Slots live in chunks that are allocated once and never move or shrink: creating
+// and deleting objects reuses slots without touching the heap, and a pointer to an object stays
+// valid while the object is pinned.
+//
+// Pins are how selection works: a context that has an object selected holds a pin on it.
+// Deleting a pinned object only marks it; the last unpin frees it. Stock objects are never freed.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+#include "host/surface/objects/objects.h"
+#include "host/surface/surface.h"
+
+namespace kanvo::surface {
+
+class DeviceContext;
+
+// Kind tags inside handles; pen to palette keep the values of ObjectKind.
+enum class SlotKind : std::uint8_t {
+  free = 0,
+  pen = 1,
+  brush = 2,
+  font = 3,
+  bitmap = 4,
+  region = 5,
+  palette = 6,
+  device_context = 7,
+};
+
+template <class T>
+inline constexpr SlotKind kSlotKindOf = SlotKind::free;
+template <>
+inline constexpr SlotKind kSlotKindOf<PenObject> = SlotKind::pen;
+template <>
+inline constexpr SlotKind kSlotKindOf<BrushObject> = SlotKind::brush;
+template <>
+inline constexpr SlotKind kSlotKindOf<FontObject> = SlotKind::font;
+template <>
+inline constexpr SlotKind kSlotKindOf<BitmapObject> = SlotKind::bitmap;
+template <>
+inline constexpr SlotKind kSlotKindOf<RegionObject> = SlotKind::region;
+template <>
+inline constexpr SlotKind kSlotKindOf<PaletteObject> = SlotKind::palette;
+template <>
+inline constexpr SlotKind kSlotKindOf<DeviceContext> = SlotKind::device_context;
+
+SlotKind slot_kind_of_handle(std::uint32_t handle);
+
+// Creation: kNoObject (or kNoDc) when the table is full.
+ObjectHandle add_object(PenObject object);
+ObjectHandle add_object(BrushObject object);
+ObjectHandle add_object(FontObject object);
+ObjectHandle add_object(BitmapObject object);
+ObjectHandle add_object(RegionObject object);
+DcHandle add_device_context(std::unique_ptr<DeviceContext> context);
+
+// Pins the object when the handle is live and of kind T; null otherwise.
+template <class T>
+T* pin_object(ObjectHandle handle);
+// Releases a pin taken by pin_object; frees the object when it was deleted meanwhile.
+void unpin_object(ObjectHandle handle);
+
+// Deletes the object, or defers that while it is pinned. Stock objects stay (true).
+bool delete_object_slot(ObjectHandle handle);
+// Frees the context's slot; the caller has released everything the context selected.
+bool delete_device_context_slot(DcHandle handle);
+
+// Unpinned look-ups, for objects the caller knows to be alive: the context of a drawing call
+// (used by one thread at a time) and objects the table itself keeps (regions handed in by the
+// caller for the duration of a call).
+DeviceContext* find_device_context(DcHandle handle);
+template <class T>
+T* find_object(ObjectHandle handle);
+
+bool is_stock_object(ObjectHandle handle);
+
+// A 1 by 1 monochrome bitmap that every new context starts with.
+ObjectHandle default_bitmap();
+
+// A pin held for the duration of a call.
+template <class T>
+class PinnedObject {
+ public:
+  explicit PinnedObject(ObjectHandle handle) : handle_(handle), object_(pin_object<T>(handle)) {}
+  ~PinnedObject() {
+    if (object_ != nullptr) unpin_object(handle_);
+  }
+  PinnedObject(const PinnedObject&) = delete;
+  PinnedObject& operator=(const PinnedObject&) = delete;
+
+  T* get() const { return object_; }
+  T* operator->() const { return object_; }
+  explicit operator bool() const { return object_ != nullptr; }
+
+ private:
+  ObjectHandle handle_;
+  T* object_;
+};
+
+}  // namespace kanvo::surface

@@ -1,0 +1,45 @@
+// A brush resolved against a context for painting: the colour of every device pixel under it.
+// Hatches and patterns repeat from the context's brush origin.
+#pragma once
+
+#include <cstdint>
+
+#include "host/surface/dc/device_context.h"
+
+namespace kanvo::surface::raster {
+
+class BrushInk {
+ public:
+  enum class Kind : std::uint8_t {
+    none,     // hollow brush: paints nothing
+    solid,    // one colour
+    hatch,    // 8x8 lines in the brush colour; gaps in the background colour or left alone
+    pattern,  // a tile of colours
+  };
+
+  // The brush selected in the context.
+  explicit BrushInk(const DeviceContext& dc) : BrushInk(dc, dc.brush) {}
+  // Any brush, painted with the context's colours and brush origin (null paints nothing).
+  BrushInk(const DeviceContext& dc, const BrushObject* brush);
+  // One solid colour.
+  static BrushInk solid_color(Color color);
+
+  Kind kind() const { return kind_; }
+  PixelWord solid_word() const { return foreground_; }
+  // True when the pixel (x, y) is painted; its colour goes into `word`.
+  bool at(std::int32_t x, std::int32_t y, PixelWord& word) const;
+
+ private:
+  BrushInk() = default;
+
+  Kind kind_ = Kind::none;
+  PixelWord foreground_ = 0;
+  PixelWord background_ = 0;
+  bool gaps_painted_ = true;
+  const std::uint8_t* hatch_rows_ = nullptr;  // 8 rows, most significant bit leftmost
+  const BrushPattern* pattern_ = nullptr;
+  std::int32_t origin_x_ = 0;
+  std::int32_t origin_y_ = 0;
+};
+
+}  // namespace kanvo::surface::raster

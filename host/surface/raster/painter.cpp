@@ -1,0 +1,67 @@
+#include "host/surface/raster/painter.h"
+
+#include <algorithm>
+
+namespace kanvo::surface::raster {
+
+Painter::Painter(DeviceContext& dc, int rop2_code)
+    : target_(dc.target()),
+      box_(dc.drawable_box()),
+      rop_(valid_rop2(rop2_code) ? rop2_code : rop2::kCopyPen),
+      rop_code_(valid_rop2(rop2_code) ? rop2_code : rop2::kCopyPen),
+      active_(!target_.empty() && box_.left < box_.right && box_.top < box_.bottom &&
+              rop_code_ != rop2::kNop) {}
+
+bool Painter::clip_span(std::int64_t y, std::int64_t& x0, std::int64_t& x1) const {
+  if (y < box_.top || y >= box_.bottom) return false;
+  x0 = std::max<std::int64_t>(x0, box_.left);
+  x1 = std::min<std::int64_t>(x1, box_.right);
+  return x0 < x1;
+}
+
+void Painter::fill_span(std::int64_t y, std::int64_t x0, std::int64_t x1, PixelWord ink) {
+  if (!active_ || !clip_span(y, x0, x1)) return;
+  PixelWord* row = target_.row(static_cast<std::int32_t>(y));
+  PixelWord* first = row + x0;
+  PixelWord* last = row + x1;
+  switch (rop_code_) {
+    case rop2::kCopyPen:
+      std::fill(first, last, ink);
+      break;
+    case rop2::kXorPen:
+      for (PixelWord* p = first; p != last; ++p) *p ^= ink;
+      break;
+    default:
+      for (PixelWord* p = first; p != last; ++p) *p = rop_.apply(ink, *p);
+      break;
+  }
+}
+
+void Painter::fill_spans(std::span<const Span> spans, PixelWord ink) {
+  for (const Span& span : spans) fill_span(span.y, span.x0, span.x1, ink);
+}
+
+void Painter::fill_span(std::int64_t y, std::int64_t x0, std::int64_t x1, const BrushInk& ink) {
+  switch (ink.kind()) {
+    case BrushInk::Kind::none:
+      return;
+    case BrushInk::Kind::solid:
+      fill_span(y, x0, x1, ink.solid_word());
+      return;
+    default:
+      break;
+  }
+  if (!active_ || !clip_span(y, x0, x1)) return;
+  PixelWord* row = target_.row(static_cast<std::int32_t>(y));
+  const auto row_y = static_cast<std::int32_t>(y);
+  for (auto x = static_cast<std::int32_t>(x0); x < x1; ++x) {
+    PixelWord word;
+    if (ink.at(x, row_y, word)) row[x] = rop_.apply(word, row[x]);
+  }
+}
+
+void Painter::fill_spans(std::span<const Span> spans, const BrushInk& ink) {
+  for (const Span& span : spans) fill_span(span.y, span.x0, span.x1, ink);
+}
+
+}  // namespace kanvo::surface::raster

@@ -1,0 +1,64 @@
+// Paints device pixels of a context: runs and single pixels in one colour or with a brush,
+// combined with the destination under the context's raster operation, cut to the clip region
+// and the surface. Shapes produce their pixels as spans and hand them here; nothing outside the
+// drawable box is ever touched, whatever the coordinates.
+//
+//   raster::Painter painter(dc);
+//   if (!painter.active()) return true;       // nothing visible to paint
+//   painter.fill_spans(dc.spans.spans(), pixel_word(dc.pen->color));
+//   painter.fill_spans(dc.spans.spans(), raster::BrushInk(dc));
+#pragma once
+
+#include <cstdint>
+#include <span>
+
+#include "host/surface/dc/device_context.h"
+#include "host/surface/raster/brush_ink.h"
+#include "host/surface/raster/rop.h"
+#include "host/surface/raster/span_list.h"
+
+namespace kanvo::surface::raster {
+
+class Painter {
+ public:
+  // Uses the context's raster operation.
+  explicit Painter(DeviceContext& dc) : Painter(dc, dc.rop2) {}
+  // With another binary raster operation (R2_COPYPEN for calls that ignore the context's).
+  Painter(DeviceContext& dc, int rop2_code);
+
+  // False when the drawable box is empty: nothing will be painted.
+  bool active() const { return active_; }
+  // Device pixels that may be painted: the surface cut to the clip region.
+  const Rect& box() const { return box_; }
+  const PixelTarget& target() const { return target_; }
+
+  // Pixels x0 <= x < x1 of row y in one pixel word.
+  void fill_span(std::int64_t y, std::int64_t x0, std::int64_t x1, PixelWord ink);
+  void fill_spans(std::span<const Span> spans, PixelWord ink);
+  void fill_pixel(std::int64_t x, std::int64_t y, PixelWord ink) { fill_span(y, x, x + 1, ink); }
+
+  // The same with a brush.
+  void fill_span(std::int64_t y, std::int64_t x0, std::int64_t x1, const BrushInk& ink);
+  void fill_spans(std::span<const Span> spans, const BrushInk& ink);
+
+  // Every pixel left <= x < right, top <= y < bottom.
+  template <class Ink>
+  void fill_box(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom,
+                const Ink& ink) {
+    const std::int64_t first = top > box_.top ? top : box_.top;
+    const std::int64_t last = bottom < box_.bottom ? bottom : box_.bottom;
+    for (std::int64_t y = first; y < last; ++y) fill_span(y, left, right, ink);
+  }
+
+ private:
+  // Cuts a run to the box; false when nothing is left.
+  bool clip_span(std::int64_t y, std::int64_t& x0, std::int64_t& x1) const;
+
+  PixelTarget target_;
+  Rect box_;
+  Rop2 rop_;
+  int rop_code_;
+  bool active_ = false;
+};
+
+}  // namespace kanvo::surface::raster

@@ -1,0 +1,71 @@
+// Raster operations: how a pen, brush or source word combines with the destination word.
+// All 32 bits take part, so operations that invert the destination also set its top byte (the
+// inks themselves have a clear top byte).
+#pragma once
+
+#include <cstdint>
+
+#include "host/surface/types.h"
+
+namespace kanvo::surface::raster {
+
+// A binary raster operation (1 to 16) as four all-ones-or-zero masks, one per combination of
+// pen bit P and destination bit D. The code minus one is the truth table: bit 3 for P=1 D=1,
+// bit 2 for P=1 D=0, bit 1 for P=0 D=1, bit 0 for P=0 D=0.
+class Rop2 {
+ public:
+  explicit constexpr Rop2(int code)
+      : pen_and_dest_(mask(code, 3)),
+        pen_only_(mask(code, 2)),
+        dest_only_(mask(code, 1)),
+        neither_(mask(code, 0)) {}
+
+  constexpr std::uint32_t apply(std::uint32_t pen, std::uint32_t dest) const {
+    return (pen_and_dest_ & pen & dest) | (pen_only_ & pen & ~dest) | (dest_only_ & ~pen & dest) |
+           (neither_ & ~pen & ~dest);
+  }
+
+ private:
+  static constexpr std::uint32_t mask(int code, int bit) {
+    return ((code - 1) >> bit) & 1 ? 0xFFFFFFFFu : 0u;
+  }
+  std::uint32_t pen_and_dest_;
+  std::uint32_t pen_only_;
+  std::uint32_t dest_only_;
+  std::uint32_t neither_;
+};
+
+constexpr bool valid_rop2(int code) {
+  return code >= rop2::kBlack && code <= rop2::kWhite;
+}
+
+// The truth table of a ternary raster operation: bits 16 to 23 of its code. Bit i holds the
+// result for pattern (i >> 2) & 1, source (i >> 1) & 1 and destination i & 1.
+constexpr std::uint8_t rop3_table(std::uint32_t code) {
+  return (code >> 16) & 0xFFu;
+}
+
+constexpr std::uint32_t apply_rop3(std::uint8_t table, std::uint32_t pattern, std::uint32_t source,
+                                   std::uint32_t dest) {
+  std::uint32_t result = 0;
+  for (int i = 0; i < 8; ++i) {
+    if ((table >> i) & 1) {
+      result |=
+          ((i & 4) ? pattern : ~pattern) & ((i & 2) ? source : ~source) & ((i & 1) ? dest : ~dest);
+    }
+  }
+  return result;
+}
+
+// Whether a ternary operation reads the pattern, the source or the destination at all.
+constexpr bool rop3_uses_pattern(std::uint8_t table) {
+  return ((table >> 4) ^ table) & 0x0F;
+}
+constexpr bool rop3_uses_source(std::uint8_t table) {
+  return ((table >> 2) ^ table) & 0x33;
+}
+constexpr bool rop3_uses_dest(std::uint8_t table) {
+  return ((table >> 1) ^ table) & 0x55;
+}
+
+}  // namespace kanvo::surface::raster

@@ -1,0 +1,22 @@
+// Reading expected images (.px) and writing pictures of differences (.png).
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace kanvo::gdi_replay {
+
+struct PixelImage {
+  std::int32_t width = 0;
+  std::int32_t height = 0;
+  std::vector<std::uint32_t> words;  // 0x00RRGGBB, rows top to bottom
+};
+
+// "KPX1 W H\n" then W*H little-endian words. False with a message on a malformed file.
+bool read_px(const std::string& path, PixelImage& image, std::string& error);
+
+// An RGB PNG of the image (uncompressed deflate blocks: no library needed).
+bool write_png(const std::string& path, const PixelImage& image);
+
+}  // namespace kanvo::gdi_replay
