@@ -16,7 +16,7 @@ DeviceRect map_extent(const WorldMapping& mapping, std::int32_t left, std::int32
       std::clamp<std::int64_t>(std::int64_t{left} + width, INT32_MIN, INT32_MAX));
   const auto bottom = static_cast<std::int32_t>(
       std::clamp<std::int64_t>(std::int64_t{top} + height, INT32_MIN, INT32_MAX));
-  return map_rect(mapping, left, top, right, bottom);
+  return map_directed_rect(mapping, left, top, right, bottom);
 }
 
 // Combines one row: pattern from the brush ink, source words (or none), destination.

@@ -38,7 +38,9 @@ bool ext_flood_fill(DcHandle handle, std::int32_t x, std::int32_t y, Color color
   DeviceContext* dc = context_of(handle);
   if (dc == nullptr) return false;
   if (type != FloodFillType::border && type != FloodFillType::surface) return false;
-  const DevicePoint start = dc->mapping.map(x, y);
+  // The start point is taken in device pixels: the reference drawings show the world transform
+  // left out of this one call.
+  const DevicePoint start{x, y};
   const Rect box = dc->drawable_box();
   if (start.x < box.left || start.x >= box.right || start.y < box.top || start.y >= box.bottom) {
     return false;

@@ -42,7 +42,8 @@ bool fill_rect(DcHandle handle, const Rect& rect, ObjectHandle brush_handle) {
   if (dc == nullptr) return false;
   PinnedObject<BrushObject> brush(brush_handle);
   if (!brush) return false;
-  const DeviceRect box = map_rect(dc->mapping, rect.left, rect.top, rect.right, rect.bottom);
+  const DeviceRect box =
+      map_directed_rect(dc->mapping, rect.left, rect.top, rect.right, rect.bottom);
   raster::Painter painter(*dc, rop2::kCopyPen);
   painter.fill_box(box.left, box.top, box.right, box.bottom, raster::BrushInk(*dc, brush.get()));
   dc->note_change();

@@ -17,11 +17,37 @@ struct DeviceRect {
   bool empty() const { return left >= right || top >= bottom; }
 };
 
+// Corners ordered: for shapes whose pixel rules are stated on the ordered box.
 inline DeviceRect map_rect(const WorldMapping& mapping, std::int32_t left, std::int32_t top,
                            std::int32_t right, std::int32_t bottom) {
   const DevicePoint a = mapping.map(left, top);
   const DevicePoint b = mapping.map(right, bottom);
   return {std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x), std::max(a.y, b.y)};
+}
+
+// The pixels from the first corner up to, not including, the second, in whichever direction the
+// second lies: a box given right to left covers right + 1 to left + 1. Fills and block transfers
+// take their boxes this way.
+inline DeviceRect map_directed_rect(const WorldMapping& mapping, std::int32_t x0, std::int32_t y0,
+                                    std::int32_t x1, std::int32_t y1) {
+  const DevicePoint a = mapping.map(x0, y0);
+  const DevicePoint b = mapping.map(x1, y1);
+  DeviceRect box;
+  if (a.x <= b.x) {
+    box.left = a.x;
+    box.right = b.x;
+  } else {
+    box.left = b.x + 1;
+    box.right = a.x + 1;
+  }
+  if (a.y <= b.y) {
+    box.top = a.y;
+    box.bottom = b.y;
+  } else {
+    box.top = b.y + 1;
+    box.bottom = a.y + 1;
+  }
+  return box;
 }
 
 }  // namespace kanvo::surface
