@@ -1,0 +1,166 @@
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <thread>
+#include <vector>
+
+#include "host/surface/surface.h"
+#include "tests/host/surface/surface_fixture.h"
+
+namespace kanvo::surface {
+namespace {
+
+using testing::SurfaceTest;
+
+TEST(ObjectHandles, NullStaleAndWrongKindAreRefused) {
+  const ObjectHandle brush = create_solid_brush(0x123456);
+  ASSERT_NE(brush, kNoObject);
+  EXPECT_EQ(get_object_kind(brush), ObjectKind::brush);
+  EXPECT_TRUE(delete_object(brush));
+  EXPECT_EQ(get_object_kind(brush), ObjectKind::none);
+  EXPECT_FALSE(delete_object(brush));  // stale
+  EXPECT_FALSE(delete_object(kNoObject));
+  EXPECT_FALSE(delete_object(ObjectHandle{0xFFFFFFFFu}));
+
+  // The slot of the deleted brush is taken again: the old handle still refers to nothing.
+  const ObjectHandle pen = create_pen(pen_style::kSolid, 1, 0);
+  EXPECT_NE(pen, brush);
+  EXPECT_EQ(get_object_kind(brush), ObjectKind::none);
+
+  const DcHandle dc = create_compatible_dc(kNoDc);
+  LogFont font;
+  EXPECT_FALSE(get_font_description(pen, &font));  // a pen is no font
+  Rect box;
+  EXPECT_FALSE(get_region_box(pen, &box));
+  // A context handle is not an object handle and the other way round.
+  EXPECT_EQ(select_object(dc, ObjectHandle{static_cast<std::uint32_t>(dc)}), kNoObject);
+  EXPECT_EQ(get_bk_mode(DcHandle{static_cast<std::uint32_t>(pen)}), 0);
+  EXPECT_TRUE(delete_dc(dc));
+  EXPECT_FALSE(delete_dc(dc));
+  EXPECT_EQ(select_object(dc, pen), kNoObject);
+  EXPECT_TRUE(delete_object(pen));
+}
+
+TEST(ObjectHandles, StockObjectsSurviveDeletion) {
+  for (StockObject which :
+       {StockObject::white_brush, StockObject::black_brush, StockObject::null_brush,
+        StockObject::white_pen, StockObject::black_pen, StockObject::null_pen,
+        StockObject::system_font, StockObject::default_palette}) {
+    const ObjectHandle stock = get_stock_object(which);
+    ASSERT_NE(stock, kNoObject);
+    const ObjectKind kind = get_object_kind(stock);
+    EXPECT_TRUE(delete_object(stock));
+    EXPECT_EQ(get_object_kind(stock), kind);
+    EXPECT_EQ(get_stock_object(which), stock);
+  }
+  EXPECT_EQ(get_object_kind(get_stock_object(StockObject::white_pen)), ObjectKind::pen);
+  EXPECT_EQ(get_object_kind(get_stock_object(StockObject::system_font)), ObjectKind::font);
+  EXPECT_EQ(get_stock_object(static_cast<StockObject>(99)), kNoObject);
+}
+
+TEST(ObjectHandles, NewContextHasTheDefaultObjects) {
+  const DcHandle dc = create_compatible_dc(kNoDc);
+  EXPECT_EQ(get_current_object(dc, ObjectKind::pen), get_stock_object(StockObject::black_pen));
+  EXPECT_EQ(get_current_object(dc, ObjectKind::brush), get_stock_object(StockObject::white_brush));
+  EXPECT_EQ(get_current_object(dc, ObjectKind::font), get_stock_object(StockObject::system_font));
+  BitmapInfo info;
+  ASSERT_TRUE(get_bitmap_info(get_current_object(dc, ObjectKind::bitmap), &info));
+  EXPECT_EQ(info.width, 1);
+  EXPECT_EQ(info.height, 1);
+  EXPECT_EQ(info.bits_per_pixel, 1);
+  EXPECT_EQ(create_compatible_dc(DcHandle{12345}), kNoDc);  // a bad reference context
+  delete_dc(dc);
+}
+
+TEST_F(SurfaceTest, DeletingASelectedObjectWaitsUntilItIsReplaced) {
+  const ObjectHandle red = create_solid_brush(0x0000FF);
+  const DcHandle other = create_compatible_dc(kNoDc);
+  select_object(dc_, red);
+  select_object(other, red);
+  EXPECT_TRUE(delete_object(red));
+  // Still selected in both: it keeps painting and keeps its kind.
+  EXPECT_EQ(get_object_kind(red), ObjectKind::brush);
+  ASSERT_TRUE(rectangle(dc_, 0, 0, 4, 4));
+  EXPECT_EQ(at(1, 1), 0xFF0000u);
+  // A second deletion is refused, and nobody can select it any more.
+  EXPECT_FALSE(delete_object(red));
+  const DcHandle third = create_compatible_dc(kNoDc);
+  EXPECT_EQ(select_object(third, red), kNoObject);
+
+  EXPECT_EQ(select_object(dc_, get_stock_object(StockObject::white_brush)), red);
+  EXPECT_EQ(get_object_kind(red), ObjectKind::brush);  // the other context still has it
+  delete_dc(other);                                    // releases the last selection
+  EXPECT_EQ(get_object_kind(red), ObjectKind::none);
+  delete_dc(third);
+}
+
+TEST_F(SurfaceTest, SelectionHandsBackTheReplacedObject) {
+  const ObjectHandle pen = create_pen(pen_style::kSolid, 1, 0xFFFFFF);
+  const ObjectHandle brush = create_hatch_brush(HatchStyle::cross, 0);
+  EXPECT_EQ(select_object(dc_, pen), get_stock_object(StockObject::black_pen));
+  EXPECT_EQ(select_object(dc_, brush), get_stock_object(StockObject::white_brush));
+  EXPECT_EQ(select_object(dc_, pen), pen);  // selecting it again changes nothing
+  EXPECT_EQ(get_current_object(dc_, ObjectKind::pen), pen);
+  const ObjectHandle region = create_rect_region(0, 0, 2, 2);
+  EXPECT_EQ(select_object(dc_, region), kNoObject);  // regions go through the clip call
+  EXPECT_EQ(get_current_object(dc_, ObjectKind::region), kNoObject);
+  delete_object(region);
+}
+
+TEST_F(SurfaceTest, ABitmapDrawsForOneContextAtATime) {
+  const DcHandle other = create_compatible_dc(kNoDc);
+  EXPECT_EQ(select_object(other, bitmap_), kNoObject);
+  PixelWord* pixels = nullptr;
+  const ObjectHandle second = create_dib_section(4, 4, &pixels);
+  const ObjectHandle original = select_object(other, second);
+  EXPECT_NE(original, kNoObject);
+  EXPECT_TRUE(delete_object(second));  // deferred: `other` still draws into it
+  EXPECT_EQ(get_object_kind(second), ObjectKind::bitmap);
+  EXPECT_EQ(select_object(other, original), second);
+  EXPECT_EQ(get_object_kind(second), ObjectKind::none);
+  delete_dc(other);
+}
+
+TEST(ObjectHandles, ManyThreadsCreateSelectAndDeleteSafely) {
+  std::atomic<int> failures{0};
+  auto work = [&failures] {
+    const DcHandle dc = create_compatible_dc(kNoDc);
+    for (int i = 0; i < 2000; ++i) {
+      const ObjectHandle brush = create_solid_brush(static_cast<Color>(i));
+      const ObjectHandle old = select_object(dc, brush);
+      if (old == kNoObject) ++failures;
+      delete_object(old);
+      if (get_current_object(dc, ObjectKind::brush) != brush) ++failures;
+    }
+    delete_object(select_object(dc, get_stock_object(StockObject::white_brush)));
+    delete_dc(dc);
+  };
+  std::vector<std::thread> threads;
+  for (int t = 0; t < 4; ++t) threads.emplace_back(work);
+  for (auto& thread : threads) thread.join();
+  EXPECT_EQ(failures.load(), 0);
+}
+
+TEST(ObjectHandles, ThousandsOfLiveObjectsEachKeepTheirOwnHandle) {
+  std::vector<ObjectHandle> brushes;
+  for (int i = 0; i < 5000; ++i) brushes.push_back(create_solid_brush(static_cast<Color>(i)));
+  const DcHandle dc = create_compatible_dc(kNoDc);
+  PixelWord* pixels = nullptr;
+  const ObjectHandle bitmap = create_dib_section(1, 1, &pixels);
+  const ObjectHandle initial = select_object(dc, bitmap);
+  set_graphics_mode(dc, GraphicsMode::advanced);
+  select_object(dc, get_stock_object(StockObject::null_pen));
+  for (int i = 0; i < 5000; i += 499) {
+    ASSERT_NE(select_object(dc, brushes[i]), kNoObject);
+    rectangle(dc, 0, 0, 1, 1);
+    EXPECT_EQ(*pixels, swap_red_blue(static_cast<Color>(i)));
+  }
+  select_object(dc, get_stock_object(StockObject::white_brush));
+  for (ObjectHandle brush : brushes) EXPECT_TRUE(delete_object(brush));
+  select_object(dc, initial);
+  delete_dc(dc);
+  delete_object(bitmap);
+}
+
+}  // namespace
+}  // namespace kanvo::surface

@@ -1,0 +1,137 @@
+#include <gtest/gtest.h>
+
+#include "host/surface/surface.h"
+#include "tests/host/surface/surface_fixture.h"
+
+namespace kanvo::surface {
+namespace {
+
+using testing::SurfaceTest;
+
+TEST(ContextState, DefaultsOfANewMemoryContext) {
+  const DcHandle dc = create_compatible_dc(kNoDc);
+  EXPECT_EQ(get_graphics_mode(dc), GraphicsMode::compatible);
+  EXPECT_EQ(get_text_color(dc), 0x000000u);
+  EXPECT_EQ(get_bk_color(dc), 0xFFFFFFu);
+  EXPECT_EQ(get_bk_mode(dc), static_cast<int>(BackgroundMode::opaque));
+  EXPECT_EQ(get_rop2(dc), rop2::kCopyPen);
+  EXPECT_EQ(get_poly_fill_mode(dc), static_cast<int>(PolyFillMode::alternate));
+  Transform transform{2, 0, 0, 2, 1, 1};
+  ASSERT_TRUE(get_world_transform(dc, &transform));
+  EXPECT_EQ(transform, Transform{});
+  Point position{5, 5};
+  ASSERT_TRUE(get_current_position(dc, &position));
+  EXPECT_EQ(position, (Point{0, 0}));
+  const ObjectHandle region = create_rect_region(0, 0, 1, 1);
+  EXPECT_EQ(get_clip_region(dc, region), 0);
+  delete_object(region);
+  delete_dc(dc);
+}
+
+TEST(ContextState, SettersHandBackTheOldValueAndRefuseBadOnes) {
+  const DcHandle dc = create_compatible_dc(kNoDc);
+  EXPECT_EQ(set_text_color(dc, 0x112233), 0u);
+  EXPECT_EQ(get_text_color(dc), 0x112233u);
+  EXPECT_EQ(set_bk_color(dc, 0x445566), 0xFFFFFFu);
+  EXPECT_EQ(set_bk_mode(dc, 1), 2);
+  EXPECT_EQ(set_bk_mode(dc, 3), 0);
+  EXPECT_EQ(get_bk_mode(dc), 1);
+  EXPECT_EQ(set_rop2(dc, rop2::kXorPen), rop2::kCopyPen);
+  EXPECT_EQ(set_rop2(dc, 0), 0);
+  EXPECT_EQ(set_rop2(dc, 17), 0);
+  EXPECT_EQ(get_rop2(dc), rop2::kXorPen);
+  EXPECT_EQ(set_poly_fill_mode(dc, 2), 1);
+  EXPECT_EQ(set_poly_fill_mode(dc, 0), 0);
+  EXPECT_EQ(get_poly_fill_mode(dc), 2);
+  Point old;
+  EXPECT_TRUE(set_brush_origin(dc, 3, 5, &old));
+  EXPECT_EQ(old, (Point{0, 0}));
+  EXPECT_TRUE(set_brush_origin(dc, -7, 9, &old));
+  EXPECT_EQ(old, (Point{3, 5}));
+  EXPECT_TRUE(move_to(dc, 10, 20, nullptr));
+  EXPECT_TRUE(move_to(dc, -1, INT32_MIN, &old));
+  EXPECT_EQ(old, (Point{10, 20}));
+  delete_dc(dc);
+
+  // Every call on a deleted context fails without effect.
+  EXPECT_EQ(set_text_color(dc, 1), kInvalidColor);
+  EXPECT_EQ(get_bk_color(dc), kInvalidColor);
+  EXPECT_EQ(set_bk_mode(dc, 1), 0);
+  EXPECT_EQ(set_rop2(dc, 1), 0);
+  EXPECT_FALSE(set_brush_origin(dc, 0, 0, nullptr));
+  EXPECT_FALSE(move_to(dc, 0, 0, nullptr));
+  EXPECT_FALSE(get_current_position(dc, nullptr));
+}
+
+TEST(ContextState, WorldTransformNeedsTheAdvancedModeAndAnInvertibleMatrix) {
+  const DcHandle dc = create_compatible_dc(kNoDc);
+  const Transform flip{1, 0, 0, -1, 230, 230};
+  EXPECT_FALSE(set_world_transform(dc, flip));  // compatible mode
+  EXPECT_EQ(set_graphics_mode(dc, GraphicsMode::advanced), GraphicsMode::compatible);
+  EXPECT_TRUE(set_world_transform(dc, flip));
+  EXPECT_FALSE(set_world_transform(dc, Transform{0, 0, 0, 0, 1, 1}));
+  EXPECT_FALSE(set_world_transform(dc, Transform{1, 2, 2, 4, 0, 0}));
+  EXPECT_FALSE(set_world_transform(dc, Transform{1, 0, 0, 1, 1.0f / 0.0f, 0}));
+  Transform now;
+  ASSERT_TRUE(get_world_transform(dc, &now));
+  EXPECT_EQ(now, flip);
+  // Back to the compatible mode only after the identity transform.
+  EXPECT_EQ(set_graphics_mode(dc, GraphicsMode::compatible), GraphicsMode{0});
+  EXPECT_TRUE(set_world_transform(dc, Transform{}));
+  EXPECT_EQ(set_graphics_mode(dc, GraphicsMode::compatible), GraphicsMode::advanced);
+  EXPECT_EQ(set_graphics_mode(dc, static_cast<GraphicsMode>(7)), GraphicsMode{0});
+  delete_dc(dc);
+}
+
+TEST_F(SurfaceTest, ColourReferencesBecomePixelWordsWithRedAndBlueExchanged) {
+  ASSERT_TRUE(set_pixel(dc_, 2, 3, 0x00332211));
+  EXPECT_EQ(at(2, 3), 0x00112233u);
+  EXPECT_EQ(get_pixel(dc_, 2, 3), 0x00332211u);
+}
+
+TEST_F(SurfaceTest, AFlippedTransformWithOffsetsMovesPointsAsExpected) {
+  ASSERT_TRUE(set_world_transform(dc_, Transform{1, 0, 0, -1, 5, 8}));
+  ASSERT_TRUE(set_pixel(dc_, 3, 2, 0xFFFFFF));
+  EXPECT_EQ(at(8, 6), 0xFFFFFFu);
+  EXPECT_EQ(get_pixel(dc_, 3, 2), 0xFFFFFFu);
+}
+
+TEST_F(SurfaceTest, GetPixelIsInvalidOutsideTheSurfaceAndTheClip) {
+  EXPECT_EQ(get_pixel(dc_, -1, 0), kInvalidColor);
+  EXPECT_EQ(get_pixel(dc_, kWidth, 0), kInvalidColor);
+  EXPECT_EQ(get_pixel(dc_, 0, kHeight), kInvalidColor);
+  EXPECT_EQ(get_pixel(dc_, INT32_MIN, INT32_MAX), kInvalidColor);
+  const ObjectHandle region = create_rect_region(4, 4, 8, 8);
+  ASSERT_TRUE(select_clip_region(dc_, region));
+  delete_object(region);  // the context keeps its own copy
+  EXPECT_EQ(get_pixel(dc_, 3, 4), kInvalidColor);
+  EXPECT_EQ(get_pixel(dc_, 4, 4), 0u);
+  EXPECT_EQ(get_pixel(dc_, 8, 7), kInvalidColor);
+  EXPECT_FALSE(set_pixel(dc_, 3, 4, 0xFFFFFF));
+  EXPECT_EQ(at(3, 4), 0u);
+  const ObjectHandle copy = create_rect_region(0, 0, 0, 0);
+  EXPECT_EQ(get_clip_region(dc_, copy), 1);
+  Rect box;
+  ASSERT_TRUE(get_region_box(copy, &box));
+  EXPECT_EQ(box, (Rect{4, 4, 8, 8}));
+  delete_object(copy);
+  EXPECT_TRUE(select_clip_region(dc_, kNoObject));
+  EXPECT_EQ(get_pixel(dc_, 3, 4), 0u);
+}
+
+TEST_F(SurfaceTest, ChangeCounterCountsDrawingCalls) {
+  std::atomic<std::uint64_t> changes{0};
+  set_change_counter(dc_, &changes);
+  set_pixel(dc_, 1, 1, 0xFF);
+  rectangle(dc_, 0, 0, 3, 3);
+  pat_blt(dc_, 0, 0, 2, 2, rop3::kPatCopy);
+  EXPECT_EQ(changes.load(), 3u);
+  set_text_color(dc_, 0x10);  // state only
+  EXPECT_EQ(changes.load(), 3u);
+  set_change_counter(dc_, nullptr);
+  set_pixel(dc_, 1, 1, 0xFF);
+  EXPECT_EQ(changes.load(), 3u);
+}
+
+}  // namespace
+}  // namespace kanvo::surface
