@@ -1,0 +1,21 @@
+// kanvo-quiz: the power-function quiz on the console.
+#include <ctime>
+
+#include "host/console/standard_console.h"
+#include "host/sound/clip_player.h"
+#include "quiz/graph_plotter.h"
+#include "quiz/quiz_driver.h"
+
+int main() {
+  kanvo::console::StandardConsole terminal;
+  kanvo::sound::ClipPlayer clips;
+  kanvo::quiz::QuizDriver driver({
+      .console = terminal.console(),
+      .answers = terminal.answers(),
+      .clock = [] { return static_cast<std::int64_t>(std::time(nullptr)); },
+      .play_clip = [&clips](std::string_view path) { clips.play(path); },
+      .plot_graph = kanvo::quiz::plot_graph,
+  });
+  driver.run();
+  return 0;
+}
