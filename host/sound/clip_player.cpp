@@ -79,6 +79,8 @@ void ClipPlayer::run() {
     SDL_CloseAudioDevice(device);
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
   }
+  // SDL keeps per-thread data (its error message) for threads it did not start.
+  SDL_TLSCleanup();
 }
 
 }  // namespace kanvo::sound
