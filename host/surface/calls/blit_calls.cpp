@@ -19,16 +19,34 @@ DeviceRect map_extent(const WorldMapping& mapping, std::int32_t left, std::int32
   return map_directed_rect(mapping, left, top, right, bottom);
 }
 
+// How one transfer combines its operands.
+struct Combination {
+  raster::Rop3 rop;
+  bool uses_pattern;
+  const raster::BrushInk& ink;
+};
+
 // Combines one row: pattern from the brush ink, source words (or none), destination.
 void combine_row(PixelWord* dest, const PixelWord* source, std::int64_t x0, std::int64_t y,
-                 std::int64_t count, const raster::BrushInk& ink, std::uint8_t table) {
+                 std::int64_t count, const Combination& how) {
+  const bool solid = how.ink.kind() == raster::BrushInk::Kind::solid;
+  if (!how.uses_pattern || solid) {
+    const PixelWord pattern = solid ? how.ink.solid_word() : 0;
+    if (source == nullptr) {
+      for (std::int64_t i = 0; i < count; ++i) dest[i] = how.rop.apply(pattern, 0, dest[i]);
+    } else {
+      for (std::int64_t i = 0; i < count; ++i) dest[i] = how.rop.apply(pattern, source[i], dest[i]);
+    }
+    return;
+  }
   for (std::int64_t i = 0; i < count; ++i) {
     PixelWord pattern = 0;
-    if (!ink.at(static_cast<std::int32_t>(x0 + i), static_cast<std::int32_t>(y), pattern) &&
-        ink.kind() != raster::BrushInk::Kind::none) {
-      continue;  // a transparent hatch gap
+    // A hollow brush is an all-zero pattern; a transparent hatch gap is left alone.
+    if (!how.ink.at(static_cast<std::int32_t>(x0 + i), static_cast<std::int32_t>(y), pattern) &&
+        how.ink.kind() != raster::BrushInk::Kind::none) {
+      continue;
     }
-    dest[i] = raster::apply_rop3(table, pattern, source != nullptr ? source[i] : 0, dest[i]);
+    dest[i] = how.rop.apply(pattern, source != nullptr ? source[i] : 0, dest[i]);
   }
 }
 
@@ -49,8 +67,9 @@ bool pat_blt(DcHandle handle, std::int32_t left, std::int32_t top, std::int32_t 
   if (x0 >= x1 || y0 >= y1) return true;
   const PixelTarget target = dc->target();
   const raster::BrushInk ink(*dc);
+  const Combination how{raster::Rop3(table), raster::rop3_uses_pattern(table), ink};
   for (std::int64_t y = y0; y < y1; ++y) {
-    combine_row(target.row(static_cast<std::int32_t>(y)) + x0, nullptr, x0, y, x1 - x0, ink, table);
+    combine_row(target.row(static_cast<std::int32_t>(y)) + x0, nullptr, x0, y, x1 - x0, how);
   }
   dc->note_change();
   return true;
@@ -66,13 +85,13 @@ bool bit_blt(DcHandle destination, std::int32_t x, std::int32_t y, std::int32_t 
   const DeviceContext* src = context_of(source);
   if (src == nullptr) return false;
   const DeviceRect area = map_extent(dc->mapping, x, y, width, height);
-  const DevicePoint from = src->mapping.map(source_x, source_y);
+  const DevicePoint origin = src->mapping.map(source_x, source_y);
   const PixelTarget source_pixels = src->target();
   if (source_pixels.empty()) return false;
   const Rect box = dc->drawable_box();
   // Destination pixels whose source pixel lies inside the source surface.
-  const std::int64_t dx = from.x - area.left;
-  const std::int64_t dy = from.y - area.top;
+  const std::int64_t dx = origin.x - area.left;
+  const std::int64_t dy = origin.y - area.top;
   const std::int64_t x0 = std::max<std::int64_t>({area.left, box.left, -dx});
   const std::int64_t x1 = std::min<std::int64_t>({area.right, box.right, source_pixels.width - dx});
   const std::int64_t y0 = std::max<std::int64_t>({area.top, box.top, -dy});
@@ -81,16 +100,29 @@ bool bit_blt(DcHandle destination, std::int32_t x, std::int32_t y, std::int32_t 
   if (x0 >= x1 || y0 >= y1) return true;
   const PixelTarget target = dc->target();
   const raster::BrushInk ink(*dc);
+  const Combination how{raster::Rop3(table), raster::rop3_uses_pattern(table), ink};
   const auto count = static_cast<std::size_t>(x1 - x0);
-  // Rows go through a copy, so a source that overlaps the destination reads its old pixels.
-  dc->scratch_words.resize(std::max(dc->scratch_words.size(), count));
-  const bool upward = source_pixels.pixels == target.pixels && dy < 0;
+  const bool same_surface = source_pixels.pixels == target.pixels;
+  // Over the same surface, rows are taken in the order that reads every source row before it is
+  // written, and each row goes through a copy (or memmove) for overlaps within the row.
+  const bool bottom_up = same_surface && dy < 0;
+  const bool plain_copy = table == raster::rop3_table(rop3::kSrcCopy);
+  if (same_surface && !plain_copy) {
+    dc->scratch_words.resize(std::max(dc->scratch_words.size(), count));
+  }
   for (std::int64_t i = 0; i < y1 - y0; ++i) {
-    const std::int64_t row = upward ? y1 - 1 - i : y0 + i;
-    const PixelWord* from_row = source_pixels.row(static_cast<std::int32_t>(row + dy)) + x0 + dx;
-    std::memcpy(dc->scratch_words.data(), from_row, count * sizeof(PixelWord));
-    combine_row(target.row(static_cast<std::int32_t>(row)) + x0, dc->scratch_words.data(), x0, row,
-                static_cast<std::int64_t>(count), ink, table);
+    const std::int64_t row = bottom_up ? y1 - 1 - i : y0 + i;
+    const PixelWord* from = source_pixels.row(static_cast<std::int32_t>(row + dy)) + x0 + dx;
+    PixelWord* to = target.row(static_cast<std::int32_t>(row)) + x0;
+    if (plain_copy) {
+      std::memmove(to, from, count * sizeof(PixelWord));
+      continue;
+    }
+    if (same_surface) {
+      std::memcpy(dc->scratch_words.data(), from, count * sizeof(PixelWord));
+      from = dc->scratch_words.data();
+    }
+    combine_row(to, from, x0, row, static_cast<std::int64_t>(count), how);
   }
   dc->note_change();
   return true;

@@ -4,19 +4,35 @@
 
 #include <algorithm>
 #include <memory>
+#include <utility>
 
 #include "host/surface/objects/object_table.h"
 
 namespace kanvo::surface {
 namespace {
 
-// Swaps the selection and releases the context's pin on the object it replaces.
-template <class Pointer>
-ObjectHandle replace_selection(ObjectHandle& selected_handle, Pointer& selected,
-                               ObjectHandle handle, Pointer object) {
-  const ObjectHandle old = selected_handle;
-  selected_handle = handle;
+// Selects a pen, brush or font: the context's pin moves from the old object to the new one.
+template <class T>
+ObjectHandle select_into(ObjectHandle& selected_handle, const T*& selected, ObjectHandle handle) {
+  T* object = swap_pin<T>(handle, selected_handle);
+  if (object == nullptr) return kNoObject;
   selected = object;
+  return std::exchange(selected_handle, handle);
+}
+
+ObjectHandle select_bitmap(DeviceContext& dc, ObjectHandle handle) {
+  if (handle == dc.bitmap_handle) return handle;
+  BitmapObject* bitmap = pin_object<BitmapObject>(handle);
+  if (bitmap == nullptr) return kNoObject;
+  // A bitmap draws for one context at a time (the shared default bitmap excepted).
+  if (bitmap->selected) {
+    unpin_object(handle);
+    return kNoObject;
+  }
+  if (!is_stock_object(handle)) bitmap->selected = true;
+  if (dc.bitmap != nullptr) dc.bitmap->selected = false;
+  dc.bitmap = bitmap;
+  const ObjectHandle old = std::exchange(dc.bitmap_handle, handle);
   if (old != kNoObject) unpin_object(old);
   return old;
 }
@@ -72,37 +88,16 @@ void set_change_counter(DcHandle handle, std::atomic<std::uint64_t>* counter) {
 ObjectHandle select_object(DcHandle handle, ObjectHandle object) {
   DeviceContext* dc = context_of(handle);
   if (dc == nullptr) return kNoObject;
-  switch (get_object_kind(object)) {
-    case ObjectKind::pen: {
-      PenObject* pen = pin_object<PenObject>(object);
-      if (pen == nullptr) return kNoObject;
-      return replace_selection(dc->pen_handle, dc->pen, object, static_cast<const PenObject*>(pen));
-    }
-    case ObjectKind::brush: {
-      BrushObject* brush = pin_object<BrushObject>(object);
-      if (brush == nullptr) return kNoObject;
-      return replace_selection(dc->brush_handle, dc->brush, object,
-                               static_cast<const BrushObject*>(brush));
-    }
-    case ObjectKind::font: {
-      FontObject* font = pin_object<FontObject>(object);
-      if (font == nullptr) return kNoObject;
-      return replace_selection(dc->font_handle, dc->font, object,
-                               static_cast<const FontObject*>(font));
-    }
-    case ObjectKind::bitmap: {
-      if (object == dc->bitmap_handle) return object;
-      BitmapObject* bitmap = pin_object<BitmapObject>(object);
-      if (bitmap == nullptr) return kNoObject;
-      // A bitmap draws for one context at a time (the shared default bitmap excepted).
-      if (bitmap->selected) {
-        unpin_object(object);
-        return kNoObject;
-      }
-      if (!is_stock_object(object)) bitmap->selected = true;
-      if (dc->bitmap != nullptr) dc->bitmap->selected = false;
-      return replace_selection(dc->bitmap_handle, dc->bitmap, object, bitmap);
-    }
+  // The kind travels in the handle; the table checks that the handle is live.
+  switch (claimed_kind(static_cast<std::uint32_t>(object))) {
+    case SlotKind::pen:
+      return select_into(dc->pen_handle, dc->pen, object);
+    case SlotKind::brush:
+      return select_into(dc->brush_handle, dc->brush, object);
+    case SlotKind::font:
+      return select_into(dc->font_handle, dc->font, object);
+    case SlotKind::bitmap:
+      return select_bitmap(*dc, object);
     default:
       return kNoObject;
   }

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <mutex>
+#include <type_traits>
 #include <utility>
 #include <variant>
 
@@ -18,6 +19,7 @@ constexpr std::uint32_t kGenerationBits = 10;
 constexpr std::uint32_t kIndexMask = (1u << kIndexBits) - 1;
 constexpr std::uint32_t kGenerationMask = (1u << kGenerationBits) - 1;
 constexpr std::uint32_t kKindShift = kIndexBits + kGenerationBits;
+static_assert(kKindShift == kHandleKindShift);
 
 constexpr std::uint32_t kChunkSlots = 256;
 constexpr std::uint32_t kMaxSlots = 1u << kIndexBits;
@@ -63,7 +65,7 @@ class Table {
       const std::uint32_t index = take_free_slot();
       if (index == kNoSlot) return 0;
       Slot& slot = slot_at(index);
-      slot.payload = std::forward<T>(object);
+      slot.payload.template emplace<std::decay_t<T>>(std::forward<T>(object));
       slot.pins = 0;
       slot.delete_pending = false;
       slot.stock = false;
@@ -83,39 +85,33 @@ class Table {
     return slot.live_handle.load(std::memory_order_acquire) == handle ? &slot : nullptr;
   }
 
+  // Pins `handle` (when not 0) and unpins `replaced` (when not 0) under one lock.
   template <class T>
-  T* pin(std::uint32_t handle) {
-    if (static_cast<SlotKind>(handle >> kKindShift) != kSlotKindOf<T>) return nullptr;
+  T* swap_pin(std::uint32_t handle, std::uint32_t replaced) {
+    if (claimed_kind(handle) != kSlotKindOf<T>) return nullptr;
     std::lock_guard guard(lock_);
     Slot* slot = find(handle);
     if (slot == nullptr || slot->delete_pending) return nullptr;
     ++slot->pins;
+    if (replaced != 0) unpin_locked(replaced);
     return std::get_if<T>(&slot->payload);
   }
 
   void unpin(std::uint32_t handle) {
-    Payload dead;
-    {
-      std::lock_guard guard(lock_);
-      Slot* slot = find(handle);
-      if (slot == nullptr || slot->pins == 0) return;
-      if (--slot->pins == 0 && slot->delete_pending) dead = release(*slot, handle);
-    }
+    std::lock_guard guard(lock_);
+    unpin_locked(handle);
   }
 
   bool remove(std::uint32_t handle, SlotKind kind) {
-    if (static_cast<SlotKind>(handle >> kKindShift) != kind) return false;
-    Payload dead;  // destroyed after the lock is released
-    {
-      std::lock_guard guard(lock_);
-      Slot* slot = find(handle);
-      if (slot == nullptr || slot->delete_pending) return false;
-      if (slot->stock) return true;
-      if (slot->pins > 0) {
-        slot->delete_pending = true;
-        return true;
-      }
-      dead = release(*slot, handle);
+    if (claimed_kind(handle) != kind) return false;
+    std::lock_guard guard(lock_);
+    Slot* slot = find(handle);
+    if (slot == nullptr || slot->delete_pending) return false;
+    if (slot->stock) return true;
+    if (slot->pins > 0) {
+      slot->delete_pending = true;
+    } else {
+      release(*slot, handle);
     }
     return true;
   }
@@ -163,13 +159,19 @@ class Table {
     return true;
   }
 
-  Payload release(Slot& slot, std::uint32_t handle) {
+  void unpin_locked(std::uint32_t handle) {
+    Slot* slot = find(handle);
+    if (slot == nullptr || slot->pins == 0) return;
+    if (--slot->pins == 0 && slot->delete_pending) release(*slot, handle);
+  }
+
+  // Objects own nothing that reaches back into the table, so they are destroyed in place.
+  void release(Slot& slot, std::uint32_t handle) {
     slot.live_handle.store(0, std::memory_order_release);
     slot.generation = (slot.generation + 1) & kGenerationMask;
     slot.delete_pending = false;
-    Payload dead = std::exchange(slot.payload, std::monostate{});
+    slot.payload.emplace<std::monostate>();
     put_free_slot(index_of(handle));
-    return dead;
   }
 
   template <class T>
@@ -240,8 +242,7 @@ std::uint32_t raw(ObjectHandle handle) {
 }  // namespace
 
 SlotKind slot_kind_of_handle(std::uint32_t handle) {
-  return table().find(handle) != nullptr ? static_cast<SlotKind>(handle >> kKindShift)
-                                         : SlotKind::free;
+  return table().find(handle) != nullptr ? claimed_kind(handle) : SlotKind::free;
 }
 
 ObjectHandle add_object(PenObject object) {
@@ -265,7 +266,7 @@ DcHandle add_device_context(std::unique_ptr<DeviceContext> context) {
 
 template <class T>
 T* pin_object(ObjectHandle handle) {
-  return table().pin<T>(raw(handle));
+  return table().swap_pin<T>(raw(handle), 0);
 }
 template PenObject* pin_object<PenObject>(ObjectHandle);
 template BrushObject* pin_object<BrushObject>(ObjectHandle);
@@ -273,12 +274,21 @@ template FontObject* pin_object<FontObject>(ObjectHandle);
 template BitmapObject* pin_object<BitmapObject>(ObjectHandle);
 template RegionObject* pin_object<RegionObject>(ObjectHandle);
 
+template <class T>
+T* swap_pin(ObjectHandle handle, ObjectHandle replaced) {
+  return table().swap_pin<T>(raw(handle), raw(replaced));
+}
+template PenObject* swap_pin<PenObject>(ObjectHandle, ObjectHandle);
+template BrushObject* swap_pin<BrushObject>(ObjectHandle, ObjectHandle);
+template FontObject* swap_pin<FontObject>(ObjectHandle, ObjectHandle);
+template BitmapObject* swap_pin<BitmapObject>(ObjectHandle, ObjectHandle);
+
 void unpin_object(ObjectHandle handle) {
   table().unpin(raw(handle));
 }
 
 bool delete_object_slot(ObjectHandle handle) {
-  const SlotKind kind = static_cast<SlotKind>(raw(handle) >> kKindShift);
+  const SlotKind kind = claimed_kind(raw(handle));
   if (kind == SlotKind::free || kind == SlotKind::device_context) return false;
   return table().remove(raw(handle), kind);
 }
@@ -289,7 +299,7 @@ bool delete_device_context_slot(DcHandle handle) {
 
 DeviceContext* find_device_context(DcHandle handle) {
   const std::uint32_t value = static_cast<std::uint32_t>(handle);
-  if (static_cast<SlotKind>(value >> kKindShift) != SlotKind::device_context) return nullptr;
+  if (claimed_kind(value) != SlotKind::device_context) return nullptr;
   Slot* slot = table().find(value);
   if (slot == nullptr) return nullptr;
   auto* owner = std::get_if<std::unique_ptr<DeviceContext>>(&slot->payload);
@@ -298,7 +308,7 @@ DeviceContext* find_device_context(DcHandle handle) {
 
 template <class T>
 T* find_object(ObjectHandle handle) {
-  if (static_cast<SlotKind>(raw(handle) >> kKindShift) != kSlotKindOf<T>) return nullptr;
+  if (claimed_kind(raw(handle)) != kSlotKindOf<T>) return nullptr;
   Slot* slot = table().find(raw(handle));
   return slot != nullptr ? std::get_if<T>(&slot->payload) : nullptr;
 }

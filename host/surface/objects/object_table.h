@@ -49,6 +49,12 @@ inline constexpr SlotKind kSlotKindOf<PaletteObject> = SlotKind::palette;
 template <>
 inline constexpr SlotKind kSlotKindOf<DeviceContext> = SlotKind::device_context;
 
+// The kind a handle claims (its top four bits), whether or not it is live.
+inline constexpr std::uint32_t kHandleKindShift = 28;
+constexpr SlotKind claimed_kind(std::uint32_t handle) {
+  return static_cast<SlotKind>(handle >> kHandleKindShift);
+}
+// The kind of a live handle; SlotKind::free for anything else.
 SlotKind slot_kind_of_handle(std::uint32_t handle);
 
 // Creation: kNoObject (or kNoDc) when the table is full.
@@ -64,6 +70,10 @@ template <class T>
 T* pin_object(ObjectHandle handle);
 // Releases a pin taken by pin_object; frees the object when it was deleted meanwhile.
 void unpin_object(ObjectHandle handle);
+// Pins `handle` and releases the pin on `replaced` in one step (how selection swaps objects).
+// When `handle` cannot be pinned nothing changes and null comes back.
+template <class T>
+T* swap_pin(ObjectHandle handle, ObjectHandle replaced);
 
 // Deletes the object, or defers that while it is pinned. Stock objects stay (true).
 bool delete_object_slot(ObjectHandle handle);
