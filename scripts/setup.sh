@@ -11,6 +11,8 @@ packages=(
   libsdl2-dev libfreetype-dev libfontconfig-dev libstb-dev
   # fonts: the CJK face that stands in for "System" and unknown faces
   fonts-wqy-microhei fonts-dejavu-core
+  # faces that programs ask for by name: Arial, Times New Roman, Courier New (metric equivalents)
+  fonts-liberation2
   # end-to-end tests: a real terminal, a fixed clock, a virtual display
   tmux faketime xvfb xdotool x11-utils imagemagick
 )

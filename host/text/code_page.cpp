@@ -85,13 +85,20 @@ void append_utf8(std::string& out, char32_t c) {
 
 }  // namespace
 
+std::size_t decode_gbk_char(std::string_view gbk, char32_t* out) {
+  if (gbk.empty()) {
+    *out = kReplacement;
+    return 0;
+  }
+  return decoder().decode_one(gbk, out);
+}
+
 std::u32string gbk_to_utf32(std::string_view gbk) {
   std::u32string result;
   result.reserve(gbk.size());
-  GbkDecoder& converter = decoder();
   while (!gbk.empty()) {
     char32_t c = 0;
-    gbk.remove_prefix(converter.decode_one(gbk, &c));
+    gbk.remove_prefix(decode_gbk_char(gbk, &c));
     result.push_back(c);
   }
   return result;

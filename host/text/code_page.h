@@ -2,6 +2,7 @@
 // the library's callers pass, into Unicode.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -10,6 +11,10 @@ namespace kanvo::text {
 // Each byte sequence that is not valid GBK becomes U+FFFD; nothing is dropped silently and the
 // conversion never reads past the input.
 std::u32string gbk_to_utf32(std::string_view gbk);
+// Decodes the first character of a non-empty text into `out` (U+FFFD when it is not valid GBK)
+// and returns the bytes it took (1 or 2; 0 for an empty text). Allocates nothing: for loops over
+// texts on hot paths.
+std::size_t decode_gbk_char(std::string_view gbk, char32_t* out);
 std::string gbk_to_utf8(std::string_view gbk);
 
 // Encodes code points as UTF-8 (invalid code points become U+FFFD).
