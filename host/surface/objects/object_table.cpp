@@ -206,6 +206,8 @@ class Table {
     system_font.description.height = 16;
     system_font.description.weight = 700;
     system_font.description.char_set = kDefaultCharset;
+    // A bitmap-style screen font: drawn without smoothing.
+    system_font.description.quality = kNonAntialiasedQuality;
     const char face[] = "System";
     std::copy(std::begin(face), std::end(face), system_font.description.face_name.begin());
     stock_[at(StockObject::system_font)] = add_stock(std::move(system_font), SlotKind::font);

@@ -44,12 +44,13 @@ struct BrushObject {
   std::shared_ptr<const BrushPattern> pattern;
 };
 
-// Rendering data that the text code attaches to a font; defined there.
-struct FontRealization;
+namespace text {
+class Font;  // the face, cell and glyphs made for a description (host/surface/text)
+}
 
 struct FontObject {
   LogFont description;
-  std::shared_ptr<const FontRealization> realization;
+  std::shared_ptr<const text::Font> font;  // null until made (the stock font makes it on use)
 };
 
 // Pixel memory of a bitmap: 1 bit per pixel (rows padded to 16 bits, most significant bit

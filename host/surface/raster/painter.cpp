@@ -12,6 +12,15 @@ Painter::Painter(DeviceContext& dc, int rop2_code)
       active_(!target_.empty() && box_.left < box_.right && box_.top < box_.bottom &&
               rop_code_ != rop2::kNop) {}
 
+void Painter::restrict_to(std::int64_t left, std::int64_t top, std::int64_t right,
+                          std::int64_t bottom) {
+  box_.left = static_cast<std::int32_t>(std::clamp<std::int64_t>(left, box_.left, box_.right));
+  box_.top = static_cast<std::int32_t>(std::clamp<std::int64_t>(top, box_.top, box_.bottom));
+  box_.right = static_cast<std::int32_t>(std::clamp<std::int64_t>(right, box_.left, box_.right));
+  box_.bottom = static_cast<std::int32_t>(std::clamp<std::int64_t>(bottom, box_.top, box_.bottom));
+  active_ = active_ && box_.left < box_.right && box_.top < box_.bottom;
+}
+
 bool Painter::clip_span(std::int64_t y, std::int64_t& x0, std::int64_t& x1) const {
   if (y < box_.top || y >= box_.bottom) return false;
   x0 = std::max<std::int64_t>(x0, box_.left);

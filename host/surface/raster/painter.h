@@ -26,6 +26,10 @@ class Painter {
   // With another binary raster operation (R2_COPYPEN for calls that ignore the context's).
   Painter(DeviceContext& dc, int rop2_code);
 
+  // Narrows the pixels that may be painted to those inside the box as well (text drawn into a
+  // rectangle is cut to it).
+  void restrict_to(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom);
+
   // False when the drawable box is empty: nothing will be painted.
   bool active() const { return active_; }
   // Device pixels that may be painted: the surface cut to the clip region.

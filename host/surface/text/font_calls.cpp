@@ -1,14 +1,16 @@
-// Font objects: the description a font was created from. Rendering data is attached by the text
-// code.
+// Font objects: the description a font was created from, kept exactly, and the font made for it.
 #include "host/surface/objects/object_table.h"
 #include "host/surface/surface.h"
+#include "host/surface/text/font.h"
 
 namespace kanvo::surface {
 
 ObjectHandle create_font_indirect(const LogFont& description) {
   FontObject font;
   font.description = description;
+  // A face name fills at most 31 bytes and its terminating zero.
   font.description.face_name.back() = '\0';
+  font.font = text::Font::realise(font.description);
   return add_object(std::move(font));
 }
 

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <limits>
-#include <vector>
 
 #include "host/surface/text/line_breaker.h"
 
@@ -16,29 +15,15 @@ std::int32_t saturate(std::int64_t value) {
       value, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
 }
 
-// The target's clip rectangles cut to the box. Kept per thread, so that it stops allocating.
-std::span<const Rect> clip_to(std::span<const Rect> clip, const DeviceBox& box) {
-  thread_local std::vector<Rect> cut;
-  cut.clear();
-  for (const Rect& rect : clip) {
-    const Rect inside{saturate(std::max<std::int64_t>(rect.left, box.left)),
-                      saturate(std::max<std::int64_t>(rect.top, box.top)),
-                      saturate(std::min<std::int64_t>(rect.right, box.right)),
-                      saturate(std::min<std::int64_t>(rect.bottom, box.bottom))};
-    if (inside.left < inside.right && inside.top < inside.bottom) cut.push_back(inside);
-  }
-  return cut;
-}
-
 }  // namespace
 
-std::int32_t format_text(const PaintTarget* target, const TextColors& colors, const Font& font,
-                         const Transform& transform, std::string_view text, Rect* rect,
+std::int32_t format_text(raster::Painter* painter, const TextColors& colors, const Font& font,
+                         const WorldMapping& mapping, std::string_view text, Rect* rect,
                          std::uint32_t format) {
   namespace tf = text_format;
   if (rect == nullptr) return 0;
   const bool single_line = (format & tf::kSingleLine) != 0;
-  const bool measure_only = (format & tf::kCalcRect) != 0 || target == nullptr;
+  const bool measure_only = (format & tf::kCalcRect) != 0 || painter == nullptr;
   const Run run{text, (format & tf::kNoPrefix) == 0,
                 (format & tf::kExpandTabs) != 0 ? kTabColumns * font.cell().average_width : 0};
   const std::int64_t line_height = font.cell().height;
@@ -59,10 +44,9 @@ std::int32_t format_text(const PaintTarget* target, const TextColors& colors, co
     return saturate(height);
   }
 
-  PaintTarget clipped = *target;
   if ((format & tf::kNoClip) == 0) {
-    clipped.clip =
-        clip_to(target->clip, map_box(transform, rect->left, rect->top, rect->right, rect->bottom));
+    const DeviceRect box = map_box(mapping, rect->left, rect->top, rect->right, rect->bottom);
+    painter->restrict_to(box.left, box.top, box.right, box.bottom);
   }
   std::int64_t y = rect->top;
   if (single_line && (format & tf::kBottom) != 0) {
@@ -81,7 +65,7 @@ std::int32_t format_text(const PaintTarget* target, const TextColors& colors, co
     }
     Run piece = run;
     piece.text = text.substr(line.begin, line.end - line.begin);
-    paint_run(clipped, colors, font, transform, saturate(x), saturate(y), piece);
+    paint_run(*painter, colors, font, mapping, saturate(x), saturate(y), piece);
   }
   if (single_line && (format & (tf::kBottom | tf::kVCenter)) != 0) {
     return saturate(y - rect->top);

@@ -16,10 +16,10 @@ namespace kanvo::surface::text {
 
 // Returns the height of the text in logical units; for a single line aligned to the centre or
 // bottom, the distance from the rectangle's top to the bottom of the text. With kCalcRect
-// nothing is painted (`target` may be null) and the rectangle's right and bottom are set to
+// nothing is painted (`painter` may be null) and the rectangle's right and bottom are set to
 // bound the text: right = left + the widest line, bottom = top + the height.
-std::int32_t format_text(const PaintTarget* target, const TextColors& colors, const Font& font,
-                         const Transform& transform, std::string_view text, Rect* rect,
+std::int32_t format_text(raster::Painter* painter, const TextColors& colors, const Font& font,
+                         const WorldMapping& mapping, std::string_view text, Rect* rect,
                          std::uint32_t format);
 
 }  // namespace kanvo::surface::text

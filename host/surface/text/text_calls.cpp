@@ -1,18 +1,64 @@
-// Text output and measurement. Not drawn yet: these calls fail without touching the surface
-// until the text renderer replaces this file.
+// Text output and measurement on a context, in its selected font and text state.
+#include <memory>
+
+#include "host/surface/dc/device_context.h"
 #include "host/surface/surface.h"
+#include "host/surface/text/formatted_text.h"
+#include "host/surface/text/text_run.h"
 
 namespace kanvo::surface {
+namespace {
 
-bool text_out(DcHandle, std::int32_t, std::int32_t, std::string_view) {
-  return false;
+// The font selected into the context; fonts that were not made at creation (the stock font)
+// come from the font cache.
+std::shared_ptr<const text::Font> selected_font(const DeviceContext& dc) {
+  if (dc.font == nullptr) return nullptr;
+  if (dc.font->font) return dc.font->font;
+  return text::Font::realise(dc.font->description);
 }
-bool get_text_extent(DcHandle, std::string_view, Size* extent) {
-  if (extent != nullptr) *extent = {};
-  return false;
+
+text::TextColors colors_of(const DeviceContext& dc) {
+  return {dc.text_color, dc.bk_color, dc.bk_mode == static_cast<int>(BackgroundMode::opaque)};
 }
-std::int32_t draw_text(DcHandle, std::string_view, Rect*, std::uint32_t) {
-  return 0;
+
+}  // namespace
+
+bool text_out(DcHandle handle, std::int32_t x, std::int32_t y, std::string_view text) {
+  DeviceContext* dc = context_of(handle);
+  if (dc == nullptr) return false;
+  const std::shared_ptr<const text::Font> font = selected_font(*dc);
+  if (!font) return false;
+  // Text ignores the raster operation.
+  raster::Painter painter(*dc, rop2::kCopyPen);
+  text::paint_run(painter, colors_of(*dc), *font, dc->mapping, x, y, {text});
+  dc->note_change();
+  return true;
+}
+
+bool get_text_extent(DcHandle handle, std::string_view text, Size* extent) {
+  if (extent == nullptr) return false;
+  *extent = {};
+  DeviceContext* dc = context_of(handle);
+  if (dc == nullptr) return false;
+  const std::shared_ptr<const text::Font> font = selected_font(*dc);
+  if (!font) return false;
+  const std::int64_t width = text::measure_run(*font, {text});
+  extent->cx = static_cast<std::int32_t>(std::min<std::int64_t>(width, INT32_MAX));
+  extent->cy = font->cell().height;
+  return true;
+}
+
+std::int32_t draw_text(DcHandle handle, std::string_view text, Rect* rect, std::uint32_t format) {
+  if (rect == nullptr) return 0;
+  DeviceContext* dc = context_of(handle);
+  if (dc == nullptr) return 0;
+  const std::shared_ptr<const text::Font> font = selected_font(*dc);
+  if (!font) return 0;
+  raster::Painter painter(*dc, rop2::kCopyPen);
+  const std::int32_t height =
+      text::format_text(&painter, colors_of(*dc), *font, dc->mapping, text, rect, format);
+  if ((format & text_format::kCalcRect) == 0) dc->note_change();
+  return height;
 }
 
 }  // namespace kanvo::surface

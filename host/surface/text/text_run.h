@@ -8,23 +8,16 @@
 #pragma once
 
 #include <cstdint>
-#include <span>
 #include <string_view>
 
+#include "host/surface/dc/device_rect.h"
+#include "host/surface/dc/world_transform.h"
+#include "host/surface/raster/painter.h"
 #include "host/surface/text/char_reader.h"
 #include "host/surface/text/font.h"
 #include "host/surface/types.h"
 
 namespace kanvo::surface::text {
-
-// Where text is painted: top-down rows of `width` pixel words and the rectangles (device pixels,
-// inside the rows) that painting may touch.
-struct PaintTarget {
-  PixelWord* pixels = nullptr;
-  std::int32_t width = 0;
-  std::int32_t height = 0;
-  std::span<const Rect> clip;
-};
 
 struct TextColors {
   Color text = 0;
@@ -38,16 +31,9 @@ struct Run {
   std::int32_t tab_width = 0;  // > 0: a tab advances to the next multiple of it
 };
 
-// A rectangle in device pixels, right and bottom excluded, with room for any sum of two.
-struct DeviceBox {
-  std::int64_t left = 0;
-  std::int64_t top = 0;
-  std::int64_t right = 0;
-  std::int64_t bottom = 0;
-};
-
-// A logical rectangle through the transform: its corners map as points, the box spans them.
-DeviceBox map_box(const Transform& transform, double left, double top, double right, double bottom);
+// A logical rectangle through the mapping: its corners map as points, the box spans them.
+DeviceRect map_box(const WorldMapping& mapping, double left, double top, double right,
+                   double bottom);
 
 // The pen position after the character: by its advance, or to the next tab stop.
 std::int64_t advance_from(std::int64_t x, const TextChar& c, GlyphSet::Lock& glyphs,
@@ -56,9 +42,10 @@ std::int64_t advance_from(std::int64_t x, const TextChar& c, GlyphSet::Lock& gly
 // The run's width in logical units (the sum of its advances).
 std::int64_t measure_run(const Font& font, const Run& run);
 
-// Paints the run with the top-left corner of its cell box at the logical point (x, y); text
-// ignores the raster operation.
-void paint_run(const PaintTarget& target, const TextColors& colors, const Font& font,
-               const Transform& transform, std::int32_t x, std::int32_t y, const Run& run);
+// Paints the run with the top-left corner of its cell box at the logical point (x, y). The
+// painter decides where pixels may go; text ignores the raster operation, so give it a painter
+// that copies.
+void paint_run(raster::Painter& painter, const TextColors& colors, const Font& font,
+               const WorldMapping& mapping, std::int32_t x, std::int32_t y, const Run& run);
 
 }  // namespace kanvo::surface::text

@@ -1,0 +1,123 @@
+// A memory context over a 32-bit surface large enough for lines of text, with helpers to make
+// fonts and to look at what text painted.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+#include <string_view>
+#include <vector>
+
+#include "host/surface/surface.h"
+
+namespace kanvo::surface::testing {
+
+// "幂函数y=x^(1/2)" in GBK.
+inline constexpr std::string_view kPowerFunction =
+    "\xC3\xDD\xBA\xAF\xCA\xFD"
+    "y=x^(1/2)";
+
+inline LogFont font_description(std::int32_t height, std::string_view face,
+                                std::uint8_t quality = kNonAntialiasedQuality) {
+  LogFont description;
+  description.height = height;
+  description.char_set = kDefaultCharset;
+  description.quality = quality;
+  std::memcpy(description.face_name.data(), face.data(), std::min<std::size_t>(face.size(), 31));
+  return description;
+}
+
+// The default font of the canvas library.
+inline LogFont default_font() {
+  return font_description(16, "System");
+}
+
+// A box of device pixels, right and bottom excluded; empty when nothing was found.
+struct PixelBox {
+  std::int32_t left = INT32_MAX;
+  std::int32_t top = INT32_MAX;
+  std::int32_t right = INT32_MIN;
+  std::int32_t bottom = INT32_MIN;
+  bool empty() const { return left >= right; }
+};
+
+class TextSurfaceTest : public ::testing::Test {
+ protected:
+  static constexpr std::int32_t kWidth = 320;
+  static constexpr std::int32_t kHeight = 160;
+  static constexpr PixelWord kPaper = 0x00FFFFFF;  // white
+  static constexpr Color kInk = rgb(0, 0, 255);    // blue text
+  static constexpr PixelWord kInkWord = 0x000000FF;
+  static constexpr Color kCell = rgb(255, 255, 0);  // yellow background
+  static constexpr PixelWord kCellWord = 0x00FFFF00;
+
+  void SetUp() override {
+    dc_ = create_compatible_dc(kNoDc);
+    bitmap_ = create_dib_section(kWidth, kHeight, &pixels_);
+    ASSERT_NE(dc_, kNoDc);
+    ASSERT_NE(bitmap_, kNoObject);
+    initial_bitmap_ = select_object(dc_, bitmap_);
+    set_graphics_mode(dc_, GraphicsMode::advanced);
+    set_text_color(dc_, kInk);
+    set_bk_color(dc_, kCell);
+    clear();
+    use_font(default_font());
+  }
+  void TearDown() override {
+    select_object(dc_, initial_bitmap_);
+    delete_object(select_object(dc_, get_stock_object(StockObject::system_font)));
+    delete_dc(dc_);
+    delete_object(bitmap_);
+  }
+
+  void use_font(const LogFont& description) {
+    const ObjectHandle font = create_font_indirect(description);
+    ASSERT_NE(font, kNoObject);
+    delete_object(select_object(dc_, font));
+  }
+  void clear(PixelWord word = kPaper) { std::fill(pixels_, pixels_ + kWidth * kHeight, word); }
+  PixelWord at(std::int32_t x, std::int32_t y) const { return pixels_[y * kWidth + x]; }
+  std::vector<PixelWord> snapshot() const { return {pixels_, pixels_ + kWidth * kHeight}; }
+
+  Size extent(std::string_view text) const {
+    Size size;
+    EXPECT_TRUE(get_text_extent(dc_, text, &size));
+    return size;
+  }
+  // Pixels that differ from `word`, and their bounding box.
+  int count_not(PixelWord word, PixelBox* box = nullptr) const {
+    int n = 0;
+    for (std::int32_t y = 0; y < kHeight; ++y) {
+      for (std::int32_t x = 0; x < kWidth; ++x) {
+        if (at(x, y) == word) continue;
+        ++n;
+        if (box != nullptr) {
+          box->left = std::min(box->left, x);
+          box->top = std::min(box->top, y);
+          box->right = std::max(box->right, x + 1);
+          box->bottom = std::max(box->bottom, y + 1);
+        }
+      }
+    }
+    return n;
+  }
+  int count_in(PixelWord word, std::int32_t left, std::int32_t top, std::int32_t right,
+               std::int32_t bottom) const {
+    int n = 0;
+    for (std::int32_t y = std::max(top, 0); y < std::min(bottom, kHeight); ++y) {
+      for (std::int32_t x = std::max(left, 0); x < std::min(right, kWidth); ++x) {
+        n += at(x, y) == word;
+      }
+    }
+    return n;
+  }
+
+  DcHandle dc_ = kNoDc;
+  ObjectHandle bitmap_ = kNoObject;
+  ObjectHandle initial_bitmap_ = kNoObject;
+  PixelWord* pixels_ = nullptr;
+};
+
+}  // namespace kanvo::surface::testing
