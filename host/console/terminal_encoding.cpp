@@ -24,7 +24,8 @@ TextEncoding encoding_for_code_set(std::string_view code_set) {
 }
 
 TextEncoding terminal_encoding() {
-  std::setlocale(LC_ALL, "");
+  // Only the character type: number formatting stays that of the C locale.
+  std::setlocale(LC_CTYPE, "");
   return encoding_for_code_set(nl_langinfo(CODESET));
 }
 

@@ -148,6 +148,28 @@ TEST(QuizInATerminal, ThreeRoundsThenEndOfInput) {
   expect_colors(screen, "exit status 0", kOwnColor, kOwnColor);
 }
 
+// Without a terminal (as in CI, or with the output in a file): no colours, the texts in the
+// locale's code set, and the end of input ends the quiz with status 0, also when standard input
+// or output was closed at start.
+TEST(QuizWithoutATerminal, EndOfInputEndsTheQuizCleanly) {
+  const std::string program = "cd " + shell_quote(KANVO_SOURCE_DIR) +
+                              " && env -u SDL_AUDIODRIVER LC_ALL=C.UTF-8 " +
+                              shell_quote(KANVO_QUIZ_PROGRAM);
+  const CommandResult from_null = run_command(program + " </dev/null");
+  EXPECT_EQ(from_null.status, 0);
+  EXPECT_TRUE(from_null.output.starts_with("\t   《幂函数y=x^(m/n)》欢迎您！\n\n"))
+      << from_null.output;
+  EXPECT_TRUE(from_null.output.ends_with("(Y/N):\n")) << from_null.output;
+  EXPECT_EQ(from_null.output.find('\x1b'), std::string::npos);
+
+  const CommandResult closed_input = run_command(program + " <&-");
+  EXPECT_EQ(closed_input.status, 0);
+  EXPECT_EQ(closed_input.output, from_null.output.substr(0, closed_input.output.size()));
+  EXPECT_TRUE(closed_input.output.ends_with("(Y/N):\n"));
+
+  EXPECT_EQ(run_command("(" + program + " </dev/null >&-)").status, 0);
+}
+
 struct Interruption {
   const char* name;
   const char* key;  // in tmux's send-keys notation
