@@ -39,13 +39,17 @@ void combine_row(PixelWord* dest, const PixelWord* source, std::int64_t x0, std:
     }
     return;
   }
+  if (how.ink.kind() == raster::BrushInk::Kind::none) {  // a hollow brush: an all-zero pattern
+    for (std::int64_t i = 0; i < count; ++i) {
+      dest[i] = how.rop.apply(0, source != nullptr ? source[i] : 0, dest[i]);
+    }
+    return;
+  }
+  raster::BrushInk::Row walker =
+      how.ink.row(static_cast<std::int32_t>(x0), static_cast<std::int32_t>(y));
   for (std::int64_t i = 0; i < count; ++i) {
     PixelWord pattern = 0;
-    // A hollow brush is an all-zero pattern; a transparent hatch gap is left alone.
-    if (!how.ink.at(static_cast<std::int32_t>(x0 + i), static_cast<std::int32_t>(y), pattern) &&
-        how.ink.kind() != raster::BrushInk::Kind::none) {
-      continue;
-    }
+    if (!walker.next(pattern)) continue;  // a transparent hatch gap is left alone
     dest[i] = how.rop.apply(pattern, source != nullptr ? source[i] : 0, dest[i]);
   }
 }

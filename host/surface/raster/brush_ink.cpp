@@ -64,33 +64,24 @@ BrushInk BrushInk::solid_color(Color color) {
   return ink;
 }
 
-bool BrushInk::at(std::int32_t x, std::int32_t y, PixelWord& word) const {
-  switch (kind_) {
-    case Kind::none:
-      return false;
-    case Kind::solid:
-      word = foreground_;
-      return true;
-    case Kind::hatch: {
-      const std::int32_t column = wrap(std::int64_t{x} - origin_x_, 8);
-      const std::int32_t row = wrap(std::int64_t{y} - origin_y_, 8);
-      if ((hatch_rows_[row] >> (7 - column)) & 1) {
-        word = foreground_;
-        return true;
-      }
-      word = background_;
-      return gaps_painted_;
-    }
-    case Kind::pattern: {
-      const std::int32_t column = wrap(std::int64_t{x} - origin_x_, pattern_->width);
-      const std::int32_t row = wrap(std::int64_t{y} - origin_y_, pattern_->height);
-      const std::uint32_t cell =
-          pattern_->cells[static_cast<std::size_t>(row) * pattern_->width + column];
-      word = pattern_->monochrome ? (cell != 0 ? background_ : foreground_) : cell;
-      return true;
-    }
+BrushInk::Row BrushInk::row(std::int32_t x, std::int32_t y) const {
+  Row walker;
+  walker.foreground_ = foreground_;
+  walker.background_ = background_;
+  walker.gaps_painted_ = gaps_painted_;
+  if (kind_ == Kind::hatch) {
+    walker.period_ = 8;
+    walker.column_ = wrap(std::int64_t{x} - origin_x_, 8);
+    walker.hatch_bits_ = hatch_rows_[wrap(std::int64_t{y} - origin_y_, 8)];
+  } else if (kind_ == Kind::pattern) {
+    walker.period_ = pattern_->width;
+    walker.column_ = wrap(std::int64_t{x} - origin_x_, pattern_->width);
+    walker.monochrome_ = pattern_->monochrome;
+    walker.cells_ = pattern_->cells.data() +
+                    static_cast<std::size_t>(wrap(std::int64_t{y} - origin_y_, pattern_->height)) *
+                        pattern_->width;
   }
-  return false;
+  return walker;
 }
 
 }  // namespace kanvo::surface::raster

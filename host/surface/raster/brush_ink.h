@@ -26,8 +26,37 @@ class BrushInk {
 
   Kind kind() const { return kind_; }
   PixelWord solid_word() const { return foreground_; }
-  // True when the pixel (x, y) is painted; its colour goes into `word`.
-  bool at(std::int32_t x, std::int32_t y, PixelWord& word) const;
+  // One row of a hatch or pattern, walked pixel by pixel from a starting x without divisions.
+  class Row {
+   public:
+    // The colour of the current pixel (false for a gap left alone), then moves one pixel right.
+    bool next(PixelWord& word) {
+      bool painted = true;
+      if (cells_ != nullptr) {
+        const std::uint32_t cell = cells_[column_];
+        word = monochrome_ ? (cell != 0 ? background_ : foreground_) : cell;
+      } else {
+        const bool line = (hatch_bits_ >> (7 - column_)) & 1u;
+        word = line ? foreground_ : background_;
+        painted = line || gaps_painted_;
+      }
+      if (++column_ == period_) column_ = 0;
+      return painted;
+    }
+
+   private:
+    friend class BrushInk;
+    const std::uint32_t* cells_ = nullptr;  // pattern row, or null for a hatch
+    std::uint8_t hatch_bits_ = 0;
+    bool monochrome_ = false;
+    bool gaps_painted_ = true;
+    std::int32_t period_ = 1;
+    std::int32_t column_ = 0;
+    PixelWord foreground_ = 0;
+    PixelWord background_ = 0;
+  };
+  // For Kind::hatch and Kind::pattern.
+  Row row(std::int32_t x, std::int32_t y) const;
 
  private:
   BrushInk() = default;

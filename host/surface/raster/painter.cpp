@@ -62,10 +62,10 @@ void Painter::fill_span(std::int64_t y, std::int64_t x0, std::int64_t x1, const 
   }
   if (!active_ || !clip_span(y, x0, x1)) return;
   PixelWord* row = target_.row(static_cast<std::int32_t>(y));
-  const auto row_y = static_cast<std::int32_t>(y);
-  for (auto x = static_cast<std::int32_t>(x0); x < x1; ++x) {
+  BrushInk::Row walker = ink.row(static_cast<std::int32_t>(x0), static_cast<std::int32_t>(y));
+  for (std::int64_t x = x0; x < x1; ++x) {
     PixelWord word;
-    if (ink.at(x, row_y, word)) row[x] = rop_.apply(word, row[x]);
+    if (walker.next(word)) row[x] = rop_.apply(word, row[x]);
   }
 }
 

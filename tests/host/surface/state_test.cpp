@@ -96,6 +96,20 @@ TEST_F(SurfaceTest, AFlippedTransformWithOffsetsMovesPointsAsExpected) {
   EXPECT_EQ(get_pixel(dc_, 3, 2), 0xFFFFFFu);
 }
 
+TEST(ContextState, TheQuizGraphTransformPutsLogicalTenTenAt240By220) {
+  const DcHandle dc = create_compatible_dc(kNoDc);
+  PixelWord* pixels = nullptr;
+  const ObjectHandle bitmap = create_dib_section(460, 460, &pixels);
+  const ObjectHandle initial = select_object(dc, bitmap);
+  set_graphics_mode(dc, GraphicsMode::advanced);
+  ASSERT_TRUE(set_world_transform(dc, Transform{1, 0, 0, -1, 230, 230}));
+  ASSERT_TRUE(set_pixel(dc, 10, 10, 0x0000FF));
+  EXPECT_EQ(pixels[220 * 460 + 240], 0x00FF0000u);
+  select_object(dc, initial);
+  delete_dc(dc);
+  delete_object(bitmap);
+}
+
 TEST_F(SurfaceTest, GetPixelIsInvalidOutsideTheSurfaceAndTheClip) {
   EXPECT_EQ(get_pixel(dc_, -1, 0), kInvalidColor);
   EXPECT_EQ(get_pixel(dc_, kWidth, 0), kInvalidColor);
