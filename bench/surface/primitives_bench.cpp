@@ -33,7 +33,9 @@ void BM_Lines(benchmark::State& state) {
 }
 BENCHMARK(BM_Lines);
 
-void BM_Rectangles(benchmark::State& state) {
+// Boxes of 1 to 64 pixels a side, drawn with a one-pixel pen and a solid brush.
+template <bool (*draw)(DcHandle, std::int32_t, std::int32_t, std::int32_t, std::int32_t)>
+void draw_scattered_boxes(benchmark::State& state) {
   BenchSurface surface(kWidth, kHeight);
   delete_object(select_object(surface.dc, create_pen(pen_style::kSolid, 1, 0x00FF00)));
   delete_object(select_object(surface.dc, create_solid_brush(0x0000FF)));
@@ -41,23 +43,18 @@ void BM_Rectangles(benchmark::State& state) {
   for (auto _ : state) {
     const std::int32_t x = scatter.next(kWidth - 64);
     const std::int32_t y = scatter.next(kHeight - 64);
-    rectangle(surface.dc, x, y, x + 1 + scatter.next(63), y + 1 + scatter.next(63));
+    draw(surface.dc, x, y, x + 1 + scatter.next(63), y + 1 + scatter.next(63));
   }
   state.SetItemsProcessed(state.iterations());
+}
+
+void BM_Rectangles(benchmark::State& state) {
+  draw_scattered_boxes<rectangle>(state);
 }
 BENCHMARK(BM_Rectangles);
 
 void BM_Ellipses(benchmark::State& state) {
-  BenchSurface surface(kWidth, kHeight);
-  delete_object(select_object(surface.dc, create_pen(pen_style::kSolid, 1, 0x00FF00)));
-  delete_object(select_object(surface.dc, create_solid_brush(0x0000FF)));
-  Scatter scatter;
-  for (auto _ : state) {
-    const std::int32_t x = scatter.next(kWidth - 64);
-    const std::int32_t y = scatter.next(kHeight - 64);
-    ellipse(surface.dc, x, y, x + 1 + scatter.next(63), y + 1 + scatter.next(63));
-  }
-  state.SetItemsProcessed(state.iterations());
+  draw_scattered_boxes<ellipse>(state);
 }
 BENCHMARK(BM_Ellipses);
 
@@ -87,28 +84,19 @@ void BM_Text(benchmark::State& state) {
 }
 BENCHMARK(BM_Text);
 
+// Argument: the ternary raster operation (a plain copy, then an exclusive or with the source).
 void BM_Blit640x480(benchmark::State& state) {
   BenchSurface source(kWidth, kHeight);
   BenchSurface destination(kWidth, kHeight);
+  const auto rop = static_cast<std::uint32_t>(state.range(0));
   for (auto _ : state) {
-    bit_blt(destination.dc, 0, 0, kWidth, kHeight, source.dc, 0, 0, rop3::kSrcCopy);
+    bit_blt(destination.dc, 0, 0, kWidth, kHeight, source.dc, 0, 0, rop);
     benchmark::DoNotOptimize(destination.pixels[0]);
   }
   state.SetItemsProcessed(state.iterations());
   state.SetBytesProcessed(state.iterations() * kWidth * kHeight * 4);
 }
-BENCHMARK(BM_Blit640x480);
-
-void BM_Blit640x480Xor(benchmark::State& state) {
-  BenchSurface source(kWidth, kHeight);
-  BenchSurface destination(kWidth, kHeight);
-  for (auto _ : state) {
-    bit_blt(destination.dc, 0, 0, kWidth, kHeight, source.dc, 0, 0, rop3::kSrcInvert);
-    benchmark::DoNotOptimize(destination.pixels[0]);
-  }
-  state.SetItemsProcessed(state.iterations());
-}
-BENCHMARK(BM_Blit640x480Xor);
+BENCHMARK(BM_Blit640x480)->Arg(rop3::kSrcCopy)->Arg(rop3::kSrcInvert);
 
 void BM_SolidFillRect(benchmark::State& state) {
   BenchSurface surface(kWidth, kHeight);

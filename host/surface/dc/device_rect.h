@@ -32,21 +32,14 @@ inline DeviceRect map_directed_rect(const WorldMapping& mapping, std::int32_t x0
                                     std::int32_t x1, std::int32_t y1) {
   const DevicePoint a = mapping.map(x0, y0);
   const DevicePoint b = mapping.map(x1, y1);
+  // [first, second) along an axis, or (second, first] when the second lies before the first.
+  auto axis = [](std::int64_t first, std::int64_t second, std::int64_t& low, std::int64_t& high) {
+    low = first <= second ? first : second + 1;
+    high = first <= second ? second : first + 1;
+  };
   DeviceRect box;
-  if (a.x <= b.x) {
-    box.left = a.x;
-    box.right = b.x;
-  } else {
-    box.left = b.x + 1;
-    box.right = a.x + 1;
-  }
-  if (a.y <= b.y) {
-    box.top = a.y;
-    box.bottom = b.y;
-  } else {
-    box.top = b.y + 1;
-    box.bottom = a.y + 1;
-  }
+  axis(a.x, b.x, box.left, box.right);
+  axis(a.y, b.y, box.top, box.bottom);
   return box;
 }
 
