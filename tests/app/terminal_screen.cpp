@@ -120,24 +120,26 @@ namespace {
 
 std::string unique_socket_name() {
   static std::atomic<int> counter{0};
-  return "kanvo-test-" + std::to_string(getpid()) + "-" + std::to_string(counter++);
+  return "/tmp/kanvo-test-" + std::to_string(getpid()) + "-" + std::to_string(counter++) +
+         ".socket";
 }
 
 }  // namespace
 
 TerminalSession::TerminalSession(const std::string& command) : socket_(unique_socket_name()) {
   // No configuration of the user's; a terminal type even where the caller has none.
-  started_ = run_command("TERM=${TERM:-xterm} tmux -u -L " + socket_ +
+  started_ = run_command("TERM=${TERM:-xterm} tmux -u -S " + socket_ +
                          " -f /dev/null new-session -d -x 120 -y 50 " + shell_quote(command))
                  .status == 0;
 }
 
 TerminalSession::~TerminalSession() {
   run_command(tmux("kill-server"));
+  unlink(socket_.c_str());  // tmux leaves its socket file behind
 }
 
 std::string TerminalSession::tmux(const std::string& arguments) const {
-  return "tmux -u -L " + socket_ + " " + arguments;
+  return "tmux -u -S " + socket_ + " " + arguments;
 }
 
 void TerminalSession::send_keys(const std::string& keys) {
