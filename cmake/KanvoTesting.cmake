@@ -13,5 +13,6 @@ function(kanvo_add_test name)
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
     WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
-    PROPERTIES ENVIRONMENT "SDL_AUDIODRIVER=dummy;KANVO_DISPLAY=headless")
+    PROPERTIES ENVIRONMENT
+      "SDL_AUDIODRIVER=dummy;KANVO_DISPLAY=headless;LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/cmake/lsan_suppressions.txt")
 endfunction()

@@ -98,6 +98,38 @@ TEST_F(SurfaceTest, DrawingAndObjectChurnDoNotAllocate) {
   delete_object(fill_brush);
 }
 
+// Text in a font made once, its glyphs made by the first round.
+void text_round(DcHandle dc, const LogFont& description, int i) {
+  delete_object(select_object(dc, create_font_indirect(description)));
+  set_bk_mode(dc, i % 2 == 0 ? 1 : 2);
+  text_out(dc, i % 7 - 3, 1, "y=x^(1/2) \xC3\xDD\xBA\xAF\xCA\xFD");
+  Size size;
+  get_text_extent(dc, "\xC3\xDD\xBA\xAF\xCA\xFD", &size);
+  Rect rect{0, 0, 12, 10};
+  draw_text(dc, "a &b\tc \xC3\xDD\xBA\xAF\r\nd", &rect,
+            text_format::kWordBreak | text_format::kExpandTabs | text_format::kCalcRect);
+  draw_text(dc, "a &b\tc \xC3\xDD\xBA\xAF\r\nd", &rect,
+            text_format::kWordBreak | text_format::kExpandTabs | text_format::kCenter);
+  set_world_transform(dc, {2.0f, 0.0f, 0.0f, -1.0f, 0.0f, 10.0f});
+  text_out(dc, 0, 0, "zoom \xC3\xDD");
+  set_world_transform(dc, {});
+}
+
+TEST_F(SurfaceTest, TextDoesNotAllocateOnceItsFontAndGlyphsAreMade) {
+  LogFont description;
+  description.height = -11;
+  description.weight = 700;
+  description.underline = 1;
+  description.quality = 4;
+  const char face[] = "System";
+  std::copy(std::begin(face), std::end(face), description.face_name.begin());
+  text_round(dc_, description, 0);
+  const long before = g_allocations.load();
+  for (int i = 1; i < 300; ++i) text_round(dc_, description, i);
+  EXPECT_EQ(g_allocations.load() - before, 0);
+  delete_object(select_object(dc_, get_stock_object(StockObject::system_font)));
+}
+
 TEST(Allocation, TheCounterSeesAllocations) {
   const long before = g_allocations.load();
   auto* block = new int(3);

@@ -1,6 +1,7 @@
 // Text drawn and measured through the surface calls: glyphs, cells, colours, clipping,
 // transforms.
 #include <string>
+#include <thread>
 
 #include "tests/host/surface/text/text_fixture.h"
 
@@ -277,6 +278,47 @@ TEST_F(TextOutput, UnknownFacesFallBackToTheSystemFace) {
   EXPECT_NE(snapshot(), system);
   EXPECT_EQ(extent("\xC3\xDD").cx, extent("\xBA\xAF").cx);
   EXPECT_GE(extent("\xC3\xDD").cx, 14);
+}
+
+TEST_F(TextOutput, TwoThreadsDrawWithOneFontAtOnce) {
+  // Each thread has its own context; they share the font and its glyph caches, which fill up
+  // while both draw (a new size under a transform, characters not drawn before).
+  const ObjectHandle font = create_font_indirect(font_description(-13, "Arial", 4));
+  const std::string text = std::string(kPowerFunction) + " \xB5\xDA\xD2\xBB\xCF\xF3\xCF\xDE";
+  const auto draw = [&](DcHandle dc) {
+    for (int i = 0; i < 40; ++i) {
+      text_out(dc, 0, 0, text);
+      set_world_transform(dc, {1.5f, 0.0f, 0.0f, 1.5f, 0.0f, 20.0f});
+      text_out(dc, 0, 0, text);
+      set_world_transform(dc, {});
+    }
+  };
+  std::vector<PixelWord*> pixels(2);
+  std::vector<DcHandle> dcs;
+  std::vector<ObjectHandle> bitmaps;
+  for (PixelWord*& memory : pixels) {
+    dcs.push_back(create_compatible_dc(kNoDc));
+    bitmaps.push_back(create_dib_section(kWidth, kHeight, &memory));
+    select_object(dcs.back(), bitmaps.back());
+    select_object(dcs.back(), font);
+    set_graphics_mode(dcs.back(), GraphicsMode::advanced);
+    set_text_color(dcs.back(), kInk);
+    set_bk_color(dcs.back(), kCell);
+    std::fill(memory, memory + kWidth * kHeight, kPaper);
+  }
+  std::thread other(draw, dcs[1]);
+  draw(dcs[0]);
+  other.join();
+  select_object(dc_, font);
+  draw(dc_);
+  for (PixelWord* memory : pixels) {
+    EXPECT_TRUE(std::equal(memory, memory + kWidth * kHeight, pixels_));
+  }
+  for (std::size_t i = 0; i < dcs.size(); ++i) {
+    delete_dc(dcs[i]);
+    delete_object(bitmaps[i]);
+  }
+  delete_object(font);
 }
 
 TEST_F(TextOutput, EmptyAndHostileArguments) {
