@@ -1,0 +1,369 @@
+#include "host/display/sdl_display.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <future>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "host/display/sdl_keys.h"
+
+namespace kanvo::display {
+namespace {
+
+constexpr int kDefaultRefreshRate = 60;
+
+// One scene window as it stands on the screen.
+struct Mirror {
+  SDL_Window* window = nullptr;
+  Rect outer;
+  bool shown = false;
+  bool minimized = false;
+  bool stale = true;  // to be presented whatever the version says
+  std::uint64_t version = 0;
+  std::string title;
+  std::vector<PixelWord> picture;
+};
+
+Rect to_rect(const SDL_Rect& r) { return {r.x, r.y, r.x + r.w, r.y + r.h}; }
+
+std::uint32_t modifiers_now() {
+  const SDL_Keymod held = SDL_GetModState();
+  std::uint32_t bits = 0;
+  if ((held & KMOD_SHIFT) != 0) bits |= modifier::kShift;
+  if ((held & KMOD_CTRL) != 0) bits |= modifier::kControl;
+  if ((held & KMOD_ALT) != 0) bits |= modifier::kAlt;
+  return bits;
+}
+
+Point pointer_on_screen() {
+  int x = 0;
+  int y = 0;
+  SDL_GetGlobalMouseState(&x, &y);
+  return {x, y};
+}
+
+MouseButton button_of(std::uint8_t button) {
+  switch (button) {
+    case SDL_BUTTON_LEFT: return MouseButton::left;
+    case SDL_BUTTON_MIDDLE: return MouseButton::middle;
+    case SDL_BUTTON_RIGHT: return MouseButton::right;
+    default: return MouseButton::none;
+  }
+}
+
+// Code points of UTF-8 text, as far as it is well formed.
+std::u32string decode_utf8(const char* text) {
+  std::u32string result;
+  const auto* p = reinterpret_cast<const unsigned char*>(text);
+  while (*p != 0) {
+    int extra = 0;
+    char32_t code = *p;
+    if (code >= 0xF0) {
+      extra = 3;
+      code &= 0x07;
+    } else if (code >= 0xE0) {
+      extra = 2;
+      code &= 0x0F;
+    } else if (code >= 0xC0) {
+      extra = 1;
+      code &= 0x1F;
+    }
+    ++p;
+    for (int i = 0; i < extra; ++i, ++p) {
+      if ((*p & 0xC0) != 0x80) return result;
+      code = (code << 6) | (*p & 0x3F);
+    }
+    result.push_back(code);
+  }
+  return result;
+}
+
+}  // namespace
+
+struct SdlDisplay::Loop {
+  SdlDisplay& display;
+  std::unordered_map<std::uint32_t, Mirror> mirrors;
+  std::unordered_map<std::uint32_t, std::uint32_t> by_sdl_id;
+  std::vector<std::uint32_t> stacking;  // shown windows, bottom to top, as last applied
+
+  Mirror* mirror_of(std::uint32_t sdl_id, std::uint32_t* id) {
+    const auto found = by_sdl_id.find(sdl_id);
+    if (found == by_sdl_id.end()) return nullptr;
+    *id = found->second;
+    const auto mirror = mirrors.find(found->second);
+    return mirror == mirrors.end() ? nullptr : &mirror->second;
+  }
+
+  void run() {
+    const std::uint32_t period = 1000 / static_cast<std::uint32_t>(refresh_rate());
+    std::uint32_t next_refresh = SDL_GetTicks();
+    while (!display.stopping_.load(std::memory_order_acquire)) {
+      const std::uint32_t now = SDL_GetTicks();
+      const int wait = SDL_TICKS_PASSED(now, next_refresh) ? 0 : static_cast<int>(next_refresh - now);
+      SDL_Event event;
+      if (SDL_WaitEventTimeout(&event, wait) != 0) {
+        handle(event);
+        while (SDL_PollEvent(&event) != 0) handle(event);
+      }
+      if (SDL_TICKS_PASSED(SDL_GetTicks(), next_refresh)) {
+        sync();
+        next_refresh = SDL_GetTicks() + period;
+      }
+    }
+    for (auto& [id, mirror] : mirrors) SDL_DestroyWindow(mirror.window);
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+  }
+
+  static int refresh_rate() {
+    SDL_DisplayMode mode;
+    if (SDL_GetCurrentDisplayMode(0, &mode) != 0 || mode.refresh_rate <= 0) {
+      return kDefaultRefreshRate;
+    }
+    return mode.refresh_rate;
+  }
+
+  void deliver(InputEvent event) { display.scene_.deliver(event); }
+
+  void handle(const SDL_Event& event) {
+    InputEvent input;
+    input.time_ms = event.common.timestamp;
+    input.modifiers = modifiers_now();
+    switch (event.type) {
+      case SDL_MOUSEMOTION:
+        input.kind = InputEvent::Kind::mouse_move;
+        input.position = pointer_on_screen();
+        deliver(input);
+        break;
+      case SDL_MOUSEBUTTONDOWN:
+      case SDL_MOUSEBUTTONUP:
+        input.kind = event.type == SDL_MOUSEBUTTONDOWN ? InputEvent::Kind::button_down
+                                                       : InputEvent::Kind::button_up;
+        input.button = button_of(event.button.button);
+        input.position = pointer_on_screen();
+        if (input.button != MouseButton::none) deliver(input);
+        break;
+      case SDL_MOUSEWHEEL: {
+        const int notches = event.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -event.wheel.y
+                                                                            : event.wheel.y;
+        if (notches == 0) break;
+        input.kind = InputEvent::Kind::wheel;
+        input.wheel = notches * 120;
+        input.position = pointer_on_screen();
+        deliver(input);
+        break;
+      }
+      case SDL_KEYDOWN:
+      case SDL_KEYUP:
+        input.kind =
+            event.type == SDL_KEYDOWN ? InputEvent::Kind::key_down : InputEvent::Kind::key_up;
+        input.key = virtual_key(event.key.keysym);
+        input.repeat = event.key.repeat != 0;
+        if (input.key != 0) deliver(input);
+        break;
+      case SDL_TEXTINPUT:
+        // Plain ASCII comes from the key presses themselves; only what they cannot type is
+        // passed on as text.
+        input.kind = InputEvent::Kind::text;
+        for (const char32_t character : decode_utf8(event.text.text)) {
+          if (character < 0x80) continue;
+          input.character = character;
+          deliver(input);
+        }
+        break;
+      case SDL_WINDOWEVENT:
+        handle_window_event(event.window, input);
+        break;
+      default:
+        break;
+    }
+  }
+
+  void handle_window_event(const SDL_WindowEvent& event, InputEvent input) {
+    std::uint32_t id = 0;
+    Mirror* mirror = mirror_of(event.windowID, &id);
+    if (mirror == nullptr) return;
+    input.window = id;
+    switch (event.event) {
+      case SDL_WINDOWEVENT_CLOSE:
+        input.kind = InputEvent::Kind::close;
+        deliver(input);
+        break;
+      case SDL_WINDOWEVENT_MINIMIZED:
+        if (mirror->minimized) break;
+        mirror->minimized = true;
+        input.kind = InputEvent::Kind::minimized;
+        deliver(input);
+        break;
+      case SDL_WINDOWEVENT_RESTORED:
+        if (!mirror->minimized) break;
+        mirror->minimized = false;
+        mirror->stale = true;
+        input.kind = InputEvent::Kind::restored;
+        deliver(input);
+        break;
+      case SDL_WINDOWEVENT_EXPOSED:
+        mirror->stale = true;
+        break;
+      case SDL_WINDOWEVENT_MOVED:
+        if (event.data1 == mirror->outer.left && event.data2 == mirror->outer.top) break;
+        input.kind = InputEvent::Kind::moved;
+        input.position = {event.data1, event.data2};
+        mirror->outer = {event.data1, event.data2,
+                         event.data1 + (mirror->outer.right - mirror->outer.left),
+                         event.data2 + (mirror->outer.bottom - mirror->outer.top)};
+        deliver(input);
+        break;
+      case SDL_WINDOWEVENT_FOCUS_GAINED:
+        input.kind = InputEvent::Kind::focused;
+        deliver(input);
+        break;
+      default:
+        break;
+    }
+  }
+
+  void sync() {
+    const std::vector<SceneWindow> scene = display.scene_.windows();
+    for (auto it = mirrors.begin(); it != mirrors.end();) {
+      const bool kept = std::any_of(scene.begin(), scene.end(),
+                                    [&](const SceneWindow& w) { return w.id == it->first; });
+      if (kept) {
+        ++it;
+        continue;
+      }
+      by_sdl_id.erase(SDL_GetWindowID(it->second.window));
+      SDL_DestroyWindow(it->second.window);
+      it = mirrors.erase(it);
+    }
+    std::vector<std::uint32_t> shown_order;
+    for (const SceneWindow& window : scene) {
+      if (mirror(window)) shown_order.push_back(window.id);
+    }
+    restack(shown_order);
+  }
+
+  // Brings one window up to date; true when it is shown.
+  bool mirror(const SceneWindow& window) {
+    const int width = window.outer.right - window.outer.left;
+    const int height = window.outer.bottom - window.outer.top;
+    const bool has_area = width > 0 && height > 0;
+    const bool show = window.shown && has_area;
+    const bool minimize = window.minimized && has_area;
+    Mirror& m = mirrors[window.id];
+    if (m.window == nullptr) {
+      if (!show && !minimize) {
+        mirrors.erase(window.id);
+        return false;
+      }
+      m.window = SDL_CreateWindow(window.title.c_str(), window.outer.left, window.outer.top,
+                                  width, height, SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN);
+      if (m.window == nullptr) {
+        mirrors.erase(window.id);
+        return false;
+      }
+      by_sdl_id[SDL_GetWindowID(m.window)] = window.id;
+      m.outer = window.outer;
+      m.title = window.title;
+    }
+    if (m.title != window.title) {
+      SDL_SetWindowTitle(m.window, window.title.c_str());
+      m.title = window.title;
+    }
+    if (has_area && (m.outer.right - m.outer.left != width || m.outer.bottom - m.outer.top != height)) {
+      SDL_SetWindowSize(m.window, width, height);
+      m.stale = true;
+    }
+    if (m.outer.left != window.outer.left || m.outer.top != window.outer.top) {
+      SDL_SetWindowPosition(m.window, window.outer.left, window.outer.top);
+    }
+    if (has_area) m.outer = window.outer;
+    if (show && !m.shown) {
+      SDL_ShowWindow(m.window);
+      m.stale = true;
+    }
+    if (show && m.minimized) {
+      SDL_RestoreWindow(m.window);
+      m.minimized = false;
+    }
+    if (minimize && !m.minimized) {
+      if (!m.shown) SDL_ShowWindow(m.window);
+      SDL_MinimizeWindow(m.window);
+      m.minimized = true;
+    }
+    if (!show && !minimize && m.shown) SDL_HideWindow(m.window);
+    m.shown = show || minimize;
+    if (show && (m.stale || m.version != window.version)) present(window.id, m, width, height);
+    return show;
+  }
+
+  void present(std::uint32_t id, Mirror& m, int width, int height) {
+    SDL_Surface* surface = SDL_GetWindowSurface(m.window);
+    if (surface == nullptr || surface->w != width || surface->h != height) return;
+    m.picture.resize(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+    // Read the version first: a change during the copy makes the next refresh copy again.
+    const std::uint64_t version = current_version(id);
+    if (!display.scene_.render(id, m.picture.data(), width, height)) return;
+    if (SDL_MUSTLOCK(surface) && SDL_LockSurface(surface) != 0) return;
+    SDL_ConvertPixels(width, height, SDL_PIXELFORMAT_RGB888, m.picture.data(), width * 4,
+                      surface->format->format, surface->pixels, surface->pitch);
+    if (SDL_MUSTLOCK(surface)) SDL_UnlockSurface(surface);
+    SDL_UpdateWindowSurface(m.window);
+    m.version = version;
+    m.stale = false;
+  }
+
+  std::uint64_t current_version(std::uint32_t id) {
+    for (const SceneWindow& window : display.scene_.windows()) {
+      if (window.id == id) return window.version;
+    }
+    return 0;
+  }
+
+  void restack(const std::vector<std::uint32_t>& order) {
+    if (order == stacking) return;
+    std::size_t same = 0;
+    while (same < order.size() && same < stacking.size() && order[same] == stacking[same]) ++same;
+    for (std::size_t i = same; i < order.size(); ++i) SDL_RaiseWindow(mirrors[order[i]].window);
+    stacking = order;
+  }
+};
+
+std::unique_ptr<SdlDisplay> SdlDisplay::open(Scene& scene) {
+  std::unique_ptr<SdlDisplay> display(new SdlDisplay(scene));
+  std::promise<bool> opened;
+  std::future<bool> result = opened.get_future();
+  SdlDisplay* self = display.get();
+  display->thread_ = std::thread([self, &opened] {
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+    SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
+    SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+      opened.set_value(false);
+      return;
+    }
+    SDL_Rect bounds;
+    SDL_Rect usable;
+    if (SDL_GetDisplayBounds(0, &bounds) != 0) bounds = {0, 0, 1024, 768};
+    if (SDL_GetDisplayUsableBounds(0, &usable) != 0) usable = bounds;
+    self->bounds_ = to_rect(bounds);
+    self->work_area_ = to_rect(usable);
+    opened.set_value(true);
+    Loop{*self, {}, {}, {}}.run();
+  });
+  if (!result.get()) {
+    display->thread_.join();
+    return nullptr;
+  }
+  return display;
+}
+
+SdlDisplay::~SdlDisplay() {
+  stopping_.store(true, std::memory_order_release);
+  if (thread_.joinable()) thread_.join();
+}
+
+}  // namespace kanvo::display

@@ -1,0 +1,40 @@
+// The real screen through SDL (X11 or Wayland). One display thread does everything SDL is asked:
+// it mirrors the scene as borderless windows of the full outer size (the frame and caption are
+// part of the picture), presents a window's picture after it changed, at most once per display
+// refresh, and turns SDL's input into events for the scene.
+#pragma once
+
+#include <atomic>
+#include <memory>
+#include <thread>
+
+#include "host/display/display.h"
+
+namespace kanvo::display {
+
+class SdlDisplay final : public Display {
+ public:
+  // Null when SDL cannot open the screen.
+  static std::unique_ptr<SdlDisplay> open(Scene& scene);
+  ~SdlDisplay() override;
+
+  Rect bounds() const override { return bounds_; }
+  Rect work_area() const override { return work_area_; }
+  std::uint32_t double_click_ms() const override { return double_click_ms_; }
+  // The display thread looks at the scene at every refresh anyway.
+  void scene_changed() override {}
+  bool is_headless() const override { return false; }
+
+ private:
+  struct Loop;
+  explicit SdlDisplay(Scene& scene) : scene_(scene) {}
+
+  Scene& scene_;
+  Rect bounds_;
+  Rect work_area_;
+  std::uint32_t double_click_ms_ = 500;
+  std::atomic<bool> stopping_{false};
+  std::thread thread_;
+};
+
+}  // namespace kanvo::display

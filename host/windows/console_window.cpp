@@ -1,0 +1,102 @@
+#include "host/windows/console_window.h"
+
+#include <cstdlib>
+#include <future>
+#include <mutex>
+#include <string>
+#include <thread>
+
+#include "host/text/code_page.h"
+#include "host/windows/classes.h"
+#include "host/windows/messages.h"
+#include "host/windows/window_manager.h"
+#include "host/windows/windows.h"
+
+namespace kanvo::win {
+namespace {
+
+constexpr std::string_view kClassName = "KanvoConsole";
+constexpr std::int32_t kWidth = 660;
+constexpr std::int32_t kHeight = 420;
+
+std::mutex g_sink_mutex;
+TypedInputSink g_sink;
+std::string g_line;  // touched on the console window's thread only
+
+void hand_over(const std::string& text) {
+  std::lock_guard lock(g_sink_mutex);
+  if (g_sink) g_sink(text);
+}
+
+void type_character(char32_t character) {
+  if (character == U'\r' || character == U'\n') {
+    hand_over(g_line + "\n");
+    g_line.clear();
+  } else if (character == 8) {
+    // Drop the last whole UTF-8 character.
+    while (!g_line.empty() && (static_cast<unsigned char>(g_line.back()) & 0xC0) == 0x80) {
+      g_line.pop_back();
+    }
+    if (!g_line.empty()) g_line.pop_back();
+  } else if (character >= 0x20 && character != 0x7F) {
+    g_line += text::utf32_to_utf8(std::u32string_view(&character, 1));
+  }
+}
+
+LResult console_procedure(WindowHandle window, std::uint32_t message, WParam wparam,
+                          LParam lparam) {
+  switch (message) {
+    case msg::kChar:
+      type_character(static_cast<char32_t>(wparam));
+      return 0;
+    case msg::kClose:
+      std::exit(0);
+    default:
+      return default_window_procedure(window, message, wparam, lparam);
+  }
+}
+
+void run_console_window(std::promise<WindowHandle>* created) {
+  register_class({std::string(kClassName), 0, console_procedure, Cursor::arrow,
+                  surface::kNoObject});
+  CreateParams params;
+  params.class_name = kClassName;
+  params.title = "Console";
+  params.style = style::kCaption | style::kSystemMenu | style::kMinimizeBox;
+  params.x = 0;
+  params.y = 0;
+  params.width = kWidth;
+  params.height = kHeight;
+  const WindowHandle window = create_window(params);
+  if (window != kNoWindow) {
+    detail::WindowManager& manager = detail::WindowManager::instance();
+    std::lock_guard lock(manager.mutex);
+    if (detail::Window* record = manager.find(window)) record->off_screen = true;
+  }
+  created->set_value(window);
+  if (window == kNoWindow) return;
+  Message message;
+  while (get_message(&message)) {
+    translate_message(message);
+    dispatch_message(message);
+  }
+}
+
+}  // namespace
+
+WindowHandle console_window() {
+  static const WindowHandle window = [] {
+    std::promise<WindowHandle> created;
+    std::future<WindowHandle> handle = created.get_future();
+    std::thread(run_console_window, &created).detach();
+    return handle.get();
+  }();
+  return window;
+}
+
+void set_console_input(TypedInputSink sink) {
+  std::lock_guard lock(g_sink_mutex);
+  g_sink = std::move(sink);
+}
+
+}  // namespace kanvo::win

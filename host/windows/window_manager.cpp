@@ -1,0 +1,253 @@
+#include "host/windows/window_manager.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "host/windows/frame.h"
+
+namespace kanvo::win::detail {
+namespace {
+
+constexpr std::uint32_t kIndexBits = 16;
+constexpr std::uint32_t kIndexMask = (1u << kIndexBits) - 1;
+
+Rect intersect(const Rect& a, const Rect& b) {
+  return {std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
+          std::min(a.bottom, b.bottom)};
+}
+
+bool is_empty(const Rect& rect) { return rect.right <= rect.left || rect.bottom <= rect.top; }
+
+Rect unite(const Rect& a, const Rect& b) {
+  return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
+          std::max(a.bottom, b.bottom)};
+}
+
+}  // namespace
+
+ClientPixels::ClientPixels(std::int32_t width, std::int32_t height)
+    : stride(std::max(width, 1)), rows(std::max(height, 1)) {
+  // calloc leaves untouched pages unmapped, so a screen-sized buffer costs what is drawn on it.
+  memory = static_cast<surface::PixelWord*>(
+      std::calloc(static_cast<std::size_t>(stride) * static_cast<std::size_t>(rows),
+                  sizeof(surface::PixelWord)));
+  if (memory == nullptr) stride = rows = 0;
+}
+
+ClientPixels::~ClientPixels() { std::free(memory); }
+
+WindowManager& WindowManager::instance() {
+  // Never destroyed: threads may still use windows while the process exits.
+  static WindowManager* manager = new WindowManager;
+  return *manager;
+}
+
+display::Display& WindowManager::screen() {
+  if (!display_) display_ = display::open_display(*this);
+  return *display_;
+}
+
+Window* WindowManager::find(WindowHandle handle) {
+  const auto value = static_cast<std::uint32_t>(handle);
+  const std::size_t index = (value & kIndexMask);
+  if (index == 0 || index > slots.size()) return nullptr;
+  Window* window = slots[index - 1].get();
+  if (window == nullptr || window->handle != handle) return nullptr;
+  return window;
+}
+
+WindowHandle WindowManager::allocate_handle(std::unique_ptr<Window> window) {
+  std::size_t index;
+  if (!free_slots.empty()) {
+    index = free_slots.back();
+    free_slots.pop_back();
+  } else {
+    if (slots.size() >= kIndexMask) return kNoWindow;
+    index = slots.size();
+    slots.emplace_back();
+    generations.push_back(0);
+  }
+  // Generations start at 1 and skip 0 on wrapping, so no handle is ever 0 or 1.
+  std::uint16_t& generation = generations[index];
+  generation = static_cast<std::uint16_t>(generation + 1 == 0 ? 1 : generation + 1);
+  const auto handle =
+      static_cast<WindowHandle>((std::uint32_t{generation} << kIndexBits) | (index + 1));
+  window->handle = handle;
+  slots[index] = std::move(window);
+  return handle;
+}
+
+Size WindowManager::client_size(const Window& window) const {
+  const FrameInsets insets = frame_insets(window.style, window.ex_style);
+  return {std::max(0, window.outer.right - window.outer.left - insets.left - insets.right),
+          std::max(0, window.outer.bottom - window.outer.top - insets.top - insets.bottom)};
+}
+
+Rect WindowManager::client_on_screen(const Window& window) const {
+  const FrameInsets insets = frame_insets(window.style, window.ex_style);
+  const Size size = client_size(window);
+  const std::int32_t left = window.outer.left + insets.left;
+  const std::int32_t top = window.outer.top + insets.top;
+  return {left, top, left + size.cx, top + size.cy};
+}
+
+void WindowManager::invalidate(Window& window, const Rect* rect, bool erase) {
+  const Size size = client_size(window);
+  Rect area{0, 0, size.cx, size.cy};
+  if (rect != nullptr) area = intersect(area, *rect);
+  if (is_empty(area)) return;
+  window.erase_pending = window.erase_pending || erase;
+  if (window.update_pending) {
+    window.update = unite(window.update, area);
+    return;
+  }
+  window.update = area;
+  window.update_pending = true;
+  window.owner->add_paint_waiter(1);
+}
+
+void WindowManager::validate(Window& window) {
+  if (!window.update_pending) return;
+  window.update_pending = false;
+  window.erase_pending = false;
+  window.update = {};
+  window.owner->add_paint_waiter(-1);
+}
+
+void WindowManager::place(Window& window, Point position, Size size, bool move, bool resize) {
+  const Size old_client = client_size(window);
+  const Rect old_outer = window.outer;
+  if (move) {
+    window.outer.right = position.x + (old_outer.right - old_outer.left);
+    window.outer.bottom = position.y + (old_outer.bottom - old_outer.top);
+    window.outer.left = position.x;
+    window.outer.top = position.y;
+  }
+  if (resize) {
+    // Never larger than a client area the size of the screen; never negative.
+    const FrameInsets insets = frame_insets(window.style, window.ex_style);
+    const Rect bounds = screen().bounds();
+    const std::int32_t max_width = (bounds.right - bounds.left) + insets.left + insets.right;
+    const std::int32_t max_height = (bounds.bottom - bounds.top) + insets.top + insets.bottom;
+    window.outer.right = window.outer.left + std::clamp(size.cx, 0, max_width);
+    window.outer.bottom = window.outer.top + std::clamp(size.cy, 0, max_height);
+  }
+  const Size new_client = client_size(window);
+  if (new_client != old_client) {
+    ++window.frame_version;
+    // What a larger client area uncovers has never been painted; a class that asks for it is
+    // repainted whole.
+    const std::uint32_t redraw_all =
+        class_style::kHorizontalRedraw | class_style::kVerticalRedraw;
+    if ((window.window_class->info.style & redraw_all) != 0) {
+      invalidate(window, nullptr, true);
+    } else {
+      const Rect right_part{old_client.cx, 0, new_client.cx, new_client.cy};
+      const Rect bottom_part{0, old_client.cy, new_client.cx, new_client.cy};
+      invalidate(window, &right_part, true);
+      invalidate(window, &bottom_part, true);
+    }
+    post_to_owner(window, msg::kSize, size_kind::kRestored,
+                  make_lparam(new_client.cx, new_client.cy));
+  }
+  if (window.outer.left != old_outer.left || window.outer.top != old_outer.top) {
+    const Rect client = client_on_screen(window);
+    post_to_owner(window, msg::kMove, 0, make_lparam(client.left, client.top));
+  }
+}
+
+void WindowManager::raise(Window& window, WindowHandle insert_after) {
+  std::erase(stacking, window.handle);
+  if (insert_after == kInsertBottom) {
+    stacking.insert(stacking.begin(), window.handle);
+    return;
+  }
+  const auto below = std::find(stacking.begin(), stacking.end(), insert_after);
+  // Just below `insert_after`; on top when it is kInsertTop or unknown.
+  stacking.insert(below == stacking.end() ? stacking.end() : below, window.handle);
+}
+
+void WindowManager::activate(Window* window) {
+  const WindowHandle handle = window != nullptr ? window->handle : kNoWindow;
+  if (active != handle) {
+    if (Window* old = find(active)) {
+      ++old->frame_version;
+      post_to_owner(*old, msg::kActivate, 0, 0);
+    }
+    active = handle;
+    if (window != nullptr) {
+      ++window->frame_version;
+      post_to_owner(*window, msg::kActivate, 1, 0);
+    }
+  }
+  if (focus != handle) {
+    if (Window* old = find(focus)) post_to_owner(*old, msg::kKillFocus, 0, 0);
+    focus = handle;
+    if (window != nullptr) post_to_owner(*window, msg::kSetFocus, 0, 0);
+  }
+}
+
+void WindowManager::pass_activation_on(const Window& leaving) {
+  if (active != leaving.handle && focus != leaving.handle) return;
+  for (auto it = stacking.rbegin(); it != stacking.rend(); ++it) {
+    Window* candidate = find(*it);
+    if (candidate != nullptr && candidate != &leaving && candidate->visible &&
+        !candidate->minimized) {
+      activate(candidate);
+      return;
+    }
+  }
+  activate(nullptr);
+}
+
+void WindowManager::set_minimized(Window& window, bool minimized) {
+  if (window.minimized == minimized) return;
+  window.minimized = minimized;
+  ++window.frame_version;
+  if (minimized) {
+    pass_activation_on(window);
+    post_to_owner(window, msg::kSize, size_kind::kMinimized, 0);
+  } else {
+    // Coming back, the whole window is painted again.
+    invalidate(window, nullptr, true);
+    const Size size = client_size(window);
+    post_to_owner(window, msg::kSize, size_kind::kRestored, make_lparam(size.cx, size.cy));
+  }
+}
+
+void WindowManager::remove(Window& window) {
+  const WindowHandle handle = window.handle;
+  pass_activation_on(window);
+  if (active == handle) active = kNoWindow;
+  if (focus == handle) focus = kNoWindow;
+  if (pointer.dragging == handle) pointer.dragging = kNoWindow;
+  if (pointer.pressed_window == handle) pointer.pressed_window = kNoWindow;
+  if (pointer.last_click_window == handle) pointer.last_click_window = kNoWindow;
+  validate(window);
+  std::erase(stacking, handle);
+  --window.window_class->windows;
+  window.owner->forget_window(handle);
+  const std::size_t index = (static_cast<std::uint32_t>(handle) & kIndexMask) - 1;
+  slots[index].reset();
+  free_slots.push_back(index);
+  changed();
+}
+
+Window* WindowManager::window_at(Point screen_point) {
+  for (auto it = stacking.rbegin(); it != stacking.rend(); ++it) {
+    Window* window = find(*it);
+    if (window == nullptr || !window->visible || window->minimized || window->off_screen) continue;
+    const Rect& r = window->outer;
+    if (screen_point.x >= r.left && screen_point.x < r.right && screen_point.y >= r.top &&
+        screen_point.y < r.bottom) {
+      return window;
+    }
+  }
+  return nullptr;
+}
+
+void post_to_owner(Window& window, std::uint32_t message, WParam wparam, LParam lparam) {
+  window.owner->post({window.handle, message, wparam, lparam});
+}
+
+}  // namespace kanvo::win::detail

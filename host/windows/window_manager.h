@@ -1,0 +1,142 @@
+// The window system's shared state: classes, windows, stacking, activation and focus, and the
+// display that shows them. One mutex guards it all; window procedures are never called with it
+// held, and it is taken before any queue's mutex, never after.
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "host/display/display.h"
+#include "host/surface/surface.h"
+#include "host/windows/classes.h"
+#include "host/windows/thread_queue.h"
+#include "host/windows/types.h"
+
+namespace kanvo::win::detail {
+
+// The client area's pixel memory. It is as large as the screen from the start, so that device
+// contexts over it never have to be moved when the window changes size; only its top-left
+// client-size part is shown. Device contexts share it, so it outlives a window they still hold.
+struct ClientPixels {
+  ClientPixels(std::int32_t width, std::int32_t height);
+  ~ClientPixels();
+  ClientPixels(const ClientPixels&) = delete;
+  ClientPixels& operator=(const ClientPixels&) = delete;
+
+  surface::PixelWord* memory = nullptr;
+  std::int32_t stride = 0;  // pixel words per row
+  std::int32_t rows = 0;
+  std::atomic<std::uint64_t> changes{0};  // counted up by every drawing call on it
+};
+
+struct ClassRecord {
+  WindowClass info;
+  int windows = 0;
+};
+
+struct Window {
+  WindowHandle handle = kNoWindow;
+  std::shared_ptr<ClassRecord> window_class;
+  std::shared_ptr<ThreadQueue> owner;
+  WindowHandle owner_window = kNoWindow;
+  std::string title;       // GBK
+  std::string title_utf8;  // for the display
+  std::uint32_t style = 0;
+  std::uint32_t ex_style = 0;
+  Rect outer;  // screen pixels
+  bool visible = false;
+  bool enabled = true;
+  bool minimized = false;
+  bool destroying = false;
+  bool off_screen = false;  // stands for something that is not on the screen (the console)
+  std::shared_ptr<ClientPixels> pixels;
+  Rect update;  // invalid client area (bounding box)
+  bool update_pending = false;
+  bool erase_pending = false;
+  std::uint64_t frame_version = 1;  // counted up when the frame's look or the size changes
+};
+
+struct DcRecord {
+  WindowHandle window = kNoWindow;
+  std::shared_ptr<ClientPixels> pixels;
+  surface::ObjectHandle bitmap = surface::kNoObject;
+};
+
+// How the user is handling a window with the mouse at the moment.
+struct PointerState {
+  std::uint32_t buttons = 0;  // mouse_keys button bits held
+  WindowHandle dragging = kNoWindow;
+  Point drag_offset;  // pointer minus the window's top-left while dragging
+  WindowHandle pressed_window = kNoWindow;
+  int pressed_part = 0;  // caption button pressed, released over it to take effect
+  WindowHandle last_click_window = kNoWindow;
+  std::uint32_t last_click_message = 0;
+  std::uint32_t last_click_time = 0;
+  Point last_click_position;
+};
+
+class WindowManager final : public display::Scene {
+ public:
+  static WindowManager& instance();
+
+  // ---- Under `mutex` ----
+  Window* find(WindowHandle handle);
+  display::Display& screen();
+  // Client rectangle in screen pixels.
+  Rect client_on_screen(const Window& window) const;
+  Size client_size(const Window& window) const;
+  void invalidate(Window& window, const Rect* rect, bool erase);
+  void validate(Window& window);
+  // Moves and sizes the outer rectangle (sizes clamped), invalidates what a larger client area
+  // uncovers and tells the owner.
+  void place(Window& window, Point position, Size size, bool move, bool resize);
+  void raise(Window& window, WindowHandle insert_after);
+  void activate(Window* window);  // null: none
+  // Makes the topmost shown window other than `leaving` active when `leaving` is.
+  void pass_activation_on(const Window& leaving);
+  void set_minimized(Window& window, bool minimized);
+  // Frees the window; its procedure is not told.
+  void remove(Window& window);
+  Window* window_at(Point screen_point);
+  void changed() { screen().scene_changed(); }
+
+  WindowHandle allocate_handle(std::unique_ptr<Window> window);
+
+  std::mutex mutex;
+  std::unordered_map<std::string, std::shared_ptr<ClassRecord>> classes;
+  std::vector<std::unique_ptr<Window>> slots;  // index + 1 is the handle's low half
+  std::vector<std::uint16_t> generations;
+  std::vector<std::size_t> free_slots;
+  std::vector<WindowHandle> stacking;  // bottom to top
+  std::unordered_map<std::uint32_t, DcRecord> dcs;
+  WindowHandle active = kNoWindow;
+  WindowHandle focus = kNoWindow;
+  PointerState pointer;
+  Point next_default_position{20, 20};
+
+  // ---- display::Scene (take `mutex` themselves) ----
+  std::vector<display::SceneWindow> windows() override;
+  bool render(std::uint32_t id, surface::PixelWord* pixels, std::int32_t width,
+              std::int32_t height) override;
+  void deliver(const display::InputEvent& event) override;
+
+ private:
+  WindowManager() = default;
+  void route_mouse(const display::InputEvent& event);
+  void route_key(const display::InputEvent& event);
+  void route_window_event(const display::InputEvent& event);
+  void post_client_mouse(Window& window, std::uint32_t message, Point screen_point,
+                         std::uint32_t modifiers);
+
+  std::unique_ptr<display::Display> display_;
+};
+
+// Posts to a window's owner; the caller holds the manager's mutex.
+void post_to_owner(Window& window, std::uint32_t message, WParam wparam, LParam lparam);
+
+}  // namespace kanvo::win::detail
