@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "host/windows/messages.h"
 #include "host/windows/window_manager.h"
 
 namespace kanvo::win {

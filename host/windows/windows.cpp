@@ -6,6 +6,7 @@
 #include "host/text/code_page.h"
 #include "host/windows/frame.h"
 #include "host/windows/messages.h"
+#include "host/windows/screen.h"
 #include "host/windows/window_manager.h"
 
 namespace kanvo::win {
@@ -105,7 +106,7 @@ bool destroy_window(WindowHandle handle) {
 }
 
 bool request_destroy(WindowHandle window) {
-  return post_message(window, msg::kDestroyRequest, 0, 0);
+  return window != kNoWindow && post_message(window, msg::kDestroyRequest, 0, 0);
 }
 
 bool is_window(WindowHandle handle) {
@@ -342,6 +343,17 @@ Rect work_area() {
   WindowManager& manager = WindowManager::instance();
   std::lock_guard lock(manager.mutex);
   return manager.screen().work_area();
+}
+
+}  // namespace kanvo::win
+
+namespace kanvo::win {
+
+display::HeadlessDisplay* headless_screen() {
+  WindowManager& manager = WindowManager::instance();
+  std::lock_guard lock(manager.mutex);
+  display::Display& screen = manager.screen();
+  return screen.is_headless() ? static_cast<display::HeadlessDisplay*>(&screen) : nullptr;
 }
 
 }  // namespace kanvo::win

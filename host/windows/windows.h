@@ -6,6 +6,7 @@
 // are clamped: a client area is never larger than the screen nor smaller than nothing.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 

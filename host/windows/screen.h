@@ -1,0 +1,11 @@
+// The display the window system shows its windows on.
+#pragma once
+
+#include "host/display/headless_display.h"
+
+namespace kanvo::win {
+
+// The headless screen, or null when the windows are on a real one.
+display::HeadlessDisplay* headless_screen();
+
+}  // namespace kanvo::win
