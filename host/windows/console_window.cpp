@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <future>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -20,12 +21,17 @@ constexpr std::int32_t kWidth = 660;
 constexpr std::int32_t kHeight = 420;
 
 std::mutex g_sink_mutex;
-TypedInputSink g_sink;
+std::shared_ptr<const TypedInputSink> g_sink;
 std::string g_line;  // touched on the console window's thread only
 
 void hand_over(const std::string& text) {
-  std::lock_guard lock(g_sink_mutex);
-  if (g_sink) g_sink(text);
+  std::shared_ptr<const TypedInputSink> sink;
+  {
+    std::lock_guard lock(g_sink_mutex);
+    sink = g_sink;
+  }
+  // Called without the lock, so that the sink may take locks of its own.
+  if (sink && *sink) (*sink)(text);
 }
 
 void type_character(char32_t character) {
@@ -95,8 +101,9 @@ WindowHandle console_window() {
 }
 
 void set_console_input(TypedInputSink sink) {
+  auto replacement = std::make_shared<const TypedInputSink>(std::move(sink));
   std::lock_guard lock(g_sink_mutex);
-  g_sink = std::move(sink);
+  g_sink = std::move(replacement);
 }
 
 }  // namespace kanvo::win

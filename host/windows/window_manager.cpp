@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "host/windows/frame.h"
+#include "host/windows/screen.h"
 
 namespace kanvo::win::detail {
 namespace {
@@ -43,7 +44,11 @@ WindowManager& WindowManager::instance() {
 }
 
 display::Display& WindowManager::screen() {
-  if (!display_) display_ = display::open_display(*this);
+  if (!display_) {
+    display_ = display::open_display(*this);
+    static const bool closes_at_exit = [] { return std::atexit(close_display) == 0; }();
+    (void)closes_at_exit;
+  }
   return *display_;
 }
 

@@ -104,6 +104,7 @@ class WindowManager final : public display::Scene {
   void remove(Window& window);
   Window* window_at(Point screen_point);
   void changed() { screen().scene_changed(); }
+  std::unique_ptr<display::Display> take_display() { return std::move(display_); }
 
   WindowHandle allocate_handle(std::unique_ptr<Window> window);
 

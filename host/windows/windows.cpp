@@ -356,4 +356,14 @@ display::HeadlessDisplay* headless_screen() {
   return screen.is_headless() ? static_cast<display::HeadlessDisplay*>(&screen) : nullptr;
 }
 
+void close_display() {
+  std::unique_ptr<display::Display> closing;
+  {
+    WindowManager& manager = WindowManager::instance();
+    std::lock_guard lock(manager.mutex);
+    closing = manager.take_display();
+  }
+  // Outside the lock: the display thread may be waiting for it.
+}
+
 }  // namespace kanvo::win

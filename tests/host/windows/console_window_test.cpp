@@ -43,6 +43,7 @@ TEST(ConsoleWindowTest, KeysPostedToItBecomeTypedLines) {
   ASSERT_TRUE(arrived.wait_for(lock, std::chrono::seconds(2), [&] { return lines.size() == 2; }));
   EXPECT_EQ(lines[0], "Y\n");
   EXPECT_EQ(lines[1], "1 2\n");
+  lock.unlock();
   // It stands for the terminal and never appears on the screen.
   show_window(console, show::kShow);
   EXPECT_TRUE(is_window_visible(console));

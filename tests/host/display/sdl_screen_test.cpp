@@ -1,0 +1,168 @@
+// On a real X server (Xvfb): a window appears exactly where it is placed, shows its picture, and
+// receives a click from xdotool. Skipped where Xvfb, xdotool or ImageMagick is missing.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <condition_variable>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <future>
+#include <mutex>
+#include <string>
+#include <thread>
+
+#include "host/windows/classes.h"
+#include "host/windows/messages.h"
+#include "host/windows/screen.h"
+#include "host/windows/windows.h"
+
+extern char** environ;
+
+namespace kanvo::win {
+namespace {
+
+using namespace std::chrono_literals;
+
+bool on_path(const std::string& tool) {
+  return std::system(("command -v " + tool + " >/dev/null 2>&1").c_str()) == 0;
+}
+
+std::string output_of(const std::string& command) {
+  std::string text;
+  if (FILE* pipe = popen(command.c_str(), "r")) {
+    char buffer[512];
+    while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) text += buffer;
+    pclose(pipe);
+  }
+  return text;
+}
+
+// Polls until the condition holds; false after five seconds.
+template <typename Condition>
+bool eventually(Condition condition) {
+  const auto deadline = std::chrono::steady_clock::now() + 5s;
+  while (std::chrono::steady_clock::now() < deadline) {
+    if (condition()) return true;
+    std::this_thread::sleep_for(50ms);
+  }
+  return false;
+}
+
+// An X server of its own on a display number nobody uses.
+class Xvfb {
+ public:
+  Xvfb() {
+    for (int number = 73; number < 99; ++number) {
+      if (std::filesystem::exists("/tmp/.X" + std::to_string(number) + "-lock")) continue;
+      display_ = ":" + std::to_string(number);
+      const char* argv[] = {"Xvfb", display_.c_str(), "-screen", "0", "1024x768x24",
+                            "-nolisten", "tcp", nullptr};
+      if (posix_spawnp(&pid_, "Xvfb", nullptr, nullptr, const_cast<char**>(argv), environ) != 0) {
+        pid_ = 0;
+        return;
+      }
+      if (eventually([&] {
+            return std::system(("xdpyinfo -display " + display_ + " >/dev/null 2>&1").c_str()) ==
+                   0;
+          })) {
+        return;
+      }
+      stop();
+    }
+  }
+  ~Xvfb() { stop(); }
+  bool running() const { return pid_ != 0; }
+  const std::string& display() const { return display_; }
+
+ private:
+  void stop() {
+    if (pid_ == 0) return;
+    kill(pid_, SIGTERM);
+    waitpid(pid_, nullptr, 0);
+    pid_ = 0;
+  }
+  pid_t pid_ = 0;
+  std::string display_;
+};
+
+std::mutex g_mutex;
+std::condition_variable g_clicked;
+LParam g_click_position = -1;
+
+LResult procedure(WindowHandle window, std::uint32_t message, WParam wparam, LParam lparam) {
+  if (message == msg::kLeftButtonDown) {
+    std::lock_guard lock(g_mutex);
+    g_click_position = lparam;
+    g_clicked.notify_all();
+  }
+  if (message == msg::kDestroy) post_quit_message(0);
+  return default_window_procedure(window, message, wparam, lparam);
+}
+
+TEST(SdlScreenTest, WindowAppearsWhereItIsPlacedAndTakesAClick) {
+  for (const char* tool : {"Xvfb", "xdotool", "xwininfo", "xdpyinfo", "import"}) {
+    if (!on_path(tool)) GTEST_SKIP() << tool << " is not installed (scripts/setup.sh installs it)";
+  }
+  Xvfb server;
+  ASSERT_TRUE(server.running()) << "Xvfb did not start";
+  setenv("DISPLAY", server.display().c_str(), 1);
+  unsetenv("WAYLAND_DISPLAY");
+  unsetenv("KANVO_DISPLAY");
+  ASSERT_EQ(headless_screen(), nullptr) << "SDL could not open " << server.display();
+  const Rect screen = screen_rect();
+  EXPECT_EQ(screen, (Rect{0, 0, 1024, 768}));
+
+  register_class({"SdlTest", class_style::kDoubleClicks, procedure, Cursor::arrow,
+                  surface::create_solid_brush(surface::rgb(255, 0, 0))});
+  std::promise<WindowHandle> created;
+  std::thread owner([&] {
+    CreateParams params;
+    params.class_name = "SdlTest";
+    params.title = "kanvo";
+    params.style = style::kCaption | style::kSystemMenu | style::kMinimizeBox;
+    params.width = 100;
+    params.height = 100;
+    const WindowHandle window = create_window(params);
+    set_window_pos(window, kNoWindow, 0, 0, 460, 460, placement::kShowWindow);
+    created.set_value(window);
+    Message message;
+    while (get_message(&message)) {
+      translate_message(message);
+      dispatch_message(message);
+    }
+  });
+  const WindowHandle window = created.get_future().get();
+  const std::string on = " -display " + server.display();
+
+  EXPECT_TRUE(eventually([&] {
+    return output_of("xwininfo -root -children" + on).find("460x460+0+0") != std::string::npos;
+  })) << output_of("xwininfo -root -children" + on);
+  // The client area is red, the caption blue (active).
+  const auto pixel = [&](int x, int y) {
+    return output_of("import -window root" + on + " -depth 8 -crop 1x1+" + std::to_string(x) + "+" +
+                     std::to_string(y) + " txt:- 2>/dev/null");
+  };
+  EXPECT_TRUE(eventually([&] { return pixel(100, 100).find("#FF0000") != std::string::npos; }))
+      << pixel(100, 100);
+  EXPECT_NE(pixel(100, 10).find("#0078D7"), std::string::npos) << pixel(100, 10);
+  EXPECT_NE(pixel(470, 100).find("#000000"), std::string::npos) << pixel(470, 100);
+
+  // DISPLAY names the server for xdotool.
+  std::system("xdotool mousemove --sync 100 100 click 1");
+  std::unique_lock lock(g_mutex);
+  ASSERT_TRUE(g_clicked.wait_for(lock, 5s, [] { return g_click_position != -1; }));
+  EXPECT_EQ(g_click_position, make_lparam(97, 75));
+  lock.unlock();
+
+  post_message(window, msg::kClose, 0, 0);
+  owner.join();
+  close_display();
+}
+
+}  // namespace
+}  // namespace kanvo::win
