@@ -29,7 +29,10 @@ bool Painter::clip_span(std::int64_t y, std::int64_t& x0, std::int64_t& x1) cons
 }
 
 void Painter::fill_span(std::int64_t y, std::int64_t x0, std::int64_t x1, PixelWord ink) {
-  if (!active_ || !clip_span(y, x0, x1)) return;
+  if (active_ && clip_span(y, x0, x1)) paint_run(y, x0, x1, ink);
+}
+
+void Painter::paint_run(std::int64_t y, std::int64_t x0, std::int64_t x1, PixelWord ink) {
   PixelWord* row = target_.row(static_cast<std::int32_t>(y));
   PixelWord* first = row + x0;
   PixelWord* last = row + x1;
@@ -51,16 +54,19 @@ void Painter::fill_spans(std::span<const Span> spans, PixelWord ink) {
 }
 
 void Painter::fill_span(std::int64_t y, std::int64_t x0, std::int64_t x1, const BrushInk& ink) {
+  if (active_ && clip_span(y, x0, x1)) paint_run(y, x0, x1, ink);
+}
+
+void Painter::paint_run(std::int64_t y, std::int64_t x0, std::int64_t x1, const BrushInk& ink) {
   switch (ink.kind()) {
     case BrushInk::Kind::none:
       return;
     case BrushInk::Kind::solid:
-      fill_span(y, x0, x1, ink.solid_word());
+      paint_run(y, x0, x1, ink.solid_word());
       return;
     default:
       break;
   }
-  if (!active_ || !clip_span(y, x0, x1)) return;
   PixelWord* row = target_.row(static_cast<std::int32_t>(y));
   BrushInk::Row walker = ink.row(static_cast<std::int32_t>(x0), static_cast<std::int32_t>(y));
   for (std::int64_t x = x0; x < x1; ++x) {

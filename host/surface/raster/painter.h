@@ -49,14 +49,21 @@ class Painter {
   template <class Ink>
   void fill_box(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom,
                 const Ink& ink) {
-    const std::int64_t first = top > box_.top ? top : box_.top;
-    const std::int64_t last = bottom < box_.bottom ? bottom : box_.bottom;
-    for (std::int64_t y = first; y < last; ++y) fill_span(y, left, right, ink);
+    if (!active_) return;
+    const std::int64_t x0 = left > box_.left ? left : box_.left;
+    const std::int64_t x1 = right < box_.right ? right : box_.right;
+    const std::int64_t y0 = top > box_.top ? top : box_.top;
+    const std::int64_t y1 = bottom < box_.bottom ? bottom : box_.bottom;
+    if (x0 >= x1) return;
+    for (std::int64_t y = y0; y < y1; ++y) paint_run(y, x0, x1, ink);
   }
 
  private:
   // Cuts a run to the box; false when nothing is left.
   bool clip_span(std::int64_t y, std::int64_t& x0, std::int64_t& x1) const;
+  // Paints a run that lies inside the box.
+  void paint_run(std::int64_t y, std::int64_t x0, std::int64_t x1, PixelWord ink);
+  void paint_run(std::int64_t y, std::int64_t x0, std::int64_t x1, const BrushInk& ink);
 
   PixelTarget target_;
   Rect box_;
