@@ -22,19 +22,11 @@ ObjectHandle select_into(ObjectHandle& selected_handle, const T*& selected, Obje
 
 ObjectHandle select_bitmap(DeviceContext& dc, ObjectHandle handle) {
   if (handle == dc.bitmap_handle) return handle;
-  BitmapObject* bitmap = pin_object<BitmapObject>(handle);
-  if (bitmap == nullptr) return kNoObject;
   // A bitmap draws for one context at a time (the shared default bitmap excepted).
-  if (bitmap->selected) {
-    unpin_object(handle);
-    return kNoObject;
-  }
-  if (!is_stock_object(handle)) bitmap->selected = true;
-  if (dc.bitmap != nullptr) dc.bitmap->selected = false;
+  BitmapObject* bitmap = swap_exclusive_pin(handle, dc.bitmap_handle);
+  if (bitmap == nullptr) return kNoObject;
   dc.bitmap = bitmap;
-  const ObjectHandle old = std::exchange(dc.bitmap_handle, handle);
-  if (old != kNoObject) unpin_object(old);
-  return old;
+  return std::exchange(dc.bitmap_handle, handle);
 }
 
 }  // namespace
@@ -73,11 +65,10 @@ DcHandle create_compatible_dc(DcHandle reference) {
 bool delete_dc(DcHandle handle) {
   DeviceContext* dc = context_of(handle);
   if (dc == nullptr) return false;
-  if (dc->bitmap != nullptr) dc->bitmap->selected = false;
-  for (ObjectHandle selected :
-       {dc->pen_handle, dc->brush_handle, dc->font_handle, dc->bitmap_handle}) {
+  for (ObjectHandle selected : {dc->pen_handle, dc->brush_handle, dc->font_handle}) {
     if (selected != kNoObject) unpin_object(selected);
   }
+  if (dc->bitmap_handle != kNoObject) unpin_exclusive(dc->bitmap_handle);
   return delete_device_context_slot(handle);
 }
 

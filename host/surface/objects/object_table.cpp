@@ -43,6 +43,7 @@ struct Slot {
   std::uint32_t next_free = kNoSlot;
   bool delete_pending = false;
   bool stock = false;
+  bool held_exclusively = false;
   Payload payload;
 };
 
@@ -85,21 +86,25 @@ class Table {
     return slot.live_handle.load(std::memory_order_acquire) == handle ? &slot : nullptr;
   }
 
-  // Pins `handle` (when not 0) and unpins `replaced` (when not 0) under one lock.
+  // Pins `handle` and unpins `replaced` (when not 0) under one lock.
   template <class T>
-  T* swap_pin(std::uint32_t handle, std::uint32_t replaced) {
+  T* swap_pin(std::uint32_t handle, std::uint32_t replaced, bool exclusive) {
     if (claimed_kind(handle) != kSlotKindOf<T>) return nullptr;
     std::lock_guard guard(lock_);
     Slot* slot = find(handle);
     if (slot == nullptr || slot->delete_pending) return nullptr;
+    if (exclusive && !slot->stock) {
+      if (slot->held_exclusively) return nullptr;
+      slot->held_exclusively = true;
+    }
     ++slot->pins;
-    if (replaced != 0) unpin_locked(replaced);
+    if (replaced != 0) unpin_locked(replaced, exclusive);
     return std::get_if<T>(&slot->payload);
   }
 
-  void unpin(std::uint32_t handle) {
+  void unpin(std::uint32_t handle, bool exclusive) {
     std::lock_guard guard(lock_);
-    unpin_locked(handle);
+    unpin_locked(handle, exclusive);
   }
 
   bool remove(std::uint32_t handle, SlotKind kind) {
@@ -159,9 +164,10 @@ class Table {
     return true;
   }
 
-  void unpin_locked(std::uint32_t handle) {
+  void unpin_locked(std::uint32_t handle, bool exclusive) {
     Slot* slot = find(handle);
     if (slot == nullptr || slot->pins == 0) return;
+    if (exclusive) slot->held_exclusively = false;
     if (--slot->pins == 0 && slot->delete_pending) release(*slot, handle);
   }
 
@@ -170,6 +176,7 @@ class Table {
     slot.live_handle.store(0, std::memory_order_release);
     slot.generation = (slot.generation + 1) & kGenerationMask;
     slot.delete_pending = false;
+    slot.held_exclusively = false;
     slot.payload.emplace<std::monostate>();
     put_free_slot(index_of(handle));
   }
@@ -268,7 +275,7 @@ DcHandle add_device_context(std::unique_ptr<DeviceContext> context) {
 
 template <class T>
 T* pin_object(ObjectHandle handle) {
-  return table().swap_pin<T>(raw(handle), 0);
+  return table().swap_pin<T>(raw(handle), 0, false);
 }
 template PenObject* pin_object<PenObject>(ObjectHandle);
 template BrushObject* pin_object<BrushObject>(ObjectHandle);
@@ -278,15 +285,21 @@ template RegionObject* pin_object<RegionObject>(ObjectHandle);
 
 template <class T>
 T* swap_pin(ObjectHandle handle, ObjectHandle replaced) {
-  return table().swap_pin<T>(raw(handle), raw(replaced));
+  return table().swap_pin<T>(raw(handle), raw(replaced), false);
 }
 template PenObject* swap_pin<PenObject>(ObjectHandle, ObjectHandle);
 template BrushObject* swap_pin<BrushObject>(ObjectHandle, ObjectHandle);
 template FontObject* swap_pin<FontObject>(ObjectHandle, ObjectHandle);
-template BitmapObject* swap_pin<BitmapObject>(ObjectHandle, ObjectHandle);
+
+BitmapObject* swap_exclusive_pin(ObjectHandle handle, ObjectHandle replaced) {
+  return table().swap_pin<BitmapObject>(raw(handle), raw(replaced), true);
+}
 
 void unpin_object(ObjectHandle handle) {
-  table().unpin(raw(handle));
+  table().unpin(raw(handle), false);
+}
+void unpin_exclusive(ObjectHandle handle) {
+  table().unpin(raw(handle), true);
 }
 
 bool delete_object_slot(ObjectHandle handle) {

@@ -74,6 +74,11 @@ void unpin_object(ObjectHandle handle);
 // When `handle` cannot be pinned nothing changes and null comes back.
 template <class T>
 T* swap_pin(ObjectHandle handle, ObjectHandle replaced);
+// The same for an object that only one holder may have at a time (a bitmap drawn into by one
+// context): refused while another holds it. Stock objects are shared all the same.
+BitmapObject* swap_exclusive_pin(ObjectHandle handle, ObjectHandle replaced);
+// Releases an exclusive pin.
+void unpin_exclusive(ObjectHandle handle);
 
 // Deletes the object, or defers that while it is pinned. Stock objects stay (true).
 bool delete_object_slot(ObjectHandle handle);

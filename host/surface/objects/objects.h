@@ -62,7 +62,6 @@ struct BitmapObject {
   std::uint16_t bits_per_pixel = 0;
   std::uint8_t* bits = nullptr;             // first row; null for an empty bitmap
   std::unique_ptr<std::uint8_t[]> storage;  // null when the caller owns the memory
-  bool selected = false;                    // a bitmap is selected into one context at most
 
   PixelWord* row32(std::int32_t y) const {
     return reinterpret_cast<PixelWord*>(bits + static_cast<std::ptrdiff_t>(y) * stride_bytes);

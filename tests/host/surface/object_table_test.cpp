@@ -141,6 +141,28 @@ TEST(ObjectHandles, ManyThreadsCreateSelectAndDeleteSafely) {
   EXPECT_EQ(failures.load(), 0);
 }
 
+TEST(ObjectHandles, ContextsRacingForOneBitmapGetItOneAtATime) {
+  PixelWord* pixels = nullptr;
+  const ObjectHandle bitmap = create_dib_section(2, 2, &pixels);
+  for (int round = 0; round < 200; ++round) {
+    const DcHandle first = create_compatible_dc(kNoDc);
+    const DcHandle second = create_compatible_dc(kNoDc);
+    ObjectHandle got_first = kNoObject;
+    ObjectHandle got_second = kNoObject;
+    std::thread a([&] { got_first = select_object(first, bitmap); });
+    std::thread b([&] { got_second = select_object(second, bitmap); });
+    a.join();
+    b.join();
+    EXPECT_EQ((got_first != kNoObject) + (got_second != kNoObject), 1);
+    delete_dc(first);  // deleting a context lets go of its bitmap
+    delete_dc(second);
+  }
+  const DcHandle dc = create_compatible_dc(kNoDc);
+  EXPECT_NE(select_object(dc, bitmap), kNoObject);
+  delete_dc(dc);
+  EXPECT_TRUE(delete_object(bitmap));
+}
+
 TEST(ObjectHandles, ThousandsOfLiveObjectsEachKeepTheirOwnHandle) {
   std::vector<ObjectHandle> brushes;
   for (int i = 0; i < 5000; ++i) brushes.push_back(create_solid_brush(static_cast<Color>(i)));
