@@ -1,16 +1,9 @@
-// Ellipses, arcs, pies, chords, rounded rectangles and polygons. Not drawn yet: these calls fail
+// Arcs, pies, chords and polygons. Not drawn yet: these calls fail
 // without touching the surface until the curve and polygon rasterisers replace this file.
 #include "host/surface/surface.h"
 
 namespace kanvo::surface {
 
-bool ellipse(DcHandle, std::int32_t, std::int32_t, std::int32_t, std::int32_t) {
-  return false;
-}
-bool round_rect(DcHandle, std::int32_t, std::int32_t, std::int32_t, std::int32_t, std::int32_t,
-                std::int32_t) {
-  return false;
-}
 bool arc(DcHandle, std::int32_t, std::int32_t, std::int32_t, std::int32_t, std::int32_t,
          std::int32_t, std::int32_t, std::int32_t) {
   return false;

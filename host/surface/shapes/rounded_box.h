@@ -1,0 +1,151 @@
+// The pixels of an ellipse or a rounded rectangle: a box whose corners are the quadrants of an
+// ellipse of corner_width x corner_height pixels, joined by straight edges. An ellipse is the
+// box with corners as large as the box itself.
+//
+// Each row is handed to a sink as runs, left to right, every pixel at most once:
+//   sink.outline(y, x0, x1)   pixels x0 <= x < x1 of the one-pixel outline
+//   sink.interior(y, x0, x1)  pixels inside it
+// Only rows first_row <= y < end_row are handed over; the outline is still followed from its
+// start, so that the rows given are those of the whole shape.
+#pragma once
+
+#include <algorithm>
+#include <cstdint>
+
+#include "host/surface/raster/ellipse_quadrant.h"
+
+namespace kanvo::surface::shapes {
+
+struct RoundedBox {
+  std::int64_t left = 0;
+  std::int64_t top = 0;
+  std::int64_t width = 0;  // pixels, at least 1
+  std::int64_t height = 0;
+  std::int64_t corner_width = 0;  // 0 .. width
+  std::int64_t corner_height = 0;
+
+  // Corners of two pixels or less are square: the box is then drawn like a rectangle, its right
+  // and bottom edges included.
+  bool square() const { return corner_width <= 2 || corner_height <= 2; }
+  // The rows and columns it may touch: left <= x < right_end, top <= y < bottom_end.
+  std::int64_t right_end() const { return left + width + (square() ? 1 : 0); }
+  std::int64_t bottom_end() const { return top + height + (square() ? 1 : 0); }
+};
+
+namespace detail {
+
+template <class Sink>
+class RoundedBoxRows {
+ public:
+  RoundedBoxRows(const RoundedBox& box, std::int64_t first_row, std::int64_t end_row, Sink& sink)
+      : box_(box), first_row_(first_row), end_row_(end_row), sink_(sink) {}
+
+  void run() {
+    if (box_.square()) {
+      square_rows();
+    } else if (raster::quadrant_walkable(box_.corner_width, box_.corner_height)) {
+      walked_rows();
+    } else {
+      approximated_rows();
+    }
+  }
+
+ private:
+  // Doubled centres of the corner ellipses: left and right, top and bottom.
+  std::int64_t left_x2() const { return 2 * box_.left + box_.corner_width - 1; }
+  std::int64_t right_x2() const { return 2 * (box_.left + box_.width) - box_.corner_width - 1; }
+  std::int64_t top_y2() const { return 2 * box_.top + box_.corner_height - 1; }
+  std::int64_t bottom_y2() const { return 2 * (box_.top + box_.height) - box_.corner_height - 1; }
+  std::int64_t middle_x2() const { return (box_.corner_width - 1) & 1; }
+
+  bool visible(std::int64_t y) const { return y >= first_row_ && y < end_row_; }
+
+  // One row of a corner ellipse, on the pixel row y.
+  void corner_row(std::int64_t y, const raster::QuadrantRow& row) {
+    if (!visible(y)) return;
+    const std::int64_t outer_left = (left_x2() - row.x_outer) / 2;
+    const std::int64_t outer_right = (right_x2() + row.x_outer) / 2 + 1;
+    if (row.x_inner == middle_x2()) {
+      sink_.outline(y, outer_left, outer_right);
+      return;
+    }
+    const std::int64_t inner_left = (left_x2() - row.x_inner) / 2 + 1;
+    const std::int64_t inner_right = (right_x2() + row.x_inner) / 2;
+    sink_.outline(y, outer_left, inner_left);
+    sink_.interior(y, inner_left, inner_right);
+    sink_.outline(y, inner_right, outer_right);
+  }
+
+  // A row of the straight left and right edges.
+  void edge_row(std::int64_t y, std::int64_t right) {
+    sink_.outline(y, box_.left, box_.left + 1);
+    sink_.interior(y, box_.left + 1, right);
+    sink_.outline(y, right, right + 1);
+  }
+  void edge_rows(std::int64_t from, std::int64_t to, std::int64_t right) {
+    for (std::int64_t y = std::max(from, first_row_); y < std::min(to, end_row_); ++y) {
+      edge_row(y, right);
+    }
+  }
+
+  void square_rows() {
+    const std::int64_t right = box_.left + box_.width;
+    const std::int64_t bottom = box_.top + box_.height;
+    if (visible(box_.top)) sink_.outline(box_.top, box_.left, right + 1);
+    edge_rows(box_.top + 1, bottom, right);
+    if (visible(bottom)) sink_.outline(bottom, box_.left, right + 1);
+  }
+
+  void both_corner_rows(const raster::QuadrantRow& row) {
+    const std::int64_t upper = (top_y2() - row.y) / 2;
+    const std::int64_t lower = (bottom_y2() + row.y) / 2;
+    corner_row(upper, row);
+    if (lower != upper) corner_row(lower, row);
+  }
+
+  // Rows strictly between the top corners' lowest row and the bottom corners' highest.
+  void straight_rows() {
+    const std::int64_t first_y = (box_.corner_height - 1) & 1;
+    edge_rows((top_y2() - first_y) / 2 + 1, (bottom_y2() + first_y) / 2,
+              box_.left + box_.width - 1);
+  }
+
+  void walked_rows() {
+    raster::walk_quadrant_rows(box_.corner_width, box_.corner_height,
+                               [&](const raster::QuadrantRow& row) { both_corner_rows(row); });
+    straight_rows();
+  }
+
+  // Too large to walk: only the visible rows, each from the ellipse equation.
+  void approximated_rows() {
+    const std::int64_t from = std::max(first_row_, box_.top);
+    const std::int64_t to = std::min(end_row_, box_.top + box_.height);
+    const std::int64_t b = box_.corner_height - 1;
+    for (std::int64_t y = from; y < to; ++y) {
+      const std::int64_t above = top_y2() - 2 * y;
+      const std::int64_t below = 2 * y - bottom_y2();
+      const std::int64_t quadrant_y = std::max(above, below);
+      if (quadrant_y >= 0 && quadrant_y <= b) {
+        corner_row(
+            y, raster::approximate_quadrant_row(box_.corner_width, box_.corner_height, quadrant_y));
+      } else if (quadrant_y < 0) {
+        edge_row(y, box_.left + box_.width - 1);
+      }
+    }
+  }
+
+  const RoundedBox& box_;
+  std::int64_t first_row_;
+  std::int64_t end_row_;
+  Sink& sink_;
+};
+
+}  // namespace detail
+
+template <class Sink>
+void rasterize_rounded_box(const RoundedBox& box, std::int64_t first_row, std::int64_t end_row,
+                           Sink& sink) {
+  detail::RoundedBoxRows<Sink>(box, first_row, end_row, sink).run();
+}
+
+}  // namespace kanvo::surface::shapes

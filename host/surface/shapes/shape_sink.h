@@ -1,0 +1,50 @@
+// Paints the runs of a closed shape: its one-pixel outline with the pen, its inside with the
+// brush. A shape drawn without an outline (null pen) has its outline pixels filled by the brush.
+#pragma once
+
+#include <cstdint>
+
+#include "host/surface/dc/device_context.h"
+#include "host/surface/raster/brush_ink.h"
+#include "host/surface/raster/painter.h"
+
+namespace kanvo::surface::shapes {
+
+// How a context's pen outlines a shape.
+enum class Outline : std::uint8_t {
+  none,       // null pen
+  one_pixel,  // cosmetic pens, and geometric pens at most one pixel wide
+  stroked,    // geometric pens wider than a pixel
+};
+
+Outline outline_of(const DeviceContext& dc);
+
+class ShapeSink {
+ public:
+  ShapeSink(raster::Painter& painter, const DeviceContext& dc, bool draws_outline)
+      : painter_(painter),
+        brush_(dc),
+        pen_word_(dc.pen != nullptr ? pixel_word(dc.pen->color) : 0),
+        draws_outline_(draws_outline) {}
+
+  void outline(std::int64_t y, std::int64_t x0, std::int64_t x1) {
+    if (draws_outline_) {
+      painter_.fill_span(y, x0, x1, pen_word_);
+    } else {
+      painter_.fill_span(y, x0, x1, brush_);
+    }
+  }
+  void interior(std::int64_t y, std::int64_t x0, std::int64_t x1) {
+    if (x0 < x1) painter_.fill_span(y, x0, x1, brush_);
+  }
+  bool fills() const { return brush_.kind() != raster::BrushInk::Kind::none; }
+  const raster::BrushInk& brush() const { return brush_; }
+
+ private:
+  raster::Painter& painter_;
+  raster::BrushInk brush_;
+  PixelWord pen_word_;
+  bool draws_outline_;
+};
+
+}  // namespace kanvo::surface::shapes
