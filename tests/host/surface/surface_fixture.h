@@ -1,4 +1,5 @@
-// A memory context with a zeroed 32-bit surface selected, for the surface tests.
+// A memory context with a zeroed 32-bit surface selected, for the surface tests; SurfaceTest is
+// the small one most tests use.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -9,10 +10,11 @@
 
 namespace kanvo::surface::testing {
 
-class SurfaceTest : public ::testing::Test {
+template <std::int32_t Width, std::int32_t Height>
+class SizedSurfaceTest : public ::testing::Test {
  protected:
-  static constexpr std::int32_t kWidth = 16;
-  static constexpr std::int32_t kHeight = 12;
+  static constexpr std::int32_t kWidth = Width;
+  static constexpr std::int32_t kHeight = Height;
 
   void SetUp() override {
     dc_ = create_compatible_dc(kNoDc);
@@ -48,5 +50,7 @@ class SurfaceTest : public ::testing::Test {
   ObjectHandle initial_bitmap_ = kNoObject;
   PixelWord* pixels_ = nullptr;
 };
+
+using SurfaceTest = SizedSurfaceTest<16, 12>;
 
 }  // namespace kanvo::surface::testing

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "host/surface/surface.h"
+#include "tests/host/surface/surface_fixture.h"
 
 namespace kanvo::surface::testing {
 
@@ -43,10 +44,8 @@ struct PixelBox {
   bool empty() const { return left >= right; }
 };
 
-class TextSurfaceTest : public ::testing::Test {
+class TextSurfaceTest : public SizedSurfaceTest<320, 160> {
  protected:
-  static constexpr std::int32_t kWidth = 320;
-  static constexpr std::int32_t kHeight = 160;
   static constexpr PixelWord kPaper = 0x00FFFFFF;  // white
   static constexpr Color kInk = rgb(0, 0, 255);    // blue text
   static constexpr PixelWord kInkWord = 0x000000FF;
@@ -54,22 +53,15 @@ class TextSurfaceTest : public ::testing::Test {
   static constexpr PixelWord kCellWord = 0x00FFFF00;
 
   void SetUp() override {
-    dc_ = create_compatible_dc(kNoDc);
-    bitmap_ = create_dib_section(kWidth, kHeight, &pixels_);
-    ASSERT_NE(dc_, kNoDc);
-    ASSERT_NE(bitmap_, kNoObject);
-    initial_bitmap_ = select_object(dc_, bitmap_);
-    set_graphics_mode(dc_, GraphicsMode::advanced);
+    SizedSurfaceTest::SetUp();
     set_text_color(dc_, kInk);
     set_bk_color(dc_, kCell);
     clear();
     use_font(default_font());
   }
   void TearDown() override {
-    select_object(dc_, initial_bitmap_);
     delete_object(select_object(dc_, get_stock_object(StockObject::system_font)));
-    delete_dc(dc_);
-    delete_object(bitmap_);
+    SizedSurfaceTest::TearDown();
   }
 
   void use_font(const LogFont& description) {
@@ -77,8 +69,7 @@ class TextSurfaceTest : public ::testing::Test {
     ASSERT_NE(font, kNoObject);
     delete_object(select_object(dc_, font));
   }
-  void clear(PixelWord word = kPaper) { std::fill(pixels_, pixels_ + kWidth * kHeight, word); }
-  PixelWord at(std::int32_t x, std::int32_t y) const { return pixels_[y * kWidth + x]; }
+  void clear() { fill(kPaper); }
   std::vector<PixelWord> snapshot() const { return {pixels_, pixels_ + kWidth * kHeight}; }
 
   Size extent(std::string_view text) const {
@@ -113,11 +104,6 @@ class TextSurfaceTest : public ::testing::Test {
     }
     return n;
   }
-
-  DcHandle dc_ = kNoDc;
-  ObjectHandle bitmap_ = kNoObject;
-  ObjectHandle initial_bitmap_ = kNoObject;
-  PixelWord* pixels_ = nullptr;
 };
 
 }  // namespace kanvo::surface::testing
