@@ -4,7 +4,9 @@
 //
 // Sizes keep the platform's meaning: a positive height is the cell height (ascent + descent), a
 // negative one the em size, 0 the size of the default font; width 0 is the face's natural width,
-// any other width the average character width. 96 dots per inch throughout.
+// any other width the average character width. 96 dots per inch throughout. Escapement and
+// orientation are kept in the description, but text is always laid out along the x axis: turned
+// text would need turned background cells, which nothing here draws yet.
 #pragma once
 
 #include <cstdint>

@@ -351,6 +351,28 @@ TEST_F(TextOutput, EmptyAndHostileArguments) {
   EXPECT_GT(size.cx, 1000000);
 }
 
+TEST_F(TextOutput, ExtremeTransformsNeitherCrashNorHang) {
+  for (const Transform& transform : {Transform{10000.0f, 0.0f, 0.0f, 10000.0f, 0.0f, 0.0f},
+                                     Transform{0.0001f, 0.0f, 0.0f, 0.0001f, 5.0f, 5.0f},
+                                     Transform{-3.0f, 0.0f, 0.0f, -3.0f, 300.0f, 150.0f},
+                                     Transform{0.7f, 0.7f, -0.7f, 0.7f, 100.0f, 20.0f},
+                                     Transform{1.0f, 0.0f, 0.0f, 1.0f, 3.0e9f, -3.0e9f}}) {
+    ASSERT_TRUE(set_world_transform(dc_, transform));
+    EXPECT_TRUE(text_out(dc_, 0, 0, kPowerFunction));
+    EXPECT_TRUE(text_out(dc_, INT32_MAX, INT32_MIN, kPowerFunction));
+    Rect rect{0, 0, 50, 50};
+    EXPECT_GT(draw_text(dc_, kPowerFunction, &rect, text_format::kWordBreak), 0);
+  }
+  // A rotation places the text by the bounding box of its turned cell.
+  clear();
+  ASSERT_TRUE(set_world_transform(dc_, {0.0f, 1.0f, -1.0f, 0.0f, 100.0f, 10.0f}));
+  text_out(dc_, 0, 0, "turned");
+  PixelBox painted;
+  count_not(kPaper, &painted);
+  EXPECT_EQ(painted.left, 100 - extent("turned").cy);
+  EXPECT_EQ(painted.top, 10);
+}
+
 TEST_F(TextOutput, NothingIsDrawnWithoutPixels) {
   // A context that still has its 1 by 1 monochrome bitmap measures but paints nowhere.
   const DcHandle bare = create_compatible_dc(kNoDc);
