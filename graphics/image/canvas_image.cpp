@@ -1,0 +1,124 @@
+#include "graphics/image/canvas_image.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "graphics/context/graphics_context.h"
+
+namespace kanvo {
+namespace {
+
+constexpr Color kWhite = 0xFFFFFF;
+
+}  // namespace
+
+CanvasImage::CanvasImage(std::int32_t width, std::int32_t height)
+    // Every surface here is 32 bits per pixel, so the screen is as good a reference as any.
+    : surface_(gdi::create_compatible_dc(gdi::kNoDc)) {
+  CanvasImage::reset();
+  if (width > 0 && height > 0) CanvasImage::resize(width, height);
+}
+
+CanvasImage::CanvasImage(const CanvasImage& other) : CanvasImage() {
+  *this = other;
+}
+
+CanvasImage& CanvasImage::operator=(const CanvasImage& other) {
+  if (&other == this) return *this;
+  resize(other.width_, other.height_);
+  copy_pixels_from(other);
+  return *this;
+}
+
+CanvasImage::~CanvasImage() {
+  forget_working_image(this);
+  gdi::delete_object(
+      gdi::select_object(surface_, gdi::get_stock_object(gdi::StockObject::white_pen)));
+  gdi::delete_object(
+      gdi::select_object(surface_, gdi::get_stock_object(gdi::StockObject::black_brush)));
+  gdi::delete_object(
+      gdi::select_object(surface_, gdi::get_stock_object(gdi::StockObject::system_font)));
+  gdi::delete_dc(surface_);
+  gdi::delete_object(bitmap_);
+}
+
+LogFont CanvasImage::default_font() {
+  LogFont font;
+  font.height = 16;
+  font.char_set = gdi::kDefaultCharset;
+  font.quality = gdi::kNonAntialiasedQuality;
+  std::memcpy(font.face_name.data(), "System", sizeof("System"));
+  return font;
+}
+
+void CanvasImage::reset_surface(SurfaceHandle surface) {
+  gdi::set_graphics_mode(surface, gdi::GraphicsMode::advanced);
+  gdi::set_bk_mode(surface, static_cast<int>(gdi::BackgroundMode::opaque));
+  gdi::set_bk_color(surface, 0);
+  gdi::move_to(surface, 0, 0, nullptr);
+  gdi::delete_object(gdi::select_object(surface, gdi::create_pen(0, 1, kWhite)));
+  gdi::delete_object(gdi::select_object(surface, gdi::create_solid_brush(kWhite)));
+  gdi::set_text_color(surface, kWhite);
+  gdi::set_world_transform(surface, gdi::Transform{});
+  gdi::select_clip_region(surface, gdi::kNoObject);
+  gdi::delete_object(gdi::select_object(surface, gdi::create_font_indirect(default_font())));
+}
+
+void CanvasImage::reset() {
+  DrawingState& s = state_;
+  s.pen_x = 0;
+  s.pen_y = 0;
+  s.line_color = kWhite;
+  s.text_color = kWhite;
+  s.bk_color = 0;
+  s.transform = gdi::Transform{};
+  s.line_style.style = 0;
+  s.line_style.thickness = 1;
+  s.line_style.free_dashes();
+  s.fill_color = kWhite;
+  // The hatch index is left as it was.
+  s.fill_style.style = kFillSolid;
+  s.fill_style.pattern_image.reset();
+  reset_surface(surface_);
+}
+
+void CanvasImage::resize(std::int32_t width, std::int32_t height) {
+  if (width <= 0 || height <= 0) return;
+  std::uint32_t* new_pixels = nullptr;
+  const gdi::ObjectHandle new_bitmap = gdi::create_dib_section(width, height, &new_pixels);
+  if (new_bitmap == gdi::kNoObject || new_pixels == nullptr) return;
+
+  const std::uint32_t* old_pixels = pixels_;
+  const std::int32_t old_width = width_;
+  const std::int32_t old_height = height_;
+  pixels_ = new_pixels;
+  width_ = width;
+  height_ = height;
+  std::fill_n(new_pixels, static_cast<std::size_t>(width) * static_cast<std::size_t>(height),
+              gdi::swap_red_blue(state_.bk_color) & 0x00FFFFFFu);
+  if (old_pixels != nullptr) {
+    const std::int32_t copy_width = std::min(width, old_width);
+    for (std::int32_t y = 0; y < std::min(height, old_height); ++y) {
+      std::memcpy(new_pixels + static_cast<std::size_t>(y) * static_cast<std::size_t>(width),
+                  old_pixels + static_cast<std::size_t>(y) * static_cast<std::size_t>(old_width),
+                  static_cast<std::size_t>(copy_width) * sizeof(std::uint32_t));
+    }
+  }
+  const gdi::ObjectHandle old_bitmap = gdi::select_object(surface_, new_bitmap);
+  // The surface's first bitmap is its own placeholder; only ours are deleted.
+  if (bitmap_ != gdi::kNoObject) gdi::delete_object(old_bitmap);
+  bitmap_ = new_bitmap;
+}
+
+void CanvasImage::copy_pixels_from(const CanvasImage& other) {
+  if (pixels_ == nullptr || other.pixels_ == nullptr) return;
+  const std::int32_t copy_width = std::min(width_, other.width_);
+  for (std::int32_t y = 0; y < std::min(height_, other.height_); ++y) {
+    std::memcpy(
+        pixels_ + static_cast<std::size_t>(y) * static_cast<std::size_t>(width_),
+        other.pixels_ + static_cast<std::size_t>(y) * static_cast<std::size_t>(other.width_),
+        static_cast<std::size_t>(copy_width) * sizeof(std::uint32_t));
+  }
+}
+
+}  // namespace kanvo

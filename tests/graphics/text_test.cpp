@@ -1,0 +1,101 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "graphics/kanvo.h"
+#include "working_image_fixture.h"
+
+namespace kanvo {
+namespace {
+
+using TextOutput = testing::WorkingImageTest;
+
+std::string face_of(const LogFont& font) {
+  return font.face_name.data();
+}
+
+TEST_F(TextOutput, DefaultFontDescription) {
+  LogFont font;
+  get_text_style(&font);
+  EXPECT_EQ(font.height, 16);
+  EXPECT_EQ(font.width, 0);
+  EXPECT_EQ(font.weight, 0);
+  EXPECT_EQ(font.char_set, 1);
+  EXPECT_EQ(font.quality, 3);
+  EXPECT_EQ(face_of(font), "System");
+}
+
+TEST_F(TextOutput, FieldWiseChangesKeepTheOtherFields) {
+  set_text_style_ext(18, 0, "Courier", 0, 0, 700, 1, 0, 0);
+  set_text_style(24, 0, "Arial");
+  LogFont font;
+  get_text_style(&font);
+  EXPECT_EQ(font.height, 24);
+  EXPECT_EQ(font.weight, 700);
+  EXPECT_EQ(font.italic, 1);
+  EXPECT_EQ(face_of(font), "Arial");
+  set_text_style(20, 0, nullptr);
+  get_font(&font);
+  EXPECT_EQ(font.height, 20);
+  EXPECT_EQ(face_of(font), "Arial");
+}
+
+TEST_F(TextOutput, OverlongFaceIsCutToThirtyOneCharacters) {
+  const std::string face(40, 'F');
+  set_font(12, 0, face.c_str());
+  LogFont font;
+  get_font(&font);
+  EXPECT_EQ(face_of(font), std::string(31, 'F'));
+}
+
+TEST_F(TextOutput, OutTextAdvancesByTheWidthOfEachText) {
+  clear_canvas();
+  out_text("ab");
+  const std::int32_t ab = text_width("ab");
+  EXPECT_GT(ab, 0);
+  EXPECT_EQ(get_x(), ab);
+  EXPECT_EQ(get_y(), 0);
+  out_text("cd");
+  EXPECT_EQ(get_x(), ab + text_width("cd"));
+  out_text_at(30, 30, "x");
+  EXPECT_EQ(get_x(), ab + text_width("cd"));
+}
+
+TEST_F(TextOutput, SingleCharacterFormsMatchTheTextForms) {
+  out_char('A');
+  EXPECT_EQ(get_x(), text_width("A"));
+  EXPECT_EQ(char_width('A'), text_width("A"));
+  EXPECT_EQ(char_height('A'), text_height("A"));
+}
+
+TEST_F(TextOutput, OpaqueCellsAndTransparentGlyphs) {
+  for (std::int32_t i = 0; i < kWidth * kHeight; ++i) image().pixels()[i] = 0x00FFFFFF;
+  out_text_at(0, 0, "W");
+  const int black_after_opaque = count_pixels(0x000000);
+  EXPECT_GT(black_after_opaque, 0);  // the cell background
+  for (std::int32_t i = 0; i < kWidth * kHeight; ++i) image().pixels()[i] = 0x00FFFFFF;
+  set_bk_mode(1);
+  out_text_at(0, 0, "W");
+  EXPECT_EQ(count_pixels(0x000000), 0);  // white glyphs on white: nothing else changed
+}
+
+TEST_F(TextOutput, CalcRectMeasuresWithoutDrawing) {
+  Rect rect{0, 0, 40, 0};
+  const std::int32_t height =
+      draw_text_in_rect("one two three four five", &rect, 0x0400 | 0x0010 /* calc, word break */);
+  EXPECT_GT(height, text_height("o"));
+  EXPECT_EQ(rect.bottom, height);
+  EXPECT_EQ(count_pixels(0xFFFFFF), 0);
+  EXPECT_EQ(draw_text_in_rect("x", nullptr, 0), 0);
+}
+
+TEST_F(TextOutput, NullTextsAreEmpty) {
+  out_text(nullptr);
+  out_text_at(1, 1, nullptr);
+  EXPECT_EQ(text_width(nullptr), 0);
+  EXPECT_EQ(get_x(), 0);
+}
+
+}  // namespace
+}  // namespace kanvo
