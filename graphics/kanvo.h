@@ -4,6 +4,7 @@
 
 #include "graphics/color/color_models.h"
 #include "graphics/device/drawing_api.h"
+#include "graphics/files/image_files.h"
 #include "graphics/image/canvas_image.h"
 #include "graphics/input/message_queue.h"
 #include "graphics/input/mouse_message.h"

@@ -83,31 +83,44 @@ void CanvasImage::reset() {
 }
 
 void CanvasImage::resize(std::int32_t width, std::int32_t height) {
-  if (width <= 0 || height <= 0) return;
-  std::uint32_t* new_pixels = nullptr;
-  const gdi::ObjectHandle new_bitmap = gdi::create_dib_section(width, height, &new_pixels);
-  if (new_bitmap == gdi::kNoObject || new_pixels == nullptr) return;
-
   const std::uint32_t* old_pixels = pixels_;
   const std::int32_t old_width = width_;
   const std::int32_t old_height = height_;
-  pixels_ = new_pixels;
-  width_ = width;
-  height_ = height;
-  std::fill_n(new_pixels, static_cast<std::size_t>(width) * static_cast<std::size_t>(height),
+  const gdi::ObjectHandle old_bitmap = bitmap_;
+  if (!adopt_new_storage(width, height)) return;
+  std::fill_n(pixels_, static_cast<std::size_t>(width) * static_cast<std::size_t>(height),
               gdi::swap_red_blue(state_.bk_color) & 0x00FFFFFFu);
   if (old_pixels != nullptr) {
     const std::int32_t copy_width = std::min(width, old_width);
     for (std::int32_t y = 0; y < std::min(height, old_height); ++y) {
-      std::memcpy(new_pixels + static_cast<std::size_t>(y) * static_cast<std::size_t>(width),
+      std::memcpy(pixels_ + static_cast<std::size_t>(y) * static_cast<std::size_t>(width),
                   old_pixels + static_cast<std::size_t>(y) * static_cast<std::size_t>(old_width),
                   static_cast<std::size_t>(copy_width) * sizeof(std::uint32_t));
     }
   }
-  const gdi::ObjectHandle old_bitmap = gdi::select_object(surface_, new_bitmap);
-  // The surface's first bitmap is its own placeholder; only ours are deleted.
-  if (bitmap_ != gdi::kNoObject) gdi::delete_object(old_bitmap);
+  gdi::delete_object(old_bitmap);
+}
+
+bool CanvasImage::replace_storage(std::int32_t width, std::int32_t height) {
+  const gdi::ObjectHandle old_bitmap = bitmap_;
+  if (!adopt_new_storage(width, height)) return false;
+  gdi::delete_object(old_bitmap);
+  return true;
+}
+
+bool CanvasImage::adopt_new_storage(std::int32_t width, std::int32_t height) {
+  if (width <= 0 || height <= 0) return false;
+  std::uint32_t* new_pixels = nullptr;
+  const gdi::ObjectHandle new_bitmap = gdi::create_dib_section(width, height, &new_pixels);
+  if (new_bitmap == gdi::kNoObject || new_pixels == nullptr) return false;
+  // The surface's first bitmap is its own placeholder and stays with it; ours are deleted by the
+  // callers once they have read the old pixels.
+  gdi::select_object(surface_, new_bitmap);
   bitmap_ = new_bitmap;
+  pixels_ = new_pixels;
+  width_ = width;
+  height_ = height;
+  return true;
 }
 
 void CanvasImage::copy_pixels_from(const CanvasImage& other) {

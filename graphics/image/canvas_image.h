@@ -42,6 +42,10 @@ class CanvasImage {
   // changes nothing.
   virtual void resize(std::int32_t width, std::int32_t height);
 
+  // New zero-filled pixel storage of the size, the old pixels dropped; the drawing state stays.
+  // False (and nothing changed) for a size without pixels or one that cannot be allocated.
+  bool replace_storage(std::int32_t width, std::int32_t height);
+
   std::int32_t width() const { return width_; }
   std::int32_t height() const { return height_; }
   std::uint32_t* pixels() const { return pixels_; }
@@ -56,6 +60,8 @@ class CanvasImage {
   static void reset_surface(SurfaceHandle surface);
 
  private:
+  // Selects new zero-filled storage into the surface; the caller deletes the old bitmap.
+  bool adopt_new_storage(std::int32_t width, std::int32_t height);
   void copy_pixels_from(const CanvasImage& other);
 
   std::int32_t width_ = 0;

@@ -1,0 +1,142 @@
+#include "graphics/files/image_files.h"
+
+#include <algorithm>
+#include <cmath>
+#include <fstream>
+#include <iterator>
+#include <mutex>
+#include <vector>
+
+#include "graphics/context/graphics_context.h"
+#include "graphics/files/atomic_file.h"
+#include "graphics/files/bitmap_file.h"
+#include "graphics/files/picture_decoder.h"
+#include "graphics/files/resources.h"
+#include "host/text/program_text.h"
+
+namespace kanvo {
+namespace {
+
+CanvasImage& image_or_canvas(CanvasImage* image) {
+  return image != nullptr ? *image : graphics_context().canvas;
+}
+
+std::optional<std::vector<std::uint8_t>> read_whole_file(const char* file_name) {
+  if (file_name == nullptr) return std::nullopt;
+  std::ifstream file(text::file_system_path(file_name), std::ios::binary);
+  if (!file) return std::nullopt;
+  std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(file)),
+                                  std::istreambuf_iterator<char>());
+  if (file.bad()) return std::nullopt;
+  return bytes;
+}
+
+std::uint32_t over(std::uint32_t picture, std::uint32_t under) {
+  const std::uint32_t alpha = picture >> 24;
+  if (alpha == 0xFF) return picture & 0x00FFFFFF;
+  if (alpha == 0) return under;
+  std::uint32_t result = 0;
+  for (int shift = 0; shift <= 16; shift += 8) {
+    const std::uint32_t top = (picture >> shift) & 0xFF;
+    const std::uint32_t bottom = (under >> shift) & 0xFF;
+    result |= ((top * alpha + bottom * (255 - alpha) + 127) / 255) << shift;
+  }
+  return result;
+}
+
+// Draws the picture stretched (nearest pixel) into the rectangle (0, 0, width, height) of the
+// image's logical space, through its origin and scale, over what is there; pixels falling outside
+// the image are cut off.
+void render_picture(const DecodedPicture& picture, CanvasImage& image, std::int32_t width,
+                    std::int32_t height) {
+  if (image.pixels() == nullptr) return;
+  const gdi::Transform& t = image.state().transform;
+  const double left = t.dx;
+  const double top = t.dy;
+  const double right = t.dx + static_cast<double>(width) * t.m11;
+  const double bottom = t.dy + static_cast<double>(height) * t.m22;
+  const double x0 = std::clamp(std::round(std::min(left, right)), 0.0, static_cast<double>(image.width()));
+  const double x1 = std::clamp(std::round(std::max(left, right)), 0.0, static_cast<double>(image.width()));
+  const double y0 = std::clamp(std::round(std::min(top, bottom)), 0.0, static_cast<double>(image.height()));
+  const double y1 = std::clamp(std::round(std::max(top, bottom)), 0.0, static_cast<double>(image.height()));
+  if (right == left || bottom == top) return;
+  for (auto y = static_cast<std::int32_t>(y0); y < static_cast<std::int32_t>(y1); ++y) {
+    const double v = (y + 0.5 - top) / (bottom - top);
+    const auto py = std::clamp(static_cast<std::int64_t>(v * picture.height), std::int64_t{0},
+                               std::int64_t{picture.height} - 1);
+    std::uint32_t* row = image.pixels() + static_cast<std::size_t>(y) * image.width();
+    const std::uint32_t* source =
+        picture.pixels.data() + static_cast<std::size_t>(py) * picture.width;
+    for (auto x = static_cast<std::int32_t>(x0); x < static_cast<std::int32_t>(x1); ++x) {
+      const double u = (x + 0.5 - left) / (right - left);
+      const auto px = std::clamp(static_cast<std::int64_t>(u * picture.width), std::int64_t{0},
+                                 std::int64_t{picture.width} - 1);
+      row[x] = over(source[px], row[x]);
+    }
+  }
+}
+
+void load_into(CanvasImage* image, std::span<const std::uint8_t> encoded, std::int32_t width,
+               std::int32_t height, bool resize) {
+  const std::optional<DecodedPicture> picture = decode_picture(encoded);
+  if (!picture) return;
+  CanvasImage& target = image_or_canvas(image);
+  if (width <= 0 || height <= 0) {
+    width = picture->width;
+    height = picture->height;
+  }
+  if (target.pixels() == nullptr || resize) {
+    target.resize(width, height);
+    if (target.width() != width || target.height() != height) return;  // could not be held
+  }
+  render_picture(*picture, target, width, height);
+}
+
+}  // namespace
+
+void load_image(CanvasImage* image, const char* file_name, std::int32_t width, std::int32_t height,
+                bool resize) {
+  const auto bytes = read_whole_file(file_name);
+  if (bytes) load_into(image, *bytes, width, height, resize);
+}
+
+void load_image_resource(CanvasImage* image, const char* type, const char* name, std::int32_t width,
+                         std::int32_t height, bool resize) {
+  const std::optional<std::span<const std::uint8_t>> bytes = find_resource(type, name);
+  if (bytes) load_into(image, *bytes, width, height, resize);
+}
+
+void save_image(const char* file_name, CanvasImage* image) {
+  const CanvasImage& source = image_or_canvas(image);
+  if (file_name == nullptr || source.pixels() == nullptr) return;
+  const std::vector<std::uint8_t> file =
+      encode_bitmap_file(source.pixels(), source.width(), source.height());
+  if (!file.empty()) write_file_atomically(text::file_system_path(file_name), file);
+}
+
+void get_image(CanvasImage* image, std::int32_t x, std::int32_t y, std::int32_t width,
+               std::int32_t height) {
+  GraphicsContext& context = graphics_context();
+  if (image == nullptr || context.target.current_device == nullptr) return;
+  if (!image->replace_storage(width, height)) return;
+  std::lock_guard guard(context.lock);
+  gdi::bit_blt(image->surface(), 0, 0, width, height, context.target.drawing_surface, x, y,
+               gdi::rop3::kSrcCopy);
+}
+
+void put_image(std::int32_t x, std::int32_t y, CanvasImage* image, std::uint32_t rop) {
+  if (image == nullptr) return;
+  put_image_part(x, y, image->width(), image->height(), image, 0, 0, rop);
+}
+
+void put_image_part(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
+                    CanvasImage* image, std::int32_t source_x, std::int32_t source_y,
+                    std::uint32_t rop) {
+  GraphicsContext& context = graphics_context();
+  if (image == nullptr || context.target.current_device == nullptr) return;
+  std::lock_guard guard(context.lock);
+  gdi::bit_blt(context.target.drawing_surface, x, y, width, height, image->surface(), source_x,
+               source_y, rop);
+}
+
+}  // namespace kanvo

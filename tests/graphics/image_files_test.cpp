@@ -1,0 +1,251 @@
+#include "graphics/files/image_files.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <numbers>
+
+#include "graphics/files/bitmap_file.h"
+#include "graphics/files/resources.h"
+#include "graphics/kanvo.h"
+
+namespace kanvo {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kData = std::string(KANVO_SOURCE_DIR) + "/tests/graphics/data/";
+
+class ImageFiles : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder_ = fs::temp_directory_path() / ("kanvo-files-" + std::to_string(::getpid()));
+    fs::create_directories(folder_);
+  }
+  void TearDown() override { fs::remove_all(folder_); }
+  std::string path(const char* name) const { return (folder_ / name).string(); }
+
+ private:
+  fs::path folder_;
+};
+
+void fill_pattern(CanvasImage& image) {
+  for (std::int32_t i = 0; i < image.width() * image.height(); ++i) {
+    image.pixels()[i] = static_cast<std::uint32_t>(i * 2654435761u) & 0x00FFFFFF;
+  }
+}
+
+bool same_pixels(const CanvasImage& a, const CanvasImage& b) {
+  if (a.width() != b.width() || a.height() != b.height()) return false;
+  for (std::int32_t i = 0; i < a.width() * a.height(); ++i) {
+    if ((a.pixels()[i] & 0xFFFFFF) != (b.pixels()[i] & 0xFFFFFF)) return false;
+  }
+  return true;
+}
+
+TEST_F(ImageFiles, SavedBitmapLoadsBackPixelForPixel) {
+  for (auto [w, h] : {std::pair{1, 1}, {3, 2}, {37, 19}, {64, 64}}) {
+    CanvasImage original(w, h);
+    fill_pattern(original);
+    save_image(path("round.bmp").c_str(), &original);
+    CanvasImage loaded;
+    load_image(&loaded, path("round.bmp").c_str(), 0, 0, false);
+    EXPECT_TRUE(same_pixels(original, loaded)) << w << "x" << h;
+  }
+}
+
+TEST_F(ImageFiles, DecodesThePictureFormats) {
+  CanvasImage png;
+  load_image(&png, (kData + "four_by_two.png").c_str(), 0, 0, false);
+  ASSERT_EQ(png.width(), 4);
+  ASSERT_EQ(png.height(), 2);
+  EXPECT_EQ(png.pixels()[0], 0x00FF0000u);
+  EXPECT_EQ(png.pixels()[1], 0x0000FF00u);
+  EXPECT_EQ(png.pixels()[2], 0x000000FFu);
+  EXPECT_EQ(png.pixels()[3], 0x00808080u);  // half-transparent white over black
+  EXPECT_EQ(png.pixels()[5], 0x00000000u);  // transparent keeps what was there
+  EXPECT_EQ(png.pixels()[6], 0x00FFFF00u);
+  CanvasImage gif;
+  load_image(&gif, (kData + "four_by_two.gif").c_str(), 0, 0, false);
+  EXPECT_EQ(gif.width(), 4);
+  EXPECT_EQ(gif.pixels()[2] & 0xFFFFFF, 0x0000FFu);
+  CanvasImage jpeg;
+  load_image(&jpeg, (kData + "gradient_96x48.jpg").c_str(), 0, 0, false);
+  EXPECT_EQ(jpeg.width(), 96);
+  EXPECT_EQ(jpeg.height(), 48);
+}
+
+TEST_F(ImageFiles, RequestedSizeCountsOnlyWhenBothArePositive) {
+  CanvasImage natural;
+  load_image(&natural, (kData + "gradient_96x48.png").c_str(), 100, 0, false);
+  EXPECT_EQ(natural.width(), 96);
+  EXPECT_EQ(natural.height(), 48);
+  CanvasImage requested;
+  load_image(&requested, (kData + "gradient_96x48.png").c_str(), 20, 10, false);
+  EXPECT_EQ(requested.width(), 20);
+  EXPECT_EQ(requested.height(), 10);
+}
+
+TEST_F(ImageFiles, StretchIntoTheTopLeftWithoutResizing) {
+  CanvasImage image(200, 200);
+  image.state().bk_color = 0;
+  load_image(&image, (kData + "four_by_two.png").c_str(), 50, 50, false);
+  EXPECT_EQ(image.width(), 200);
+  EXPECT_EQ(image.pixels()[0], 0x00FF0000u);  // red stretched over 12.5 x 25
+  EXPECT_EQ(image.pixels()[24 * 200 + 11], 0x00FF0000u);
+  EXPECT_EQ(image.pixels()[49 * 200 + 49], 0x0000FFFFu);  // cyan in the last quarter
+  EXPECT_EQ(image.pixels()[50 * 200 + 50], 0u);           // outside the rectangle: untouched
+  EXPECT_EQ(image.pixels()[10 * 200 + 60], 0u);
+  load_image(&image, (kData + "four_by_two.png").c_str(), 50, 50, true);
+  EXPECT_EQ(image.width(), 50);
+}
+
+TEST_F(ImageFiles, UnreadableFilesChangeNothing) {
+  CanvasImage image(3, 3);
+  image.pixels()[4] = 0x123456;
+  load_image(&image, path("missing.png").c_str(), 0, 0, true);
+  load_image(&image, nullptr, 0, 0, true);
+  std::ofstream(path("junk.png")) << "not a picture";
+  load_image(&image, path("junk.png").c_str(), 0, 0, true);
+  EXPECT_EQ(image.width(), 3);
+  EXPECT_EQ(image.pixels()[4], 0x123456u);
+}
+
+TEST_F(ImageFiles, PictureTooLargeToHoldChangesNothing) {
+  // A bitmap header announcing 100000 x 100000 pixels with no pixel data behind it.
+  std::vector<std::uint8_t> header = encode_bitmap_file(std::vector<std::uint32_t>(1).data(), 1, 1);
+  const std::uint32_t huge = 100000;
+  std::memcpy(header.data() + 18, &huge, 4);
+  std::memcpy(header.data() + 22, &huge, 4);
+  std::ofstream(path("huge.bmp"), std::ios::binary)
+      .write(reinterpret_cast<const char*>(header.data()),
+             static_cast<std::streamsize>(header.size()));
+  CanvasImage image(2, 2);
+  load_image(&image, path("huge.bmp").c_str(), 0, 0, true);
+  EXPECT_EQ(image.width(), 2);
+}
+
+TEST_F(ImageFiles, NothingIsSavedWithoutPixelsOrName) {
+  CanvasImage empty;
+  save_image(path("empty.bmp").c_str(), &empty);
+  EXPECT_FALSE(fs::exists(path("empty.bmp")));
+  CanvasImage image(2, 2);
+  save_image(nullptr, &image);
+}
+
+TEST_F(ImageFiles, SavingReplacesTheFileWholeAndLeavesNoTemporaryFiles) {
+  CanvasImage small(2, 2);
+  CanvasImage large(30, 30);
+  save_image(path("picture.bmp").c_str(), &large);
+  save_image(path("picture.bmp").c_str(), &small);
+  EXPECT_EQ(fs::file_size(path("picture.bmp")), 14u + 40u + 2u * 8u);
+  int files = 0;
+  for ([[maybe_unused]] const auto& entry : fs::directory_iterator(path(""))) ++files;
+  EXPECT_EQ(files, 1);
+  save_image(path("no-such-folder/picture.bmp").c_str(), &small);  // cannot be created
+  EXPECT_FALSE(fs::exists(path("no-such-folder")));
+}
+
+TEST_F(ImageFiles, EmbeddedResourcesAreFoundByTypeAndName) {
+  static const std::uint8_t bytes[] = {1, 2, 3};
+  register_resource("PICTURE", "Logo", bytes);
+  const auto found = find_resource("picture", "LOGO");
+  ASSERT_TRUE(found.has_value());
+  EXPECT_EQ(found->size(), 3u);
+  EXPECT_FALSE(find_resource("picture", "logo2").has_value());
+  EXPECT_FALSE(find_resource(nullptr, "logo").has_value());
+  CanvasImage image(1, 1);
+  load_image_resource(&image, "PICTURE", "Logo", 0, 0, true);  // not a picture: unchanged
+  EXPECT_EQ(image.width(), 1);
+}
+
+TEST(RotateImage, ByZeroCopiesExactly) {
+  CanvasImage source(7, 5);
+  fill_pattern(source);
+  source.pixels()[3] |= 0xAB000000;
+  CanvasImage nearest;
+  rotate_image(&nearest, &source, 0, 0x0000FF, false, false);
+  ASSERT_EQ(nearest.width(), 7);
+  for (int i = 0; i < 35; ++i) EXPECT_EQ(nearest.pixels()[i], source.pixels()[i]);
+  CanvasImage smooth;
+  rotate_image(&smooth, &source, 0, 0x0000FF, false, true);
+  for (int i = 0; i < 35; ++i) EXPECT_EQ(smooth.pixels()[i], source.pixels()[i] & 0xFFFFFF);
+}
+
+TEST(RotateImage, QuarterTurnWithAutoSize) {
+  CanvasImage source(40, 30);
+  fill_pattern(source);
+  CanvasImage turned;
+  rotate_image(&turned, &source, std::numbers::pi / 2, 0, true, false);
+  EXPECT_EQ(turned.width(), 30);
+  EXPECT_EQ(turned.height(), 40);
+  // Counter-clockwise on screen: the source's right column becomes the top row. The turn is about
+  // the pixel grid's corner-based centre, so row 0 samples just beyond the source.
+  EXPECT_EQ(turned.pixels()[1 * 30 + 0], source.pixels()[39]);
+  EXPECT_EQ(turned.pixels()[39 * 30 + 29], source.pixels()[29 * 40 + 1]);
+}
+
+TEST(RotateImage, IntoItselfWorksFromACopy) {
+  CanvasImage source(40, 30);
+  fill_pattern(source);
+  CanvasImage separate;
+  rotate_image(&separate, &source, 0.3, 0xFF00FF, true, true);
+  rotate_image(&source, &source, 0.3, 0xFF00FF, true, true);
+  EXPECT_TRUE(same_pixels(source, separate));
+}
+
+TEST(RotateImage, BackgroundAndEdges) {
+  CanvasImage source(4, 4);
+  for (int i = 0; i < 16; ++i) source.pixels()[i] = 0x00FFFFFF;
+  CanvasImage turned;
+  rotate_image(&turned, &source, std::numbers::pi / 4, 0x808080, true, false);
+  EXPECT_EQ(turned.pixels()[0], 0x80808080u);  // grey background is a byte fill
+  const std::int32_t centre = turned.height() / 2 * turned.width() + turned.width() / 2;
+  EXPECT_EQ(turned.pixels()[centre], 0x00FFFFFFu);
+  // Nearest rounding: a source point at -0.7 still maps to column 0.
+  CanvasImage wide(3, 1);
+  wide.pixels()[0] = 0x11;
+  CanvasImage shifted;
+  rotate_image(&shifted, &wide, 0, 0, false, false);
+  EXPECT_EQ(shifted.pixels()[0], 0x11u);
+}
+
+TEST(RotateImage, HostileArgumentsChangeNothingOrGiveSomePicture) {
+  CanvasImage source(4, 4);
+  CanvasImage target(2, 2);
+  rotate_image(&target, nullptr, 1, 0, true, true);
+  CanvasImage empty;
+  rotate_image(&target, &empty, 1, 0, true, true);
+  EXPECT_EQ(target.width(), 2);
+  rotate_image(&target, &source, std::numeric_limits<double>::quiet_NaN(), 0, true, true);
+  rotate_image(&target, &source, 1e300, 0, true, false);
+  SUCCEED();
+}
+
+TEST(ImageCopies, GetAndPutThroughTheWorkingTarget) {
+  CanvasImage canvas(20, 20);
+  fill_pattern(canvas);
+  set_working_image(&canvas);
+  CanvasImage piece;
+  get_image(&piece, 5, 6, 4, 3);
+  ASSERT_EQ(piece.width(), 4);
+  EXPECT_EQ(piece.pixels()[0], canvas.pixels()[6 * 20 + 5] & 0xFFFFFF);
+  EXPECT_EQ(piece.pixels()[11], canvas.pixels()[8 * 20 + 8] & 0xFFFFFF);
+  put_image(0, 0, &piece, gdi::rop3::kSrcCopy);
+  EXPECT_EQ(canvas.pixels()[0] & 0xFFFFFF, piece.pixels()[0]);
+  put_image_part(10, 10, 2, 2, &piece, 1, 1, gdi::rop3::kSrcInvert);
+  // Positions and sizes beyond the surfaces copy only what overlaps.
+  get_image(&piece, -10, -10, 15, 15);
+  EXPECT_EQ(piece.width(), 15);
+  EXPECT_EQ(piece.pixels()[14 * 15 + 14], canvas.pixels()[4 * 20 + 4] & 0xFFFFFF);
+  put_image_part(18, 18, 100, 100, &piece, 0, 0, gdi::rop3::kSrcCopy);
+  get_image(&piece, 0, 0, -4, 3);  // no pixels: the image stays as it was
+  EXPECT_EQ(piece.width(), 15);
+  put_image(0, 0, nullptr, gdi::rop3::kSrcCopy);
+}
+
+}  // namespace
+}  // namespace kanvo
