@@ -21,7 +21,26 @@ void Console::set_text_attribute(std::uint8_t attribute) {
 }
 
 void Console::write(std::string_view gbk) {
-  out_.write(encode_text(gbk, encoding_));
+  if (!colors_) {
+    out_.write(encode_text(gbk, encoding_));
+    return;
+  }
+  // A console writes a tab as blanks in the current colours, where a terminal only moves the
+  // cursor over cells that keep the screen's colour; so tabs become blanks. In GBK every byte is
+  // one cell wide, so the column is counted in bytes.
+  std::string expanded;
+  expanded.reserve(gbk.size() + 8);
+  for (const char c : gbk) {
+    if (c == '\t') {
+      const std::size_t blanks = kTabWidth - column_ % kTabWidth;
+      expanded.append(blanks, ' ');
+      column_ += blanks;
+      continue;
+    }
+    expanded.push_back(c);
+    column_ = (c == '\n' || c == '\r') ? 0 : column_ + 1;
+  }
+  out_.write(encode_text(expanded, encoding_));
 }
 
 void Console::restore() {

@@ -1,6 +1,7 @@
 // The quiz's console: coloured GBK text on a terminal.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 
@@ -32,10 +33,13 @@ class Console {
  private:
   void write_colors(std::string_view sequence);
 
+  static constexpr std::size_t kTabWidth = 8;
+
   OutputSink& out_;
   TextEncoding encoding_;
   bool colors_;
   bool changed_ = false;
+  std::size_t column_ = 0;  // of the cursor, for tabs
 };
 
 }  // namespace kanvo::console

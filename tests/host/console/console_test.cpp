@@ -82,15 +82,25 @@ TEST(Console, RestoreResetsOnlyChangedColoursAndOnlyOnce) {
   EXPECT_EQ(out.text, "\x1b[0;96;40m\x1b[0mx");
 }
 
+TEST(Console, TabsBecomeBlanksInTheCurrentColoursUpToTheNextStop) {
+  MemorySink out;
+  Console console(out, TextEncoding::kGbk, true);
+  console.write("\t   x\n");
+  console.write(kGbkWord);  // three characters, six cells
+  console.write("\ty\tz");
+  EXPECT_EQ(out.text, std::string(8, ' ') + "   x\n" + std::string(kGbkWord) + "  y" +
+                          std::string(7, ' ') + "z");
+}
+
 TEST(Console, WithoutColoursOnlyTextIsWritten) {
   MemorySink out;
   {
     Console console(out, TextEncoding::kUtf8, false);
     console.set_screen_colors(0x53);
     console.set_text_attribute(kYellowOnBlack);
-    console.write("plain");
+    console.write("plain\t");
   }
-  EXPECT_EQ(out.text, "plain");
+  EXPECT_EQ(out.text, "plain\t");
 }
 
 }  // namespace
