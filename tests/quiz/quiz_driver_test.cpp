@@ -23,11 +23,13 @@ constexpr std::string_view kYellow = "\x1b[0;93;40m";
 constexpr std::string_view kCyan = "\x1b[0;96;40m";
 
 std::string banner() {
-  return std::string(kScreen) + std::string(kGreen) + "\t   《幂函数y=x^(m/n)》欢迎您！\n\n";
+  return std::string(kScreen) + std::string(kGreen) +
+         "        "
+         "   《幂函数y=x^(m/n)》欢迎您！\n\n";
 }
 
 std::string round_start(int round, std::string_view label) {
-  return std::string(kYellow) + "\n\t ************(第" + std::to_string(round) +
+  return std::string(kYellow) + "\n         ************(第" + std::to_string(round) +
          "轮)************\n" + std::string(kCyan) + std::string(label) +
          "\n函数的图像经过第几象限，是否揭晓答案(Y/N):";
 }
