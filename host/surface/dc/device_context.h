@@ -11,6 +11,7 @@
 
 #include "host/surface/dc/world_transform.h"
 #include "host/surface/objects/objects.h"
+#include "host/surface/raster/polygon_fill.h"
 #include "host/surface/raster/span_list.h"
 #include "host/surface/surface.h"
 
@@ -40,6 +41,8 @@ class DeviceContext {
   int poly_fill_mode = static_cast<int>(PolyFillMode::alternate);
   Point brush_origin;      // device pixels
   Point current_position;  // logical coordinates
+  // How far the pen's dash pattern has run along a chain of line_to calls; move_to restarts it.
+  double line_style_position = 0.0;
   bool has_clip = false;
   Rect clip;  // device pixels; may be empty or reach outside the surface
 
@@ -60,6 +63,9 @@ class DeviceContext {
   std::vector<PixelWord> scratch_words;
   std::vector<std::uint64_t> scratch_bits;
   std::vector<Point> scratch_points;
+  std::vector<DevicePoint> scratch_device_points;
+  std::vector<DevicePointF> scratch_path;
+  raster::EdgeList edges;
 
   PixelTarget target() const;
   // The pixels drawing may touch: the surface, cut to the clip region. Empty when none.

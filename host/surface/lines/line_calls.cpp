@@ -1,14 +1,29 @@
-// Lines and polylines. Not drawn yet: these calls fail without touching the surface until the
-// line rasteriser replaces this file.
+// Lines and polylines.
+#include "host/surface/dc/device_context.h"
+#include "host/surface/lines/stroke.h"
 #include "host/surface/surface.h"
 
 namespace kanvo::surface {
 
-bool line_to(DcHandle, std::int32_t, std::int32_t) {
-  return false;
+bool line_to(DcHandle handle, std::int32_t x, std::int32_t y) {
+  DeviceContext* dc = context_of(handle);
+  if (dc == nullptr) return false;
+  const DevicePoint points[2] = {dc->mapping.map(dc->current_position), dc->mapping.map(x, y)};
+  dc->line_style_position = lines::stroke_chain(*dc, points, dc->line_style_position);
+  dc->current_position = {x, y};
+  dc->note_change();
+  return true;
 }
-bool polyline(DcHandle, const Point*, std::int32_t) {
-  return false;
+
+bool polyline(DcHandle handle, const Point* points, std::int32_t count) {
+  DeviceContext* dc = context_of(handle);
+  if (dc == nullptr || points == nullptr || count < 2) return false;
+  std::vector<DevicePoint>& mapped = dc->scratch_device_points;
+  mapped.clear();
+  for (std::int32_t i = 0; i < count; ++i) mapped.push_back(dc->mapping.map(points[i]));
+  lines::stroke_figure(*dc, mapped, false);
+  dc->note_change();
+  return true;
 }
 
 }  // namespace kanvo::surface

@@ -1,0 +1,103 @@
+#include "host/surface/lines/line_style.h"
+
+#include <cmath>
+
+namespace kanvo::surface::lines {
+namespace {
+
+// Built-in kinds of a one-pixel cosmetic pen, in pixels.
+constexpr std::uint32_t kCosmeticDash[] = {18, 6};
+constexpr std::uint32_t kCosmeticDot[] = {3, 3};
+constexpr std::uint32_t kCosmeticDashDot[] = {9, 6, 3, 6};
+constexpr std::uint32_t kCosmeticDashDotDot[] = {9, 3, 3, 3, 3, 3};
+constexpr std::uint32_t kAlternate[] = {1, 1};
+
+// Built-in kinds of a geometric pen one pixel wide, in pixels.
+constexpr std::uint32_t kThinDash[] = {3, 1};
+constexpr std::uint32_t kThinDot[] = {1, 1};
+constexpr std::uint32_t kThinDashDot[] = {3, 1, 1, 1};
+constexpr std::uint32_t kThinDashDotDot[] = {3, 1, 1, 1, 1, 1};
+
+// Built-in kinds of a wider geometric pen, in pen widths along the path: the round or square
+// ends of each dash add half a width on either side.
+constexpr std::uint32_t kWideDash[] = {2, 2};
+constexpr std::uint32_t kWideDot[] = {0, 2};
+constexpr std::uint32_t kWideDashDot[] = {2, 2, 0, 2};
+constexpr std::uint32_t kWideDashDotDot[] = {2, 2, 0, 2, 0, 2};
+
+template <std::size_t N>
+DashPattern pattern(const std::uint32_t (&lengths)[N], double scale) {
+  return DashPattern(lengths, static_cast<int>(N), scale);
+}
+
+DashPattern built_in(std::uint32_t kind, bool cosmetic, bool one_pixel, double width) {
+  switch (kind) {
+    case pen_style::kDash:
+      return cosmetic    ? pattern(kCosmeticDash, 1)
+             : one_pixel ? pattern(kThinDash, 1)
+                         : pattern(kWideDash, width);
+    case pen_style::kDot:
+      return cosmetic    ? pattern(kCosmeticDot, 1)
+             : one_pixel ? pattern(kThinDot, 1)
+                         : pattern(kWideDot, width);
+    case pen_style::kDashDot:
+      return cosmetic    ? pattern(kCosmeticDashDot, 1)
+             : one_pixel ? pattern(kThinDashDot, 1)
+                         : pattern(kWideDashDot, width);
+    case pen_style::kDashDotDot:
+      return cosmetic    ? pattern(kCosmeticDashDotDot, 1)
+             : one_pixel ? pattern(kThinDashDotDot, 1)
+                         : pattern(kWideDashDotDot, width);
+    case pen_style::kAlternate:
+      return pattern(kAlternate, 1);
+    default:
+      return DashPattern();
+  }
+}
+
+}  // namespace
+
+DashPattern::DashPattern(const std::uint32_t* lengths, int count, double scale) {
+  if (lengths == nullptr || count <= 0 || count > static_cast<int>(kMaxUserDashes)) return;
+  const int repeats = count % 2 == 0 ? 1 : 2;
+  double sum = 0.0;
+  for (int r = 0; r < repeats; ++r) {
+    for (int i = 0; i < count; ++i) {
+      const double length = static_cast<double>(lengths[i]) * scale;
+      lengths_[static_cast<std::size_t>(count_++)] = length;
+      sum += length;
+    }
+  }
+  if (!(sum > 0.0) || !std::isfinite(sum)) {
+    count_ = 0;
+    return;
+  }
+  period_ = sum;
+}
+
+void DashPattern::locate(double position, int& index, double& remaining) const {
+  double phase = std::fmod(position, period_);
+  if (phase < 0) phase += period_;
+  for (int i = 0; i < count_; ++i) {
+    const double length = lengths_[static_cast<std::size_t>(i)];
+    if (phase < length) {
+      index = i;
+      remaining = length - phase;
+      return;
+    }
+    phase -= length;
+  }
+  // Rounding left the phase at the very end of the period: the start of the next one.
+  index = 0;
+  remaining = lengths_[0];
+}
+
+DashPattern dash_pattern_of(const PenObject& pen, bool one_pixel, double device_width) {
+  const std::uint32_t kind = pen.kind();
+  if (kind == pen_style::kUserStyle) {
+    return DashPattern(pen.dashes.data(), static_cast<int>(pen.dash_count), 1.0);
+  }
+  return built_in(kind, !pen.geometric(), one_pixel, device_width);
+}
+
+}  // namespace kanvo::surface::lines

@@ -1,0 +1,113 @@
+#include "host/surface/lines/stroke.h"
+
+#include <cmath>
+
+#include "host/surface/lines/line_style.h"
+#include "host/surface/lines/thin_stroke.h"
+#include "host/surface/lines/wide_stroke.h"
+#include "host/surface/raster/painter.h"
+
+namespace kanvo::surface::lines {
+namespace {
+
+// The pen's width in device pixels: its world width scaled by the transform (the square root of
+// the area scale, so a mirror keeps the width). A cosmetic pen is always one pixel.
+std::int64_t device_width(const DeviceContext& dc, const PenObject& pen) {
+  if (!pen.geometric()) return 1;
+  const Transform& t = dc.mapping.transform();
+  const double area =
+      std::abs(static_cast<double>(t.m11) * t.m22 - static_cast<double>(t.m12) * t.m21);
+  const double width = static_cast<double>(pen.width) * std::sqrt(area);
+  if (!(width < 1e9)) return 1'000'000'000;
+  return static_cast<std::int64_t>(std::floor(width + 0.5));
+}
+
+EndCap end_cap_of(const PenObject& pen) {
+  switch (pen.end_cap()) {
+    case pen_style::kEndCapSquare:
+      return EndCap::square;
+    case pen_style::kEndCapFlat:
+      return EndCap::flat;
+    default:
+      return EndCap::round;
+  }
+}
+
+Join join_of(const PenObject& pen) {
+  switch (pen.join()) {
+    case pen_style::kJoinBevel:
+      return Join::bevel;
+    case pen_style::kJoinMiter:
+      return Join::miter;
+    default:
+      return Join::round;
+  }
+}
+
+// How far a one-pixel figure runs its pattern: its steps along each segment's major axis.
+double thin_advance(std::span<const DevicePoint> points, bool closed) {
+  double steps = 0.0;
+  const std::size_t count = points.size();
+  const std::size_t segments = count == 0 ? 0 : closed ? count : count - 1;
+  for (std::size_t i = 0; i < segments; ++i) {
+    const DevicePoint a = points[i];
+    const DevicePoint b = points[(i + 1) % count];
+    steps += static_cast<double>(std::max(std::abs(b.x - a.x), std::abs(b.y - a.y)));
+  }
+  return steps;
+}
+
+double stroke(DeviceContext& dc, std::span<const DevicePoint> points, bool closed,
+              double position) {
+  const PenObject* pen = dc.pen;
+  if (pen == nullptr || pen->kind() == pen_style::kNull || points.empty()) return position;
+  raster::Painter painter(dc);
+  const std::int64_t width = device_width(dc, *pen);
+  const PixelWord ink = pixel_word(pen->color);
+
+  if (width <= 1) {
+    const DashPattern pattern = dash_pattern_of(*pen, true, 1.0);
+    if (!painter.active()) return position + thin_advance(points, closed);
+    ThinPen thin;
+    thin.ink = ink;
+    thin.gap_ink = pixel_word(dc.bk_color);
+    thin.paint_gaps = !pen->geometric() && dc.bk_mode == static_cast<int>(BackgroundMode::opaque);
+    thin.last_pixel = pen->geometric() && pattern.solid();
+    thin.pattern = &pattern;
+    return stroke_thin(painter, points, closed, thin, position);
+  }
+
+  const DashPattern pattern = dash_pattern_of(*pen, false, static_cast<double>(width));
+  std::vector<DevicePointF>& path = dc.scratch_path;
+  path.clear();
+  for (const DevicePoint& p : points) {
+    path.push_back({static_cast<double>(p.x), static_cast<double>(p.y)});
+  }
+  dc.edges.clear();
+  dc.spans.clear();
+  WideStroke wide({width, end_cap_of(*pen), join_of(*pen)}, painter.box(), dc.edges, dc.spans);
+  double after = position;
+  if (pattern.solid()) {
+    wide.add_figure(path, closed);
+  } else {
+    after = wide.add_dashed_figure(path, closed, pattern, position);
+  }
+  if (painter.active()) {
+    dc.edges.fill(raster::FillRule::winding, painter.box(), dc.spans);
+    dc.spans.normalize();
+    painter.fill_spans(dc.spans.spans(), ink);
+  }
+  return after;
+}
+
+}  // namespace
+
+void stroke_figure(DeviceContext& dc, std::span<const DevicePoint> points, bool closed) {
+  stroke(dc, points, closed, 0.0);
+}
+
+double stroke_chain(DeviceContext& dc, std::span<const DevicePoint> points, double position) {
+  return stroke(dc, points, false, position);
+}
+
+}  // namespace kanvo::surface::lines

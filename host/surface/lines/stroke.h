@@ -1,0 +1,25 @@
+// Outlines drawn with the pen selected into a context: the one way every line, polyline and
+// shape outline reaches the pixels.
+//
+//   lines::stroke_figure(*dc, corners, /*closed=*/true);   // a shape's outline
+//
+// Points are device pixels (the world transform already applied). A null pen draws nothing.
+// A pen one device pixel wide draws segment by segment (the raster operation meets a pixel
+// shared by two crossing segments twice, as each segment is its own line); a wider pen covers
+// its whole figure as one shape and paints each pixel once.
+#pragma once
+
+#include <span>
+
+#include "host/surface/dc/device_context.h"
+
+namespace kanvo::surface::lines {
+
+// The figure's outline with the dash pattern starting afresh.
+void stroke_figure(DeviceContext& dc, std::span<const DevicePoint> points, bool closed);
+
+// An open figure whose dash pattern runs on from `position` (a chain of line_to calls); returns
+// the position after it.
+double stroke_chain(DeviceContext& dc, std::span<const DevicePoint> points, double position);
+
+}  // namespace kanvo::surface::lines

@@ -1,0 +1,235 @@
+#include "host/surface/lines/wide_stroke.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace kanvo::surface::lines {
+namespace {
+
+// The joins of the reference pens cut a miter longer than ten half widths.
+constexpr double kMiterLimit = 10.0;
+
+struct Vec {
+  double x = 0.0;
+  double y = 0.0;
+};
+
+double clamp_coordinate(double value) {
+  return std::clamp(value, -kDeviceCoordinateLimit, kDeviceCoordinateLimit);
+}
+
+std::int64_t nearest(double value) {
+  return static_cast<std::int64_t>(clamp_coordinate(std::floor(value + 0.5)));
+}
+
+// One coordinate of a corner at `at + offset`, rounded away from `at` or to the nearest pixel.
+std::int64_t round_coordinate(double at, double offset, bool away) {
+  const double value = at + offset;
+  if (!away || offset == 0.0) return nearest(value);
+  return static_cast<std::int64_t>(
+      clamp_coordinate(offset > 0.0 ? std::ceil(value) : std::floor(value)));
+}
+
+bool same_point(const DevicePointF& a, const DevicePointF& b) {
+  return a.x == b.x && a.y == b.y;
+}
+
+// Unit direction from a to b (a != b).
+Vec direction(const DevicePointF& a, const DevicePointF& b) {
+  const double dx = b.x - a.x;
+  const double dy = b.y - a.y;
+  const double length = std::hypot(dx, dy);
+  return {dx / length, dy / length};
+}
+
+}  // namespace
+
+// Rounding of corner offsets: for an even width both coordinates go to the nearest pixel. For an
+// odd width an offset across the path rounds away from the path when it points right, an offset
+// along it (a square end) when it points down; otherwise to the nearest pixel.
+class CornerRounding {
+ public:
+  explicit CornerRounding(std::int64_t width) : odd_(width % 2 != 0) {}
+
+  DevicePoint across(const DevicePointF& at, Vec offset) const {
+    const bool away = odd_ && offset.x > 0.0;
+    return {round_coordinate(at.x, offset.x, away), round_coordinate(at.y, offset.y, away)};
+  }
+  Vec along(Vec offset) const {
+    const bool away = odd_ && offset.y > 0.0;
+    return {static_cast<double>(round_coordinate(0.0, offset.x, away)),
+            static_cast<double>(round_coordinate(0.0, offset.y, away))};
+  }
+
+ private:
+  bool odd_;
+};
+
+void WideStroke::add_band(DevicePointF a, DevicePointF b, bool square_start, bool square_end) {
+  const Vec u = direction(a, b);
+  const double half = static_cast<double>(pen_.width) / 2.0;
+  const Vec n{-u.y * half, u.x * half};
+  const CornerRounding rounding(pen_.width);
+  Vec back{};
+  Vec ahead{};
+  if (square_start) back = rounding.along({-u.x * half, -u.y * half});
+  if (square_end) ahead = rounding.along({u.x * half, u.y * half});
+  const DevicePointF a0{a.x + back.x, a.y + back.y};
+  const DevicePointF b0{b.x + ahead.x, b.y + ahead.y};
+  const DevicePoint corners[4] = {
+      rounding.across(a0, n),
+      rounding.across(b0, n),
+      rounding.across(b0, {-n.x, -n.y}),
+      rounding.across(a0, {-n.x, -n.y}),
+  };
+  edges_.add_polygon(corners);
+}
+
+void WideStroke::add_join(DevicePointF before, DevicePointF at, DevicePointF after) {
+  if (pen_.join == Join::round) {
+    add_disc(at);
+    return;
+  }
+  const Vec u1 = direction(before, at);
+  const Vec u2 = direction(at, after);
+  const double turn = u1.x * u2.y - u1.y * u2.x;
+  if (turn == 0.0) return;  // straight on, or back on itself: nothing sticks out
+  const double half = static_cast<double>(pen_.width) / 2.0;
+  const Vec n1{-u1.y * half, u1.x * half};
+  const Vec n2{-u2.y * half, u2.x * half};
+  const CornerRounding rounding(pen_.width);
+  // The outer side is the one the path turns away from.
+  const double side = turn < 0.0 ? 1.0 : -1.0;
+  const DevicePoint outer1 = rounding.across(at, {side * n1.x, side * n1.y});
+  const DevicePoint outer2 = rounding.across(at, {side * n2.x, side * n2.y});
+  const DevicePoint inner1 = rounding.across(at, {-side * n1.x, -side * n1.y});
+  const DevicePoint inner2 = rounding.across(at, {-side * n2.x, -side * n2.y});
+  const DevicePoint centre{nearest(at.x), nearest(at.y)};
+  // The wedge between the two bands' ends, and the slivers between each end and the centre that
+  // rounding may leave open on the inner side.
+  const DevicePoint sliver1[3] = {inner1, outer1, centre};
+  const DevicePoint sliver2[3] = {centre, outer2, inner2};
+  edges_.add_polygon(sliver1);
+  edges_.add_polygon(sliver2);
+  const double cos_half_sq = (1.0 + (u1.x * u2.x + u1.y * u2.y)) / 2.0;  // sin^2 of half the angle
+  if (pen_.join == Join::miter && cos_half_sq * kMiterLimit * kMiterLimit >= 1.0) {
+    // Outer edges: outer1 + s * u1 and outer2 + t * u2.
+    const double dx = static_cast<double>(outer2.x - outer1.x);
+    const double dy = static_cast<double>(outer2.y - outer1.y);
+    const double s = (dx * u2.y - dy * u2.x) / (u1.x * u2.y - u1.y * u2.x);
+    const DevicePoint tip{nearest(static_cast<double>(outer1.x) + u1.x * s),
+                          nearest(static_cast<double>(outer1.y) + u1.y * s)};
+    const DevicePoint wedge[4] = {centre, outer1, tip, outer2};
+    edges_.add_polygon(wedge);
+  } else {
+    const DevicePoint wedge[3] = {centre, outer1, outer2};
+    edges_.add_polygon(wedge);
+  }
+}
+
+void WideStroke::add_disc(DevicePointF centre) {
+  // The pen's round nib: the pixels of the width-by-width box around the centre pixel (starting
+  // half the width, rounded down, left of and above it) whose centres lie in a polygon inscribed
+  // in the box's circle, with corners half a step off the axes: 8 corners up to a width of 8, 16
+  // beyond.
+  const std::int64_t w = pen_.width;
+  const std::int64_t left = nearest(centre.x) - w / 2;
+  const std::int64_t top = nearest(centre.y) - w / 2;
+  const int corners = w <= 8 ? 8 : 16;
+  const double r = static_cast<double>(w) / 2.0;
+  const double step = 2.0 * std::acos(-1.0) / corners;
+  const std::int64_t first = std::max<std::int64_t>(0, box_.top - top);
+  const std::int64_t last = std::min<std::int64_t>(w, box_.bottom - top);
+  for (std::int64_t j = first; j < last; ++j) {
+    const std::int64_t y = top + j;
+    const double row = static_cast<double>(j) + 0.5 - r;  // relative to the circle's centre
+    double low = 0.0;
+    double high = 0.0;
+    bool crossed = false;
+    for (int i = 0; i < corners; ++i) {
+      const double a0 = step * (i + 0.5);
+      const double a1 = step * (i + 1.5);
+      const double x0 = r * std::cos(a0);
+      const double y0 = r * std::sin(a0);
+      const double x1 = r * std::cos(a1);
+      const double y1 = r * std::sin(a1);
+      if (y0 == y1 || row < std::min(y0, y1) || row >= std::max(y0, y1)) continue;
+      const double x = x0 + (row - y0) * (x1 - x0) / (y1 - y0);
+      low = crossed ? std::min(low, x) : x;
+      high = crossed ? std::max(high, x) : x;
+      crossed = true;
+    }
+    if (!crossed) continue;
+    // Pixel k of the box has its centre at k + 0.5 - r.
+    const std::int64_t x0 = left + static_cast<std::int64_t>(std::ceil(low + r - 0.5));
+    const std::int64_t x1 = left + static_cast<std::int64_t>(std::ceil(high + r - 0.5));
+    const std::int64_t a = std::max<std::int64_t>(x0, box_.left);
+    const std::int64_t b = std::min<std::int64_t>(x1, box_.right);
+    if (a < b) {
+      discs_.add(static_cast<std::int32_t>(y), static_cast<std::int32_t>(a),
+                 static_cast<std::int32_t>(b));
+    }
+  }
+}
+
+void WideStroke::add_end(DevicePointF at, DevicePointF toward) {
+  (void)toward;
+  if (pen_.cap == EndCap::round) add_disc(at);
+}
+
+void WideStroke::add_path(std::span<const DevicePointF> points, bool closed) {
+  // Distinct consecutive points only; a closed figure does not repeat its first point.
+  std::size_t count = points.size();
+  if (count == 0) return;
+  auto distinct_after = [&](std::size_t i) {
+    std::size_t j = i + 1;
+    while (j < count && same_point(points[j], points[i])) ++j;
+    return j;
+  };
+  if (closed) {
+    while (count > 1 && same_point(points[count - 1], points[0])) --count;
+  }
+  const std::size_t second = distinct_after(0);
+  if (second >= count) {
+    if (!closed && pen_.cap == EndCap::round) add_disc(points[0]);
+    return;
+  }
+  std::size_t previous = 0;
+  std::size_t last_start = 0;
+  for (std::size_t i = 0; i < count;) {
+    const std::size_t j = distinct_after(i);
+    if (j >= count) break;
+    const bool first_band = i == 0;
+    const bool last_band = distinct_after(j) >= count;
+    add_band(points[i], points[j], !closed && first_band && pen_.cap == EndCap::square,
+             !closed && last_band && pen_.cap == EndCap::square);
+    if (!first_band) add_join(points[previous], points[i], points[j]);
+    previous = i;
+    last_start = i;
+    i = j;
+  }
+  std::size_t last = distinct_after(last_start);
+  if (closed) {
+    // The closing band and the joins at both of its ends.
+    add_band(points[last], points[0], false, false);
+    add_join(points[last_start], points[last], points[0]);
+    add_join(points[last], points[0], points[second]);
+  } else {
+    add_end(points[0], points[second]);
+    add_end(points[last], points[last_start]);
+  }
+}
+
+void WideStroke::add_figure(std::span<const DevicePointF> points, bool closed) {
+  add_path(points, closed);
+}
+
+double WideStroke::add_dashed_figure(std::span<const DevicePointF> points, bool closed,
+                                     const DashPattern& pattern, double start) {
+  (void)pattern;
+  (void)closed;
+  add_path(points, closed);
+  return start;
+}
+
+}  // namespace kanvo::surface::lines

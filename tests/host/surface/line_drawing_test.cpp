@@ -1,0 +1,212 @@
+// Lines and polylines through the public calls: pens of every kind, dash patterns running on
+// along a chain, background gaps, wide pens painting each pixel once, hostile coordinates.
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "host/surface/surface.h"
+
+namespace kanvo::surface {
+namespace {
+
+constexpr PixelWord kWhite = 0x00FFFFFFu;
+constexpr PixelWord kBlue = 0x000000FFu;  // the colour reference 0xFF0000 as a pixel word
+
+class LineDrawing : public ::testing::Test {
+ protected:
+  static constexpr std::int32_t kWidth = 48;
+  static constexpr std::int32_t kHeight = 32;
+
+  void SetUp() override {
+    dc_ = create_compatible_dc(kNoDc);
+    bitmap_ = create_dib_section(kWidth, kHeight, &pixels_);
+    ASSERT_NE(bitmap_, kNoObject);
+    initial_bitmap_ = select_object(dc_, bitmap_);
+    set_graphics_mode(dc_, GraphicsMode::advanced);
+  }
+  void TearDown() override {
+    select_object(dc_, initial_bitmap_);
+    delete_object(select_object(dc_, get_stock_object(StockObject::black_pen)));
+    delete_dc(dc_);
+    delete_object(bitmap_);
+  }
+
+  void use_pen(ObjectHandle pen) {
+    ASSERT_NE(pen, kNoObject);
+    delete_object(select_object(dc_, pen));
+  }
+  ObjectHandle geometric(std::uint32_t style, std::uint32_t width, Color color,
+                         std::vector<std::uint32_t> dashes = {}) {
+    LogBrush brush;
+    brush.color = color;
+    return ext_create_pen(pen_style::kGeometric | style, width, brush,
+                          static_cast<std::uint32_t>(dashes.size()),
+                          dashes.empty() ? nullptr : dashes.data());
+  }
+  void line(std::int32_t x0, std::int32_t y0, std::int32_t x1, std::int32_t y1) {
+    move_to(dc_, x0, y0, nullptr);
+    ASSERT_TRUE(line_to(dc_, x1, y1));
+  }
+  PixelWord at(std::int32_t x, std::int32_t y) const { return pixels_[y * kWidth + x]; }
+  // Row y from x0 to x1 (exclusive): '#' for `ink`, '.' for 0, '?' for anything else.
+  std::string row(std::int32_t y, std::int32_t x0, std::int32_t x1, PixelWord ink) const {
+    std::string text;
+    for (std::int32_t x = x0; x < x1; ++x) {
+      text += at(x, y) == ink ? '#' : at(x, y) == 0 ? '.' : '?';
+    }
+    return text;
+  }
+  int count(PixelWord word) const {
+    int n = 0;
+    for (std::int32_t i = 0; i < kWidth * kHeight; ++i) n += pixels_[i] == word;
+    return n;
+  }
+
+  DcHandle dc_ = kNoDc;
+  ObjectHandle bitmap_ = kNoObject;
+  ObjectHandle initial_bitmap_ = kNoObject;
+  PixelWord* pixels_ = nullptr;
+};
+
+TEST_F(LineDrawing, ChainedLinesDrawEachCornerOnceAndLeaveOutTheEnd) {
+  use_pen(create_pen(pen_style::kSolid, 1, 0xFFFFFF));
+  set_rop2(dc_, rop2::kXorPen);
+  move_to(dc_, 2, 2, nullptr);
+  line_to(dc_, 10, 2);
+  line_to(dc_, 10, 8);
+  line_to(dc_, 2, 2);
+  // A corner painted twice under XOR would come back black.
+  EXPECT_EQ(at(10, 2), kWhite);
+  EXPECT_EQ(at(10, 8), kWhite);
+  EXPECT_EQ(at(2, 2), kWhite);  // painted by the first line only: the last one leaves it out
+  Point position;
+  ASSERT_TRUE(get_current_position(dc_, &position));
+  EXPECT_EQ(position, (Point{2, 2}));
+}
+
+TEST_F(LineDrawing, CosmeticDashesRunOnAlongAChainAndRestartAfterMoveTo) {
+  use_pen(create_pen(pen_style::kDot, 1, 0xFFFFFF));  // 3 on, 3 off
+  set_bk_mode(dc_, static_cast<int>(BackgroundMode::transparent));
+  move_to(dc_, 0, 0, nullptr);
+  line_to(dc_, 4, 0);   // pixels 0..3: on on on off
+  line_to(dc_, 12, 0);  // runs on: 4, 5 off, 6..8 on, 9..11 off
+  EXPECT_EQ(row(0, 0, 13, kWhite), "###...###....");
+  line(0, 2, 4, 2);  // move_to restarts the pattern
+  line(4, 2, 12, 2);
+  EXPECT_EQ(row(2, 0, 13, kWhite), "###.###...##.");
+}
+
+TEST_F(LineDrawing, OpaqueGapsOfCosmeticPensTakeTheBackgroundColour) {
+  use_pen(create_pen(pen_style::kDashDot, 1, 0xFFFFFF));  // 9 on, 6 off, 3 on, 6 off
+  set_bk_color(dc_, 0xFF0000);
+  line(0, 0, 30, 0);
+  EXPECT_EQ(row(0, 0, 30, kWhite), std::string(9, '#') + "??????###??????" + std::string(6, '#'));
+  EXPECT_EQ(at(9, 0), kBlue);
+  // A geometric pen one pixel wide leaves its gaps alone.
+  use_pen(geometric(pen_style::kDash, 1, 0xFFFFFF));  // 3 on, 1 off
+  line(0, 2, 12, 2);
+  EXPECT_EQ(row(2, 0, 13, kWhite), "###.###.###..");
+}
+
+TEST_F(LineDrawing, UserStylesWithAnOddCountExchangeDashesAndGapsOnTheSecondRound) {
+  use_pen(geometric(pen_style::kUserStyle, 1, 0xFFFFFF, {4, 2, 1}));
+  line(0, 0, 30, 0);
+  EXPECT_EQ(row(0, 0, 30, kWhite), "####..#....##.####..#....##.##");
+}
+
+TEST_F(LineDrawing, SolidGeometricOnePixelPenTakesTheEndPoint) {
+  use_pen(geometric(pen_style::kSolid, 1, 0xFFFFFF));
+  line(2, 2, 9, 5);
+  EXPECT_EQ(at(9, 5), kWhite);
+  use_pen(create_pen(pen_style::kSolid, 0, 0xFFFFFF));
+  line(2, 8, 9, 11);
+  EXPECT_EQ(at(9, 11), 0u);
+}
+
+TEST_F(LineDrawing, WidePenCapsAndZeroLengthLines) {
+  use_pen(geometric(pen_style::kSolid | pen_style::kEndCapFlat, 4, 0xFFFFFF));
+  line(4, 4, 14, 4);
+  EXPECT_EQ(row(2, 2, 16, kWhite), "..##########..");  // rows 2..5, columns 4..13
+  EXPECT_EQ(row(5, 2, 16, kWhite), "..##########..");
+  EXPECT_EQ(row(6, 2, 16, kWhite), "..............");
+  use_pen(geometric(pen_style::kSolid | pen_style::kEndCapSquare, 4, 0xFFFFFF));
+  line(4, 12, 14, 12);
+  EXPECT_EQ(row(12, 0, 18, kWhite), "..##############..");  // two more at either end
+
+  // Zero length: a dot for round ends, nothing for square or flat ones.
+  const int before = count(kWhite);
+  line(30, 20, 30, 20);
+  use_pen(geometric(pen_style::kSolid | pen_style::kEndCapFlat, 4, 0xFFFFFF));
+  line(30, 20, 30, 20);
+  EXPECT_EQ(count(kWhite), before);
+  use_pen(geometric(pen_style::kSolid, 5, 0xFFFFFF));
+  line(30, 20, 30, 20);
+  EXPECT_EQ(row(20, 26, 35, kWhite), "..#####..");
+}
+
+TEST_F(LineDrawing, WidePolylinesPaintEachPixelOnceUnderXor) {
+  use_pen(geometric(pen_style::kSolid | pen_style::kJoinMiter, 5, 0xFFFFFF));
+  set_rop2(dc_, rop2::kXorPen);
+  const Point zigzag[] = {{3, 3}, {28, 28}, {28, 3}, {3, 28}, {40, 10}};
+  ASSERT_TRUE(polyline(dc_, zigzag, 5));
+  // Nothing painted twice: every touched pixel is white, none came back to black inside the
+  // crossing of the first and third segments.
+  EXPECT_EQ(count(kWhite) + count(0), kWidth * kHeight);
+  EXPECT_EQ(at(15, 15), kWhite);
+  EXPECT_EQ(at(16, 16), kWhite);
+}
+
+TEST_F(LineDrawing, NullPensAndBadArgumentsDrawNothing) {
+  use_pen(create_pen(pen_style::kNull, 1, 0xFFFFFF));
+  line(0, 0, 40, 30);
+  const Point points[] = {{0, 0}, {40, 30}};
+  EXPECT_TRUE(polyline(dc_, points, 2));
+  EXPECT_FALSE(polyline(dc_, points, 1));
+  EXPECT_FALSE(polyline(dc_, nullptr, 2));
+  EXPECT_FALSE(polyline(dc_, points, -5));
+  EXPECT_FALSE(line_to(DcHandle{12345}, 1, 1));
+  EXPECT_EQ(count(0), kWidth * kHeight);
+}
+
+TEST_F(LineDrawing, HostileCoordinatesNeverHangOrWriteOutside) {
+  // The surface sits inside a larger block of memory whose margins must stay untouched.
+  std::vector<PixelWord> block(static_cast<std::size_t>(kWidth) * (kHeight + 2), 0x12345678u);
+  const ObjectHandle over = create_dib_section_over(block.data() + kWidth, kWidth, kHeight);
+  ASSERT_NE(over, kNoObject);
+  const ObjectHandle previous = select_object(dc_, over);
+  const std::int32_t extremes[] = {INT32_MIN, INT32_MIN + 1, -100000, -1, 0, 17,
+                                   100000,    INT32_MAX - 1, INT32_MAX};
+  Transform zoom;
+  zoom.m11 = 3.0e6f;
+  zoom.m22 = -2.5e6f;
+  for (int pass = 0; pass < 2; ++pass) {
+    if (pass == 1) {
+      ASSERT_TRUE(set_world_transform(dc_, zoom));
+    }
+    for (std::uint32_t style : {pen_style::kSolid, pen_style::kDash | pen_style::kJoinMiter,
+                                pen_style::kEndCapSquare | pen_style::kJoinBevel}) {
+      for (std::uint32_t width : {1u, 6u}) {
+        use_pen(geometric(style, width, 0xFFFFFF));
+        for (std::int32_t a : extremes) {
+          for (std::int32_t b : extremes) {
+            line(a, b, b, a);
+            const Point path[] = {{a, b}, {b, a}, {a, a}, {17, b}};
+            polyline(dc_, path, 4);
+          }
+        }
+      }
+    }
+  }
+  select_object(dc_, previous);
+  delete_object(over);
+  for (std::int32_t x = 0; x < kWidth; ++x) {
+    EXPECT_EQ(block[static_cast<std::size_t>(x)], 0x12345678u);
+    EXPECT_EQ(block[static_cast<std::size_t>(kWidth) * (kHeight + 1) + x], 0x12345678u);
+  }
+}
+
+}  // namespace
+}  // namespace kanvo::surface
