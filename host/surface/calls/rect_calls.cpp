@@ -1,6 +1,8 @@
 // Rectangles: the outlined and filled shape, and plain fills.
 #include "host/surface/dc/device_context.h"
 #include "host/surface/dc/device_rect.h"
+#include "host/surface/lines/shape_outline.h"
+#include "host/surface/lines/stroke.h"
 #include "host/surface/objects/object_table.h"
 #include "host/surface/raster/painter.h"
 
@@ -24,15 +26,25 @@ bool rectangle(DcHandle handle, std::int32_t left, std::int32_t top, std::int32_
     dc->note_change();
     return true;
   }
-  const PixelWord pen = pixel_word(dc->pen->color);
-  painter.fill_span(box.top, box.left, box.right + 1, pen);
-  if (box.bottom > box.top) painter.fill_span(box.bottom, box.left, box.right + 1, pen);
-  for (std::int64_t y = std::max<std::int64_t>(box.top + 1, painter.box().top);
-       y < std::min<std::int64_t>(box.bottom, painter.box().bottom); ++y) {
-    painter.fill_pixel(box.left, y, pen);
-    if (box.right > box.left) painter.fill_pixel(box.right, y, pen);
+  const bool flat = box.right == box.left || box.bottom == box.top;
+  if (!flat || lines::draws_wide(*dc)) {
+    const DevicePoint corners[4] = {
+        {box.left, box.top}, {box.right, box.top}, {box.right, box.bottom}, {box.left, box.bottom}};
+    lines::ShapeOutline outline(*dc, painter, corners);
+    for (std::int64_t y = std::max<std::int64_t>(box.top + 1, painter.box().top);
+         y < std::min<std::int64_t>(box.bottom, painter.box().bottom); ++y) {
+      outline.fill_inside(y, box.left + 1, box.right, brush);
+    }
+    outline.draw();
+    dc->note_change();
+    return true;
   }
-  painter.fill_box(box.left + 1, box.top + 1, box.right, box.bottom, brush);
+  // A box of no width or height is a line; each of its pixels once.
+  const PixelWord pen = pixel_word(dc->pen->color);
+  for (std::int64_t y = std::max<std::int64_t>(box.top, painter.box().top);
+       y < std::min<std::int64_t>(box.bottom + 1, painter.box().bottom); ++y) {
+    painter.fill_span(y, box.left, box.right + 1, pen);
+  }
   dc->note_change();
   return true;
 }

@@ -10,18 +10,6 @@
 namespace kanvo::surface::lines {
 namespace {
 
-// The pen's width in device pixels: its world width scaled by the transform (the square root of
-// the area scale, so a mirror keeps the width). A cosmetic pen is always one pixel.
-std::int64_t device_width(const DeviceContext& dc, const PenObject& pen) {
-  if (!pen.geometric()) return 1;
-  const Transform& t = dc.mapping.transform();
-  const double area =
-      std::abs(static_cast<double>(t.m11) * t.m22 - static_cast<double>(t.m12) * t.m21);
-  const double width = static_cast<double>(pen.width) * std::sqrt(area);
-  if (!(width < 1e9)) return 1'000'000'000;
-  return static_cast<std::int64_t>(std::floor(width + 0.5));
-}
-
 EndCap end_cap_of(const PenObject& pen) {
   switch (pen.end_cap()) {
     case pen_style::kEndCapSquare:
@@ -57,27 +45,28 @@ double thin_advance(std::span<const DevicePoint> points, bool closed) {
   return steps;
 }
 
-double stroke(DeviceContext& dc, std::span<const DevicePoint> points, bool closed,
-              double position) {
+}  // namespace
+
+std::int64_t pen_device_width(const DeviceContext& dc) {
   const PenObject* pen = dc.pen;
-  if (pen == nullptr || pen->kind() == pen_style::kNull || points.empty()) return position;
-  raster::Painter painter(dc);
-  const std::int64_t width = device_width(dc, *pen);
-  const PixelWord ink = pixel_word(pen->color);
+  if (pen == nullptr || !pen->geometric()) return 1;
+  const Transform& t = dc.mapping.transform();
+  const double area =
+      std::abs(static_cast<double>(t.m11) * t.m22 - static_cast<double>(t.m12) * t.m21);
+  const double width = static_cast<double>(pen->width) * std::sqrt(area);
+  if (!(width < 1e9)) return 1'000'000'000;
+  return static_cast<std::int64_t>(std::floor(width + 0.5));
+}
 
-  if (width <= 1) {
-    const DashPattern pattern = dash_pattern_of(*pen, true, 1.0);
-    if (!painter.active()) return position + thin_advance(points, closed);
-    ThinPen thin;
-    thin.ink = ink;
-    thin.gap_ink = pixel_word(dc.bk_color);
-    thin.paint_gaps = !pen->geometric() && dc.bk_mode == static_cast<int>(BackgroundMode::opaque);
-    thin.last_pixel = pen->geometric() && pattern.solid();
-    thin.pattern = &pattern;
-    return stroke_thin(painter, points, closed, thin, position);
-  }
+bool draws_wide(const DeviceContext& dc) {
+  return dc.pen != nullptr && dc.pen->kind() != pen_style::kNull && pen_device_width(dc) > 1;
+}
 
-  const DashPattern pattern = dash_pattern_of(*pen, false, static_cast<double>(width));
+double cover_wide(DeviceContext& dc, const Rect& box, std::span<const DevicePoint> points,
+                  bool closed, double position) {
+  const PenObject& pen = *dc.pen;
+  const std::int64_t width = pen_device_width(dc);
+  const DashPattern pattern = dash_pattern_of(pen, false, static_cast<double>(width));
   std::vector<DevicePointF>& path = dc.scratch_path;
   path.clear();
   for (const DevicePoint& p : points) {
@@ -85,19 +74,40 @@ double stroke(DeviceContext& dc, std::span<const DevicePoint> points, bool close
   }
   dc.edges.clear();
   dc.spans.clear();
-  WideStroke wide({width, end_cap_of(*pen), join_of(*pen)}, painter.box(), dc.edges, dc.spans);
+  WideStroke wide({width, end_cap_of(pen), join_of(pen)}, box, dc.edges, dc.spans);
   double after = position;
   if (pattern.solid()) {
     wide.add_figure(path, closed);
   } else {
     after = wide.add_dashed_figure(path, closed, pattern, position);
   }
-  if (painter.active()) {
-    dc.edges.fill(raster::FillRule::winding, painter.box(), dc.spans);
-    dc.spans.normalize();
-    painter.fill_spans(dc.spans.spans(), ink);
-  }
+  dc.edges.fill(raster::FillRule::winding, box, dc.spans);
+  dc.spans.normalize();
   return after;
+}
+
+namespace {
+
+double stroke(DeviceContext& dc, std::span<const DevicePoint> points, bool closed,
+              double position) {
+  const PenObject* pen = dc.pen;
+  if (pen == nullptr || pen->kind() == pen_style::kNull || points.empty()) return position;
+  raster::Painter painter(dc);
+  const PixelWord ink = pixel_word(pen->color);
+  if (draws_wide(dc)) {
+    const double after = cover_wide(dc, painter.box(), points, closed, position);
+    painter.fill_spans(dc.spans.spans(), ink);
+    return after;
+  }
+  const DashPattern pattern = dash_pattern_of(*pen, true, 1.0);
+  if (!painter.active()) return position + thin_advance(points, closed);
+  ThinPen thin;
+  thin.ink = ink;
+  thin.gap_ink = pixel_word(dc.bk_color);
+  thin.paint_gaps = !pen->geometric() && dc.bk_mode == static_cast<int>(BackgroundMode::opaque);
+  thin.last_pixel = pen->geometric() && pattern.solid();
+  thin.pattern = &pattern;
+  return stroke_thin(painter, points, closed, thin, position);
 }
 
 }  // namespace

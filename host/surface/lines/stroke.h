@@ -22,4 +22,14 @@ void stroke_figure(DeviceContext& dc, std::span<const DevicePoint> points, bool 
 // the position after it.
 double stroke_chain(DeviceContext& dc, std::span<const DevicePoint> points, double position);
 
+// The pen's width in device pixels: its world width scaled by the transform (the square root of
+// the area scale, so a mirror keeps the width). A cosmetic pen is one pixel.
+std::int64_t pen_device_width(const DeviceContext& dc);
+// Whether the pen draws wider than a pixel.
+bool draws_wide(const DeviceContext& dc);
+// The pixels a wide pen covers along the figure inside the box, normalised into the context's
+// scratch span list; returns the dash pattern's position after the figure.
+double cover_wide(DeviceContext& dc, const Rect& box, std::span<const DevicePoint> points,
+                  bool closed, double position);
+
 }  // namespace kanvo::surface::lines

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "host/surface/shapes/rounded_box.h"
+
 namespace kanvo::surface::lines {
 namespace {
 
@@ -128,48 +130,39 @@ void WideStroke::add_join(DevicePointF before, DevicePointF at, DevicePointF aft
 }
 
 void WideStroke::add_disc(DevicePointF centre) {
-  // The pen's round nib: the pixels of the width-by-width box around the centre pixel (starting
-  // half the width, rounded down, left of and above it) whose centres lie in a polygon inscribed
-  // in the box's circle, with corners half a step off the axes: 8 corners up to a width of 8, 16
-  // beyond.
-  const std::int64_t w = pen_.width;
-  const std::int64_t left = nearest(centre.x) - w / 2;
-  const std::int64_t top = nearest(centre.y) - w / 2;
-  const int corners = w <= 8 ? 8 : 16;
-  const double r = static_cast<double>(w) / 2.0;
-  const double step = 2.0 * std::acos(-1.0) / corners;
-  const std::int64_t first = std::max<std::int64_t>(0, box_.top - top);
-  const std::int64_t last = std::min<std::int64_t>(w, box_.bottom - top);
-  for (std::int64_t j = first; j < last; ++j) {
-    const std::int64_t y = top + j;
-    const double row = static_cast<double>(j) + 0.5 - r;  // relative to the circle's centre
-    double low = 0.0;
-    double high = 0.0;
-    bool crossed = false;
-    for (int i = 0; i < corners; ++i) {
-      const double a0 = step * (i + 0.5);
-      const double a1 = step * (i + 1.5);
-      const double x0 = r * std::cos(a0);
-      const double y0 = r * std::sin(a0);
-      const double x1 = r * std::cos(a1);
-      const double y1 = r * std::sin(a1);
-      if (y0 == y1 || row < std::min(y0, y1) || row >= std::max(y0, y1)) continue;
-      const double x = x0 + (row - y0) * (x1 - x0) / (y1 - y0);
-      low = crossed ? std::min(low, x) : x;
-      high = crossed ? std::max(high, x) : x;
-      crossed = true;
-    }
-    if (!crossed) continue;
-    // Pixel k of the box has its centre at k + 0.5 - r.
-    const std::int64_t x0 = left + static_cast<std::int64_t>(std::ceil(low + r - 0.5));
-    const std::int64_t x1 = left + static_cast<std::int64_t>(std::ceil(high + r - 0.5));
-    const std::int64_t a = std::max<std::int64_t>(x0, box_.left);
-    const std::int64_t b = std::min<std::int64_t>(x1, box_.right);
-    if (a < b) {
-      discs_.add(static_cast<std::int32_t>(y), static_cast<std::int32_t>(a),
-                 static_cast<std::int32_t>(b));
-    }
+  // The pen's round nib is the filled ellipse of the width-by-width box that starts half the
+  // width (rounded down) left of and above the centre pixel.
+  shapes::RoundedBox nib;
+  nib.left = nearest(centre.x) - pen_.width / 2;
+  nib.top = nearest(centre.y) - pen_.width / 2;
+  nib.width = nib.height = nib.corner_width = nib.corner_height = pen_.width;
+  if (nib.left >= box_.right || nib.left + nib.width <= box_.left || nib.top >= box_.bottom ||
+      nib.top + nib.height <= box_.top) {
+    return;  // nothing of it shows (and a huge nib is not worth walking)
   }
+  struct Collect {
+    const Rect& box;
+    raster::SpanList& spans;
+    void outline(std::int64_t y, std::int64_t x0, std::int64_t x1) { add(y, x0, x1); }
+    void interior(std::int64_t y, std::int64_t x0, std::int64_t x1) { add(y, x0, x1); }
+    void add(std::int64_t y, std::int64_t x0, std::int64_t x1) {
+      x0 = std::max<std::int64_t>(x0, box.left);
+      x1 = std::min<std::int64_t>(x1, box.right);
+      if (x0 < x1) {
+        spans.add(static_cast<std::int32_t>(y), static_cast<std::int32_t>(x0),
+                  static_cast<std::int32_t>(x1));
+      }
+    }
+  } collect{box_, discs_};
+  if (nib.square()) {
+    // Too small to round: the nib is its box (the far edges excluded, as for any filled box).
+    for (std::int64_t y = std::max<std::int64_t>(nib.top, box_.top);
+         y < std::min<std::int64_t>(nib.top + nib.height, box_.bottom); ++y) {
+      collect.add(y, nib.left, nib.left + nib.width);
+    }
+    return;
+  }
+  shapes::rasterize_rounded_box(nib, box_.top, box_.bottom, collect);
 }
 
 void WideStroke::add_end(DevicePointF at, DevicePointF toward) {

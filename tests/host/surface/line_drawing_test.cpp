@@ -159,6 +159,37 @@ TEST_F(LineDrawing, WidePolylinesPaintEachPixelOnceUnderXor) {
   EXPECT_EQ(at(16, 16), kWhite);
 }
 
+TEST_F(LineDrawing, ShapeOutlinesOfWidePensAreNotPaintedOverByTheInside) {
+  // Pen and brush in different bits: a pixel painted by both under XOR shows both.
+  use_pen(geometric(pen_style::kSolid, 5, 0x0000FF));  // pixel word 0xFF0000
+  const ObjectHandle brush = create_solid_brush(0x00FF00);  // pixel word 0x00FF00
+  const ObjectHandle old_brush = select_object(dc_, brush);
+  set_rop2(dc_, rop2::kXorPen);
+  ASSERT_TRUE(rectangle(dc_, 6, 6, 25, 20));
+  EXPECT_EQ(count(0x00FFFF00u), 0);
+  EXPECT_EQ(at(6, 6), 0x00FF0000u);   // the pen's corner
+  EXPECT_EQ(at(8, 12), 0x00FF0000u);  // its band reaches 2 pixels inside
+  EXPECT_EQ(at(9, 12), 0x0000FF00u);  // then the brush
+  EXPECT_EQ(at(27, 12), 0x00FF0000u);
+  EXPECT_EQ(at(28, 12), 0u);
+  select_object(dc_, old_brush);
+  delete_object(brush);
+}
+
+TEST_F(LineDrawing, CosmeticDashesRunOnAroundARectangle) {
+  use_pen(create_pen(pen_style::kDot, 1, 0xFFFFFF));  // 3 on, 3 off
+  set_bk_mode(dc_, static_cast<int>(BackgroundMode::transparent));
+  const ObjectHandle old_brush = select_object(dc_, get_stock_object(StockObject::null_brush));
+  ASSERT_TRUE(rectangle(dc_, 2, 2, 6, 10));
+  select_object(dc_, old_brush);
+  // Along the top from (2,2): on on on off; down the right side from (6,2): off off, on on on,
+  // off.
+  EXPECT_EQ(row(2, 2, 7, kWhite), "###..");
+  std::string right;
+  for (std::int32_t y = 2; y <= 7; ++y) right += at(6, y) == kWhite ? '#' : '.';
+  EXPECT_EQ(right, "..###.");
+}
+
 TEST_F(LineDrawing, NullPensAndBadArgumentsDrawNothing) {
   use_pen(create_pen(pen_style::kNull, 1, 0xFFFFFF));
   line(0, 0, 40, 30);

@@ -1,0 +1,49 @@
+#include "host/surface/lines/shape_outline.h"
+
+#include <algorithm>
+
+#include "host/surface/lines/stroke.h"
+
+namespace kanvo::surface::lines {
+
+ShapeOutline::ShapeOutline(DeviceContext& dc, raster::Painter& painter,
+                           std::span<const DevicePoint> closed_figure)
+    : dc_(dc), painter_(painter), figure_(closed_figure), wide_(draws_wide(dc)) {
+  if (wide_) cover_wide(dc_, painter_.box(), figure_, true, 0.0);
+}
+
+void ShapeOutline::fill_inside(std::int64_t y, std::int64_t x0, std::int64_t x1,
+                               const raster::BrushInk& brush) {
+  if (x0 >= x1) return;
+  if (!wide_) {
+    painter_.fill_span(y, x0, x1, brush);
+    return;
+  }
+  // Rows come in increasing order; the covered spans are sorted by row, then by start.
+  const auto covered = dc_.spans.spans();
+  while (row_cursor_ < covered.size() && covered[row_cursor_].y < y) ++row_cursor_;
+  std::int64_t x = x0;
+  for (std::size_t i = row_cursor_; i < covered.size() && covered[i].y == y && x < x1; ++i) {
+    if (covered[i].x1 <= x) continue;
+    if (covered[i].x0 > x)
+      painter_.fill_span(y, x, std::min<std::int64_t>(covered[i].x0, x1), brush);
+    x = std::max<std::int64_t>(x, covered[i].x1);
+  }
+  if (x < x1) painter_.fill_span(y, x, x1, brush);
+}
+
+void ShapeOutline::draw() {
+  if (wide_) {
+    painter_.fill_spans(dc_.spans.spans(), pixel_word(dc_.pen->color));
+  } else {
+    stroke_figure(dc_, figure_, true);
+  }
+}
+
+std::int64_t inside_frame_inset(const DeviceContext& dc) {
+  if (dc.pen == nullptr || dc.pen->kind() != pen_style::kInsideFrame) return 0;
+  const std::int64_t width = pen_device_width(dc);
+  return width > 1 ? width / 2 : 0;
+}
+
+}  // namespace kanvo::surface::lines

@@ -1,0 +1,43 @@
+// A closed shape drawn with the context's pen and brush: the inside painted with the brush, the
+// outline with the pen. A pen wider than a pixel covers part of the inside; those pixels are
+// painted once, by the pen, so that raster operations such as XOR see each pixel once.
+//
+//   lines::ShapeOutline outline(*dc, painter, corners);
+//   for (each row of the inside) outline.fill_inside(y, x0, x1, brush);
+//   outline.draw();
+//
+// The context's scratch span list holds a wide outline while the object lives.
+#pragma once
+
+#include <cstdint>
+#include <span>
+
+#include "host/surface/dc/device_context.h"
+#include "host/surface/raster/brush_ink.h"
+#include "host/surface/raster/painter.h"
+
+namespace kanvo::surface::lines {
+
+class ShapeOutline {
+ public:
+  ShapeOutline(DeviceContext& dc, raster::Painter& painter,
+               std::span<const DevicePoint> closed_figure);
+
+  // Pixels x0 <= x < x1 of row y with the brush, except those the outline covers.
+  void fill_inside(std::int64_t y, std::int64_t x0, std::int64_t x1, const raster::BrushInk& brush);
+  void draw();
+
+ private:
+  DeviceContext& dc_;
+  raster::Painter& painter_;
+  std::span<const DevicePoint> figure_;
+  bool wide_ = false;
+  std::size_t row_cursor_ = 0;  // first covered span of the rows not yet filled
+};
+
+// How far an ellipse-like shape's box shrinks on every side so that an inside-frame pen stays
+// within it: half the pen's device width, rounded down, for an inside-frame pen wider than a
+// pixel; 0 for any other pen. Rectangles keep their box whatever the pen.
+std::int64_t inside_frame_inset(const DeviceContext& dc);
+
+}  // namespace kanvo::surface::lines
