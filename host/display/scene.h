@@ -17,9 +17,9 @@ using surface::Rect;
 
 struct SceneWindow {
   std::uint32_t id = 0;
-  Rect outer;              // screen pixels, frame included
-  bool shown = false;      // visible and not minimised
-  bool minimized = false;  // visible but minimised
+  Rect outer;                 // screen pixels, frame included
+  bool shown = false;         // visible and not minimised
+  bool minimized = false;     // visible but minimised
   std::uint64_t version = 0;  // changes whenever the window's picture may have changed
   std::string title;          // UTF-8
 };

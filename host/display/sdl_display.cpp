@@ -27,7 +27,9 @@ struct Mirror {
   std::vector<PixelWord> picture;
 };
 
-Rect to_rect(const SDL_Rect& r) { return {r.x, r.y, r.x + r.w, r.y + r.h}; }
+Rect to_rect(const SDL_Rect& r) {
+  return {r.x, r.y, r.x + r.w, r.y + r.h};
+}
 
 std::uint32_t modifiers_now() {
   const SDL_Keymod held = SDL_GetModState();
@@ -47,10 +49,14 @@ Point pointer_on_screen() {
 
 MouseButton button_of(std::uint8_t button) {
   switch (button) {
-    case SDL_BUTTON_LEFT: return MouseButton::left;
-    case SDL_BUTTON_MIDDLE: return MouseButton::middle;
-    case SDL_BUTTON_RIGHT: return MouseButton::right;
-    default: return MouseButton::none;
+    case SDL_BUTTON_LEFT:
+      return MouseButton::left;
+    case SDL_BUTTON_MIDDLE:
+      return MouseButton::middle;
+    case SDL_BUTTON_RIGHT:
+      return MouseButton::right;
+    default:
+      return MouseButton::none;
   }
 }
 
@@ -102,7 +108,8 @@ struct SdlDisplay::Loop {
     std::uint32_t next_refresh = SDL_GetTicks();
     while (!display.stopping_.load(std::memory_order_acquire)) {
       const std::uint32_t now = SDL_GetTicks();
-      const int wait = SDL_TICKS_PASSED(now, next_refresh) ? 0 : static_cast<int>(next_refresh - now);
+      const int wait =
+          SDL_TICKS_PASSED(now, next_refresh) ? 0 : static_cast<int>(next_refresh - now);
       SDL_Event event;
       if (SDL_WaitEventTimeout(&event, wait) != 0) {
         handle(event);
@@ -146,8 +153,8 @@ struct SdlDisplay::Loop {
         if (input.button != MouseButton::none) deliver(input);
         break;
       case SDL_MOUSEWHEEL: {
-        const int notches = event.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -event.wheel.y
-                                                                            : event.wheel.y;
+        const int notches =
+            event.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -event.wheel.y : event.wheel.y;
         if (notches == 0) break;
         input.kind = InputEvent::Kind::wheel;
         input.wheel = notches * 120;
@@ -258,8 +265,8 @@ struct SdlDisplay::Loop {
         mirrors.erase(window.id);
         return false;
       }
-      m.window = SDL_CreateWindow(window.title.c_str(), window.outer.left, window.outer.top,
-                                  width, height, SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN);
+      m.window = SDL_CreateWindow(window.title.c_str(), window.outer.left, window.outer.top, width,
+                                  height, SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN);
       if (m.window == nullptr) {
         mirrors.erase(window.id);
         return false;
@@ -272,7 +279,8 @@ struct SdlDisplay::Loop {
       SDL_SetWindowTitle(m.window, window.title.c_str());
       m.title = window.title;
     }
-    if (has_area && (m.outer.right - m.outer.left != width || m.outer.bottom - m.outer.top != height)) {
+    if (has_area &&
+        (m.outer.right - m.outer.left != width || m.outer.bottom - m.outer.top != height)) {
       SDL_SetWindowSize(m.window, width, height);
       m.stale = true;
     }

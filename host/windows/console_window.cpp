@@ -63,8 +63,8 @@ LResult console_procedure(WindowHandle window, std::uint32_t message, WParam wpa
 }
 
 void run_console_window(std::promise<WindowHandle>* created) {
-  register_class({std::string(kClassName), 0, console_procedure, Cursor::arrow,
-                  surface::kNoObject});
+  register_class(
+      {std::string(kClassName), 0, console_procedure, Cursor::arrow, surface::kNoObject});
   CreateParams params;
   params.class_name = kClassName;
   params.title = "Console";

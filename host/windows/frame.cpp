@@ -69,8 +69,7 @@ void draw_lines(surface::DcHandle dc, Color color, const surface::Point* points,
 void paint_buttons(surface::DcHandle dc, const FrameLook& look, const CaptionBoxes& boxes) {
   const Color glyph = look.active ? kActiveTitle : kInactiveTitle;
   if (boxes.close.right > boxes.close.left) {
-    const Color cross =
-        (look.class_style & class_style::kNoClose) != 0 ? kDisabledGlyph : glyph;
+    const Color cross = (look.class_style & class_style::kNoClose) != 0 ? kDisabledGlyph : glyph;
     const std::int32_t cx = (boxes.close.left + boxes.close.right) / 2;
     const std::int32_t cy = (boxes.close.top + boxes.close.bottom) / 2;
     const surface::Point down[] = {{cx - 4, cy - 4}, {cx + 5, cy + 5}};
@@ -152,11 +151,8 @@ void paint_frame(const FrameLook& look, surface::PixelWord* pixels) {
   const surface::ObjectHandle old_bitmap = surface::select_object(dc, bitmap);
 
   fill(dc, {0, 0, look.width, look.height}, kFace);
-  const surface::Point outline[] = {{0, 0},
-                                    {look.width - 1, 0},
-                                    {look.width - 1, look.height - 1},
-                                    {0, look.height - 1},
-                                    {0, 0}};
+  const surface::Point outline[] = {
+      {0, 0}, {look.width - 1, 0}, {look.width - 1, look.height - 1}, {0, look.height - 1}, {0, 0}};
   draw_lines(dc, kEdge, outline, 5);
   const CaptionBoxes boxes = caption_boxes(look);
   if (boxes.caption.right > boxes.caption.left) {

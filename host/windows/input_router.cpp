@@ -147,8 +147,7 @@ void WindowManager::route_mouse(const display::InputEvent& event) {
       pointer.dragging = window->handle;
       pointer.drag_offset = {at.x - window->outer.left, at.y - window->outer.top};
     } else if (part == FramePart::close_box || part == FramePart::minimize_box) {
-      const bool close_allowed =
-          (window->window_class->info.style & class_style::kNoClose) == 0;
+      const bool close_allowed = (window->window_class->info.style & class_style::kNoClose) == 0;
       if (part == FramePart::minimize_box || close_allowed) {
         pointer.pressed_window = window->handle;
         pointer.pressed_part = static_cast<int>(part);
@@ -167,13 +166,12 @@ void WindowManager::route_mouse(const display::InputEvent& event) {
     post_client_mouse(*window, messages.up, at, event.modifiers);
     return;
   }
-  const bool double_click =
-      (window->window_class->info.style & class_style::kDoubleClicks) != 0 &&
-      pointer.last_click_window == window->handle &&
-      pointer.last_click_message == messages.down &&
-      event.time_ms - pointer.last_click_time <= screen().double_click_ms() &&
-      std::abs(at.x - pointer.last_click_position.x) <= kDoubleClickSlop &&
-      std::abs(at.y - pointer.last_click_position.y) <= kDoubleClickSlop;
+  const bool double_click = (window->window_class->info.style & class_style::kDoubleClicks) != 0 &&
+                            pointer.last_click_window == window->handle &&
+                            pointer.last_click_message == messages.down &&
+                            event.time_ms - pointer.last_click_time <= screen().double_click_ms() &&
+                            std::abs(at.x - pointer.last_click_position.x) <= kDoubleClickSlop &&
+                            std::abs(at.y - pointer.last_click_position.y) <= kDoubleClickSlop;
   if (double_click) {
     // A third press starts a new pair.
     pointer.last_click_window = kNoWindow;

@@ -36,18 +36,10 @@ bool next_message(Message* out, WindowHandle filter, bool wait, bool remove) {
   const std::shared_ptr<ThreadQueue> queue = ThreadQueue::current();
   std::unique_lock lock(queue->mutex);
   for (;;) {
-    if (!queue->sent.empty()) {
-      const std::shared_ptr<PendingSend> send = queue->sent.front();
-      queue->sent.pop_front();
-      lock.unlock();
-      ThreadQueue::handle_sent(*send);
-      lock.lock();
-      continue;
-    }
-    const auto posted = std::find_if(queue->posted.begin(), queue->posted.end(),
-                                     [filter](const Message& m) {
-                                       return filter == kNoWindow || m.window == filter;
-                                     });
+    if (queue->handle_one_sent(lock)) continue;
+    const auto posted = std::find_if(
+        queue->posted.begin(), queue->posted.end(),
+        [filter](const Message& m) { return filter == kNoWindow || m.window == filter; });
     if (posted != queue->posted.end()) {
       *out = *posted;
       if (remove) {
@@ -94,7 +86,8 @@ bool next_message(Message* out, WindowHandle filter, bool wait, bool remove) {
 }  // namespace
 
 bool post_message(WindowHandle handle, std::uint32_t message, WParam wparam, LParam lparam) {
-  if (handle == kNoWindow) return ThreadQueue::current()->post({kNoWindow, message, wparam, lparam});
+  if (handle == kNoWindow)
+    return ThreadQueue::current()->post({kNoWindow, message, wparam, lparam});
   WindowManager& manager = WindowManager::instance();
   std::lock_guard lock(manager.mutex);
   Window* window = manager.find(handle);
@@ -121,15 +114,7 @@ LResult send_message(WindowHandle handle, std::uint32_t message, WParam wparam, 
   if (!owner->queue_send(send)) return 0;
   std::unique_lock lock(self->mutex);
   while (!send->done) {
-    if (!self->sent.empty()) {
-      const std::shared_ptr<PendingSend> incoming = self->sent.front();
-      self->sent.pop_front();
-      lock.unlock();
-      ThreadQueue::handle_sent(*incoming);
-      lock.lock();
-      continue;
-    }
-    self->wake.wait(lock);
+    if (!self->handle_one_sent(lock)) self->wake.wait(lock);
   }
   return send->result;
 }
@@ -169,16 +154,16 @@ char32_t typed_character(std::uint32_t key, bool shift, bool caps_lock, bool con
     char32_t shifted;
   };
   static constexpr Pair kKeys[] = {
-      {keys::kSpace, U' ', U' '},       {keys::kReturn, U'\r', U'\r'},
-      {keys::kBackspace, 8, 8},         {keys::kTab, U'\t', U'\t'},
-      {keys::kEscape, 0x1B, 0x1B},      {keys::kSemicolon, U';', U':'},
-      {keys::kEquals, U'=', U'+'},      {keys::kComma, U',', U'<'},
-      {keys::kMinus, U'-', U'_'},       {keys::kPeriod, U'.', U'>'},
-      {keys::kSlash, U'/', U'?'},       {keys::kBackquote, U'`', U'~'},
-      {keys::kLeftBracket, U'[', U'{'}, {keys::kBackslash, U'\\', U'|'},
+      {keys::kSpace, U' ', U' '},        {keys::kReturn, U'\r', U'\r'},
+      {keys::kBackspace, 8, 8},          {keys::kTab, U'\t', U'\t'},
+      {keys::kEscape, 0x1B, 0x1B},       {keys::kSemicolon, U';', U':'},
+      {keys::kEquals, U'=', U'+'},       {keys::kComma, U',', U'<'},
+      {keys::kMinus, U'-', U'_'},        {keys::kPeriod, U'.', U'>'},
+      {keys::kSlash, U'/', U'?'},        {keys::kBackquote, U'`', U'~'},
+      {keys::kLeftBracket, U'[', U'{'},  {keys::kBackslash, U'\\', U'|'},
       {keys::kRightBracket, U']', U'}'}, {keys::kQuote, U'\'', U'"'},
-      {keys::kMultiply, U'*', U'*'},    {keys::kAdd, U'+', U'+'},
-      {keys::kSubtract, U'-', U'-'},    {keys::kDecimal, U'.', U'.'},
+      {keys::kMultiply, U'*', U'*'},     {keys::kAdd, U'+', U'+'},
+      {keys::kSubtract, U'-', U'-'},     {keys::kDecimal, U'.', U'.'},
       {keys::kDivide, U'/', U'/'},
   };
   for (const Pair& pair : kKeys) {
@@ -193,10 +178,9 @@ bool translate_message(const Message& message) {
   if (message.message != msg::kKeyDown) return false;
   const std::shared_ptr<ThreadQueue> queue = ThreadQueue::current();
   const auto& state = queue->key_state;
-  const char32_t character =
-      typed_character(static_cast<std::uint32_t>(message.wparam), (state[keys::kShift] & kKeyDown) != 0,
-                      (state[keys::kCapsLock] & kKeyToggled) != 0,
-                      (state[keys::kControl] & kKeyDown) != 0);
+  const char32_t character = typed_character(
+      static_cast<std::uint32_t>(message.wparam), (state[keys::kShift] & kKeyDown) != 0,
+      (state[keys::kCapsLock] & kKeyToggled) != 0, (state[keys::kControl] & kKeyDown) != 0);
   if (character == 0) return false;
   // The character comes before anything posted after the key press.
   std::lock_guard lock(queue->mutex);
@@ -261,12 +245,13 @@ void post_quit_message(std::int32_t exit_code) {
   queue->wake.notify_all();
 }
 
-std::int32_t quit_code() { return ThreadQueue::current()->last_quit_code; }
+std::int32_t quit_code() {
+  return ThreadQueue::current()->last_quit_code;
+}
 
 std::int16_t get_key_state(std::uint32_t virtual_key) {
   const std::uint8_t state = ThreadQueue::current()->key_state[virtual_key & 0xFF];
-  return static_cast<std::int16_t>(((state & kKeyDown) != 0 ? 0x8000 : 0) |
-                                   (state & kKeyToggled));
+  return static_cast<std::int16_t>(((state & kKeyDown) != 0 ? 0x8000 : 0) | (state & kKeyToggled));
 }
 
 }  // namespace kanvo::win

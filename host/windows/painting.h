@@ -12,8 +12,8 @@ namespace kanvo::win {
 
 struct PaintInfo {
   surface::DcHandle dc = surface::kNoDc;
-  Rect paint;           // the invalid area, client pixels
-  bool erase = false;   // the background was not erased (no class background)
+  Rect paint;          // the invalid area, client pixels
+  bool erase = false;  // the background was not erased (no class background)
 };
 
 // A null rectangle means the whole client area; `erase` asks for the background to be erased.

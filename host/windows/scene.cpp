@@ -38,8 +38,13 @@ bool WindowManager::render(std::uint32_t id, surface::PixelWord* pixels, std::in
         window->outer.bottom - window->outer.top != height) {
       return false;
     }
-    look = {window->title,        window->style, window->ex_style,
-            window->window_class->info.style, active == window->handle, width, height};
+    look = {window->title,
+            window->style,
+            window->ex_style,
+            window->window_class->info.style,
+            active == window->handle,
+            width,
+            height};
     client = client_on_screen(*window);
     client.left -= window->outer.left;
     client.right -= window->outer.left;

@@ -64,6 +64,16 @@ void ThreadQueue::handle_sent(PendingSend& send) {
   send.sender->complete(send, result);
 }
 
+bool ThreadQueue::handle_one_sent(std::unique_lock<std::mutex>& lock) {
+  if (sent.empty()) return false;
+  const std::shared_ptr<PendingSend> send = sent.front();
+  sent.pop_front();
+  lock.unlock();
+  handle_sent(*send);
+  lock.lock();
+  return true;
+}
+
 void ThreadQueue::forget_window(WindowHandle window) {
   std::lock_guard lock(mutex);
   std::erase_if(posted, [window](const Message& m) { return m.window == window; });

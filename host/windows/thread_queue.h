@@ -37,6 +37,9 @@ class ThreadQueue {
   void complete(PendingSend& send, LResult result);
   // Runs the owner's procedure for one message sent from another thread.
   static void handle_sent(PendingSend& send);
+  // Handles the oldest message sent to this thread, if any, with `lock` (on `mutex`) released
+  // meanwhile; false when none was waiting.
+  bool handle_one_sent(std::unique_lock<std::mutex>& lock);
   // Drops posted messages of a window that is gone.
   void forget_window(WindowHandle window);
   void add_paint_waiter(int delta);

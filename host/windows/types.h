@@ -44,8 +44,8 @@ constexpr std::int16_t high_word(std::uintptr_t value) {
 namespace msg {
 inline constexpr std::uint32_t kCreate = 0x0001;
 inline constexpr std::uint32_t kDestroy = 0x0002;
-inline constexpr std::uint32_t kMove = 0x0003;  // lparam: client top-left in screen pixels
-inline constexpr std::uint32_t kSize = 0x0005;  // wparam: size_kind; lparam: client size
+inline constexpr std::uint32_t kMove = 0x0003;      // lparam: client top-left in screen pixels
+inline constexpr std::uint32_t kSize = 0x0005;      // wparam: size_kind; lparam: client size
 inline constexpr std::uint32_t kActivate = 0x0006;  // wparam: 1 active, 0 inactive
 inline constexpr std::uint32_t kSetFocus = 0x0007;
 inline constexpr std::uint32_t kKillFocus = 0x0008;
@@ -57,7 +57,7 @@ inline constexpr std::uint32_t kQuit = 0x0012;
 inline constexpr std::uint32_t kShowWindow = 0x0018;  // wparam: 1 shown, 0 hidden
 inline constexpr std::uint32_t kKeyDown = 0x0100;
 inline constexpr std::uint32_t kKeyUp = 0x0101;
-inline constexpr std::uint32_t kChar = 0x0102;  // wparam: the character (a code point)
+inline constexpr std::uint32_t kChar = 0x0102;        // wparam: the character (a code point)
 inline constexpr std::uint32_t kSysCommand = 0x0112;  // wparam: a system_command
 inline constexpr std::uint32_t kMouseFirst = 0x0200;
 inline constexpr std::uint32_t kMouseMove = 0x0200;

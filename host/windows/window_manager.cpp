@@ -17,7 +17,9 @@ Rect intersect(const Rect& a, const Rect& b) {
           std::min(a.bottom, b.bottom)};
 }
 
-bool is_empty(const Rect& rect) { return rect.right <= rect.left || rect.bottom <= rect.top; }
+bool is_empty(const Rect& rect) {
+  return rect.right <= rect.left || rect.bottom <= rect.top;
+}
 
 Rect unite(const Rect& a, const Rect& b) {
   return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
@@ -35,7 +37,9 @@ ClientPixels::ClientPixels(std::int32_t width, std::int32_t height)
   if (memory == nullptr) stride = rows = 0;
 }
 
-ClientPixels::~ClientPixels() { std::free(memory); }
+ClientPixels::~ClientPixels() {
+  std::free(memory);
+}
 
 WindowManager& WindowManager::instance() {
   // Never destroyed: threads may still use windows while the process exits.
@@ -142,8 +146,7 @@ void WindowManager::place(Window& window, Point position, Size size, bool move, 
     ++window.frame_version;
     // What a larger client area uncovers has never been painted; a class that asks for it is
     // repainted whole.
-    const std::uint32_t redraw_all =
-        class_style::kHorizontalRedraw | class_style::kVerticalRedraw;
+    const std::uint32_t redraw_all = class_style::kHorizontalRedraw | class_style::kVerticalRedraw;
     if ((window.window_class->info.style & redraw_all) != 0) {
       invalidate(window, nullptr, true);
     } else {
@@ -218,6 +221,17 @@ void WindowManager::set_minimized(Window& window, bool minimized) {
     const Size size = client_size(window);
     post_to_owner(window, msg::kSize, size_kind::kRestored, make_lparam(size.cx, size.cy));
   }
+}
+
+void WindowManager::set_visible(Window& window, bool visible) {
+  if (window.visible == visible) return;
+  window.visible = visible;
+  if (visible) {
+    invalidate(window, nullptr, true);
+  } else {
+    pass_activation_on(window);
+  }
+  post_to_owner(window, msg::kShowWindow, visible ? 1 : 0, 0);
 }
 
 void WindowManager::remove(Window& window) {

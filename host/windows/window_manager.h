@@ -100,6 +100,8 @@ class WindowManager final : public display::Scene {
   // Makes the topmost shown window other than `leaving` active when `leaving` is.
   void pass_activation_on(const Window& leaving);
   void set_minimized(Window& window, bool minimized);
+  // Shows (to be painted whole) or hides the window and tells the owner.
+  void set_visible(Window& window, bool visible);
   // Frees the window; its procedure is not told.
   void remove(Window& window);
   Window* window_at(Point screen_point);

@@ -62,7 +62,7 @@ WindowHandle create_window(const CreateParams& params) {
     window->ex_style = params.ex_style;
     window->enabled = (params.style & style::kDisabled) == 0;
     window->pixels = std::make_shared<detail::ClientPixels>(bounds.right - bounds.left,
-                                                             bounds.bottom - bounds.top);
+                                                            bounds.bottom - bounds.top);
     if (window->pixels->memory == nullptr) return kNoWindow;
     Window& record = *window;
     handle = manager.allocate_handle(std::move(window));
@@ -136,21 +136,14 @@ bool show_window(WindowHandle handle, int command) {
   bool was_visible = false;
   with_window(handle, [&](WindowManager& manager, Window& window) {
     was_visible = window.visible;
-    const bool activating = command == show::kShow || command == show::kNormal ||
-                            command == show::kRestore;
+    const bool activating =
+        command == show::kShow || command == show::kNormal || command == show::kRestore;
     if (command == show::kHide) {
-      if (!window.visible) return;
-      window.visible = false;
-      manager.pass_activation_on(window);
-      detail::post_to_owner(window, msg::kShowWindow, 0, 0);
+      manager.set_visible(window, false);
       manager.changed();
       return;
     }
-    if (!window.visible) {
-      window.visible = true;
-      manager.invalidate(window, nullptr, true);
-      detail::post_to_owner(window, msg::kShowWindow, 1, 0);
-    }
+    manager.set_visible(window, true);
     if (command == show::kMinimize) {
       manager.set_minimized(window, true);
     } else if (command == show::kNormal || command == show::kRestore) {
@@ -198,15 +191,8 @@ bool set_window_pos(WindowHandle handle, WindowHandle insert_after, std::int32_t
     if ((flags & placement::kNoZOrder) == 0 && insert_after != handle) {
       manager.raise(window, insert_after);
     }
-    if ((flags & placement::kShowWindow) != 0 && !window.visible) {
-      window.visible = true;
-      manager.invalidate(window, nullptr, true);
-      detail::post_to_owner(window, msg::kShowWindow, 1, 0);
-    } else if ((flags & placement::kHideWindow) != 0 && window.visible) {
-      window.visible = false;
-      manager.pass_activation_on(window);
-      detail::post_to_owner(window, msg::kShowWindow, 0, 0);
-    }
+    if ((flags & placement::kShowWindow) != 0) manager.set_visible(window, true);
+    if ((flags & placement::kHideWindow) != 0) manager.set_visible(window, false);
     if ((flags & placement::kNoActivate) == 0 && window.visible && !window.minimized &&
         window.enabled) {
       manager.activate(&window);

@@ -1,9 +1,9 @@
 // The headless screen composes the scene's windows bottom to top, clipped to the screen.
+#include "host/display/headless_display.h"
+
 #include <gtest/gtest.h>
 
 #include <map>
-
-#include "host/display/headless_display.h"
 
 namespace kanvo::display {
 namespace {
@@ -50,8 +50,9 @@ TEST(HeadlessDisplayTest, LaterWindowsCoverEarlierOnes) {
 TEST(HeadlessDisplayTest, WindowsPartlyOrWhollyOffTheScreenAreClipped) {
   ColourScene scene;
   scene.add(1, {-50, -50, 10, 10}, 0x111111);
-  scene.add(2, {HeadlessDisplay::kWidth - 5, HeadlessDisplay::kHeight - 5,
-                HeadlessDisplay::kWidth + 100, HeadlessDisplay::kHeight + 100},
+  scene.add(2,
+            {HeadlessDisplay::kWidth - 5, HeadlessDisplay::kHeight - 5,
+             HeadlessDisplay::kWidth + 100, HeadlessDisplay::kHeight + 100},
             0x222222);
   scene.add(3, {-500, 0, -400, 100}, 0x333333);
   scene.add(4, {100, 100, 100, 300}, 0x444444);  // no width

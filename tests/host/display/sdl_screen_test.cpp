@@ -60,15 +60,14 @@ class Xvfb {
     for (int number = 73; number < 99; ++number) {
       if (std::filesystem::exists("/tmp/.X" + std::to_string(number) + "-lock")) continue;
       display_ = ":" + std::to_string(number);
-      const char* argv[] = {"Xvfb", display_.c_str(), "-screen", "0", "1024x768x24",
-                            "-nolisten", "tcp", nullptr};
+      const char* argv[] = {"Xvfb",        display_.c_str(), "-screen", "0",
+                            "1024x768x24", "-nolisten",      "tcp",     nullptr};
       if (posix_spawnp(&pid_, "Xvfb", nullptr, nullptr, const_cast<char**>(argv), environ) != 0) {
         pid_ = 0;
         return;
       }
       if (eventually([&] {
-            return std::system(("xdpyinfo -display " + display_ + " >/dev/null 2>&1").c_str()) ==
-                   0;
+            return std::system(("xdpyinfo -display " + display_ + " >/dev/null 2>&1").c_str()) == 0;
           })) {
         return;
       }

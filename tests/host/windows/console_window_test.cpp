@@ -1,4 +1,6 @@
 // Keys posted to the console's window become typed lines.
+#include "host/windows/console_window.h"
+
 #include <gtest/gtest.h>
 
 #include <condition_variable>
@@ -6,7 +8,6 @@
 #include <string>
 
 #include "host/display/keys.h"
-#include "host/windows/console_window.h"
 #include "tests/host/windows/window_test_support.h"
 
 namespace kanvo::win {

@@ -54,10 +54,10 @@ TEST_F(InputTest, ClickGivesDownAndUpWithClientCoordinatesAndButtonState) {
 
 TEST_F(InputTest, QuickSecondClickNearbyIsADoubleClick) {
   testing::click(at(10, 10), 1000);
-  testing::click(at(12, 8), 1400);   // within 500 ms and 2 pixels
-  testing::click(at(12, 8), 1600);   // a third press starts anew
-  testing::click(at(12, 8), 2200);   // too late after the third
-  testing::click(at(15, 8), 2300);   // too far
+  testing::click(at(12, 8), 1400);  // within 500 ms and 2 pixels
+  testing::click(at(12, 8), 1600);  // a third press starts anew
+  testing::click(at(12, 8), 2200);  // too late after the third
+  testing::click(at(15, 8), 2300);  // too far
   EXPECT_EQ(buttons_seen().size(), 10u);
   EXPECT_EQ(MessageLog::instance().of(msg::kLeftButtonDoubleClick).size(), 1u);
   EXPECT_EQ(MessageLog::instance().of(msg::kLeftButtonDown).size(), 4u);

@@ -111,9 +111,7 @@ TEST_F(MessagesTest, ThreadsSendingToEachOtherDoNotLockUp) {
   const WindowHandle b = second.create(testing::kLogged, 0, 0, 50, 50);
   // While `first` waits on its send to b, b's owner sends back to a: first handles it inside.
   LResult answer = 0;
-  first.call([&] {
-    second.call([&] { answer = send_message(a, testing::kEcho, 10, 0); });
-  });
+  first.call([&] { second.call([&] { answer = send_message(a, testing::kEcho, 10, 0); }); });
   EXPECT_EQ(answer, 11);
   EXPECT_EQ(send_message(b, testing::kEcho, 20, 0), 21);
 }

@@ -43,9 +43,8 @@ TEST(PlacementTest, QuizWindowOpenedEmptyThenPlacedAt460By460) {
   WindowThread owner;
   Rect outer{0, 0, 0, 0};
   adjust_window_rect(&outer, kCaptionStyle, false, 0);
-  const WindowHandle window = owner.create(testing::kLoggedNoClose, kUseDefault,
-                                           kUseDefault, outer.right - outer.left,
-                                           outer.bottom - outer.top);
+  const WindowHandle window = owner.create(testing::kLoggedNoClose, kUseDefault, kUseDefault,
+                                           outer.right - outer.left, outer.bottom - outer.top);
   Rect client;
   ASSERT_TRUE(get_client_rect(window, &client));
   EXPECT_EQ(client, (Rect{0, 0, 0, 0}));
@@ -78,9 +77,9 @@ TEST(PlacementTest, FlagsKeepWhatTheyName) {
   set_window_pos(window, kNoWindow, 0, 0, 120, 80, placement::kNoMove);
   get_window_rect(window, &rect);
   EXPECT_EQ(rect, (Rect{300, 300, 420, 380}));
-  set_window_pos(window, kNoWindow, 0, 0, 0, 0, placement::kNoMove | placement::kNoSize |
-                                                    placement::kNoActivate |
-                                                    placement::kShowWindow);
+  set_window_pos(
+      window, kNoWindow, 0, 0, 0, 0,
+      placement::kNoMove | placement::kNoSize | placement::kNoActivate | placement::kShowWindow);
   EXPECT_TRUE(is_window_visible(window));
   EXPECT_NE(get_foreground_window(), window);
   set_window_pos(window, kNoWindow, 0, 0, 0, 0,
@@ -203,8 +202,8 @@ TEST(PlacementTest, ClassesRegisterOnceAndUnregisterWhenUnused) {
                             LParam lparam) {
     return default_window_procedure(window, message, wparam, lparam);
   };
-  ASSERT_TRUE(register_class({"Once", class_style::kNoClose, procedure, Cursor::arrow,
-                              surface::kNoObject}));
+  ASSERT_TRUE(register_class(
+      {"Once", class_style::kNoClose, procedure, Cursor::arrow, surface::kNoObject}));
   EXPECT_FALSE(register_class({"Once", 0, procedure, Cursor::arrow, surface::kNoObject}));
   WindowClass info;
   ASSERT_TRUE(get_class_info("Once", &info));

@@ -78,7 +78,8 @@ void ensure_classes() {
     setenv("KANVO_DISPLAY", "headless", 0);
     const auto black = surface::get_stock_object(surface::StockObject::black_brush);
     register_class({kLogged, class_style::kDoubleClicks, logging_procedure, Cursor::arrow, black});
-    register_class({kLoggedNoClose, class_style::kNoClose, logging_procedure, Cursor::arrow, black});
+    register_class(
+        {kLoggedNoClose, class_style::kNoClose, logging_procedure, Cursor::arrow, black});
     register_class({kRed, 0, logging_procedure, Cursor::arrow,
                     surface::create_solid_brush(surface::rgb(255, 0, 0))});
     register_class({"Control", 0, control_procedure, Cursor::arrow, surface::kNoObject});
@@ -87,8 +88,8 @@ void ensure_classes() {
   (void)registered;
 }
 
-WindowHandle make_window(const char* class_name, std::int32_t x, std::int32_t y,
-                         std::int32_t width, std::int32_t height, std::uint32_t window_style) {
+WindowHandle make_window(const char* class_name, std::int32_t x, std::int32_t y, std::int32_t width,
+                         std::int32_t height, std::uint32_t window_style) {
   ensure_classes();
   CreateParams params;
   params.class_name = class_name;

@@ -58,9 +58,8 @@ class MessageLog {
 void ensure_classes();
 
 // Creates a window of the class on the calling thread.
-WindowHandle make_window(const char* class_name, std::int32_t x, std::int32_t y,
-                         std::int32_t width, std::int32_t height,
-                         std::uint32_t window_style = kCaptionStyle);
+WindowHandle make_window(const char* class_name, std::int32_t x, std::int32_t y, std::int32_t width,
+                         std::int32_t height, std::uint32_t window_style = kCaptionStyle);
 
 // A thread that owns windows: it runs each job handed to it, then serves its message loop
 // (translate and dispatch) until it is destroyed.
@@ -86,7 +85,8 @@ class WindowThread {
 
 // Input on the headless screen.
 display::HeadlessDisplay& screen();
-void click(Point at, std::uint32_t time_ms, display::MouseButton button = display::MouseButton::left);
+void click(Point at, std::uint32_t time_ms,
+           display::MouseButton button = display::MouseButton::left);
 void press(display::InputEvent::Kind kind, Point at, std::uint32_t time_ms,
            display::MouseButton button = display::MouseButton::left);
 void key(std::uint32_t virtual_key, bool down);
