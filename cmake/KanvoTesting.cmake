@@ -10,9 +10,11 @@ function(kanvo_add_test name)
     KANVO_SHARED_DIR="${PROJECT_SOURCE_DIR}/../shared"
     KANVO_BINARY_DIR="${PROJECT_BINARY_DIR}")
   kanvo_warnings(${name})
+  # The environment comes through `env` as the cases' launcher: a list of variables given as a
+  # test property would be cut at its first separator by the discovery script.
+  set_target_properties(${name} PROPERTIES CROSSCOMPILING_EMULATOR
+    "env;SDL_AUDIODRIVER=dummy;KANVO_DISPLAY=headless;LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/cmake/lsan_suppressions.txt")
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
-    WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
-    PROPERTIES ENVIRONMENT
-      "SDL_AUDIODRIVER=dummy;KANVO_DISPLAY=headless;LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/cmake/lsan_suppressions.txt")
+    WORKING_DIRECTORY ${PROJECT_SOURCE_DIR})
 endfunction()
