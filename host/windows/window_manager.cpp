@@ -101,6 +101,7 @@ Rect WindowManager::client_on_screen(const Window& window) const {
 }
 
 void WindowManager::invalidate(Window& window, const Rect* rect, bool erase) {
+  if (window.off_screen) return;  // nobody sees it, so it is never painted
   const Size size = client_size(window);
   Rect area{0, 0, size.cx, size.cy};
   if (rect != nullptr) area = intersect(area, *rect);

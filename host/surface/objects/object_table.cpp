@@ -240,7 +240,8 @@ class Table {
 };
 
 Table& table() {
-  static Table instance;
+  // Never destroyed: window and display threads may still draw while the process exits.
+  static Table& instance = *new Table;
   return instance;
 }
 
