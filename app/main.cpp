@@ -3,11 +3,14 @@
 
 #include "host/console/standard_console.h"
 #include "host/sound/clip_player.h"
+#include "host/windows/console_window.h"
 #include "quiz/graph_plotter.h"
 #include "quiz/quiz_driver.h"
 
 int main() {
   kanvo::console::StandardConsole terminal;
+  // Keys pressed in the graph window reach the console's window and come back here as typing.
+  kanvo::win::set_console_input([&terminal](std::string_view text) { terminal.type(text); });
   kanvo::sound::ClipPlayer clips;
   kanvo::quiz::QuizDriver driver({
       .console = terminal.console(),
@@ -17,5 +20,6 @@ int main() {
       .plot_graph = kanvo::quiz::plot_graph,
   });
   driver.run();
+  kanvo::win::set_console_input(nullptr);
   return 0;
 }
