@@ -8,3 +8,5 @@
 #include "graphics/image/canvas_image.h"
 #include "graphics/input/message_queue.h"
 #include "graphics/input/mouse_message.h"
+#include "graphics/device/window_api.h"
+#include "graphics/input/mouse_input.h"

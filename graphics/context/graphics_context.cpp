@@ -1,29 +1,36 @@
 #include "graphics/context/graphics_context.h"
 
-#include <atomic>
+#include <cstdlib>
 
 namespace kanvo {
 namespace {
 
-// Set while the context exists, so that images destroyed during or after its own destruction
-// (its canvas, images of static storage) do not reach into it.
-std::atomic<GraphicsContext*> live_context{nullptr};
+GraphicsContext* context_instance = nullptr;
 
-struct ContextHolder {
-  ContextHolder() { live_context.store(&context, std::memory_order_release); }
-  ~ContextHolder() { live_context.store(nullptr, std::memory_order_release); }
-  GraphicsContext context;
-};
+void close_window_at_exit() {
+  if (context_instance != nullptr) context_instance->canvas.close();
+}
 
 }  // namespace
 
+void close_window_when_exiting() {
+  // Registered after the window system's own exit work, so it runs before that.
+  static const bool registered = std::atexit(close_window_at_exit) == 0;
+  (void)registered;
+}
+
+GraphicsContext::GraphicsContext() = default;
+
 GraphicsContext& graphics_context() {
-  static ContextHolder holder;
-  return holder.context;
+  static GraphicsContext* instance = [] {
+    context_instance = new GraphicsContext();
+    return context_instance;
+  }();
+  return *instance;
 }
 
 void forget_working_image(const CanvasImage* image) {
-  GraphicsContext* context = live_context.load(std::memory_order_acquire);
+  GraphicsContext* context = context_instance;
   if (context == nullptr || context->target.current_image != image) return;
   std::lock_guard guard(context->lock);
   context->target = WorkingTarget{};

@@ -471,8 +471,8 @@ void set_working_image(CanvasImage* image) {
     target.drawing_surface = image->surface();
   } else {
     target.current_image = &context.canvas;
-    target.current_device = &context.image_device;
-    target.window_surface = gdi::kNoDc;
+    target.current_device = &context.window_device;
+    target.window_surface = context.canvas.window_dc();
     target.drawing_surface = context.canvas.surface();
   }
 }

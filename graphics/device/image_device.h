@@ -3,6 +3,7 @@
 #pragma once
 
 #include "graphics/device/draw_device.h"
+#include "graphics/device/surface_visitor.h"
 
 namespace kanvo {
 
@@ -124,6 +125,12 @@ class ImageDevice : public DrawDevice {
  protected:
   CanvasImage& image() const;
   SurfaceHandle surface() const;
+  // Every surface that a change of the drawing state applies to.
+  virtual void for_each_surface(SurfaceVisitor visit);
+  // Every surface that a drawing call applies to.
+  virtual void for_each_drawing_surface(SurfaceVisitor visit);
+  // Selects a new pen, brush or font into every surface, deleting what it replaces.
+  void select_everywhere(gdi::ObjectHandle object);
 
  private:
   const WorkingTarget& target_;

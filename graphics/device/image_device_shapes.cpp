@@ -36,11 +36,11 @@ Color ImageDevice::read_pixel(std::int32_t x, std::int32_t y) {
 }
 
 void ImageDevice::write_pixel(std::int32_t x, std::int32_t y, Color color) {
-  gdi::set_pixel(surface(), x, y, color);
+  for_each_drawing_surface([&](SurfaceHandle dc) { gdi::set_pixel(dc, x, y, color); });
 }
 
 void ImageDevice::move_pen_to(std::int32_t x, std::int32_t y) {
-  gdi::move_to(surface(), x, y, nullptr);
+  for_each_surface([&](SurfaceHandle dc) { gdi::move_to(dc, x, y, nullptr); });
   image().state().pen_x = x;
   image().state().pen_y = y;
 }
@@ -74,7 +74,7 @@ void ImageDevice::stroke_rect(std::int32_t left, std::int32_t top, std::int32_t 
 
 void ImageDevice::draw_rect(std::int32_t left, std::int32_t top, std::int32_t right,
                             std::int32_t bottom) {
-  gdi::rectangle(surface(), left, top, right, bottom);
+  for_each_drawing_surface([&](SurfaceHandle dc) { gdi::rectangle(dc, left, top, right, bottom); });
 }
 
 void ImageDevice::paint_rect(std::int32_t left, std::int32_t top, std::int32_t right,
@@ -119,8 +119,11 @@ void ImageDevice::stroke_circle(std::int32_t x, std::int32_t y, std::int32_t rad
 }
 
 void ImageDevice::draw_circle(std::int32_t x, std::int32_t y, std::int32_t radius) {
-  gdi::ellipse(surface(), wrapping_sub(x, radius), wrapping_sub(y, radius), wrapping_add(x, radius),
-               wrapping_add(y, radius));
+  const std::int32_t left = wrapping_sub(x, radius);
+  const std::int32_t top = wrapping_sub(y, radius);
+  const std::int32_t right = wrapping_add(x, radius);
+  const std::int32_t bottom = wrapping_add(y, radius);
+  for_each_drawing_surface([&](SurfaceHandle dc) { gdi::ellipse(dc, left, top, right, bottom); });
 }
 
 void ImageDevice::paint_circle(std::int32_t x, std::int32_t y, std::int32_t radius) {
@@ -138,7 +141,7 @@ void ImageDevice::stroke_ellipse(std::int32_t left, std::int32_t top, std::int32
 
 void ImageDevice::draw_ellipse(std::int32_t left, std::int32_t top, std::int32_t right,
                                std::int32_t bottom) {
-  gdi::ellipse(surface(), left, top, right, bottom);
+  for_each_drawing_surface([&](SurfaceHandle dc) { gdi::ellipse(dc, left, top, right, bottom); });
 }
 
 void ImageDevice::paint_ellipse(std::int32_t left, std::int32_t top, std::int32_t right,
@@ -161,7 +164,9 @@ void ImageDevice::stroke_round_rect(std::int32_t left, std::int32_t top, std::in
 void ImageDevice::draw_round_rect(std::int32_t left, std::int32_t top, std::int32_t right,
                                   std::int32_t bottom, std::int32_t corner_width,
                                   std::int32_t corner_height) {
-  gdi::round_rect(surface(), left, top, right, bottom, corner_width, corner_height);
+  for_each_drawing_surface([&](SurfaceHandle dc) {
+    gdi::round_rect(dc, left, top, right, bottom, corner_width, corner_height);
+  });
 }
 
 void ImageDevice::paint_round_rect(std::int32_t left, std::int32_t top, std::int32_t right,
@@ -182,7 +187,8 @@ void ImageDevice::draw_arc(std::int32_t left, std::int32_t top, std::int32_t rig
                            std::int32_t bottom, double start, double end) {
   std::int32_t x1 = 0, y1 = 0, x2 = 0, y2 = 0;
   arc_end_points(left, top, right, bottom, start, end, &x1, &y1, &x2, &y2);
-  gdi::arc(surface(), left, top, right, bottom, x1, y1, x2, y2);
+  for_each_drawing_surface(
+      [&](SurfaceHandle dc) { gdi::arc(dc, left, top, right, bottom, x1, y1, x2, y2); });
 }
 
 void ImageDevice::stroke_pie(std::int32_t left, std::int32_t top, std::int32_t right,
@@ -194,7 +200,8 @@ void ImageDevice::draw_pie(std::int32_t left, std::int32_t top, std::int32_t rig
                            std::int32_t bottom, double start, double end) {
   std::int32_t x1 = 0, y1 = 0, x2 = 0, y2 = 0;
   arc_end_points(left, top, right, bottom, start, end, &x1, &y1, &x2, &y2);
-  gdi::pie(surface(), left, top, right, bottom, x1, y1, x2, y2);
+  for_each_drawing_surface(
+      [&](SurfaceHandle dc) { gdi::pie(dc, left, top, right, bottom, x1, y1, x2, y2); });
 }
 
 void ImageDevice::paint_pie(std::int32_t left, std::int32_t top, std::int32_t right,
@@ -208,7 +215,7 @@ void ImageDevice::erase_pie(std::int32_t left, std::int32_t top, std::int32_t ri
 }
 
 void ImageDevice::draw_polyline(const Point* points, std::int32_t count) {
-  gdi::polyline(surface(), points, count);
+  for_each_drawing_surface([&](SurfaceHandle dc) { gdi::polyline(dc, points, count); });
 }
 
 void ImageDevice::stroke_polygon(const Point* points, std::int32_t count) {
@@ -216,7 +223,7 @@ void ImageDevice::stroke_polygon(const Point* points, std::int32_t count) {
 }
 
 void ImageDevice::draw_polygon(const Point* points, std::int32_t count) {
-  gdi::polygon(surface(), points, count);
+  for_each_drawing_surface([&](SurfaceHandle dc) { gdi::polygon(dc, points, count); });
 }
 
 void ImageDevice::paint_polygon(const Point* points, std::int32_t count) {
@@ -228,7 +235,8 @@ void ImageDevice::erase_polygon(const Point* points, std::int32_t count) {
 }
 
 void ImageDevice::flood_fill(std::int32_t x, std::int32_t y, Color border) {
-  gdi::ext_flood_fill(surface(), x, y, border, gdi::FloodFillType::border);
+  for_each_drawing_surface(
+      [&](SurfaceHandle dc) { gdi::ext_flood_fill(dc, x, y, border, gdi::FloodFillType::border); });
 }
 
 std::int32_t ImageDevice::get_width() {

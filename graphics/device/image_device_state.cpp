@@ -1,12 +1,8 @@
 // The drawing-state operations of the image device: colours, styles, origin and scale, clipping,
 // raster operation and fill mode. Changing a colour or a style realises a new pen or brush at once.
-#include <algorithm>
-#include <cstdlib>
-#include <vector>
-
 #include "graphics/context/graphics_context.h"
 #include "graphics/device/image_device.h"
-#include "graphics/device/pattern_brush.h"
+#include "graphics/device/style_objects.h"
 
 namespace kanvo {
 
@@ -15,6 +11,18 @@ CanvasImage& ImageDevice::image() const {
 }
 SurfaceHandle ImageDevice::surface() const {
   return target_.drawing_surface;
+}
+
+void ImageDevice::for_each_surface(SurfaceVisitor visit) {
+  visit(surface());
+}
+void ImageDevice::for_each_drawing_surface(SurfaceVisitor visit) {
+  visit(surface());
+}
+
+void ImageDevice::select_everywhere(gdi::ObjectHandle object) {
+  if (object == gdi::kNoObject) return;
+  for_each_surface([&](SurfaceHandle dc) { gdi::delete_object(gdi::select_object(dc, object)); });
 }
 
 Color ImageDevice::get_line_color() {
@@ -32,7 +40,7 @@ Color ImageDevice::get_text_color() {
 
 void ImageDevice::set_text_color(Color color) {
   image().state().text_color = color;
-  gdi::set_text_color(surface(), color);
+  for_each_surface([&](SurfaceHandle dc) { gdi::set_text_color(dc, color); });
 }
 
 Color ImageDevice::get_bk_color() {
@@ -41,7 +49,7 @@ Color ImageDevice::get_bk_color() {
 
 void ImageDevice::set_bk_color(Color color) {
   image().state().bk_color = color;
-  gdi::set_bk_color(surface(), color);
+  for_each_surface([&](SurfaceHandle dc) { gdi::set_bk_color(dc, color); });
 }
 
 int ImageDevice::get_bk_mode() {
@@ -49,28 +57,31 @@ int ImageDevice::get_bk_mode() {
 }
 
 void ImageDevice::set_bk_mode(int mode) {
-  gdi::set_bk_mode(surface(), mode);
+  for_each_surface([&](SurfaceHandle dc) { gdi::set_bk_mode(dc, mode); });
 }
 
 void ImageDevice::set_origin(std::int32_t x, std::int32_t y) {
   gdi::Transform& transform = image().state().transform;
   transform.dx = static_cast<float>(x);
   transform.dy = static_cast<float>(y);
-  gdi::set_world_transform(surface(), transform);
+  for_each_surface([&](SurfaceHandle dc) { gdi::set_world_transform(dc, transform); });
 }
 
 void ImageDevice::set_clip_region(RegionHandle region) {
-  gdi::select_clip_region(surface(), region);
+  for_each_surface([&](SurfaceHandle dc) { gdi::select_clip_region(dc, region); });
 }
 
 void ImageDevice::clear_clip_region() {
   const RegionHandle clip = gdi::create_rect_region(0, 0, 0, 0);
   if (gdi::get_clip_region(surface(), clip) == 1) {
     const gdi::ObjectHandle brush = gdi::create_solid_brush(image().state().bk_color);
-    // The clip region is held in device pixels.
-    gdi::set_world_transform(surface(), gdi::Transform{});
-    gdi::fill_region(surface(), clip, brush);
-    gdi::set_world_transform(surface(), image().state().transform);
+    const gdi::Transform& transform = image().state().transform;
+    // The clip region is held in device pixels; it is filled on every surface, batching or not.
+    for_each_surface([&](SurfaceHandle dc) {
+      gdi::set_world_transform(dc, gdi::Transform{});
+      gdi::fill_region(dc, clip, brush);
+      gdi::set_world_transform(dc, transform);
+    });
     gdi::delete_object(brush);
   } else {
     clear_canvas();
@@ -95,22 +106,7 @@ void ImageDevice::set_line_style(std::int32_t style, std::int32_t thickness,
 void ImageDevice::set_line_style_record(const LineStyle& style) {
   DrawingState& state = image().state();
   if (&style != &state.line_style) state.line_style = style;
-  LineStyle& own = state.line_style;
-  auto pen_style = static_cast<std::uint32_t>(own.style) | gdi::pen_style::kGeometric;
-  if (!is_user_style(own.style)) {
-    own.free_dashes();
-    own.dash_count = 0;
-  } else if (own.dash_count == 0 || !own.dash_array) {
-    // A user style without dashes draws nothing.
-    pen_style = (pen_style & ~0x7u) | gdi::pen_style::kNull;
-  }
-  gdi::LogBrush brush;
-  brush.style = gdi::BrushStyle::solid;
-  brush.color = state.line_color;
-  const gdi::ObjectHandle pen = gdi::ext_create_pen(
-      pen_style, static_cast<std::uint32_t>(own.thickness), brush,
-      own.dash_array ? static_cast<std::uint32_t>(own.dash_count) : 0, own.dash_array.get());
-  gdi::delete_object(gdi::select_object(surface(), pen));
+  select_everywhere(create_line_pen(state.line_style, state.line_color));
 }
 
 void ImageDevice::get_fill_style(FillStyle* style) {
@@ -141,9 +137,7 @@ void ImageDevice::set_fill_pattern(const std::uint8_t* pattern) {
 void ImageDevice::set_fill_style_record(const FillStyle& style) {
   DrawingState& state = image().state();
   if (&style != &state.fill_style) state.fill_style = style;
-  const FillStyle& own = state.fill_style;
-  const gdi::ObjectHandle brush = create_fill_brush(own, state.fill_color);
-  if (brush != gdi::kNoObject) gdi::delete_object(gdi::select_object(surface(), brush));
+  select_everywhere(create_fill_brush(state.fill_style, state.fill_color));
 }
 
 Color ImageDevice::get_fill_color() {
@@ -154,7 +148,7 @@ void ImageDevice::set_fill_color(Color color) {
   DrawingState& state = image().state();
   state.fill_color = color;
   if (state.fill_style.style == kFillSolid) {
-    gdi::delete_object(gdi::select_object(surface(), gdi::create_solid_brush(color)));
+    select_everywhere(gdi::create_solid_brush(color));
   } else if (state.fill_style.style == kFillHatched) {
     set_fill_style_record(state.fill_style);
   }
@@ -170,20 +164,23 @@ void ImageDevice::set_aspect_ratio(float x, float y) {
   gdi::Transform& transform = image().state().transform;
   transform.m11 = x;
   transform.m22 = y;
-  gdi::set_world_transform(surface(), transform);
+  for_each_surface([&](SurfaceHandle dc) { gdi::set_world_transform(dc, transform); });
 }
 
 int ImageDevice::get_rop2() {
   return gdi::get_rop2(surface());
 }
+
 void ImageDevice::set_rop2(int mode) {
-  gdi::set_rop2(surface(), mode);
+  for_each_surface([&](SurfaceHandle dc) { gdi::set_rop2(dc, mode); });
 }
+
 int ImageDevice::get_poly_fill_mode() {
   return gdi::get_poly_fill_mode(surface());
 }
+
 void ImageDevice::set_poly_fill_mode(int mode) {
-  gdi::set_poly_fill_mode(surface(), mode);
+  for_each_surface([&](SurfaceHandle dc) { gdi::set_poly_fill_mode(dc, mode); });
 }
 
 void ImageDevice::reset_drawing_state() {

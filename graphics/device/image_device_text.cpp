@@ -39,12 +39,26 @@ void ImageDevice::out_text(const char* text) {
 }
 
 void ImageDevice::out_text_at(std::int32_t x, std::int32_t y, const char* text) {
-  gdi::text_out(surface(), x, y, text_of(text));
+  for_each_drawing_surface([&](SurfaceHandle dc) { gdi::text_out(dc, x, y, text_of(text)); });
 }
 
 std::int32_t ImageDevice::draw_text_in_rect(const char* text, Rect* rect, std::uint32_t format) {
   if (rect == nullptr) return 0;
-  return gdi::draw_text(surface(), text_of(text), rect, format);
+  // The first surface's result counts; the others get their own copy of the rectangle, which a
+  // measuring call changes.
+  const Rect given = *rect;
+  std::int32_t height = 0;
+  bool first = true;
+  for_each_drawing_surface([&](SurfaceHandle dc) {
+    if (first) {
+      height = gdi::draw_text(dc, text_of(text), rect, format);
+      first = false;
+    } else {
+      Rect copy = given;
+      gdi::draw_text(dc, text_of(text), &copy, format);
+    }
+  });
+  return height;
 }
 
 std::int32_t ImageDevice::text_width(const char* text) {
@@ -56,7 +70,7 @@ std::int32_t ImageDevice::text_height(const char* text) {
 }
 
 void ImageDevice::set_text_style_logfont(const LogFont& font) {
-  gdi::delete_object(gdi::select_object(surface(), gdi::create_font_indirect(font)));
+  select_everywhere(gdi::create_font_indirect(font));
 }
 
 void ImageDevice::set_text_style_full(std::int32_t height, std::int32_t width, const char* face,

@@ -1,4 +1,4 @@
-#include "graphics/device/pattern_brush.h"
+#include "graphics/device/style_objects.h"
 
 #include <cstring>
 
@@ -42,6 +42,22 @@ gdi::ObjectHandle create_dib_pattern_brush(const CanvasImage& pattern) {
 }
 
 }  // namespace
+
+gdi::ObjectHandle create_line_pen(LineStyle& style, Color line_color) {
+  auto pen_style = static_cast<std::uint32_t>(style.style) | gdi::pen_style::kGeometric;
+  if (!is_user_style(style.style)) {
+    style.free_dashes();
+    style.dash_count = 0;
+  } else if (style.dash_count == 0 || !style.dash_array) {
+    pen_style = (pen_style & ~0x7u) | gdi::pen_style::kNull;
+  }
+  gdi::LogBrush brush;
+  brush.style = gdi::BrushStyle::solid;
+  brush.color = line_color;
+  return gdi::ext_create_pen(pen_style, static_cast<std::uint32_t>(style.thickness), brush,
+                             style.dash_array ? static_cast<std::uint32_t>(style.dash_count) : 0,
+                             style.dash_array.get());
+}
 
 gdi::ObjectHandle create_fill_brush(const FillStyle& style, Color fill_color) {
   gdi::LogBrush description;

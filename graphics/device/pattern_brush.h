@@ -1,13 +1,18 @@
-// Realising an image's fill style as a brush of the drawing surface.
+// Realising an image's line and fill styles as the pen and brush of its drawing surfaces.
 #pragma once
 
 #include <cstdint>
 #include <vector>
 
 #include "graphics/image/fill_style.h"
+#include "graphics/image/line_style.h"
 #include "graphics/platform/drawing_surface.h"
 
 namespace kanvo {
+
+// The geometric pen for the line style in the line colour. A style that is not a user style drops
+// its dashes; a user style without dashes gives the null pen, which draws nothing.
+gdi::ObjectHandle create_line_pen(LineStyle& style, Color line_color);
 
 // The brush for the fill style in the fill colour, or no brush for the styles that select nothing
 // (4 and above 5) and for pattern styles without a pattern image to build from.

@@ -55,10 +55,14 @@ void render_picture(const DecodedPicture& picture, CanvasImage& image, std::int3
   const double top = t.dy;
   const double right = t.dx + static_cast<double>(width) * t.m11;
   const double bottom = t.dy + static_cast<double>(height) * t.m22;
-  const double x0 = std::clamp(std::round(std::min(left, right)), 0.0, static_cast<double>(image.width()));
-  const double x1 = std::clamp(std::round(std::max(left, right)), 0.0, static_cast<double>(image.width()));
-  const double y0 = std::clamp(std::round(std::min(top, bottom)), 0.0, static_cast<double>(image.height()));
-  const double y1 = std::clamp(std::round(std::max(top, bottom)), 0.0, static_cast<double>(image.height()));
+  const double x0 =
+      std::clamp(std::round(std::min(left, right)), 0.0, static_cast<double>(image.width()));
+  const double x1 =
+      std::clamp(std::round(std::max(left, right)), 0.0, static_cast<double>(image.width()));
+  const double y0 =
+      std::clamp(std::round(std::min(top, bottom)), 0.0, static_cast<double>(image.height()));
+  const double y1 =
+      std::clamp(std::round(std::max(top, bottom)), 0.0, static_cast<double>(image.height()));
   if (right == left || bottom == top) return;
   for (auto y = static_cast<std::int32_t>(y0); y < static_cast<std::int32_t>(y1); ++y) {
     const double v = (y + 0.5 - top) / (bottom - top);

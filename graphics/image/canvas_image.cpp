@@ -86,8 +86,8 @@ void CanvasImage::resize(std::int32_t width, std::int32_t height) {
   const std::uint32_t* old_pixels = pixels_;
   const std::int32_t old_width = width_;
   const std::int32_t old_height = height_;
-  const gdi::ObjectHandle old_bitmap = bitmap_;
-  if (!adopt_new_storage(width, height)) return;
+  gdi::ObjectHandle old_bitmap{};
+  if (!adopt_new_storage(width, height, &old_bitmap)) return;
   std::fill_n(pixels_, static_cast<std::size_t>(width) * static_cast<std::size_t>(height),
               gdi::swap_red_blue(state_.bk_color) & 0x00FFFFFFu);
   if (old_pixels != nullptr) {
@@ -102,20 +102,32 @@ void CanvasImage::resize(std::int32_t width, std::int32_t height) {
 }
 
 bool CanvasImage::replace_storage(std::int32_t width, std::int32_t height) {
-  const gdi::ObjectHandle old_bitmap = bitmap_;
-  if (!adopt_new_storage(width, height)) return false;
+  gdi::ObjectHandle old_bitmap{};
+  if (!adopt_new_storage(width, height, &old_bitmap)) return false;
   gdi::delete_object(old_bitmap);
   return true;
 }
 
-bool CanvasImage::adopt_new_storage(std::int32_t width, std::int32_t height) {
+void CanvasImage::drop_storage() {
+  if (bitmap_ == gdi::kNoObject) return;
+  // The surface needs some bitmap selected; a one-pixel placeholder stands in for none.
+  gdi::select_object(surface_, gdi::create_bitmap(1, 1, 1, 1, nullptr));
+  gdi::delete_object(bitmap_);
+  bitmap_ = gdi::kNoObject;
+  pixels_ = nullptr;
+  width_ = 0;
+  height_ = 0;
+}
+
+bool CanvasImage::adopt_new_storage(std::int32_t width, std::int32_t height,
+                                    gdi::ObjectHandle* previous) {
   if (width <= 0 || height <= 0) return false;
   std::uint32_t* new_pixels = nullptr;
   const gdi::ObjectHandle new_bitmap = gdi::create_dib_section(width, height, &new_pixels);
   if (new_bitmap == gdi::kNoObject || new_pixels == nullptr) return false;
-  // The surface's first bitmap is its own placeholder and stays with it; ours are deleted by the
-  // callers once they have read the old pixels.
-  gdi::select_object(surface_, new_bitmap);
+  // The bitmap it replaces (ours, a placeholder, or the surface's shared first bitmap, which
+  // deleting leaves alone) is deleted by the callers once they have read the old pixels.
+  *previous = gdi::select_object(surface_, new_bitmap);
   bitmap_ = new_bitmap;
   pixels_ = new_pixels;
   width_ = width;

@@ -46,6 +46,9 @@ class CanvasImage {
   // False (and nothing changed) for a size without pixels or one that cannot be allocated.
   bool replace_storage(std::int32_t width, std::int32_t height);
 
+  // Drops the pixel storage: the image has no pixels (and a size of 0 by 0) until it is resized.
+  void drop_storage();
+
   std::int32_t width() const { return width_; }
   std::int32_t height() const { return height_; }
   std::uint32_t* pixels() const { return pixels_; }
@@ -60,8 +63,8 @@ class CanvasImage {
   static void reset_surface(SurfaceHandle surface);
 
  private:
-  // Selects new zero-filled storage into the surface; the caller deletes the old bitmap.
-  bool adopt_new_storage(std::int32_t width, std::int32_t height);
+  // Selects new zero-filled storage into the surface; the caller deletes `previous`.
+  bool adopt_new_storage(std::int32_t width, std::int32_t height, gdi::ObjectHandle* previous);
   void copy_pixels_from(const CanvasImage& other);
 
   std::int32_t width_ = 0;

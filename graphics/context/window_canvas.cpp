@@ -1,0 +1,128 @@
+#include "graphics/context/window_canvas.h"
+
+#include <unistd.h>
+
+#include <csignal>
+
+#include "graphics/context/graphics_context.h"
+#include "graphics/context/window_thread.h"
+#include "graphics/device/drawing_api.h"
+
+namespace kanvo {
+
+WindowHandle console_window_of_process() {
+  if (::isatty(STDIN_FILENO) == 0 && ::isatty(STDOUT_FILENO) == 0) return ui::kNoWindow;
+  return ui::console_window();
+}
+
+WindowCanvas::WindowCanvas() = default;
+
+WindowCanvas::~WindowCanvas() {
+  close();
+}
+
+void WindowCanvas::reset() {
+  CanvasImage::reset();
+  if (window_dc_ == gdi::kNoDc) return;
+  reset_surface(window_dc_);
+  gdi::set_bk_color(window_dc_, state().bk_color);
+  gdi::set_world_transform(window_dc_, state().transform);
+}
+
+void WindowCanvas::resize(std::int32_t width, std::int32_t height) {
+  CanvasImage::resize(width, height);
+  const WindowHandle handle = window();
+  if (handle == ui::kNoWindow || width <= 0 || height <= 0) return;
+  Rect outer;
+  ui::get_window_rect(handle, &outer);
+  ui::set_window_pos(handle, ui::kNoWindow, 0, 0, width, height,
+                     ui::placement::kNoMove | ui::placement::kNoZOrder);
+  // A window that grew shows the canvas in the new part at once.
+  if (width > outer.right - outer.left + 1 || height > outer.bottom - outer.top + 1) {
+    graphics_context().window_device.flush_batch_draw();
+  }
+}
+
+WindowHandle WindowCanvas::open(std::int32_t width, std::int32_t height, std::int32_t flags) {
+  GraphicsContext& context = graphics_context();
+  if (window() != ui::kNoWindow) context.window_device.window_close();
+
+  const WindowHandle console = console_window_of_process();
+  had_console_ = console != ui::kNoWindow;
+  // A terminal cannot be made for a process that has none, so SHOW_CONSOLE only keeps one.
+  if (had_console_) std::signal(SIGINT, SIG_IGN);
+  WindowThreadParams params;
+  params.client_width = width;
+  params.client_height = height;
+  params.no_close = (flags & NO_CLOSE) != 0;
+  params.no_minimize = (flags & NO_MINIMIZE) != 0;
+  if (had_console_ && (flags & SHOW_CONSOLE) == 0) {
+    Rect console_rect;
+    ui::get_window_rect(console, &console_rect);
+    params.x = std::max(console_rect.left, 0);
+    params.y = std::max(console_rect.top, 0);
+    params.console = console;
+  }
+  params.console_window = console;
+
+  ready_event_.reset();
+  thread_ = std::thread(&WindowThread::run, this, params);
+  ready_event_.wait();
+
+  {
+    std::lock_guard guard(context.lock);
+    const WindowHandle handle = window();
+    if (handle != ui::kNoWindow) {
+      window_dc_ = ui::get_dc(handle);
+      close_window_when_exiting();
+    }
+    // A window opened without a canvas size has a canvas without pixels.
+    if (width <= 0 || height <= 0) {
+      drop_storage();
+    } else {
+      CanvasImage::resize(width, height);
+    }
+  }
+  set_working_image(nullptr);
+  return window();
+}
+
+void WindowCanvas::close() {
+  const WindowHandle handle = window();
+  if (handle == ui::kNoWindow) return;
+  GraphicsContext& context = graphics_context();
+  {
+    std::lock_guard guard(context.lock);
+    ui::release_dc(handle, window_dc_);
+    window_dc_ = gdi::kNoDc;
+    context.target.window_surface = gdi::kNoDc;
+  }
+  const WindowHandle console = console_window_of_process();
+  const bool console_hidden = console != ui::kNoWindow && !ui::is_window_visible(console);
+  Rect last_place;
+  if (console_hidden) ui::get_window_rect(handle, &last_place);
+
+  ui::show_window(handle, ui::show::kHide);
+  window_.store(ui::kNoWindow, std::memory_order_release);
+  if (thread_.joinable() && thread_.get_id() == std::this_thread::get_id()) {
+    // The user closed the window: its own thread destroys it and ends the process.
+    ui::destroy_window(handle);
+    thread_.detach();
+  } else {
+    // The program closed it: the window's thread destroys it and ends; nothing lingers.
+    closing_by_program_.store(true, std::memory_order_release);
+    ui::request_destroy(handle);
+    if (thread_.joinable()) thread_.join();
+    closing_by_program_.store(false, std::memory_order_release);
+  }
+  // A reader waiting for a mouse message would wait forever now: wake it.
+  ready_event_.signal();
+
+  if (console_hidden) {
+    ui::set_window_pos(console, ui::kNoWindow, last_place.left, last_place.top, -1, -1,
+                       ui::placement::kNoSize | ui::placement::kNoZOrder);
+    ui::show_window(console, ui::show::kShow);
+  }
+}
+
+}  // namespace kanvo

@@ -1,0 +1,64 @@
+// The canvas behind the graphics window: an image whose picture the window shows, with the
+// window itself, its thread, the hand-over event and the mouse-message queue.
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <thread>
+
+#include "graphics/context/auto_reset_event.h"
+#include "graphics/image/canvas_image.h"
+#include "graphics/input/message_queue.h"
+#include "graphics/platform/window_system.h"
+
+namespace kanvo {
+
+// Bits of open_window's flags.
+inline constexpr std::int32_t SHOW_CONSOLE = 1;  // the console stays visible
+inline constexpr std::int32_t NO_CLOSE = 2;      // the window cannot be closed by the user
+inline constexpr std::int32_t NO_MINIMIZE = 4;   // the window has no minimize box
+
+// Private window message: a reader waits for the next mouse message.
+inline constexpr std::uint32_t WAKE_MESSAGE = ui::msg::kUser + 1;
+
+class WindowCanvas : public CanvasImage {
+ public:
+  WindowCanvas();
+  // Restores the default drawing state on the canvas and on the window's own surface.
+  void reset() override;
+  ~WindowCanvas() override;
+  // Resizes the canvas and the window's outer size with it.
+  void resize(std::int32_t width, std::int32_t height) override;
+
+  // Opens a window whose client area is width x height (closing any earlier one) and makes it the
+  // working target; returns the window, or null when it could not be created.
+  WindowHandle open(std::int32_t width, std::int32_t height, std::int32_t flags);
+  // Hides and frees the window; the process goes on. Nothing while no window is open.
+  void close();
+
+  WindowHandle window() const { return window_.load(std::memory_order_acquire); }
+  SurfaceHandle window_dc() const { return window_dc_; }
+  MessageQueue& messages() { return messages_; }
+  AutoResetEvent& ready_event() { return ready_event_; }
+  // The window thread's side of the mouse hand-over.
+  std::atomic<bool>& wake_requested() { return wake_requested_; }
+
+ private:
+  friend struct WindowThread;
+
+  bool had_console_ = false;
+  AutoResetEvent ready_event_;
+  MessageQueue messages_;
+  std::atomic<WindowHandle> window_{ui::kNoWindow};
+  SurfaceHandle window_dc_{};
+  std::thread thread_;
+  std::atomic<bool> wake_requested_{false};
+  // Set while the program itself closes the window, so that its destruction does not end the
+  // process as a close by the user does.
+  std::atomic<bool> closing_by_program_{false};
+};
+
+// The console's window, or null when the process has no console (no terminal).
+WindowHandle console_window_of_process();
+
+}  // namespace kanvo

@@ -1,0 +1,135 @@
+#include "graphics/context/window_thread.h"
+
+#include <array>
+#include <atomic>
+#include <cstdlib>
+#include <string>
+
+#include "graphics/context/graphics_context.h"
+#include "graphics/input/mouse_input.h"
+
+namespace kanvo {
+
+const char* const kWindowClassName = "KanvoWnd";
+
+namespace {
+
+constexpr std::uint32_t kVirtualKeyCancel = 3;  // Ctrl+Break: never forwarded
+
+// The window procedure reaches the canvas and the key target through these.
+std::atomic<WindowCanvas*> active_canvas{nullptr};
+std::atomic<WindowHandle> key_target{ui::kNoWindow};
+
+// The program file's name without its folder and without its extension, if it has one.
+std::string program_title() {
+  std::array<char, 4096> path{};
+  const ssize_t length = ::readlink("/proc/self/exe", path.data(), path.size() - 1);
+  std::string name = length > 0 ? std::string(path.data(), static_cast<std::size_t>(length))
+                                : std::string("kanvo");
+  name = name.substr(name.find_last_of('/') + 1);
+  const std::size_t dot = name.find_last_of('.');
+  if (dot != std::string::npos && dot > 0) name.resize(dot);
+  return name;
+}
+
+void repaint_from_canvas(WindowHandle window, WindowCanvas& canvas) {
+  GraphicsContext& context = graphics_context();
+  std::lock_guard guard(context.lock);
+  ui::PaintInfo paint;
+  const SurfaceHandle dc = ui::begin_paint(window, &paint);
+  gdi::set_world_transform(dc, context.identity_transform);
+  gdi::set_world_transform(canvas.surface(), context.identity_transform);
+  gdi::bit_blt(dc, 0, 0, canvas.width(), canvas.height(), canvas.surface(), 0, 0,
+               gdi::rop3::kSrcCopy);
+  gdi::set_world_transform(dc, canvas.state().transform);
+  gdi::set_world_transform(canvas.surface(), canvas.state().transform);
+  ui::end_paint(window, paint);
+}
+
+}  // namespace
+
+void WindowThread::run(WindowCanvas* canvas, WindowThreadParams params) {
+  active_canvas.store(canvas, std::memory_order_release);
+  key_target.store(params.console_window, std::memory_order_release);
+
+  ui::WindowClass window_class;
+  window_class.name = kWindowClassName;
+  window_class.style =
+      ui::class_style::kDoubleClicks | (params.no_close ? ui::class_style::kNoClose : 0);
+  window_class.procedure = &WindowThread::procedure;
+  window_class.background = gdi::get_stock_object(gdi::StockObject::black_brush);
+  // An earlier window thread's registration serves as well.
+  ui::register_class(window_class);
+
+  const std::uint32_t style = ui::style::kCaption | ui::style::kSystemMenu |
+                              (params.no_minimize ? 0 : ui::style::kMinimizeBox);
+  Rect outer{0, 0, params.client_width, params.client_height};
+  ui::adjust_window_rect(&outer, style, false, 0);
+  const std::string title = program_title();
+  ui::CreateParams create;
+  create.class_name = kWindowClassName;
+  create.title = title;
+  create.style = style;
+  create.x = params.x;
+  create.y = params.y;
+  create.width = outer.right - outer.left;
+  create.height = outer.bottom - outer.top;
+  const WindowHandle window = ui::create_window(create);
+  canvas->window_.store(window, std::memory_order_release);
+  if (params.console != ui::kNoWindow) ui::show_window(params.console, ui::show::kHide);
+  ui::show_window(window, ui::show::kShow);
+  canvas->ready_event_.signal();
+  if (window == ui::kNoWindow) return;
+
+  ui::Message message;
+  while (ui::get_message(&message)) {
+    ui::translate_message(message);
+    ui::dispatch_message(message);
+  }
+  ui::unregister_class(kWindowClassName);
+}
+
+ui::LResult WindowThread::procedure(WindowHandle window, std::uint32_t message, ui::WParam wparam,
+                                    ui::LParam lparam) {
+  WindowCanvas* canvas = active_canvas.load(std::memory_order_acquire);
+  if (canvas == nullptr) return ui::default_window_procedure(window, message, wparam, lparam);
+  switch (message) {
+    case ui::msg::kKeyDown:
+    case ui::msg::kKeyUp: {
+      const WindowHandle console = key_target.load(std::memory_order_acquire);
+      if (console != ui::kNoWindow && wparam != kVirtualKeyCancel) {
+        ui::post_message(console, message, wparam, lparam);
+      }
+      return 0;
+    }
+    case WAKE_MESSAGE:
+      canvas->wake_requested_.store(true, std::memory_order_release);
+      // A message queued before the reader asked would signal nobody: answer at once.
+      if (!canvas->messages_.is_empty()) wake_reader(*canvas);
+      return 0;
+    case ui::msg::kPaint:
+      repaint_from_canvas(window, *canvas);
+      return 0;
+    case ui::msg::kClose:
+      canvas->close();
+      return 0;
+    case ui::msg::kDestroy: {
+      ui::post_quit_message(0);
+      if (canvas->closing_by_program_.load(std::memory_order_acquire)) return 0;
+      // Closed by the user: the process ends, as closing the console would end it.
+      const WindowHandle console = key_target.load(std::memory_order_acquire);
+      if (console == ui::kNoWindow) std::exit(0);
+      ui::send_message(console, ui::msg::kClose, 0, 0);
+      return 0;
+    }
+    default:
+      break;
+  }
+  if (message >= ui::msg::kMouseFirst && message <= ui::msg::kMouseLast) {
+    queue_mouse_message(window, *canvas, message, wparam, lparam);
+    return 0;
+  }
+  return ui::default_window_procedure(window, message, wparam, lparam);
+}
+
+}  // namespace kanvo

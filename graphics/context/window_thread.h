@@ -1,0 +1,34 @@
+// The graphics window's own thread: it registers the window class, creates and shows the window,
+// hands it over to the opener and runs the message loop; its window procedure forwards keys to the
+// console, queues mouse messages and repaints the window from the canvas.
+#pragma once
+
+#include <cstdint>
+
+#include "graphics/platform/window_system.h"
+
+namespace kanvo {
+
+class WindowCanvas;
+
+struct WindowThreadParams {
+  std::int32_t x = ui::kUseDefault;  // outer top-left in screen pixels
+  std::int32_t y = ui::kUseDefault;
+  std::int32_t client_width = 0;
+  std::int32_t client_height = 0;
+  bool no_close = false;
+  bool no_minimize = false;
+  WindowHandle console = ui::kNoWindow;         // to hide while the window stands in its place
+  WindowHandle console_window = ui::kNoWindow;  // where key presses go
+};
+
+struct WindowThread {
+  static void run(WindowCanvas* canvas, WindowThreadParams params);
+  static ui::LResult procedure(WindowHandle window, std::uint32_t message, ui::WParam wparam,
+                               ui::LParam lparam);
+};
+
+// "KanvoWnd"
+extern const char* const kWindowClassName;
+
+}  // namespace kanvo

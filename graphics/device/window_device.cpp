@@ -1,0 +1,125 @@
+#include "graphics/device/window_device.h"
+
+#include <algorithm>
+
+#include "graphics/context/graphics_context.h"
+#include "graphics/image/pixel_fill.h"
+
+namespace kanvo {
+WindowDevice::WindowDevice(GraphicsContext& context)
+    : ImageDevice(context.target), context_(context) {}
+
+void WindowDevice::for_each_surface(SurfaceVisitor visit) {
+  std::lock_guard guard(context_.lock);
+  visit(context_.target.drawing_surface);
+  if (context_.target.window_surface != gdi::kNoDc) visit(context_.target.window_surface);
+}
+
+void WindowDevice::for_each_drawing_surface(SurfaceVisitor visit) {
+  std::lock_guard guard(context_.lock);
+  visit(context_.target.drawing_surface);
+  if (!context_.batching && context_.target.window_surface != gdi::kNoDc) {
+    visit(context_.target.window_surface);
+  }
+}
+
+void WindowDevice::clear_canvas() {
+  WindowCanvas& canvas = context_.canvas;
+  {
+    // Red and blue exchanged, the top byte carried over; no byte fill for greys here.
+    const std::uint32_t word = gdi::swap_red_blue(canvas.state().bk_color);
+    std::lock_guard guard(context_.lock);
+    if (canvas.pixels() != nullptr) {
+      std::fill_n(
+          canvas.pixels(),
+          static_cast<std::size_t>(canvas.width()) * static_cast<std::size_t>(canvas.height()),
+          word);
+    }
+  }
+  if (!context_.batching) flush_batch_draw();
+  move_pen_to(0, 0);
+}
+
+void WindowDevice::draw_line(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) {
+  std::lock_guard guard(context_.lock);
+  const SurfaceHandle canvas = context_.target.drawing_surface;
+  const SurfaceHandle window = context_.target.window_surface;
+  gdi::move_to(canvas, x1, y1, nullptr);
+  gdi::line_to(canvas, x2, y2);
+  if (window == gdi::kNoDc) return;
+  // While batching the window's pen still follows the canvas's.
+  gdi::move_to(window, x1, y1, nullptr);
+  if (context_.batching) {
+    gdi::move_to(window, x2, y2, nullptr);
+  } else {
+    gdi::line_to(window, x2, y2);
+  }
+}
+
+void WindowDevice::get_text_style(LogFont* font) {
+  std::lock_guard guard(context_.lock);
+  ImageDevice::get_text_style(font);
+}
+
+WindowHandle WindowDevice::window_open(std::int32_t width, std::int32_t height,
+                                       std::int32_t flags) {
+  WindowCanvas& canvas = context_.canvas;
+  const WindowHandle window = canvas.open(width, height, flags);
+  context_.target.current_image = &canvas;
+  context_.target.current_device = this;
+  reset_drawing_state();
+  if (canvas.pixels() != nullptr && width > 0 && height > 0) {
+    const std::size_t asked = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
+    const std::size_t held =
+        static_cast<std::size_t>(canvas.width()) * static_cast<std::size_t>(canvas.height());
+    std::fill_n(canvas.pixels(), std::min(asked, held), 0u);
+  }
+  flush_batch_draw();
+  return window;
+}
+
+void WindowDevice::window_close() {
+  context_.canvas.close();
+}
+
+void WindowDevice::begin_batch_draw() {
+  context_.batching = true;
+}
+
+void WindowDevice::flush_batch_draw_rect(std::int32_t left, std::int32_t top, std::int32_t right,
+                                         std::int32_t bottom) {
+  std::lock_guard guard(context_.lock);
+  if (context_.target.window_surface == gdi::kNoDc) return;
+  const std::int64_t width = std::int64_t{right} - left + 1;
+  const std::int64_t height = std::int64_t{bottom} - top + 1;
+  if (width <= 0 || height <= 0 || width > INT32_MAX || height > INT32_MAX) return;
+  gdi::bit_blt(context_.target.window_surface, left, top, static_cast<std::int32_t>(width),
+               static_cast<std::int32_t>(height), context_.target.drawing_surface, left, top,
+               gdi::rop3::kSrcCopy);
+}
+
+void WindowDevice::flush_batch_draw() {
+  std::lock_guard guard(context_.lock);
+  const SurfaceHandle canvas = context_.target.drawing_surface;
+  const SurfaceHandle window = context_.target.window_surface;
+  if (window == gdi::kNoDc) return;
+  gdi::set_world_transform(canvas, context_.identity_transform);
+  gdi::set_world_transform(window, context_.identity_transform);
+  gdi::bit_blt(window, 0, 0, context_.canvas.width(), context_.canvas.height(), canvas, 0, 0,
+               gdi::rop3::kSrcCopy);
+  gdi::set_world_transform(canvas, context_.canvas.state().transform);
+  gdi::set_world_transform(window, context_.canvas.state().transform);
+}
+
+void WindowDevice::end_batch_draw_rect(std::int32_t left, std::int32_t top, std::int32_t right,
+                                       std::int32_t bottom) {
+  flush_batch_draw_rect(left, top, right, bottom);
+  context_.batching = false;
+}
+
+void WindowDevice::end_batch_draw() {
+  flush_batch_draw();
+  context_.batching = false;
+}
+
+}  // namespace kanvo

@@ -1,0 +1,68 @@
+#include "graphics/input/mouse_input.h"
+
+#include "graphics/context/graphics_context.h"
+
+namespace kanvo {
+
+void wake_reader(WindowCanvas& canvas) {
+  if (canvas.wake_requested().exchange(false, std::memory_order_acq_rel)) {
+    canvas.ready_event().signal();
+  }
+}
+
+void queue_mouse_message(WindowHandle window, WindowCanvas& canvas, std::uint32_t message,
+                         ui::WParam wparam, ui::LParam lparam) {
+  MessageQueue& queue = canvas.messages();
+  if (!queue.is_full()) {
+    MouseMessage record;
+    record.message = message;
+    const auto keys = static_cast<std::uint32_t>(wparam & 0xFFFF);
+    record.ctrl = (keys & ui::mouse_keys::kControl) != 0;
+    record.shift = (keys & ui::mouse_keys::kShift) != 0;
+    record.left_button = (keys & ui::mouse_keys::kLeftButton) != 0;
+    record.middle_button = (keys & ui::mouse_keys::kMiddleButton) != 0;
+    record.right_button = (keys & ui::mouse_keys::kRightButton) != 0;
+    record.wheel = ui::high_word(wparam);
+    if (message == WM_MOUSEWHEEL) {
+      // The wheel's position comes in screen pixels.
+      Point point{static_cast<std::uint16_t>(lparam & 0xFFFF),
+                  static_cast<std::uint16_t>((lparam >> 16) & 0xFFFF)};
+      ui::screen_to_client(window, &point);
+      record.x = static_cast<std::int16_t>(point.x & 0xFFFF);
+      record.y = static_cast<std::int16_t>(point.y & 0xFFFF);
+    } else {
+      record.x = ui::low_word(static_cast<std::uintptr_t>(lparam));
+      record.y = ui::high_word(static_cast<std::uintptr_t>(lparam));
+    }
+    queue.push(record);
+  }
+  wake_reader(canvas);
+}
+
+bool mouse_hit() {
+  return !graphics_context().canvas.messages().is_empty();
+}
+
+MouseMessage get_mouse_message() {
+  WindowCanvas& canvas = graphics_context().canvas;
+  MessageQueue& queue = canvas.messages();
+  while (queue.is_empty()) {
+    const WindowHandle window = canvas.window();
+    if (window == ui::kNoWindow) return MouseMessage{};
+    canvas.ready_event().reset();
+    ui::send_message(window, WAKE_MESSAGE, 0, 0);
+    // A window closed meanwhile has no thread left to answer.
+    if (canvas.window() != window) continue;
+    canvas.ready_event().wait();
+  }
+  const MouseMessage message = queue.front();
+  queue.pop();
+  return message;
+}
+
+void flush_mouse_messages() {
+  MessageQueue& queue = graphics_context().canvas.messages();
+  while (!queue.is_empty()) queue.pop();
+}
+
+}  // namespace kanvo

@@ -1,0 +1,18 @@
+// The library's view of the platform's window system: every graphics-layer file reaches windows,
+// messages, painting and the console window through this header.
+#pragma once
+
+#include "host/windows/classes.h"
+#include "host/windows/console_window.h"
+#include "host/windows/messages.h"
+#include "host/windows/painting.h"
+#include "host/windows/types.h"
+#include "host/windows/windows.h"
+
+namespace kanvo {
+
+namespace ui = kanvo::win;
+
+using WindowHandle = ui::WindowHandle;
+
+}  // namespace kanvo

@@ -1,0 +1,227 @@
+// The graphics window on the headless screen: drawing on canvas and window, batch drawing,
+// repaints, re-opening, closing, and mouse messages from the screen.
+#include <dirent.h>
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <thread>
+
+#include "graphics/context/graphics_context.h"
+#include "graphics/kanvo.h"
+#include "host/windows/screen.h"
+
+namespace kanvo {
+namespace {
+
+constexpr std::uint32_t kRedWord = 0x00FF0000;
+
+display::HeadlessDisplay& screen() {
+  display::HeadlessDisplay* headless = ui::headless_screen();
+  if (headless == nullptr) throw std::runtime_error("the tests need the headless screen");
+  return *headless;
+}
+
+// The pixel word the screen shows at a client point of the window.
+std::uint32_t on_screen(std::int32_t x, std::int32_t y) {
+  Point point{x, y};
+  ui::client_to_screen(get_window_handle(), &point);
+  return screen().capture().at(point.x, point.y) & 0xFFFFFF;
+}
+
+std::uint32_t in_canvas(std::int32_t x, std::int32_t y) {
+  const CanvasImage& canvas = graphics_context().canvas;
+  return canvas.pixels()[y * canvas.width() + x] & 0xFFFFFF;
+}
+
+int thread_count() {
+  int count = 0;
+  if (DIR* tasks = ::opendir("/proc/self/task")) {
+    while (const dirent* entry = ::readdir(tasks)) count += entry->d_name[0] != '.';
+    ::closedir(tasks);
+  }
+  return count;
+}
+
+class GraphicsWindow : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    window_ = open_window(200, 150, 0);
+    ASSERT_NE(window_, ui::kNoWindow);
+    // The new window's first repaint happens now, not in the middle of a test.
+    ui::update_window(window_);
+  }
+  void TearDown() override {
+    end_batch_draw();
+    flush_mouse_messages();
+    close_window();
+  }
+  // Mouse input at a client point, as the user gives it.
+  void inject(display::InputEvent::Kind kind, std::int32_t x, std::int32_t y,
+              display::MouseButton button = display::MouseButton::none, std::int32_t wheel = 0) {
+    Point point{x, y};
+    ui::client_to_screen(window_, &point);
+    display::InputEvent event;
+    event.kind = kind;
+    event.position = point;
+    event.button = button;
+    event.wheel = wheel;
+    event.time_ms = time_ms_ += 1000;  // far apart: never a double click by accident
+    screen().inject(event);
+  }
+
+  WindowHandle window_{};
+  std::uint32_t time_ms_ = 0;
+};
+
+TEST_F(GraphicsWindow, OpensAsTheWorkingTargetWithTheClientSizeOfTheCanvas) {
+  EXPECT_EQ(get_window_handle(), window_);
+  EXPECT_EQ(get_working_image(), nullptr);
+  EXPECT_EQ(get_width(), 200);
+  EXPECT_EQ(get_height(), 150);
+  Rect client;
+  ui::get_client_rect(window_, &client);
+  EXPECT_EQ(client.right, 200);
+  EXPECT_EQ(client.bottom, 150);
+  EXPECT_TRUE(ui::is_window_visible(window_));
+  EXPECT_EQ(on_screen(100, 75), 0u);  // cleared to black
+}
+
+TEST_F(GraphicsWindow, UnbatchedDrawingReachesCanvasAndScreenAtOnce) {
+  set_color(0x0000FF);
+  draw_line(10, 10, 100, 10);
+  EXPECT_EQ(read_pixel(50, 10), 0x0000FFu);
+  EXPECT_EQ(on_screen(50, 10), kRedWord);
+  set_bk_color(0x0000FF);
+  clear_canvas();
+  EXPECT_EQ(in_canvas(199, 149), kRedWord);
+  EXPECT_EQ(on_screen(150, 100), kRedWord);
+}
+
+TEST_F(GraphicsWindow, BatchDrawingIsHeldUntilAFlush) {
+  begin_batch_draw();
+  begin_batch_draw();
+  set_color(0x00FF00);
+  draw_line(0, 20, 199, 20);
+  EXPECT_EQ(in_canvas(30, 20), 0x00FF00u);
+  EXPECT_EQ(on_screen(30, 20), 0u);
+  set_bk_color(0x0000FF);
+  clear_canvas();
+  EXPECT_EQ(on_screen(30, 30), 0u);  // the window keeps its picture
+  end_batch_draw();                  // one end after two begins: batching is off
+  EXPECT_EQ(on_screen(30, 30), kRedWord);
+  draw_line(0, 40, 199, 40);
+  EXPECT_EQ(on_screen(30, 40), 0x00FF00u);
+}
+
+TEST_F(GraphicsWindow, FlushOfARectangleUsesLogicalCoordinates) {
+  begin_batch_draw();
+  set_bk_color(0x0000FF);
+  clear_canvas();
+  set_origin(100, 50);
+  flush_batch_draw_rect(0, 0, 9, 9);
+  EXPECT_EQ(on_screen(100, 50), kRedWord);
+  EXPECT_EQ(on_screen(109, 59), kRedWord);
+  EXPECT_EQ(on_screen(110, 60), 0u);
+  EXPECT_EQ(on_screen(99, 50), 0u);
+  // The whole canvas is copied pixel for pixel whatever the origin.
+  flush_batch_draw();
+  EXPECT_EQ(on_screen(0, 0), kRedWord);
+}
+
+TEST_F(GraphicsWindow, RepaintsComeFromTheCanvas) {
+  set_color(0xFFFFFF);
+  draw_line(0, 5, 199, 5);
+  ui::invalidate_rect(window_, nullptr, true);
+  ui::update_window(window_);
+  EXPECT_EQ(on_screen(70, 5), 0xFFFFFFu);
+  // While batching a repaint already shows what the canvas holds.
+  begin_batch_draw();
+  draw_line(0, 7, 199, 7);
+  EXPECT_EQ(on_screen(70, 7), 0u);
+  ui::invalidate_rect(window_, nullptr, true);
+  ui::update_window(window_);
+  EXPECT_EQ(on_screen(70, 7), 0xFFFFFFu);
+}
+
+TEST_F(GraphicsWindow, AZeroByZeroCanvasKeepsNothingForRepaints) {
+  close_window();
+  window_ = open_window(0, 0, 0);
+  ui::set_window_pos(window_, ui::kNoWindow, 0, 0, 300, 300, ui::placement::kShowWindow);
+  ui::update_window(window_);
+  set_color(0xFFFFFF);
+  draw_line(0, 5, 100, 5);
+  EXPECT_EQ(on_screen(50, 5), 0xFFFFFFu);  // drawn on the window directly
+  ui::invalidate_rect(window_, nullptr, true);
+  ui::update_window(window_);
+  EXPECT_EQ(on_screen(50, 5), 0u);  // the black class background
+}
+
+TEST_F(GraphicsWindow, ReopeningReplacesTheWindowAndLeavesNoThreadBehind) {
+  const int threads_before = thread_count();
+  WindowHandle previous = window_;
+  for (int i = 0; i < 20; ++i) {
+    window_ = open_window(120, 90, SHOW_CONSOLE | NO_CLOSE);
+    EXPECT_NE(window_, previous);
+    EXPECT_FALSE(ui::is_window(previous));
+    previous = window_;
+  }
+  EXPECT_EQ(thread_count(), threads_before);
+  close_window();
+  EXPECT_EQ(get_window_handle(), ui::kNoWindow);
+  close_window();  // nothing to close
+  // Drawing after the close still reaches the canvas.
+  draw_line(0, 1, 50, 1);
+  EXPECT_EQ(in_canvas(10, 1), 0xFFFFFFu);
+}
+
+TEST_F(GraphicsWindow, ClicksAndTheWheelBecomeMouseMessages) {
+  EXPECT_FALSE(mouse_hit());
+  inject(display::InputEvent::Kind::button_down, 30, 40, display::MouseButton::left);
+  inject(display::InputEvent::Kind::button_up, 30, 40, display::MouseButton::left);
+  inject(display::InputEvent::Kind::wheel, 10, 20, display::MouseButton::none, 120);
+  // Each message is handled on the window's thread; wait for all three.
+  std::vector<MouseMessage> got;
+  for (int i = 0; i < 3; ++i) got.push_back(get_mouse_message());
+  EXPECT_EQ(got[0].message, WM_LBUTTONDOWN);
+  EXPECT_TRUE(got[0].left_button);
+  EXPECT_EQ(got[0].x, 30);
+  EXPECT_EQ(got[0].y, 40);
+  EXPECT_EQ(got[1].message, WM_LBUTTONUP);
+  EXPECT_FALSE(got[1].left_button);
+  EXPECT_EQ(got[2].message, WM_MOUSEWHEEL);
+  EXPECT_EQ(got[2].wheel, 120);
+  EXPECT_EQ(got[2].x, 10);
+  EXPECT_EQ(got[2].y, 20);
+  EXPECT_FALSE(mouse_hit());
+}
+
+TEST_F(GraphicsWindow, AWaitingReaderIsWokenByTheNextClick) {
+  std::thread user([this] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    inject(display::InputEvent::Kind::button_down, 5, 6, display::MouseButton::right);
+  });
+  const MouseMessage message = get_mouse_message();
+  user.join();
+  EXPECT_EQ(message.message, WM_RBUTTONDOWN);
+  EXPECT_TRUE(message.right_button);
+}
+
+TEST_F(GraphicsWindow, KeysNeverEnterTheMouseQueue) {
+  display::InputEvent key;
+  key.kind = display::InputEvent::Kind::key_down;
+  key.key = 'A';
+  screen().inject(key);
+  key.kind = display::InputEvent::Kind::key_up;
+  screen().inject(key);
+  ui::send_message(window_, WAKE_MESSAGE, 0, 0);  // after the keys were handled
+  EXPECT_FALSE(mouse_hit());
+}
+
+TEST(GraphicsWindowClosed, ReadingTheMouseWithoutAWindowReturnsAtOnce) {
+  close_window();
+  const MouseMessage message = get_mouse_message();
+  EXPECT_EQ(message.message, 0u);
+}
+
+}  // namespace
+}  // namespace kanvo
