@@ -5,22 +5,16 @@
 #include <cstring>
 #include <vector>
 
+#include "fuzz/fuzz_input.h"
 #include "host/surface/surface.h"
 
 namespace {
 
 using namespace kanvo::surface;
 
-class Input {
+class Input : public kanvo::fuzzing::FuzzInput {
  public:
-  Input(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
-  bool empty() const { return offset_ >= size_; }
-  std::uint8_t byte() { return offset_ < size_ ? data_[offset_++] : 0; }
-  std::uint32_t word() {
-    std::uint32_t value = 0;
-    for (int i = 0; i < 4; ++i) value = (value << 8) | byte();
-    return value;
-  }
+  using FuzzInput::FuzzInput;
   // Small coordinates most of the time, the edges of the 32-bit range often.
   std::int32_t coordinate() {
     static constexpr std::int32_t kEdges[] = {
@@ -35,11 +29,6 @@ class Input {
     static constexpr float kScales[] = {1.0f, -1.0f, 2.0f, 0.5f, 1.5f, -3.0f, 1e-20f, 1e20f, 0.0f};
     return byte() < 200 ? kScales[byte() % std::size(kScales)] : static_cast<float>(coordinate());
   }
-
- private:
-  const std::uint8_t* data_;
-  std::size_t size_;
-  std::size_t offset_ = 0;
 };
 
 struct Fixture {

@@ -13,6 +13,7 @@ namespace kanvo::text {
 namespace {
 
 constexpr const char* kCjkSans = "WenQuanYi Micro Hei";
+constexpr std::size_t kCachedFaces = 256;
 
 struct PatternDeleter {
   void operator()(FcPattern* pattern) const { FcPatternDestroy(pattern); }
@@ -177,6 +178,8 @@ class FaceCache {
     // Look up with the name as given: fontconfig compares names ignoring case anyway.
     FaceFile face =
         lookup(std::string(request.family), weight, request.italic, request.char_set, pitch);
+    // Programs ask for a handful of faces; one that makes up names does not grow the cache.
+    if (faces_.size() >= kCachedFaces) faces_.clear();
     faces_.emplace(std::move(key), face);
     return face;
   }

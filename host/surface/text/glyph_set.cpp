@@ -5,6 +5,7 @@
 #include FT_OUTLINE_H
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <cstring>
 
@@ -12,16 +13,28 @@ namespace kanvo::surface::text {
 namespace {
 
 constexpr std::size_t kChunkBytes = 64 * 1024;
-// Coverage images kept per set; beyond it (huge sizes, thousands of distinct characters) images
-// are made again for each use instead of growing without bound.
-constexpr std::size_t kKeptBudget = 32 * 1024 * 1024;
-constexpr std::size_t kLargestKept = 256 * 1024;
+// Coverage images kept by all sets together; beyond it (huge sizes, thousands of distinct
+// characters, many fonts) images are made again for each use instead of growing without bound.
+// 64 MiB hold every GBK character at 20 pixels several times over.
+constexpr std::size_t kKeptBudget = 64 * 1024 * 1024;
+constexpr std::size_t kLargestKept = 64 * 1024;
+std::atomic<std::size_t> g_kept_bytes{0};
+
+// Takes `bytes` from the budget, or nothing when they do not fit.
+bool reserve(std::size_t bytes) {
+  std::size_t kept = g_kept_bytes.load(std::memory_order_relaxed);
+  do {
+    if (bytes > kLargestKept || kept + bytes > kKeptBudget) return false;
+  } while (!g_kept_bytes.compare_exchange_weak(kept, kept + bytes, std::memory_order_relaxed));
+  return true;
+}
+
 // Shear of a synthesised oblique: about 11 degrees, like a typical italic.
 constexpr double kSlant = 0.2;
 constexpr double kLargestEm = 4096.0;
 
 FT_F26Dot6 to_26_6(double pixels) {
-  return static_cast<FT_F26Dot6>(std::lround(std::clamp(pixels, 1.0, kLargestEm) * 64.0));
+  return static_cast<FT_F26Dot6>(std::lround(pixels * 64.0));
 }
 
 }  // namespace
@@ -34,6 +47,10 @@ std::unique_ptr<GlyphSet> GlyphSet::create(FaceStyle primary, FaceStyle fallback
 
 GlyphSet::GlyphSet(FaceStyle primary, FaceStyle fallback, const GlyphSize& size)
     : faces_{std::move(primary), std::move(fallback)}, size_(size) {
+  // Sizes from any transform: NaN and the far ends become the smallest and largest em.
+  const auto limit = [](double em) { return em >= 1.0 ? std::min(em, kLargestEm) : 1.0; };
+  size_.em_x = limit(size_.em_x);
+  size_.em_y = limit(size_.em_y);
   // Synthetic bold widens each stem, and each advance, by about a 32nd of the em.
   bold_pixels_ = std::max(1, static_cast<int>(std::lround(size_.em_y / 32.0)));
   load_flags_ = FT_LOAD_NO_BITMAP | (size_.monochrome ? FT_LOAD_TARGET_MONO | FT_LOAD_FORCE_AUTOHINT
@@ -48,7 +65,9 @@ GlyphSet::GlyphSet(FaceStyle primary, FaceStyle fallback, const GlyphSize& size)
   }
 }
 
-GlyphSet::~GlyphSet() = default;
+GlyphSet::~GlyphSet() {
+  g_kept_bytes.fetch_sub(kept_bytes_, std::memory_order_relaxed);
+}
 
 GlyphSet::Entry& GlyphSet::entry(char32_t code) {
   Entry& found = code < ascii_.size() ? ascii_[code] : others_[code];
@@ -91,7 +110,7 @@ const Glyph& GlyphSet::rendered(char32_t code) {
   transient_ = found.glyph;
   render_into(found, transient_);
   const auto bytes = static_cast<std::size_t>(transient_.width) * transient_.height;
-  if (bytes == 0 || (bytes <= kLargestKept && kept_bytes_ + bytes <= kKeptBudget)) {
+  if (bytes == 0 || reserve(bytes)) {
     found.glyph = transient_;
     found.glyph.coverage = bytes == 0 ? nullptr : keep(scratch_.data(), bytes);
     found.rendered = true;

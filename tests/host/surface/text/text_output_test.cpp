@@ -352,7 +352,11 @@ TEST_F(TextOutput, EmptyAndHostileArguments) {
 }
 
 TEST_F(TextOutput, ExtremeTransformsNeitherCrashNorHang) {
+  LogFont bold = default_font();
+  bold.weight = 700;
+  use_font(bold);
   for (const Transform& transform : {Transform{10000.0f, 0.0f, 0.0f, 10000.0f, 0.0f, 0.0f},
+                                     Transform{1.0e9f, 0.0f, 0.0f, -1.0e9f, 0.0f, 0.0f},
                                      Transform{0.0001f, 0.0f, 0.0f, 0.0001f, 5.0f, 5.0f},
                                      Transform{-3.0f, 0.0f, 0.0f, -3.0f, 300.0f, 150.0f},
                                      Transform{0.7f, 0.7f, -0.7f, 0.7f, 100.0f, 20.0f},
@@ -364,6 +368,7 @@ TEST_F(TextOutput, ExtremeTransformsNeitherCrashNorHang) {
     EXPECT_GT(draw_text(dc_, kPowerFunction, &rect, text_format::kWordBreak), 0);
   }
   // A rotation places the text by the bounding box of its turned cell.
+  use_font(default_font());
   clear();
   ASSERT_TRUE(set_world_transform(dc_, {0.0f, 1.0f, -1.0f, 0.0f, 100.0f, 10.0f}));
   text_out(dc_, 0, 0, "turned");
