@@ -69,6 +69,9 @@ class Scene {
   virtual bool render(std::uint32_t id, PixelWord* pixels, std::int32_t width,
                       std::int32_t height) = 0;
   virtual void deliver(const InputEvent& event) = 0;
+  // Whether pressing the button at this point (relative to the outer top-left corner) starts
+  // moving the window: a display whose system moves windows asks this.
+  virtual bool drags(std::uint32_t id, Point point) = 0;
 
  protected:
   ~Scene() = default;

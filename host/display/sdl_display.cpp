@@ -40,13 +40,6 @@ std::uint32_t modifiers_now() {
   return bits;
 }
 
-Point pointer_on_screen() {
-  int x = 0;
-  int y = 0;
-  SDL_GetGlobalMouseState(&x, &y);
-  return {x, y};
-}
-
 MouseButton button_of(std::uint8_t button) {
   switch (button) {
     case SDL_BUTTON_LEFT:
@@ -90,6 +83,8 @@ std::u32string decode_utf8(const char* text) {
 }  // namespace
 
 struct SdlDisplay::Loop {
+  explicit Loop(SdlDisplay& owner) : display(owner) {}
+
   SdlDisplay& display;
   std::unordered_map<std::uint32_t, Mirror> mirrors;
   std::unordered_map<std::uint32_t, std::uint32_t> by_sdl_id;
@@ -134,6 +129,23 @@ struct SdlDisplay::Loop {
 
   void deliver(InputEvent event) { display.scene_.deliver(event); }
 
+  // The pointer in screen pixels, from its place in the event's window.
+  Point pointer_on_screen(std::uint32_t sdl_window, int x, int y) {
+    std::uint32_t id = 0;
+    const Mirror* mirror = mirror_of(sdl_window, &id);
+    if (mirror == nullptr) return {x, y};
+    return {mirror->outer.left + x, mirror->outer.top + y};
+  }
+
+  // The system moves a window whose caption is pressed, as it does with its own windows.
+  static SDL_HitTestResult hit_test(SDL_Window* window, const SDL_Point* area, void* data) {
+    Loop& loop = *static_cast<Loop*>(data);
+    std::uint32_t id = 0;
+    if (loop.mirror_of(SDL_GetWindowID(window), &id) == nullptr) return SDL_HITTEST_NORMAL;
+    return loop.display.scene_.drags(id, {area->x, area->y}) ? SDL_HITTEST_DRAGGABLE
+                                                             : SDL_HITTEST_NORMAL;
+  }
+
   void handle(const SDL_Event& event) {
     InputEvent input;
     input.time_ms = event.common.timestamp;
@@ -141,7 +153,7 @@ struct SdlDisplay::Loop {
     switch (event.type) {
       case SDL_MOUSEMOTION:
         input.kind = InputEvent::Kind::mouse_move;
-        input.position = pointer_on_screen();
+        input.position = pointer_on_screen(event.motion.windowID, event.motion.x, event.motion.y);
         deliver(input);
         break;
       case SDL_MOUSEBUTTONDOWN:
@@ -149,7 +161,7 @@ struct SdlDisplay::Loop {
         input.kind = event.type == SDL_MOUSEBUTTONDOWN ? InputEvent::Kind::button_down
                                                        : InputEvent::Kind::button_up;
         input.button = button_of(event.button.button);
-        input.position = pointer_on_screen();
+        input.position = pointer_on_screen(event.button.windowID, event.button.x, event.button.y);
         if (input.button != MouseButton::none) deliver(input);
         break;
       case SDL_MOUSEWHEEL: {
@@ -158,7 +170,8 @@ struct SdlDisplay::Loop {
         if (notches == 0) break;
         input.kind = InputEvent::Kind::wheel;
         input.wheel = notches * 120;
-        input.position = pointer_on_screen();
+        input.position =
+            pointer_on_screen(event.wheel.windowID, event.wheel.mouseX, event.wheel.mouseY);
         deliver(input);
         break;
       }
@@ -272,6 +285,7 @@ struct SdlDisplay::Loop {
         return false;
       }
       by_sdl_id[SDL_GetWindowID(m.window)] = window.id;
+      SDL_SetWindowHitTest(m.window, hit_test, this);
       m.outer = window.outer;
       m.title = window.title;
     }
@@ -360,7 +374,7 @@ std::unique_ptr<SdlDisplay> SdlDisplay::open(Scene& scene) {
     self->bounds_ = to_rect(bounds);
     self->work_area_ = to_rect(usable);
     opened.set_value(true);
-    Loop{*self, {}, {}, {}}.run();
+    Loop{*self}.run();
   });
   if (!result.get()) {
     display->thread_.join();

@@ -1,7 +1,9 @@
 // The real screen through SDL (X11 or Wayland). One display thread does everything SDL is asked:
 // it mirrors the scene as borderless windows of the full outer size (the frame and caption are
 // part of the picture), presents a window's picture after it changed, at most once per display
-// refresh, and turns SDL's input into events for the scene.
+// refresh, and turns SDL's input into events for the scene. The system's window manager moves a
+// window whose caption is dragged (without one, as on a bare X server, captions do not drag);
+// Wayland places windows itself, so positions asked for are not kept there.
 #pragma once
 
 #include <atomic>

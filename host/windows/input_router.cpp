@@ -85,6 +85,13 @@ void WindowManager::deliver(const display::InputEvent& event) {
   }
 }
 
+bool WindowManager::drags(std::uint32_t id, Point point) {
+  std::lock_guard lock(mutex);
+  const Window* window = find(static_cast<WindowHandle>(id));
+  return window != nullptr && window->enabled &&
+         hit_test(look_of(*window), point) == FramePart::caption;
+}
+
 void WindowManager::post_client_mouse(Window& window, std::uint32_t message, Point screen_point,
                                       std::uint32_t modifiers) {
   WParam keys = pointer.buttons;

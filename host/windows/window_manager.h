@@ -127,6 +127,7 @@ class WindowManager final : public display::Scene {
   bool render(std::uint32_t id, surface::PixelWord* pixels, std::int32_t width,
               std::int32_t height) override;
   void deliver(const display::InputEvent& event) override;
+  bool drags(std::uint32_t id, Point point) override;
 
  private:
   WindowManager() = default;

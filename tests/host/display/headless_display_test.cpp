@@ -24,6 +24,7 @@ class ColourScene final : public Scene {
     return true;
   }
   void deliver(const InputEvent& event) override { delivered.push_back(event); }
+  bool drags(std::uint32_t, Point) override { return false; }
   void add(std::uint32_t id, Rect outer, PixelWord colour, bool shown = true) {
     list.push_back({id, outer, shown, !shown, 1, "w"});
     colours[id] = colour;
