@@ -21,40 +21,16 @@ void Painter::restrict_to(std::int64_t left, std::int64_t top, std::int64_t righ
   active_ = active_ && box_.left < box_.right && box_.top < box_.bottom;
 }
 
-bool Painter::clip_span(std::int64_t y, std::int64_t& x0, std::int64_t& x1) const {
-  if (y < box_.top || y >= box_.bottom) return false;
-  x0 = std::max<std::int64_t>(x0, box_.left);
-  x1 = std::min<std::int64_t>(x1, box_.right);
-  return x0 < x1;
-}
-
-void Painter::fill_span(std::int64_t y, std::int64_t x0, std::int64_t x1, PixelWord ink) {
-  if (active_ && clip_span(y, x0, x1)) paint_run(y, x0, x1, ink);
-}
-
-void Painter::paint_run(std::int64_t y, std::int64_t x0, std::int64_t x1, PixelWord ink) {
-  PixelWord* row = target_.row(static_cast<std::int32_t>(y));
-  PixelWord* first = row + x0;
-  PixelWord* last = row + x1;
-  switch (rop_code_) {
-    case rop2::kCopyPen:
-      std::fill(first, last, ink);
-      break;
-    case rop2::kXorPen:
-      for (PixelWord* p = first; p != last; ++p) *p ^= ink;
-      break;
-    default:
-      for (PixelWord* p = first; p != last; ++p) *p = rop_.apply(ink, *p);
-      break;
+void Painter::combine_run(PixelWord* first, PixelWord* last, PixelWord ink) const {
+  if (rop_code_ == rop2::kXorPen) {
+    for (PixelWord* p = first; p != last; ++p) *p ^= ink;
+    return;
   }
+  for (PixelWord* p = first; p != last; ++p) *p = rop_.apply(ink, *p);
 }
 
 void Painter::fill_spans(std::span<const Span> spans, PixelWord ink) {
   for (const Span& span : spans) fill_span(span.y, span.x0, span.x1, ink);
-}
-
-void Painter::fill_span(std::int64_t y, std::int64_t x0, std::int64_t x1, const BrushInk& ink) {
-  if (active_ && clip_span(y, x0, x1)) paint_run(y, x0, x1, ink);
 }
 
 void Painter::paint_run(std::int64_t y, std::int64_t x0, std::int64_t x1, const BrushInk& ink) {

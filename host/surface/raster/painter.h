@@ -36,13 +36,17 @@ class Painter {
   const Rect& box() const { return box_; }
   const PixelTarget& target() const { return target_; }
 
-  // Pixels x0 <= x < x1 of row y in one pixel word.
-  void fill_span(std::int64_t y, std::int64_t x0, std::int64_t x1, PixelWord ink);
+  // Pixels x0 <= x < x1 of row y in one pixel word. Inline: shapes call it for every short run.
+  void fill_span(std::int64_t y, std::int64_t x0, std::int64_t x1, PixelWord ink) {
+    if (active_ && clip_span(y, x0, x1)) paint_run(y, x0, x1, ink);
+  }
   void fill_spans(std::span<const Span> spans, PixelWord ink);
   void fill_pixel(std::int64_t x, std::int64_t y, PixelWord ink) { fill_span(y, x, x + 1, ink); }
 
   // The same with a brush.
-  void fill_span(std::int64_t y, std::int64_t x0, std::int64_t x1, const BrushInk& ink);
+  void fill_span(std::int64_t y, std::int64_t x0, std::int64_t x1, const BrushInk& ink) {
+    if (active_ && clip_span(y, x0, x1)) paint_run(y, x0, x1, ink);
+  }
   void fill_spans(std::span<const Span> spans, const BrushInk& ink);
 
   // Every pixel left <= x < right, top <= y < bottom.
@@ -60,9 +64,22 @@ class Painter {
 
  private:
   // Cuts a run to the box; false when nothing is left.
-  bool clip_span(std::int64_t y, std::int64_t& x0, std::int64_t& x1) const;
-  // Paints a run that lies inside the box.
-  void paint_run(std::int64_t y, std::int64_t x0, std::int64_t x1, PixelWord ink);
+  bool clip_span(std::int64_t y, std::int64_t& x0, std::int64_t& x1) const {
+    if (y < box_.top || y >= box_.bottom) return false;
+    if (x0 < box_.left) x0 = box_.left;
+    if (x1 > box_.right) x1 = box_.right;
+    return x0 < x1;
+  }
+  // Paints a run that lies inside the box; plain copies inline, other operations out of line.
+  void paint_run(std::int64_t y, std::int64_t x0, std::int64_t x1, PixelWord ink) {
+    PixelWord* row = target_.row(static_cast<std::int32_t>(y));
+    if (rop_code_ != rop2::kCopyPen) {
+      combine_run(row + x0, row + x1, ink);
+      return;
+    }
+    for (std::int64_t x = x0; x < x1; ++x) row[x] = ink;
+  }
+  void combine_run(PixelWord* first, PixelWord* last, PixelWord ink) const;
   void paint_run(std::int64_t y, std::int64_t x0, std::int64_t x1, const BrushInk& ink);
 
   PixelTarget target_;
