@@ -30,6 +30,17 @@ void fill_client(WindowHandle window, const Rect& rect, surface::Color color) {
   release_dc(window, dc);
 }
 
+// A frameless window at the top-left corner, shown and painted once by its owner.
+WindowHandle shown_and_painted(WindowThread& owner, const char* class_name, std::int32_t size,
+                               int show_command) {
+  const WindowHandle window = owner.create(class_name, 0, 0, size, size, 0);
+  owner.call([&] {
+    show_window(window, show_command);
+    update_window(window);
+  });
+  return window;
+}
+
 TEST_F(PaintingTest, PaintComesWhenTheQueueIsOtherwiseEmpty) {
   std::thread owner([] {
     const WindowHandle window = testing::make_window(testing::kLogged, 0, 0, 100, 100);
@@ -50,11 +61,7 @@ TEST_F(PaintingTest, PaintComesWhenTheQueueIsOtherwiseEmpty) {
 
 TEST_F(PaintingTest, InvalidAreasUniteAndBeginPaintErasesThemWithTheBackground) {
   WindowThread owner;
-  const WindowHandle window = owner.create(testing::kRed, 0, 0, 200, 200, 0);
-  owner.call([&] {
-    show_window(window, show::kShowNoActivate);
-    update_window(window);
-  });
+  const WindowHandle window = shown_and_painted(owner, testing::kRed, 200, show::kShowNoActivate);
   fill_client(window, {0, 0, 200, 200}, surface::rgb(0, 255, 0));
   MessageLog::instance().clear();
 
@@ -118,11 +125,7 @@ TEST_F(PaintingTest, ClassWithoutBackgroundLeavesErasingToThePainter) {
 
 TEST_F(PaintingTest, WindowOnAnotherThreadKeepsWorkingWhileThisThreadDrawsOnItsClientDc) {
   WindowThread owner;
-  const WindowHandle window = owner.create(testing::kLogged, 0, 0, 300, 300, 0);
-  owner.call([&] {
-    show_window(window, show::kShow);
-    update_window(window);
-  });
+  const WindowHandle window = shown_and_painted(owner, testing::kLogged, 300, show::kShow);
   std::atomic<bool> drawing{true};
   std::atomic<int> posted{0};
   std::thread poster([&] {
