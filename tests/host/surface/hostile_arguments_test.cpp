@@ -36,6 +36,11 @@ TEST_F(SurfaceTest, RectanglesAndFillsAcrossThe32BitRange) {
   SUCCEED();  // the sanitizers watch the memory accesses
 }
 
+// The negation of a 32-bit value, wrapping as the machine does (INT32_MIN stays itself).
+std::int32_t opposite(std::int32_t value) {
+  return static_cast<std::int32_t>(0u - static_cast<std::uint32_t>(value));
+}
+
 TEST_F(SurfaceTest, HugeScalesAndOffsetsStayInsideThePixels) {
   const Transform transforms[] = {{1e30f, 0, 0, 1e30f, 0, 0},
                                   {-1e30f, 0, 0, 1e-30f, 1e30f, -1e30f},
@@ -44,9 +49,9 @@ TEST_F(SurfaceTest, HugeScalesAndOffsetsStayInsideThePixels) {
   for (const Transform& transform : transforms) {
     ASSERT_TRUE(set_world_transform(dc_, transform));
     for (std::int32_t a : kExtremes) {
-      rectangle(dc_, a, -a, a / 2, a / 3);
-      pat_blt(dc_, a, a, a, -a, rop3::kWhiteness);
-      bit_blt(dc_, 0, 0, a, a, dc_, a, -a, rop3::kSrcCopy);
+      rectangle(dc_, a, opposite(a), a / 2, a / 3);
+      pat_blt(dc_, a, a, a, opposite(a), rop3::kWhiteness);
+      bit_blt(dc_, 0, 0, a, a, dc_, a, opposite(a), rop3::kSrcCopy);
       set_pixel(dc_, a, a, 0xFF);
     }
   }
