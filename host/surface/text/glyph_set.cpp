@@ -17,7 +17,7 @@ constexpr std::size_t kChunkBytes = 64 * 1024;
 // characters, many fonts) images are made again for each use instead of growing without bound.
 // 64 MiB hold every GBK character at 20 pixels several times over.
 constexpr std::size_t kKeptBudget = 64 * 1024 * 1024;
-constexpr std::size_t kLargestKept = 64 * 1024;
+constexpr std::size_t kLargestKept = 256 * 1024;
 std::atomic<std::size_t> g_kept_bytes{0};
 
 // Takes `bytes` from the budget, or nothing when they do not fit.
@@ -32,6 +32,8 @@ bool reserve(std::size_t bytes) {
 // Shear of a synthesised oblique: about 11 degrees, like a typical italic.
 constexpr double kSlant = 0.2;
 constexpr double kLargestEm = 4096.0;
+// Pixels that hinting may move an outline beyond the face's bounding box.
+constexpr std::int32_t kReachMargin = 2;
 
 FT_F26Dot6 to_26_6(double pixels) {
   return static_cast<FT_F26Dot6>(std::lround(pixels * 64.0));
@@ -62,6 +64,17 @@ GlyphSet::GlyphSet(FaceStyle primary, FaceStyle fallback, const GlyphSize& size)
     request.width = to_26_6(size_.em_x);
     request.height = to_26_6(size_.em_y);
     FT_Request_Size(face.file->face(), &request);
+    // The face's bounding box bounds every glyph; slant and bold push it further right.
+    const FT_BBox& box = face.file->face()->bbox;
+    const double scale_x = size_.em_x / face.file->metrics().units_per_em;
+    const double scale_y = size_.em_y / face.file->metrics().units_per_em;
+    const double slant = face.slant ? kSlant : 0.0;
+    const double left = box.xMin * scale_x + std::min(0.0, slant * box.yMin * scale_y);
+    const double right =
+        box.xMax * scale_x + slant * box.yMax * scale_y + (face.embolden ? bold_pixels_ : 0);
+    reach_.left = std::min(reach_.left, static_cast<std::int32_t>(std::floor(left)) - kReachMargin);
+    reach_.right =
+        std::max(reach_.right, static_cast<std::int32_t>(std::ceil(right)) + kReachMargin);
   }
 }
 

@@ -51,6 +51,13 @@ class GlyphSet {
   GlyphSet(const GlyphSet&) = delete;
   GlyphSet& operator=(const GlyphSet&) = delete;
 
+  // Columns, relative to the pen position, that no glyph of the set paints outside of.
+  struct Reach {
+    std::int32_t left = 0;
+    std::int32_t right = 0;
+  };
+  const Reach& reach() const { return reach_; }
+
   class Lock {
    public:
     explicit Lock(GlyphSet& set) : set_(set), guard_(set.mutex_) {}
@@ -83,6 +90,7 @@ class GlyphSet {
   std::array<FaceStyle, 2> faces_;
   GlyphSize size_;
   std::int32_t bold_pixels_ = 0;
+  Reach reach_;
   std::int32_t load_flags_ = 0;
 
   std::array<Entry, 128> ascii_{};

@@ -93,25 +93,26 @@ void paint_run(raster::Painter& painter, const TextColors& colors, const Font& f
     painter.fill_box(left, row, right, row + std::max<std::int64_t>(1, along_y(thickness)), ink);
   };
 
-  // Glyphs far outside the drawable box are neither made nor drawn; a glyph reaches at most
-  // about two cells beyond its advance (oblique and wide glyphs).
-  const std::int64_t reach = 2 * std::max<std::int64_t>(1, along_y(cell.height));
+  // Glyphs that cannot reach the drawable box are neither made nor drawn; nothing paints
+  // outside the cell's rows.
+  const Rect& visible = painter.box();
+  if (box.bottom <= visible.top || box.top >= visible.bottom) return;
   const std::shared_ptr<GlyphSet> drawn = font.glyphs_scaled(stretch_x, stretch_y);
   GlyphSet::Lock advances(font.glyphs());
   std::optional<GlyphSet::Lock> separate;
   if (drawn.get() != &font.glyphs()) separate.emplace(*drawn);
   GlyphSet::Lock& images = separate ? *separate : advances;
-
+  const GlyphSet::Reach& reach = drawn->reach();
   const std::int64_t baseline = box.top + along_y(cell.ascent);
   CharReader reader(run.text, run.prefixes);
   std::int64_t pen = 0;
   for (TextChar c; reader.next(&c);) {
     const std::int64_t left = box.left + along_x(static_cast<double>(pen));
-    if (left > painter.box().right + reach) break;
+    if (left + reach.left >= visible.right) break;
     const std::int64_t next = advance_from(pen, c, advances, run.tab_width);
     const std::int64_t right = box.left + along_x(static_cast<double>(next));
     const bool expanded_tab = run.tab_width > 0 && c.code == U'\t';
-    if (!expanded_tab && right + reach >= painter.box().left) {
+    if (!expanded_tab && left + reach.right > visible.left) {
       const Glyph& glyph = images.image(c.code);
       draw_glyph(painter, glyph, left + glyph.left, baseline - glyph.top, box, ink);
     }

@@ -138,6 +138,32 @@ TEST_F(TextOutput, TextIsCutToTheClipRegion) {
   EXPECT_EQ(count_in(kCellWord, 20, 0, 40, 10) + count_in(kInkWord, 20, 0, 40, 10), 200);
 }
 
+TEST_F(TextOutput, ClippedTextIsTheWholeTextCut) {
+  // Oblique, bold and large: glyphs reach well beyond their advances.
+  LogFont leaning = font_description(-40, "DejaVu Serif", 4);
+  leaning.italic = 1;
+  leaning.weight = 700;
+  use_font(leaning);
+  set_bk_mode(dc_, static_cast<int>(BackgroundMode::transparent));
+  const std::string text = "fjf" + std::string(kPowerFunction) + "Wf";
+  text_out(dc_, 3, 30, text);
+  const auto whole = snapshot();
+  for (const Rect& clip : {Rect{0, 0, 25, kHeight}, Rect{60, 0, 61, kHeight},
+                           Rect{100, 40, 180, 60}, Rect{200, 0, kWidth, kHeight}}) {
+    clear();
+    const ObjectHandle region = create_rect_region(clip.left, clip.top, clip.right, clip.bottom);
+    select_clip_region(dc_, region);
+    delete_object(region);
+    text_out(dc_, 3, 30, text);
+    for (std::int32_t y = 0; y < kHeight; ++y) {
+      for (std::int32_t x = 0; x < kWidth; ++x) {
+        const bool inside = x >= clip.left && x < clip.right && y >= clip.top && y < clip.bottom;
+        ASSERT_EQ(at(x, y), inside ? whole[y * kWidth + x] : kPaper) << x << "," << y;
+      }
+    }
+  }
+}
+
 TEST_F(TextOutput, TextIgnoresTheRasterOperation) {
   text_out(dc_, 3, 3, "xor");
   const auto copied = snapshot();
