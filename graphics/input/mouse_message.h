@@ -3,20 +3,22 @@
 
 #include <cstdint>
 
+#include "graphics/platform/window_system.h"
+
 namespace kanvo {
 
-// Window message numbers of the mouse messages.
-inline constexpr std::uint32_t WM_MOUSEMOVE = 0x200;
-inline constexpr std::uint32_t WM_LBUTTONDOWN = 0x201;
-inline constexpr std::uint32_t WM_LBUTTONUP = 0x202;
-inline constexpr std::uint32_t WM_LBUTTONDBLCLK = 0x203;
-inline constexpr std::uint32_t WM_RBUTTONDOWN = 0x204;
-inline constexpr std::uint32_t WM_RBUTTONUP = 0x205;
-inline constexpr std::uint32_t WM_RBUTTONDBLCLK = 0x206;
-inline constexpr std::uint32_t WM_MBUTTONDOWN = 0x207;
-inline constexpr std::uint32_t WM_MBUTTONUP = 0x208;
-inline constexpr std::uint32_t WM_MBUTTONDBLCLK = 0x209;
-inline constexpr std::uint32_t WM_MOUSEWHEEL = 0x20A;
+// The window messages a mouse message can carry.
+inline constexpr std::uint32_t WM_MOUSEMOVE = ui::msg::kMouseMove;
+inline constexpr std::uint32_t WM_LBUTTONDOWN = ui::msg::kLeftButtonDown;
+inline constexpr std::uint32_t WM_LBUTTONUP = ui::msg::kLeftButtonUp;
+inline constexpr std::uint32_t WM_LBUTTONDBLCLK = ui::msg::kLeftButtonDoubleClick;
+inline constexpr std::uint32_t WM_RBUTTONDOWN = ui::msg::kRightButtonDown;
+inline constexpr std::uint32_t WM_RBUTTONUP = ui::msg::kRightButtonUp;
+inline constexpr std::uint32_t WM_RBUTTONDBLCLK = ui::msg::kRightButtonDoubleClick;
+inline constexpr std::uint32_t WM_MBUTTONDOWN = ui::msg::kMiddleButtonDown;
+inline constexpr std::uint32_t WM_MBUTTONUP = ui::msg::kMiddleButtonUp;
+inline constexpr std::uint32_t WM_MBUTTONDBLCLK = ui::msg::kMiddleButtonDoubleClick;
+inline constexpr std::uint32_t WM_MOUSEWHEEL = ui::msg::kMouseWheel;
 
 struct MouseMessage {
   std::uint32_t message = 0;  // 0 for the empty message

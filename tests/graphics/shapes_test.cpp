@@ -84,6 +84,18 @@ TEST_F(RecordedShapes, StrokeSwitchesToAHollowBrushOnlyWhenNeeded) {
   EXPECT_EQ(calls(), hollow);
 }
 
+TEST_F(Shapes, StrokeCircleLeavesTheInsideAndTheFillStyle) {
+  image().pixels()[10 * kWidth + 10] = 0x123456;
+  stroke_circle(10, 10, 2);
+  EXPECT_EQ(pixel(10, 10), 0x123456u);
+  EXPECT_EQ(count_pixels(0xFFFFFF), 8);  // the ring of a 4 x 4 box
+  FillStyle fill;
+  get_fill_style(&fill);
+  EXPECT_EQ(fill.style, kFillSolid);
+  draw_circle(30, 10, 2);
+  EXPECT_EQ(pixel(30, 10) & 0xFFFFFF, 0xFFFFFFu);
+}
+
 TEST_F(Shapes, PaintRectCoversTheSamePixelsWhicheverCornersComeFirst) {
   paint_rect(10, 10, 0, 0);
   const int reversed = count_pixels(0xFFFFFF);
@@ -109,6 +121,21 @@ TEST_F(Shapes, EraseRectRestoresHatchColourAndRasterOperation) {
   EXPECT_EQ(fill.hatch, kHatchCross);
   EXPECT_EQ(get_fill_color(), 0x0000FFu);
   EXPECT_EQ(get_rop2(), kXorPen);
+}
+
+TEST_F(Shapes, LineToStartsAtTheStoredPenPosition) {
+  clear_canvas();
+  draw_line(0, 0, 10, 0);
+  EXPECT_EQ(get_x(), 0);
+  draw_line_to(5, 5);
+  EXPECT_EQ(get_x(), 5);
+  EXPECT_EQ(get_y(), 5);
+  EXPECT_EQ(pixel(1, 1) & 0xFFFFFF, 0xFFFFFFu);  // on the diagonal from (0, 0)
+  EXPECT_EQ(pixel(9, 1) & 0xFFFFFF, 0u);         // not from (10, 0)
+  move_pen_to(1, 1);
+  move_pen_by(3, 4);
+  EXPECT_EQ(get_x(), 4);
+  EXPECT_EQ(get_y(), 5);
 }
 
 TEST_F(Shapes, ArcEndPoints) {
@@ -140,6 +167,13 @@ TEST_F(Shapes, ClearCanvasWritesTheBackgroundWord) {
   clear_canvas();
   EXPECT_EQ(pixel(5, 5), 0x00FF0000u);
   EXPECT_EQ(count_pixels(0xFF0000), kWidth * kHeight);
+}
+
+TEST_F(Shapes, DrawingGoesOnlyToTheWorkingImage) {
+  CanvasImage other(kWidth, kHeight);
+  draw_line(0, 3, 30, 3);
+  EXPECT_EQ(other.pixels()[3 * kWidth + 10], 0u);
+  EXPECT_EQ(pixel(10, 3) & 0xFFFFFF, 0xFFFFFFu);
 }
 
 TEST_F(Shapes, HostileArgumentsDoNotFault) {
