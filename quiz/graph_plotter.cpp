@@ -1,8 +1,48 @@
 #include "quiz/graph_plotter.h"
 
-namespace kanvo::quiz {
+#include "graphics/kanvo.h"
+#include "quiz/plot_marks.h"
+#include "quiz/plot_recipe.h"
 
-// The graph window comes with the canvas library; until it is there a reveal draws nothing.
-void plot_graph(int /*index*/) {}
+namespace kanvo::quiz {
+namespace {
+
+// The console stays, and the learner cannot close the graph window (it has a minimise box).
+constexpr std::int32_t kWindowFlags = SHOW_CONSOLE | NO_CLOSE;
+// Outer size of the window, frame and caption included, at the screen's top-left corner.
+constexpr std::int32_t kWindowSize = 460;
+constexpr Color kAxesColor = 0x55FFFF;
+constexpr Color kCurveColor = 0xFFFFFF;
+constexpr std::int32_t kMarkRadius = 2;
+
+// The client area that a window of the outer size leaves: a canvas of that size keeps the whole
+// graph, so every repaint of the window shows it again.
+ui::Size canvas_size() {
+  Rect frame{0, 0, 0, 0};
+  ui::adjust_window_rect(&frame, window_style(kWindowFlags), false, 0);
+  return {kWindowSize - (frame.right - frame.left), kWindowSize - (frame.bottom - frame.top)};
+}
+
+}  // namespace
+
+WindowHandle open_graph_window() {
+  const ui::Size canvas = canvas_size();
+  open_window(canvas.cx, canvas.cy, kWindowFlags);
+  const WindowHandle window = get_window_handle();
+  ui::set_window_pos(window, ui::kInsertTop, 0, 0, kWindowSize, kWindowSize,
+                     ui::placement::kShowWindow);
+  return window;
+}
+
+void plot_graph(int index) {
+  const PlotRecipe* recipe = plot_recipe(index);
+  if (recipe == nullptr) return;
+  open_graph_window();
+  set_color(kAxesColor);
+  draw_line(200, 400, 200, 40);
+  draw_line(50, 220, 400, 220);
+  set_color(kCurveColor);
+  for_each_mark(*recipe, [](Mark mark) { stroke_circle(mark.x, mark.y, kMarkRadius); });
+}
 
 }  // namespace kanvo::quiz

@@ -18,6 +18,14 @@ inline constexpr std::int32_t SHOW_CONSOLE = 1;  // the console stays visible
 inline constexpr std::int32_t NO_CLOSE = 2;      // the window cannot be closed by the user
 inline constexpr std::int32_t NO_MINIMIZE = 4;   // the window has no minimize box
 
+// Style of a window opened with these flags: caption and system menu, and a minimize box unless
+// NO_MINIMIZE; never a sizing frame or a maximize box. With ui::adjust_window_rect it tells the
+// outer size of a window from its client size and back.
+constexpr std::uint32_t window_style(std::int32_t flags) {
+  return ui::style::kCaption | ui::style::kSystemMenu |
+         ((flags & NO_MINIMIZE) != 0 ? 0 : ui::style::kMinimizeBox);
+}
+
 // Private window message: a reader waits for the next mouse message.
 inline constexpr std::uint32_t WAKE_MESSAGE = ui::msg::kUser + 1;
 

@@ -61,8 +61,7 @@ void WindowThread::run(WindowCanvas* canvas, WindowThreadParams params) {
   // An earlier window thread's registration serves as well.
   ui::register_class(window_class);
 
-  const std::uint32_t style = ui::style::kCaption | ui::style::kSystemMenu |
-                              (params.no_minimize ? 0 : ui::style::kMinimizeBox);
+  const std::uint32_t style = window_style(params.no_minimize ? NO_MINIMIZE : 0);
   Rect outer{0, 0, params.client_width, params.client_height};
   ui::adjust_window_rect(&outer, style, false, 0);
   const std::string title = program_title();

@@ -1,0 +1,206 @@
+// One reveal on the headless screen: where the window stands, what it shows, and that a repaint
+// shows it again.
+#include "quiz/graph_plotter.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+#include "graphics/context/graphics_context.h"
+#include "graphics/kanvo.h"
+#include "host/windows/screen.h"
+#include "quiz/plot_marks.h"
+
+namespace kanvo::quiz {
+namespace {
+
+constexpr std::uint32_t kAxesWord = 0x00FFFF55;  // 0x55FFFF as a pixel word
+constexpr std::uint32_t kCurveWord = 0x00FFFFFF;
+
+display::HeadlessDisplay& screen() {
+  display::HeadlessDisplay* headless = ui::headless_screen();
+  if (headless == nullptr) throw std::runtime_error("the tests need the headless screen");
+  return *headless;
+}
+
+// The client area of the graph window as the screen shows it.
+class ClientPicture {
+ public:
+  ClientPicture() : image_(screen().capture()) {
+    ui::client_to_screen(get_window_handle(), &origin_);
+    ui::get_client_rect(get_window_handle(), &client_);
+  }
+  std::int32_t width() const { return client_.right; }
+  std::int32_t height() const { return client_.bottom; }
+  std::uint32_t at(std::int32_t x, std::int32_t y) const {
+    return image_.at(origin_.x + x, origin_.y + y) & 0xFFFFFF;
+  }
+
+ private:
+  display::Image image_;
+  Point origin_{0, 0};
+  Rect client_{};
+};
+
+// The graph drawn off-screen with the marks worked out here, on a black image of the client size.
+CanvasImage expected_graph(int index, std::int32_t width, std::int32_t height) {
+  CanvasImage graph(width, height);
+  CanvasImage* const previous = get_working_image();
+  set_working_image(&graph);
+  set_color(0x55FFFF);
+  draw_line(200, 400, 200, 40);
+  draw_line(50, 220, 400, 220);
+  set_color(0xFFFFFF);
+  for_each_mark(*plot_recipe(index), [](Mark mark) { stroke_circle(mark.x, mark.y, 2); });
+  set_working_image(previous);
+  return graph;
+}
+
+// Pixels of the client area that differ from the expected graph.
+int differing_pixels(const ClientPicture& shown, const CanvasImage& expected) {
+  int differing = 0;
+  for (std::int32_t y = 0; y < expected.height(); ++y) {
+    for (std::int32_t x = 0; x < expected.width(); ++x) {
+      const std::uint32_t want = expected.pixels()[y * expected.width() + x] & 0xFFFFFF;
+      differing += shown.at(x, y) != want;
+    }
+  }
+  return differing;
+}
+
+class GraphReveal : public ::testing::TestWithParam<int> {
+ protected:
+  void TearDown() override { close_window(); }
+
+  // The reveal, then the repaint that its placement asked for, so that the screen has settled.
+  void reveal(int index) {
+    plot_graph(index);
+    window_ = get_window_handle();
+    ui::update_window(window_);
+  }
+
+  WindowHandle window_ = ui::kNoWindow;
+};
+
+TEST_F(GraphReveal, TheWindowStandsAtTheTopLeftCornerOnTopAndActive) {
+  reveal(13);
+  ASSERT_NE(window_, ui::kNoWindow);
+  Rect outer;
+  ASSERT_TRUE(ui::get_window_rect(window_, &outer));
+  EXPECT_EQ(outer, (Rect{0, 0, 460, 460}));
+  EXPECT_TRUE(ui::is_window_visible(window_));
+  EXPECT_EQ(ui::get_foreground_window(), window_);
+  WindowHandle top = ui::kNoWindow;
+  ASSERT_EQ(ui::z_order(&top, 1), 1u);
+  EXPECT_EQ(top, window_);
+  EXPECT_EQ(get_working_image(), nullptr);  // the window is the drawing target
+}
+
+TEST_F(GraphReveal, TheCanvasCoversTheWholeClientArea) {
+  reveal(13);
+  Rect client;
+  ASSERT_TRUE(ui::get_client_rect(window_, &client));
+  // The caption and frame take their share of 460 by 460; the canvas gets all the rest.
+  EXPECT_LT(client.right, 460);
+  EXPECT_LT(client.bottom, 460);
+  EXPECT_GT(client.right, 400);   // the whole horizontal axis
+  EXPECT_GT(client.bottom, 400);  // the whole vertical axis
+  EXPECT_EQ(get_width(), client.right);
+  EXPECT_EQ(get_height(), client.bottom);
+  Rect outer{0, 0, client.right, client.bottom};
+  ui::adjust_window_rect(&outer, window_style(SHOW_CONSOLE | NO_CLOSE), false, 0);
+  EXPECT_EQ(outer.right - outer.left, 460);
+  EXPECT_EQ(outer.bottom - outer.top, 460);
+}
+
+TEST_F(GraphReveal, AxesAndMarksShowWhereTheRecipePutsThem) {
+  reveal(13);
+  const ClientPicture shown;
+  // The axes, away from the curve.
+  EXPECT_EQ(shown.at(200, 41), kAxesWord);
+  EXPECT_EQ(shown.at(200, 399), kAxesWord);
+  EXPECT_EQ(shown.at(200, 30), 0u);
+  EXPECT_EQ(shown.at(51, 220), kAxesWord);
+  EXPECT_EQ(shown.at(399, 220), kAxesWord);
+  EXPECT_EQ(shown.at(410, 220), 0u);
+  EXPECT_EQ(shown.at(300, 100), 0u);
+  EXPECT_EQ(shown.at(100, 400), 0u);
+  // Every mark inside the window draws white next to its centre, the centre itself left alone.
+  int marks_inside = 0;
+  for_each_mark(*plot_recipe(13), [&](Mark mark) {
+    if (mark.x < 2 || mark.y < 2 || mark.x + 2 >= shown.width() || mark.y + 2 >= shown.height()) {
+      return;
+    }
+    ++marks_inside;
+    bool white_ring = false;
+    for (std::int32_t dy = -2; dy <= 2; ++dy) {
+      for (std::int32_t dx = -2; dx <= 2; ++dx) {
+        white_ring |= shown.at(mark.x + dx, mark.y + dy) == kCurveWord;
+      }
+    }
+    EXPECT_TRUE(white_ring) << mark.x << ", " << mark.y;
+  });
+  EXPECT_GT(marks_inside, 20000);
+  // The first mark, (90, 243), well away from the axes and the rest of the curve's ends.
+  EXPECT_EQ(shown.at(90, 241), kCurveWord);
+}
+
+TEST_P(GraphReveal, ScreenAndCanvasHoldExactlyTheExpectedGraph) {
+  reveal(GetParam());
+  const ClientPicture shown;
+  const CanvasImage expected = expected_graph(GetParam(), shown.width(), shown.height());
+  EXPECT_EQ(differing_pixels(shown, expected), 0);
+  const CanvasImage& canvas = graphics_context().canvas;
+  ASSERT_EQ(canvas.width(), expected.width());
+  ASSERT_EQ(canvas.height(), expected.height());
+  int differing = 0;
+  for (std::int32_t i = 0; i < canvas.width() * canvas.height(); ++i) {
+    differing += (canvas.pixels()[i] & 0xFFFFFF) != (expected.pixels()[i] & 0xFFFFFF);
+  }
+  EXPECT_EQ(differing, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryRecipe, GraphReveal, ::testing::Range(1, 17));
+
+TEST_F(GraphReveal, TheGraphSurvivesMinimisingAndRestoring) {
+  reveal(13);
+  const ClientPicture before;
+  const CanvasImage expected = expected_graph(13, before.width(), before.height());
+  ui::show_window(window_, ui::show::kMinimize);
+  ASSERT_TRUE(ui::is_minimized(window_));
+  ui::show_window(window_, ui::show::kRestore);
+  ui::update_window(window_);
+  Rect invalid;
+  EXPECT_FALSE(ui::get_update_rect(window_, &invalid));  // the repaint is done
+  EXPECT_EQ(differing_pixels(ClientPicture(), expected), 0);
+}
+
+TEST_F(GraphReveal, TheGraphSurvivesARepaintOfPartOfTheWindow) {
+  reveal(13);
+  const ClientPicture before;
+  const CanvasImage expected = expected_graph(13, before.width(), before.height());
+  const Rect dragged_over{60, 150, 260, 300};  // axes crossing and curve
+  ui::invalidate_rect(window_, &dragged_over, true);
+  ui::update_window(window_);
+  EXPECT_EQ(differing_pixels(ClientPicture(), expected), 0);
+}
+
+TEST_F(GraphReveal, AnotherRevealReplacesTheWindow) {
+  reveal(13);
+  const WindowHandle first = window_;
+  reveal(2);
+  EXPECT_NE(window_, first);
+  EXPECT_FALSE(ui::is_window(first));
+  const ClientPicture shown;
+  EXPECT_EQ(differing_pixels(shown, expected_graph(2, shown.width(), shown.height())), 0);
+}
+
+TEST_F(GraphReveal, AnIndexOutsideTheCatalogueOpensNothing) {
+  close_window();
+  plot_graph(0);
+  plot_graph(17);
+  EXPECT_EQ(get_window_handle(), ui::kNoWindow);
+}
+
+}  // namespace
+}  // namespace kanvo::quiz
