@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -245,6 +247,54 @@ TEST(ImageCopies, GetAndPutThroughTheWorkingTarget) {
   get_image(&piece, 0, 0, -4, 3);  // no pixels: the image stays as it was
   EXPECT_EQ(piece.width(), 15);
   put_image(0, 0, nullptr, gdi::rop3::kSrcCopy);
+}
+
+}  // namespace
+}  // namespace kanvo
+
+namespace kanvo {
+namespace {
+
+bool have_tool(const char* name) {
+  return std::system((std::string("command -v ") + name + " >/dev/null 2>&1").c_str()) == 0;
+}
+
+std::string run(const std::string& command) {
+  std::string output;
+  if (FILE* pipe = ::popen(command.c_str(), "r")) {
+    char chunk[256];
+    while (std::fgets(chunk, sizeof chunk, pipe) != nullptr) output += chunk;
+    ::pclose(pipe);
+  }
+  return output;
+}
+
+// The same pixels as a plain PPM, which any decoder reads the same way.
+void write_ppm(const std::string& path, const CanvasImage& image) {
+  std::ofstream file(path, std::ios::binary);
+  file << "P6\n" << image.width() << " " << image.height() << "\n255\n";
+  for (std::int32_t i = 0; i < image.width() * image.height(); ++i) {
+    const std::uint32_t p = image.pixels()[i];
+    const char rgb[3] = {static_cast<char>(p >> 16), static_cast<char>(p >> 8),
+                         static_cast<char>(p)};
+    file.write(rgb, 3);
+  }
+}
+
+TEST_F(ImageFiles, OtherDecodersReadTheSavedBitmapWithTheSamePixels) {
+  if (!have_tool("identify") || !have_tool("compare")) {
+    GTEST_SKIP() << "needs ImageMagick's identify and compare (scripts/setup.sh installs them)";
+  }
+  CanvasImage image(37, 19);
+  fill_pattern(image);
+  save_image(path("saved.bmp").c_str(), &image);
+  write_ppm(path("expected.ppm"), image);
+  EXPECT_EQ(run("identify -format '%m %w %h' " + path("saved.bmp")),
+            "BMP3 37 19");  // version 3: the 40-byte information header
+  // compare prints the number of differing pixels on standard error.
+  EXPECT_EQ(
+      run("compare -metric AE " + path("saved.bmp") + " " + path("expected.ppm") + " null: 2>&1"),
+      "0");
 }
 
 }  // namespace

@@ -1,0 +1,95 @@
+// The global functions add no pixels of their own: each shape drawn through them on an image is
+// exactly what the drawing surface draws for the same calls with the same pen and brush.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "graphics/kanvo.h"
+
+namespace kanvo {
+namespace {
+
+constexpr std::int32_t kSize = 64;
+constexpr Color kLine = 0x00C0FF;
+constexpr Color kFill = 0x804020;
+
+struct Case {
+  std::string name;
+  std::function<void()> through_library;
+  std::function<void(SurfaceHandle)> through_surface;
+};
+
+// A surface with the state the library gives a fresh image after set_line_color and
+// set_fill_color: a geometric solid pen one unit wide and a solid brush.
+struct ReferenceSurface {
+  ReferenceSurface() {
+    dc = gdi::create_compatible_dc(gdi::kNoDc);
+    bitmap = gdi::create_dib_section(kSize, kSize, &pixels);
+    gdi::select_object(dc, bitmap);
+    gdi::set_graphics_mode(dc, gdi::GraphicsMode::advanced);
+    gdi::LogBrush pen_brush;
+    pen_brush.color = kLine;
+    gdi::delete_object(gdi::select_object(
+        dc, gdi::ext_create_pen(gdi::pen_style::kGeometric, 1, pen_brush, 0, nullptr)));
+    gdi::delete_object(gdi::select_object(dc, gdi::create_solid_brush(kFill)));
+  }
+  ~ReferenceSurface() {
+    gdi::delete_object(gdi::select_object(dc, gdi::get_stock_object(gdi::StockObject::white_pen)));
+    gdi::delete_object(
+        gdi::select_object(dc, gdi::get_stock_object(gdi::StockObject::black_brush)));
+    gdi::delete_dc(dc);
+    gdi::delete_object(bitmap);
+  }
+  SurfaceHandle dc{};
+  gdi::ObjectHandle bitmap{};
+  std::uint32_t* pixels = nullptr;
+};
+
+TEST(DrawingApiPixels, ShapesMatchTheSurfaceCallsPixelForPixel) {
+  const Point zigzag[4] = {{2, 60}, {20, 40}, {40, 60}, {60, 30}};
+  const std::vector<Case> cases = {
+      {"line", [] { draw_line(3, 7, 60, 41); },
+       [](SurfaceHandle dc) {
+         gdi::move_to(dc, 3, 7, nullptr);
+         gdi::line_to(dc, 60, 41);
+       }},
+      {"rect", [] { draw_rect(4, 6, 50, 40); },
+       [](SurfaceHandle dc) { gdi::rectangle(dc, 4, 6, 50, 40); }},
+      {"circle", [] { draw_circle(30, 30, 17); },
+       [](SurfaceHandle dc) { gdi::ellipse(dc, 13, 13, 47, 47); }},
+      {"quiz mark", [] { stroke_circle(20, 20, 2); },
+       [](SurfaceHandle dc) {
+         gdi::delete_object(gdi::select_object(
+             dc, gdi::create_brush_indirect(gdi::LogBrush{gdi::BrushStyle::null, 0})));
+         gdi::ellipse(dc, 18, 18, 22, 22);
+       }},
+      {"ellipse", [] { draw_ellipse(2, 10, 61, 33); },
+       [](SurfaceHandle dc) { gdi::ellipse(dc, 2, 10, 61, 33); }},
+      {"round rect", [] { draw_round_rect(5, 5, 55, 45, 16, 10); },
+       [](SurfaceHandle dc) { gdi::round_rect(dc, 5, 5, 55, 45, 16, 10); }},
+      {"polyline", [&] { draw_polyline(zigzag, 4); },
+       [&](SurfaceHandle dc) { gdi::polyline(dc, zigzag, 4); }},
+  };
+  for (const Case& c : cases) {
+    CanvasImage image(kSize, kSize);
+    set_working_image(&image);
+    set_line_color(kLine);
+    set_fill_color(kFill);
+    c.through_library();
+    ReferenceSurface reference;
+    c.through_surface(reference.dc);
+    int differing = 0;
+    int drawn = 0;
+    for (std::int32_t i = 0; i < kSize * kSize; ++i) {
+      differing += (image.pixels()[i] & 0xFFFFFF) != (reference.pixels[i] & 0xFFFFFF);
+      drawn += (image.pixels()[i] & 0xFFFFFF) != 0;
+    }
+    EXPECT_EQ(differing, 0) << c.name;
+    EXPECT_GT(drawn, 0) << c.name;
+  }
+}
+
+}  // namespace
+}  // namespace kanvo
