@@ -65,6 +65,7 @@ class DeviceContext {
   std::vector<Point> scratch_points;
   std::vector<DevicePoint> scratch_device_points;
   std::vector<DevicePointF> scratch_path;
+  std::vector<DevicePointF> scratch_dash;
   raster::EdgeList edges;
 
   PixelTarget target() const;

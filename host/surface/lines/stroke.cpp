@@ -74,7 +74,7 @@ double cover_wide(DeviceContext& dc, const Rect& box, std::span<const DevicePoin
   }
   dc.edges.clear();
   dc.spans.clear();
-  WideStroke wide({width, end_cap_of(pen), join_of(pen)}, box, dc.edges, dc.spans);
+  WideStroke wide({width, end_cap_of(pen), join_of(pen)}, box, dc.edges, dc.spans, dc.scratch_dash);
   double after = position;
   if (pattern.solid()) {
     wide.add_figure(path, closed);

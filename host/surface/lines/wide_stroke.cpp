@@ -37,7 +37,7 @@ bool same_point(const DevicePointF& a, const DevicePointF& b) {
 }
 
 // Unit direction from a to b (a != b).
-Vec direction(const DevicePointF& a, const DevicePointF& b) {
+DevicePointF direction(const DevicePointF& a, const DevicePointF& b) {
   const double dx = b.x - a.x;
   const double dy = b.y - a.y;
   const double length = std::hypot(dx, dy);
@@ -67,8 +67,8 @@ class CornerRounding {
   bool odd_;
 };
 
-void WideStroke::add_band(DevicePointF a, DevicePointF b, bool square_start, bool square_end) {
-  const Vec u = direction(a, b);
+void WideStroke::add_band(DevicePointF a, DevicePointF b, DevicePointF u, bool square_start,
+                          bool square_end) {
   const double half = static_cast<double>(pen_.width) / 2.0;
   const Vec n{-u.y * half, u.x * half};
   const CornerRounding rounding(pen_.width);
@@ -92,8 +92,8 @@ void WideStroke::add_join(DevicePointF before, DevicePointF at, DevicePointF aft
     add_disc(at);
     return;
   }
-  const Vec u1 = direction(before, at);
-  const Vec u2 = direction(at, after);
+  const DevicePointF u1 = direction(before, at);
+  const DevicePointF u2 = direction(at, after);
   const double turn = u1.x * u2.y - u1.y * u2.x;
   if (turn == 0.0) return;  // straight on, or back on itself: nothing sticks out
   const double half = static_cast<double>(pen_.width) / 2.0;
@@ -194,7 +194,8 @@ void WideStroke::add_path(std::span<const DevicePointF> points, bool closed) {
     if (j >= count) break;
     const bool first_band = i == 0;
     const bool last_band = distinct_after(j) >= count;
-    add_band(points[i], points[j], !closed && first_band && pen_.cap == EndCap::square,
+    add_band(points[i], points[j], direction(points[i], points[j]),
+             !closed && first_band && pen_.cap == EndCap::square,
              !closed && last_band && pen_.cap == EndCap::square);
     if (!first_band) add_join(points[previous], points[i], points[j]);
     previous = i;
@@ -204,7 +205,7 @@ void WideStroke::add_path(std::span<const DevicePointF> points, bool closed) {
   std::size_t last = distinct_after(last_start);
   if (closed) {
     // The closing band and the joins at both of its ends.
-    add_band(points[last], points[0], false, false);
+    add_band(points[last], points[0], direction(points[last], points[0]), false, false);
     add_join(points[last_start], points[last], points[0]);
     add_join(points[last], points[0], points[second]);
   } else {
@@ -219,10 +220,106 @@ void WideStroke::add_figure(std::span<const DevicePointF> points, bool closed) {
 
 double WideStroke::add_dashed_figure(std::span<const DevicePointF> points, bool closed,
                                      const DashPattern& pattern, double start) {
-  (void)pattern;
-  (void)closed;
-  add_path(points, closed);
-  return start;
+  const std::size_t count = points.size();
+  if (count == 0) return start;
+  // Only the part of each segment near the box can show: beyond the pen's reach of it the
+  // pattern is skipped over arithmetically instead of dash by dash.
+  const double reach = static_cast<double>(pen_.width) + 2.0;
+  const double near_left = static_cast<double>(box_.left) - reach;
+  const double near_right = static_cast<double>(box_.right) + reach;
+  const double near_top = static_cast<double>(box_.top) - reach;
+  const double near_bottom = static_cast<double>(box_.bottom) + reach;
+
+  double position = start;
+  int index = 0;
+  double remaining = 0.0;
+  pattern.locate(position, index, remaining);
+  dash_.clear();
+  DevicePointF heading{1.0, 0.0};  // direction of the current segment
+  auto finish_dash = [&] {
+    if (dash_.empty()) return;
+    const bool dot = std::all_of(dash_.begin(), dash_.end(), [&](const DevicePointF& p) {
+      return same_point(p, dash_.front());
+    });
+    if (!dot) {
+      add_path(dash_, false);
+    } else if (pen_.cap == EndCap::square) {
+      // A dash of no length still has the direction of its segment: a square.
+      add_band(dash_.front(), dash_.front(), heading, true, true);
+    } else if (pen_.cap == EndCap::round) {
+      add_disc(dash_.front());
+    }
+    dash_.clear();
+  };
+
+  const std::size_t segments = closed ? count : count - 1;
+  for (std::size_t i = 0; i < segments; ++i) {
+    const DevicePointF a = points[i];
+    const DevicePointF b = points[(i + 1) % count];
+    const double dx = b.x - a.x;
+    const double dy = b.y - a.y;
+    const double length = std::hypot(dx, dy);
+    if (!(length > 0.0)) continue;
+    heading = {dx / length, dy / length};
+    // The ends of a dash fall on whole pixels: the exact distance from the segment's start,
+    // cut toward the start.
+    auto at = [&](double t) {
+      return DevicePointF{a.x + std::trunc(dx * (t / length)), a.y + std::trunc(dy * (t / length))};
+    };
+    // The stretch [t0, t1] of the segment near the box (Liang-Barsky).
+    double t0 = 0.0;
+    double t1 = length;
+    auto cut = [&](double p, double q) {  // keeps p * t <= q (t in units of length)
+      if (p == 0.0) {
+        if (q < 0.0) t1 = -1.0;
+        return;
+      }
+      const double t = q / p * length;
+      if (p < 0.0) {
+        t0 = std::max(t0, t);
+      } else {
+        t1 = std::min(t1, t);
+      }
+    };
+    cut(-dx, a.x - near_left);
+    cut(dx, near_right - a.x);
+    cut(-dy, a.y - near_top);
+    cut(dy, near_bottom - a.y);
+    if (t0 >= t1) {
+      // Nothing of this segment shows: any dash running on ends out of sight.
+      finish_dash();
+      position += length;
+      pattern.locate(position, index, remaining);
+      continue;
+    }
+    if (t0 > 0.0) {
+      finish_dash();
+      pattern.locate(position + t0, index, remaining);
+    }
+    double t = t0;
+    if (index % 2 == 0 && dash_.empty()) dash_.push_back(at(t));
+    while (t < t1) {
+      const double piece = std::min(remaining, t1 - t);
+      t += piece;
+      remaining -= piece;
+      if (remaining > 0.0) break;  // the piece runs on past this stretch
+      if (index % 2 == 0) {
+        dash_.push_back(at(t));
+        finish_dash();
+      }
+      index = (index + 1) % pattern.count();
+      remaining = pattern.length(index);
+      if (index % 2 == 0) dash_.push_back(at(t));
+    }
+    if (index % 2 == 0 && !dash_.empty()) dash_.push_back(t1 < length ? at(t1) : b);
+    if (t1 < length) {
+      finish_dash();
+      pattern.locate(position + length, index, remaining);
+    }
+    position += length;
+  }
+  finish_dash();
+  return position;
 }
 
 }  // namespace kanvo::surface::lines

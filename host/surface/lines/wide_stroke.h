@@ -12,6 +12,7 @@
 
 #include <cstdint>
 #include <span>
+#include <vector>
 
 #include "host/surface/dc/world_transform.h"
 #include "host/surface/lines/line_style.h"
@@ -34,8 +35,10 @@ struct WidePen {
 // the first and leaves no ends.
 class WideStroke {
  public:
-  WideStroke(const WidePen& pen, const Rect& box, raster::EdgeList& edges, raster::SpanList& discs)
-      : pen_(pen), box_(box), edges_(edges), discs_(discs) {}
+  // `dash` holds the points of one dash at a time (scratch memory kept by the caller).
+  WideStroke(const WidePen& pen, const Rect& box, raster::EdgeList& edges, raster::SpanList& discs,
+             std::vector<DevicePointF>& dash)
+      : pen_(pen), box_(box), edges_(edges), discs_(discs), dash_(dash) {}
 
   // A solid figure. Repeated points are skipped; a figure of one distinct point is a dot for a
   // round end and nothing otherwise.
@@ -48,7 +51,9 @@ class WideStroke {
  private:
   // The path without repeated points, closed figures ending on their first point again.
   void add_path(std::span<const DevicePointF> points, bool closed);
-  void add_band(DevicePointF a, DevicePointF b, bool square_start, bool square_end);
+  // The band from a to b along the unit direction u (given, so that a band of no length has
+  // one).
+  void add_band(DevicePointF a, DevicePointF b, DevicePointF u, bool square_start, bool square_end);
   void add_join(DevicePointF before, DevicePointF at, DevicePointF after);
   void add_end(DevicePointF at, DevicePointF toward);
   void add_disc(DevicePointF centre);
@@ -57,6 +62,7 @@ class WideStroke {
   Rect box_;
   raster::EdgeList& edges_;
   raster::SpanList& discs_;
+  std::vector<DevicePointF>& dash_;
 };
 
 }  // namespace kanvo::surface::lines

@@ -131,8 +131,7 @@ TEST(CosmeticLine, FarEndPointsAreCutWithoutWalkingAndKeepTheirSlope) {
   EXPECT_EQ(rows, std::set<std::int64_t>{15});
 
   // A steep line from far above to far below, through a box it crosses once.
-  std::vector<Pixel> steep =
-      traced({5, -100000}, {27, 100000}, false, Rect{0, 0, 32, 32});
+  std::vector<Pixel> steep = traced({5, -100000}, {27, 100000}, false, Rect{0, 0, 32, 32});
   ASSERT_EQ(steep.size(), 32u);
   EXPECT_EQ(steep.front().second, 0);
   EXPECT_EQ(steep.back().second, 31);

@@ -147,6 +147,24 @@ TEST_F(LineDrawing, WidePenCapsAndZeroLengthLines) {
   EXPECT_EQ(row(20, 26, 35, kWhite), "..#####..");
 }
 
+TEST_F(LineDrawing, WideDashesScaleWithTheWidthAndEachDashHasTheEnds) {
+  // Width 3, round ends: dashes of 6 and gaps of 6 along the path; the ends add a pixel and a
+  // half on either side, so 9 pixels show on the middle row and 3 stay open.
+  use_pen(geometric(pen_style::kDash, 3, 0xFFFFFF));
+  line(2, 4, 40, 4);
+  EXPECT_EQ(row(4, 0, 23, kWhite), ".#########...#########.");
+  EXPECT_EQ(row(3, 0, 23, kWhite), "..#######.....#######..");
+  // User lengths with flat ends are taken as they are: 6 on, 3 off.
+  use_pen(geometric(pen_style::kUserStyle | pen_style::kEndCapFlat, 3, 0xFFFFFF, {6, 3}));
+  line(3, 12, 45, 12);
+  EXPECT_EQ(row(12, 0, 22, kWhite), "...######...######...#");
+  EXPECT_EQ(row(11, 0, 22, kWhite), row(12, 0, 22, kWhite));
+  // A dash of no length at the end of a line with square ends is a square.
+  use_pen(geometric(pen_style::kUserStyle | pen_style::kEndCapSquare, 4, 0xFFFFFF, {2, 6}));
+  line(4, 22, 44, 22);
+  EXPECT_EQ(row(22, 0, 48, kWhite), "..######..######..######..######..######..####..");
+}
+
 TEST_F(LineDrawing, WidePolylinesPaintEachPixelOnceUnderXor) {
   use_pen(geometric(pen_style::kSolid | pen_style::kJoinMiter, 5, 0xFFFFFF));
   set_rop2(dc_, rop2::kXorPen);
@@ -161,7 +179,7 @@ TEST_F(LineDrawing, WidePolylinesPaintEachPixelOnceUnderXor) {
 
 TEST_F(LineDrawing, ShapeOutlinesOfWidePensAreNotPaintedOverByTheInside) {
   // Pen and brush in different bits: a pixel painted by both under XOR shows both.
-  use_pen(geometric(pen_style::kSolid, 5, 0x0000FF));  // pixel word 0xFF0000
+  use_pen(geometric(pen_style::kSolid, 5, 0x0000FF));       // pixel word 0xFF0000
   const ObjectHandle brush = create_solid_brush(0x00FF00);  // pixel word 0x00FF00
   const ObjectHandle old_brush = select_object(dc_, brush);
   set_rop2(dc_, rop2::kXorPen);
@@ -208,8 +226,8 @@ TEST_F(LineDrawing, HostileCoordinatesNeverHangOrWriteOutside) {
   const ObjectHandle over = create_dib_section_over(block.data() + kWidth, kWidth, kHeight);
   ASSERT_NE(over, kNoObject);
   const ObjectHandle previous = select_object(dc_, over);
-  const std::int32_t extremes[] = {INT32_MIN, INT32_MIN + 1, -100000, -1, 0, 17,
-                                   100000,    INT32_MAX - 1, INT32_MAX};
+  const std::int32_t extremes[] = {INT32_MIN, INT32_MIN + 1, -100000,       -1,       0,
+                                   17,        100000,        INT32_MAX - 1, INT32_MAX};
   Transform zoom;
   zoom.m11 = 3.0e6f;
   zoom.m22 = -2.5e6f;
