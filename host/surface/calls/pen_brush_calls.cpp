@@ -92,6 +92,7 @@ ObjectHandle create_pen(std::uint32_t style, std::int32_t width, Color color) {
   const std::uint32_t kind = style & pen_style::kKindMask;
   if ((style & ~pen_style::kKindMask) != 0 || kind > pen_style::kInsideFrame) return kNoObject;
   PenObject pen;
+  pen.plain = true;
   pen.width = static_cast<std::uint32_t>(std::max(width, 0));
   pen.color = color & 0x00FFFFFFu;
   if (pen.width > 1) {

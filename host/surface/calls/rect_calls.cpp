@@ -1,4 +1,6 @@
 // Rectangles: the outlined and filled shape, and plain fills.
+#include <algorithm>
+
 #include "host/surface/dc/device_context.h"
 #include "host/surface/dc/device_rect.h"
 #include "host/surface/lines/shape_outline.h"
@@ -28,12 +30,27 @@ bool rectangle(DcHandle handle, std::int32_t left, std::int32_t top, std::int32_
   }
   const bool flat = box.right == box.left || box.bottom == box.top;
   if (!flat || lines::draws_wide(*dc)) {
-    const DevicePoint corners[4] = {
+    // The outline runs from the logical top-left corner to the right and on around, wherever
+    // the world transform puts those corners (the dash pattern starts there).
+    DevicePoint corners[4] = {
         {box.left, box.top}, {box.right, box.top}, {box.right, box.bottom}, {box.left, box.bottom}};
+    if (!dc->mapping.is_identity()) {
+      const std::int32_t logical_left = std::min(left, right);
+      const std::int32_t logical_right = std::max(left, right);
+      const std::int32_t logical_top = std::min(top, bottom);
+      const std::int32_t logical_bottom = std::max(top, bottom);
+      corners[0] = dc->mapping.map(logical_left, logical_top);
+      corners[1] = dc->mapping.map(logical_right, logical_top);
+      corners[2] = dc->mapping.map(logical_right, logical_bottom);
+      corners[3] = dc->mapping.map(logical_left, logical_bottom);
+    }
     lines::ShapeOutline outline(*dc, painter, corners);
-    for (std::int64_t y = std::max<std::int64_t>(box.top + 1, painter.box().top);
+    // Inside a one-pixel outline; under a wide one the whole box without its far edges, which
+    // shows in the gaps of a dashed pen.
+    const std::int64_t inset = outline.wide() ? 0 : 1;
+    for (std::int64_t y = std::max<std::int64_t>(box.top + inset, painter.box().top);
          y < std::min<std::int64_t>(box.bottom, painter.box().bottom); ++y) {
-      outline.fill_inside(y, box.left + 1, box.right, brush);
+      outline.fill_inside(y, box.left + inset, box.right, brush);
     }
     outline.draw();
     dc->note_change();

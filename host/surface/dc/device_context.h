@@ -66,6 +66,7 @@ class DeviceContext {
   std::vector<DevicePoint> scratch_device_points;
   std::vector<DevicePointF> scratch_path;
   std::vector<DevicePointF> scratch_dash;
+  std::vector<DevicePointF> scratch_dash_headings;
   raster::EdgeList edges;
 
   PixelTarget target() const;

@@ -26,6 +26,8 @@ class ShapeOutline {
   // Pixels x0 <= x < x1 of row y with the brush, except those the outline covers.
   void fill_inside(std::int64_t y, std::int64_t x0, std::int64_t x1, const raster::BrushInk& brush);
   void draw();
+  // Whether the pen is wider than a pixel (its outline may leave gaps the inside shows through).
+  bool wide() const { return wide_; }
 
  private:
   DeviceContext& dc_;

@@ -11,6 +11,7 @@ namespace kanvo::surface::lines {
 namespace {
 
 EndCap end_cap_of(const PenObject& pen) {
+  if (pen.plain) return EndCap::round;
   switch (pen.end_cap()) {
     case pen_style::kEndCapSquare:
       return EndCap::square;
@@ -22,6 +23,7 @@ EndCap end_cap_of(const PenObject& pen) {
 }
 
 Join join_of(const PenObject& pen) {
+  if (pen.plain) return Join::round;
   switch (pen.join()) {
     case pen_style::kJoinBevel:
       return Join::bevel;
@@ -49,13 +51,13 @@ double thin_advance(std::span<const DevicePoint> points, bool closed) {
 
 std::int64_t pen_device_width(const DeviceContext& dc) {
   const PenObject* pen = dc.pen;
-  if (pen == nullptr || !pen->geometric()) return 1;
+  if (pen == nullptr || (!pen->geometric() && !pen->plain)) return 1;
   const Transform& t = dc.mapping.transform();
   const double area =
       std::abs(static_cast<double>(t.m11) * t.m22 - static_cast<double>(t.m12) * t.m21);
   const double width = static_cast<double>(pen->width) * std::sqrt(area);
   if (!(width < 1e9)) return 1'000'000'000;
-  return static_cast<std::int64_t>(std::floor(width + 0.5));
+  return static_cast<std::int64_t>(std::floor(width));
 }
 
 bool draws_wide(const DeviceContext& dc) {
@@ -66,7 +68,9 @@ double cover_wide(DeviceContext& dc, const Rect& box, std::span<const DevicePoin
                   bool closed, double position) {
   const PenObject& pen = *dc.pen;
   const std::int64_t width = pen_device_width(dc);
-  const DashPattern pattern = dash_pattern_of(pen, false, static_cast<double>(width));
+  // A wide pen of the plain call draws solid whatever its kind.
+  const DashPattern pattern =
+      pen.plain ? DashPattern() : dash_pattern_of(pen, false, static_cast<double>(width));
   std::vector<DevicePointF>& path = dc.scratch_path;
   path.clear();
   for (const DevicePoint& p : points) {
@@ -74,7 +78,8 @@ double cover_wide(DeviceContext& dc, const Rect& box, std::span<const DevicePoin
   }
   dc.edges.clear();
   dc.spans.clear();
-  WideStroke wide({width, end_cap_of(pen), join_of(pen)}, box, dc.edges, dc.spans, dc.scratch_dash);
+  WideStroke wide({width, end_cap_of(pen), join_of(pen)}, box, dc.edges, dc.spans, dc.scratch_dash,
+                  dc.scratch_dash_headings);
   double after = position;
   if (pattern.solid()) {
     wide.add_figure(path, closed);
@@ -105,7 +110,8 @@ double stroke(DeviceContext& dc, std::span<const DevicePoint> points, bool close
   thin.ink = ink;
   thin.gap_ink = pixel_word(dc.bk_color);
   thin.paint_gaps = !pen->geometric() && dc.bk_mode == static_cast<int>(BackgroundMode::opaque);
-  thin.last_pixel = pen->geometric() && pattern.solid();
+  // The end pixel of a solid geometric one-pixel line shows without a world transform only.
+  thin.last_pixel = pen->geometric() && pattern.solid() && dc.mapping.is_identity();
   thin.pattern = &pattern;
   return stroke_thin(painter, points, closed, thin, position);
 }

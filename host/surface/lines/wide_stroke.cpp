@@ -8,13 +8,8 @@
 namespace kanvo::surface::lines {
 namespace {
 
-// The joins of the reference pens cut a miter longer than ten half widths.
+// A miter longer than ten half widths is cut to a bevel.
 constexpr double kMiterLimit = 10.0;
-
-struct Vec {
-  double x = 0.0;
-  double y = 0.0;
-};
 
 double clamp_coordinate(double value) {
   return std::clamp(value, -kDeviceCoordinateLimit, kDeviceCoordinateLimit);
@@ -46,34 +41,29 @@ DevicePointF direction(const DevicePointF& a, const DevicePointF& b) {
 
 }  // namespace
 
-// Rounding of corner offsets: for an even width both coordinates go to the nearest pixel. For an
-// odd width an offset across the path rounds away from the path when it points right, an offset
-// along it (a square end) when it points down; otherwise to the nearest pixel.
+// Rounding of corner offsets: an offset across the path rounds away from the path when it
+// points right, an offset along it (a square end) when it points down; any other to the nearest
+// pixel, halves up.
 class CornerRounding {
  public:
-  explicit CornerRounding(std::int64_t width) : odd_(width % 2 != 0) {}
-
-  DevicePoint across(const DevicePointF& at, Vec offset) const {
-    const bool away = odd_ && offset.x > 0.0;
+  static DevicePoint across(const DevicePointF& at, DevicePointF offset) {
+    const bool away = offset.x > 0.0;
     return {round_coordinate(at.x, offset.x, away), round_coordinate(at.y, offset.y, away)};
   }
-  Vec along(Vec offset) const {
-    const bool away = odd_ && offset.y > 0.0;
+  static DevicePointF along(DevicePointF offset) {
+    const bool away = offset.y > 0.0 || (offset.y == 0.0 && offset.x > 0.0);
     return {static_cast<double>(round_coordinate(0.0, offset.x, away)),
             static_cast<double>(round_coordinate(0.0, offset.y, away))};
   }
-
- private:
-  bool odd_;
 };
 
 void WideStroke::add_band(DevicePointF a, DevicePointF b, DevicePointF u, bool square_start,
                           bool square_end) {
   const double half = static_cast<double>(pen_.width) / 2.0;
-  const Vec n{-u.y * half, u.x * half};
-  const CornerRounding rounding(pen_.width);
-  Vec back{};
-  Vec ahead{};
+  const DevicePointF n{-u.y * half, u.x * half};
+  const CornerRounding rounding;
+  DevicePointF back{};
+  DevicePointF ahead{};
   if (square_start) back = rounding.along({-u.x * half, -u.y * half});
   if (square_end) ahead = rounding.along({u.x * half, u.y * half});
   const DevicePointF a0{a.x + back.x, a.y + back.y};
@@ -87,19 +77,17 @@ void WideStroke::add_band(DevicePointF a, DevicePointF b, DevicePointF u, bool s
   edges_.add_polygon(corners);
 }
 
-void WideStroke::add_join(DevicePointF before, DevicePointF at, DevicePointF after) {
+void WideStroke::add_join(DevicePointF at, DevicePointF u1, DevicePointF u2) {
   if (pen_.join == Join::round) {
     add_disc(at);
     return;
   }
-  const DevicePointF u1 = direction(before, at);
-  const DevicePointF u2 = direction(at, after);
   const double turn = u1.x * u2.y - u1.y * u2.x;
   if (turn == 0.0) return;  // straight on, or back on itself: nothing sticks out
   const double half = static_cast<double>(pen_.width) / 2.0;
-  const Vec n1{-u1.y * half, u1.x * half};
-  const Vec n2{-u2.y * half, u2.x * half};
-  const CornerRounding rounding(pen_.width);
+  const DevicePointF n1{-u1.y * half, u1.x * half};
+  const DevicePointF n2{-u2.y * half, u2.x * half};
+  const CornerRounding rounding;
   // The outer side is the one the path turns away from.
   const double side = turn < 0.0 ? 1.0 : -1.0;
   const DevicePoint outer1 = rounding.across(at, {side * n1.x, side * n1.y});
@@ -165,12 +153,8 @@ void WideStroke::add_disc(DevicePointF centre) {
   shapes::rasterize_rounded_box(nib, box_.top, box_.bottom, collect);
 }
 
-void WideStroke::add_end(DevicePointF at, DevicePointF toward) {
-  (void)toward;
-  if (pen_.cap == EndCap::round) add_disc(at);
-}
-
-void WideStroke::add_path(std::span<const DevicePointF> points, bool closed) {
+void WideStroke::add_path(std::span<const DevicePointF> points, bool closed,
+                          std::span<const DevicePointF> headings) {
   // Distinct consecutive points only; a closed figure does not repeat its first point.
   std::size_t count = points.size();
   if (count == 0) return;
@@ -178,6 +162,9 @@ void WideStroke::add_path(std::span<const DevicePointF> points, bool closed) {
     std::size_t j = i + 1;
     while (j < count && same_point(points[j], points[i])) ++j;
     return j;
+  };
+  auto heading = [&](std::size_t from, std::size_t to) {
+    return headings.empty() ? direction(points[from], points[to]) : headings[to];
   };
   if (closed) {
     while (count > 1 && same_point(points[count - 1], points[0])) --count;
@@ -187,35 +174,36 @@ void WideStroke::add_path(std::span<const DevicePointF> points, bool closed) {
     if (!closed && pen_.cap == EndCap::round) add_disc(points[0]);
     return;
   }
-  std::size_t previous = 0;
+  DevicePointF previous_heading{};
   std::size_t last_start = 0;
   for (std::size_t i = 0; i < count;) {
     const std::size_t j = distinct_after(i);
     if (j >= count) break;
     const bool first_band = i == 0;
     const bool last_band = distinct_after(j) >= count;
-    add_band(points[i], points[j], direction(points[i], points[j]),
-             !closed && first_band && pen_.cap == EndCap::square,
+    const DevicePointF u = heading(i, j);
+    add_band(points[i], points[j], u, !closed && first_band && pen_.cap == EndCap::square,
              !closed && last_band && pen_.cap == EndCap::square);
-    if (!first_band) add_join(points[previous], points[i], points[j]);
-    previous = i;
+    if (!first_band) add_join(points[i], previous_heading, u);
+    previous_heading = u;
     last_start = i;
     i = j;
   }
-  std::size_t last = distinct_after(last_start);
+  const std::size_t last = distinct_after(last_start);
   if (closed) {
     // The closing band and the joins at both of its ends.
-    add_band(points[last], points[0], direction(points[last], points[0]), false, false);
-    add_join(points[last_start], points[last], points[0]);
-    add_join(points[last], points[0], points[second]);
-  } else {
-    add_end(points[0], points[second]);
-    add_end(points[last], points[last_start]);
+    const DevicePointF u = direction(points[last], points[0]);
+    add_band(points[last], points[0], u, false, false);
+    add_join(points[last], previous_heading, u);
+    add_join(points[0], u, heading(0, second));
+  } else if (pen_.cap == EndCap::round) {
+    add_disc(points[0]);
+    add_disc(points[last]);
   }
 }
 
 void WideStroke::add_figure(std::span<const DevicePointF> points, bool closed) {
-  add_path(points, closed);
+  add_path(points, closed, {});
 }
 
 double WideStroke::add_dashed_figure(std::span<const DevicePointF> points, bool closed,
@@ -235,14 +223,21 @@ double WideStroke::add_dashed_figure(std::span<const DevicePointF> points, bool 
   double remaining = 0.0;
   pattern.locate(position, index, remaining);
   dash_.clear();
+  dash_headings_.clear();
   DevicePointF heading{1.0, 0.0};  // direction of the current segment
+  // A dash's bands keep the direction of the segment they lie on, whatever the rounding of its
+  // ends does to their own.
+  auto push = [&](DevicePointF point) {
+    dash_.push_back(point);
+    dash_headings_.push_back(heading);
+  };
   auto finish_dash = [&] {
     if (dash_.empty()) return;
     const bool dot = std::all_of(dash_.begin(), dash_.end(), [&](const DevicePointF& p) {
       return same_point(p, dash_.front());
     });
     if (!dot) {
-      add_path(dash_, false);
+      add_path(dash_, false, dash_headings_);
     } else if (pen_.cap == EndCap::square) {
       // A dash of no length still has the direction of its segment: a square.
       add_band(dash_.front(), dash_.front(), heading, true, true);
@@ -250,6 +245,7 @@ double WideStroke::add_dashed_figure(std::span<const DevicePointF> points, bool 
       add_disc(dash_.front());
     }
     dash_.clear();
+    dash_headings_.clear();
   };
 
   const std::size_t segments = closed ? count : count - 1;
@@ -297,21 +293,21 @@ double WideStroke::add_dashed_figure(std::span<const DevicePointF> points, bool 
       pattern.locate(position + t0, index, remaining);
     }
     double t = t0;
-    if (index % 2 == 0 && dash_.empty()) dash_.push_back(at(t));
+    if (index % 2 == 0 && dash_.empty()) push(at(t));
     while (t < t1) {
       const double piece = std::min(remaining, t1 - t);
       t += piece;
       remaining -= piece;
       if (remaining > 0.0) break;  // the piece runs on past this stretch
       if (index % 2 == 0) {
-        dash_.push_back(at(t));
+        push(at(t));
         finish_dash();
       }
       index = (index + 1) % pattern.count();
       remaining = pattern.length(index);
-      if (index % 2 == 0) dash_.push_back(at(t));
+      if (index % 2 == 0) push(at(t));
     }
-    if (index % 2 == 0 && !dash_.empty()) dash_.push_back(t1 < length ? at(t1) : b);
+    if (index % 2 == 0 && !dash_.empty()) push(t1 < length ? at(t1) : b);
     if (t1 < length) {
       finish_dash();
       pattern.locate(position + length, index, remaining);

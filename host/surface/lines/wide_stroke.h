@@ -1,13 +1,17 @@
 // The area a geometric pen wider than one pixel covers along a path of device points.
 //
 // Each segment is a four-sided band whose corners are the path points moved by half the width
-// across the segment (and by half the width along it at square ends), rounded to whole pixels.
-// For an odd width the half width is a half-integer and the rounding is not symmetric: a corner
-// whose offset points mostly right or down (its larger component positive; for the offset across
-// the segment, its horizontal component) is rounded away from the path point, any other to the
-// nearest pixel. Joins fill the wedge between two bands on the outer side (a bevel triangle, or
-// up to the rounded intersection of the outer edges for a miter within the limit); round joins
-// and round ends add the pen's disc. The whole stroke is one shape: every pixel once.
+// across the segment (and by half the width along it at square ends), each move rounded to whole
+// pixels on its own. The rounding is not symmetric: a move across the segment that points right,
+// or a move along it that points down, is rounded away from the path point; any other move to
+// the nearest pixel. Joins fill the wedge between two bands on the outer side (a bevel triangle,
+// or up to the rounded intersection of the outer edges for a miter within the limit); round
+// joins and round ends add the pen's disc, the filled ellipse of a width-by-width box. The whole
+// stroke is one shape: every pixel once.
+//
+// Dashes are measured along the path; the ends of each dash fall on whole pixels (the exact
+// distance from its segment's start, cut toward the start) and each dash is a path of its own
+// with the pen's ends.
 #pragma once
 
 #include <cstdint>
@@ -35,10 +39,16 @@ struct WidePen {
 // the first and leaves no ends.
 class WideStroke {
  public:
-  // `dash` holds the points of one dash at a time (scratch memory kept by the caller).
+  // `dash` and `dash_headings` hold the points of one dash at a time and the directions of their
+  // segments (scratch memory kept by the caller).
   WideStroke(const WidePen& pen, const Rect& box, raster::EdgeList& edges, raster::SpanList& discs,
-             std::vector<DevicePointF>& dash)
-      : pen_(pen), box_(box), edges_(edges), discs_(discs), dash_(dash) {}
+             std::vector<DevicePointF>& dash, std::vector<DevicePointF>& dash_headings)
+      : pen_(pen),
+        box_(box),
+        edges_(edges),
+        discs_(discs),
+        dash_(dash),
+        dash_headings_(dash_headings) {}
 
   // A solid figure. Repeated points are skipped; a figure of one distinct point is a dot for a
   // round end and nothing otherwise.
@@ -49,13 +59,15 @@ class WideStroke {
                            const DashPattern& pattern, double start);
 
  private:
-  // The path without repeated points, closed figures ending on their first point again.
-  void add_path(std::span<const DevicePointF> points, bool closed);
+  // Bands along the path (repeated points skipped), joins between them and the ends. `headings`
+  // is empty or gives, for each point, the direction of the band that ends there.
+  void add_path(std::span<const DevicePointF> points, bool closed,
+                std::span<const DevicePointF> headings);
   // The band from a to b along the unit direction u (given, so that a band of no length has
   // one).
   void add_band(DevicePointF a, DevicePointF b, DevicePointF u, bool square_start, bool square_end);
-  void add_join(DevicePointF before, DevicePointF at, DevicePointF after);
-  void add_end(DevicePointF at, DevicePointF toward);
+  // The join at a point between bands of unit directions u1 and u2.
+  void add_join(DevicePointF at, DevicePointF u1, DevicePointF u2);
   void add_disc(DevicePointF centre);
 
   WidePen pen_;
@@ -63,6 +75,7 @@ class WideStroke {
   raster::EdgeList& edges_;
   raster::SpanList& discs_;
   std::vector<DevicePointF>& dash_;
+  std::vector<DevicePointF>& dash_headings_;
 };
 
 }  // namespace kanvo::surface::lines

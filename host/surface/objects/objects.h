@@ -20,6 +20,9 @@ struct PenObject {
   Color color = 0;
   std::uint32_t dash_count = 0;
   std::array<std::uint32_t, kMaxUserDashes> dashes{};
+  // From the plain call: a width of 1 or more is in world units, as for a geometric pen, and a
+  // pen that comes out wider than a device pixel draws solid with round ends and joins.
+  bool plain = false;
 
   std::uint32_t kind() const { return style & pen_style::kKindMask; }
   bool geometric() const { return (style & pen_style::kTypeMask) == pen_style::kGeometric; }
