@@ -1,5 +1,6 @@
 #include "graphics/files/picture_decoder.h"
 
+#include <algorithm>
 #include <limits>
 #include <new>
 
@@ -9,6 +10,42 @@
 #include <stb_image.h>
 
 namespace kanvo {
+namespace {}  // namespace
+
+bool jpeg_huffman_tables_fit(std::span<const std::uint8_t> data) {
+  std::size_t at = 2;  // after the start-of-image marker
+  while (at + 4 <= data.size()) {
+    if (data[at] != 0xFF) {
+      ++at;  // entropy-coded data: look for the next marker
+      continue;
+    }
+    const std::uint8_t marker = data[at + 1];
+    if (marker == 0xFF) {  // fill byte
+      ++at;
+      continue;
+    }
+    if (marker == 0x00 || marker == 0x01 || (marker >= 0xD0 && marker <= 0xD8)) {
+      at += 2;  // stuffed byte, restart markers and stand-alone markers carry no length
+      continue;
+    }
+    if (marker == 0xD9) return true;  // end of image
+    const std::size_t length = (std::size_t{data[at + 2]} << 8) | data[at + 3];
+    if (length < 2) return false;
+    const std::size_t end = std::min(data.size(), at + 2 + length);
+    if (marker == 0xC4) {
+      std::size_t table = at + 4;
+      while (table + 17 <= end) {
+        std::size_t symbols = 0;
+        for (std::size_t i = 1; i <= 16; ++i) symbols += data[table + i];
+        if (symbols > 256) return false;
+        table += 17 + symbols;
+      }
+    }
+    at = end;
+  }
+  return true;
+}
+
 namespace {
 
 // A picture's pixels are held twice for a moment (decoded and converted): refuse what could not
@@ -20,6 +57,10 @@ constexpr std::uint64_t kMaxPixels = std::uint64_t{1} << 28;
 std::optional<DecodedPicture> decode_picture(std::span<const std::uint8_t> encoded) {
   if (encoded.empty() ||
       encoded.size() > static_cast<std::size_t>(std::numeric_limits<int>::max())) {
+    return std::nullopt;
+  }
+  if (encoded.size() >= 2 && encoded[0] == 0xFF && encoded[1] == 0xD8 &&
+      !jpeg_huffman_tables_fit(encoded)) {
     return std::nullopt;
   }
   const auto* bytes = encoded.data();

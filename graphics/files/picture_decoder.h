@@ -14,6 +14,11 @@ struct DecodedPicture {
   std::vector<std::uint32_t> pixels;  // 0xAARRGGBB, rows top to bottom
 };
 
+// Whether every Huffman table of a JPEG stream holds at most 256 symbols. The decoder trusts that
+// and writes past its tables otherwise, so other streams are refused before it sees them. The walk
+// follows the segments as a decoder does, skipping entropy-coded data up to the next marker.
+bool jpeg_huffman_tables_fit(std::span<const std::uint8_t> data);
+
 // Nothing for data that is not a picture, and for pictures too large to hold.
 std::optional<DecodedPicture> decode_picture(std::span<const std::uint8_t> encoded);
 

@@ -11,6 +11,7 @@
 #include <numbers>
 
 #include "graphics/files/bitmap_file.h"
+#include "graphics/files/picture_decoder.h"
 #include "graphics/files/resources.h"
 #include "graphics/kanvo.h"
 
@@ -127,6 +128,41 @@ TEST_F(ImageFiles, PictureTooLargeToHoldChangesNothing) {
              static_cast<std::streamsize>(header.size()));
   CanvasImage image(2, 2);
   load_image(&image, path("huge.bmp").c_str(), 0, 0, true);
+  EXPECT_EQ(image.width(), 2);
+}
+
+std::vector<std::uint8_t> jpeg_with_table(std::uint8_t symbols_of_length_16, bool after_scan) {
+  std::vector<std::uint8_t> data = {0xFF, 0xD8};
+  if (after_scan) {
+    // A scan header, then entropy-coded data with a stuffed byte and a restart marker.
+    data.insert(data.end(),
+                {0xFF, 0xDA, 0x00, 0x04, 0x00, 0x00, 0x12, 0xFF, 0x00, 0x34, 0xFF, 0xD0, 0x56});
+  }
+  const std::size_t symbols = 255u + symbols_of_length_16;
+  const std::size_t length = 2 + 17 + symbols;
+  data.insert(data.end(), {0xFF, 0xC4, static_cast<std::uint8_t>(length >> 8),
+                           static_cast<std::uint8_t>(length), 0x00});
+  std::vector<std::uint8_t> counts(16, 0);
+  counts[14] = 255;
+  counts[15] = symbols_of_length_16;
+  data.insert(data.end(), counts.begin(), counts.end());
+  data.insert(data.end(), symbols, 0x01);
+  data.insert(data.end(), {0xFF, 0xD9});
+  return data;
+}
+
+TEST(JpegHuffmanTables, AtMost256SymbolsFit) {
+  for (bool after_scan : {false, true}) {
+    EXPECT_TRUE(jpeg_huffman_tables_fit(jpeg_with_table(1, after_scan))) << after_scan;
+    EXPECT_FALSE(jpeg_huffman_tables_fit(jpeg_with_table(2, after_scan))) << after_scan;
+  }
+  const std::vector<std::uint8_t> cut = {0xFF, 0xD8, 0xFF, 0xC4, 0x00};
+  EXPECT_TRUE(jpeg_huffman_tables_fit(cut));  // too short to hold a table: the decoder refuses it
+}
+
+TEST_F(ImageFiles, JpegWithAHuffmanTableOfTooManySymbolsIsRefused) {
+  CanvasImage image(2, 2);
+  load_image(&image, (kData + "oversized_huffman_table.jpg").c_str(), 0, 0, true);
   EXPECT_EQ(image.width(), 2);
 }
 
