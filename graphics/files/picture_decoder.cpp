@@ -33,13 +33,21 @@ bool jpeg_huffman_tables_fit(std::span<const std::uint8_t> data) {
     if (length < 2) return false;
     const std::size_t end = std::min(data.size(), at + 2 + length);
     if (marker == 0xC4) {
+      // Tables are read while the segment's count says bytes are left, even past its end (and
+      // past the data's end, where bytes read as 0), just as the decoder reads them.
+      const auto byte_at = [&](std::size_t i) { return i < data.size() ? data[i] : 0; };
+      std::int64_t left = static_cast<std::int64_t>(length) - 2;
       std::size_t table = at + 4;
-      while (table + 17 <= end) {
+      while (left > 0) {
+        const std::uint8_t kind = byte_at(table);
+        if ((kind >> 4) > 1 || (kind & 15) > 3) break;  // the decoder refuses the table
         std::size_t symbols = 0;
-        for (std::size_t i = 1; i <= 16; ++i) symbols += data[table + i];
+        for (std::size_t i = 1; i <= 16; ++i) symbols += byte_at(table + i);
         if (symbols > 256) return false;
+        left -= static_cast<std::int64_t>(17 + symbols);
         table += 17 + symbols;
       }
+      if (left != 0) return true;  // the decoder stops at this segment
     }
     at = end;
   }

@@ -156,6 +156,14 @@ TEST(JpegHuffmanTables, AtMost256SymbolsFit) {
     EXPECT_TRUE(jpeg_huffman_tables_fit(jpeg_with_table(1, after_scan))) << after_scan;
     EXPECT_FALSE(jpeg_huffman_tables_fit(jpeg_with_table(2, after_scan))) << after_scan;
   }
+  // A segment whose length runs on past its one table: the decoder reads the bytes after it as
+  // the next table, here one of 2 x 200 symbols.
+  std::vector<std::uint8_t> overrun = {0xFF, 0xD8, 0xFF, 0xC4, 0x00, 2 + 18 + 17 + 2, 0x00, 1};
+  overrun.insert(overrun.end(), 15, 0);
+  overrun.push_back(0x07);  // the table's one symbol; the segment's own bytes end here
+  overrun.insert(overrun.end(), {0x00, 200, 200});
+  overrun.insert(overrun.end(), 14, 0);
+  EXPECT_FALSE(jpeg_huffman_tables_fit(overrun));
   const std::vector<std::uint8_t> cut = {0xFF, 0xD8, 0xFF, 0xC4, 0x00};
   EXPECT_TRUE(jpeg_huffman_tables_fit(cut));  // too short to hold a table: the decoder refuses it
 }
