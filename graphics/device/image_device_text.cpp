@@ -23,6 +23,21 @@ void copy_face(LogFont& font, const char* face) {
   std::memcpy(font.face_name.data(), face, length);
 }
 
+// The fields that give the letters their size and shape; a null face keeps the face.
+void set_shape_fields(LogFont& font, std::int32_t height, std::int32_t width, const char* face,
+                      std::int32_t escapement, std::int32_t orientation, std::int32_t weight,
+                      std::uint8_t italic, std::uint8_t underline, std::uint8_t strike_out) {
+  font.height = height;
+  font.width = width;
+  font.escapement = escapement;
+  font.orientation = orientation;
+  font.weight = weight;
+  font.italic = italic;
+  font.underline = underline;
+  font.strike_out = strike_out;
+  copy_face(font, face);
+}
+
 gdi::Size extent_of(SurfaceHandle surface, const char* text) {
   gdi::Size extent;
   gdi::get_text_extent(surface, text_of(text), &extent);
@@ -82,20 +97,13 @@ void ImageDevice::set_text_style_full(std::int32_t height, std::int32_t width, c
                                       std::uint8_t pitch_and_family) {
   // Without a face the platform picks its default face.
   LogFont font;
-  font.height = height;
-  font.width = width;
-  font.escapement = escapement;
-  font.orientation = orientation;
-  font.weight = weight;
-  font.italic = italic;
-  font.underline = underline;
-  font.strike_out = strike_out;
   font.char_set = char_set;
   font.out_precision = out_precision;
   font.clip_precision = clip_precision;
   font.quality = quality;
   font.pitch_and_family = pitch_and_family;
-  copy_face(font, face);
+  set_shape_fields(font, height, width, face, escapement, orientation, weight, italic, underline,
+                   strike_out);
   set_text_style_logfont(font);
 }
 
@@ -105,15 +113,8 @@ void ImageDevice::set_text_style_ext(std::int32_t height, std::int32_t width, co
                                      std::uint8_t underline, std::uint8_t strike_out) {
   LogFont font;
   get_text_style(&font);
-  font.height = height;
-  font.width = width;
-  font.escapement = escapement;
-  font.orientation = orientation;
-  font.weight = weight;
-  font.italic = italic;
-  font.underline = underline;
-  font.strike_out = strike_out;
-  copy_face(font, face);
+  set_shape_fields(font, height, width, face, escapement, orientation, weight, italic, underline,
+                   strike_out);
   set_text_style_logfont(font);
 }
 
