@@ -1,6 +1,7 @@
 #include "host/surface/lines/line_style.h"
 
 #include <cmath>
+#include <span>
 
 namespace kanvo::surface::lines {
 namespace {
@@ -25,34 +26,29 @@ constexpr std::uint32_t kWideDot[] = {0, 2};
 constexpr std::uint32_t kWideDashDot[] = {2, 2, 0, 2};
 constexpr std::uint32_t kWideDashDotDot[] = {2, 2, 0, 2, 0, 2};
 
-template <std::size_t N>
-DashPattern pattern(const std::uint32_t (&lengths)[N], double scale) {
-  return DashPattern(lengths, static_cast<int>(N), scale);
-}
+// The lengths of a built-in kind for each kind of pen.
+struct BuiltInKind {
+  std::span<const std::uint32_t> cosmetic;
+  std::span<const std::uint32_t> thin;
+  std::span<const std::uint32_t> wide;
+};
+
+constexpr BuiltInKind kBuiltIn[] = {
+    {kCosmeticDash, kThinDash, kWideDash},
+    {kCosmeticDot, kThinDot, kWideDot},
+    {kCosmeticDashDot, kThinDashDot, kWideDashDot},
+    {kCosmeticDashDotDot, kThinDashDotDot, kWideDashDotDot},
+};
 
 DashPattern built_in(std::uint32_t kind, bool cosmetic, bool one_pixel, double width) {
-  switch (kind) {
-    case pen_style::kDash:
-      return cosmetic    ? pattern(kCosmeticDash, 1)
-             : one_pixel ? pattern(kThinDash, 1)
-                         : pattern(kWideDash, width);
-    case pen_style::kDot:
-      return cosmetic    ? pattern(kCosmeticDot, 1)
-             : one_pixel ? pattern(kThinDot, 1)
-                         : pattern(kWideDot, width);
-    case pen_style::kDashDot:
-      return cosmetic    ? pattern(kCosmeticDashDot, 1)
-             : one_pixel ? pattern(kThinDashDot, 1)
-                         : pattern(kWideDashDot, width);
-    case pen_style::kDashDotDot:
-      return cosmetic    ? pattern(kCosmeticDashDotDot, 1)
-             : one_pixel ? pattern(kThinDashDotDot, 1)
-                         : pattern(kWideDashDotDot, width);
-    case pen_style::kAlternate:
-      return pattern(kAlternate, 1);
-    default:
-      return DashPattern();
-  }
+  if (kind == pen_style::kAlternate) return DashPattern(kAlternate, 2, 1.0);
+  if (kind < pen_style::kDash || kind > pen_style::kDashDotDot) return DashPattern();
+  const BuiltInKind& lengths = kBuiltIn[kind - pen_style::kDash];
+  const std::span<const std::uint32_t> chosen = cosmetic    ? lengths.cosmetic
+                                                : one_pixel ? lengths.thin
+                                                            : lengths.wide;
+  return DashPattern(chosen.data(), static_cast<int>(chosen.size()),
+                     cosmetic || one_pixel ? 1.0 : width);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "host/surface/surface.h"
+#include "tests/host/surface/surface_fixture.h"
 
 namespace kanvo::surface {
 namespace {
@@ -15,29 +16,8 @@ namespace {
 constexpr PixelWord kWhite = 0x00FFFFFFu;
 constexpr PixelWord kBlue = 0x000000FFu;  // the colour reference 0xFF0000 as a pixel word
 
-class LineDrawing : public ::testing::Test {
+class LineDrawing : public testing::SizedSurfaceTest<48, 32> {
  protected:
-  static constexpr std::int32_t kWidth = 48;
-  static constexpr std::int32_t kHeight = 32;
-
-  void SetUp() override {
-    dc_ = create_compatible_dc(kNoDc);
-    bitmap_ = create_dib_section(kWidth, kHeight, &pixels_);
-    ASSERT_NE(bitmap_, kNoObject);
-    initial_bitmap_ = select_object(dc_, bitmap_);
-    set_graphics_mode(dc_, GraphicsMode::advanced);
-  }
-  void TearDown() override {
-    select_object(dc_, initial_bitmap_);
-    delete_object(select_object(dc_, get_stock_object(StockObject::black_pen)));
-    delete_dc(dc_);
-    delete_object(bitmap_);
-  }
-
-  void use_pen(ObjectHandle pen) {
-    ASSERT_NE(pen, kNoObject);
-    delete_object(select_object(dc_, pen));
-  }
   ObjectHandle geometric(std::uint32_t style, std::uint32_t width, Color color,
                          std::vector<std::uint32_t> dashes = {}) {
     LogBrush brush;
@@ -50,7 +30,6 @@ class LineDrawing : public ::testing::Test {
     move_to(dc_, x0, y0, nullptr);
     ASSERT_TRUE(line_to(dc_, x1, y1));
   }
-  PixelWord at(std::int32_t x, std::int32_t y) const { return pixels_[y * kWidth + x]; }
   // Row y from x0 to x1 (exclusive): '#' for `ink`, '.' for 0, '?' for anything else.
   std::string row(std::int32_t y, std::int32_t x0, std::int32_t x1, PixelWord ink) const {
     std::string text;
@@ -59,16 +38,6 @@ class LineDrawing : public ::testing::Test {
     }
     return text;
   }
-  int count(PixelWord word) const {
-    int n = 0;
-    for (std::int32_t i = 0; i < kWidth * kHeight; ++i) n += pixels_[i] == word;
-    return n;
-  }
-
-  DcHandle dc_ = kNoDc;
-  ObjectHandle bitmap_ = kNoObject;
-  ObjectHandle initial_bitmap_ = kNoObject;
-  PixelWord* pixels_ = nullptr;
 };
 
 TEST_F(LineDrawing, ChainedLinesDrawEachCornerOnceAndLeaveOutTheEnd) {
@@ -206,6 +175,50 @@ TEST_F(LineDrawing, CosmeticDashesRunOnAroundARectangle) {
   std::string right;
   for (std::int32_t y = 2; y <= 7; ++y) right += at(6, y) == kWhite ? '#' : '.';
   EXPECT_EQ(right, "..###.");
+}
+
+TEST_F(LineDrawing, WorldTransformsScaleGeometricAndPlainPensButNotCosmeticOnes) {
+  Transform twice;
+  twice.m11 = twice.m22 = 2.0f;
+  ASSERT_TRUE(set_world_transform(dc_, twice));
+  use_pen(create_pen(pen_style::kSolid, 0, 0xFFFFFF));  // width 0: one pixel at any scale
+  line(1, 1, 20, 1);
+  EXPECT_EQ(row(2, 0, 6, kWhite), "..####");
+  EXPECT_EQ(row(3, 0, 6, kWhite), "......");
+  use_pen(create_pen(pen_style::kDash, 1, 0xFFFFFF));  // width 1 in world units: two pixels,
+  line(1, 5, 20, 5);                                   // solid like any wide plain pen
+  EXPECT_EQ(row(9, 0, 40, kWhite), row(10, 0, 40, kWhite));
+  EXPECT_EQ(row(10, 2, 38, kWhite), std::string(36, '#'));
+  LogBrush brush;
+  brush.color = 0xFFFFFF;
+  use_pen(ext_create_pen(pen_style::kCosmetic | pen_style::kDash, 1, brush, 0, nullptr));
+  line(1, 8, 20, 8);
+  EXPECT_EQ(row(17, 0, 48, kWhite), std::string(48, '.'));  // one pixel wide, on row 16 only
+}
+
+TEST_F(LineDrawing, TransformedGeometricOnePixelLinesLeaveOutTheirEnd) {
+  Transform flip;
+  flip.m22 = -1.0f;
+  flip.dy = 31.0f;
+  ASSERT_TRUE(set_world_transform(dc_, flip));
+  use_pen(geometric(pen_style::kSolid, 1, 0xFFFFFF));
+  line(3, 1, 3, 20);  // device (3,30) up to (3,11)
+  EXPECT_EQ(at(3, 30), kWhite);
+  EXPECT_EQ(at(3, 12), kWhite);
+  EXPECT_EQ(at(3, 11), 0u);
+}
+
+TEST_F(LineDrawing, RectangleOutlinesStartAtTheLogicalTopLeftUnderAFlip) {
+  Transform flip;
+  flip.m22 = -1.0f;
+  flip.dy = 31.0f;
+  ASSERT_TRUE(set_world_transform(dc_, flip));
+  use_pen(create_pen(pen_style::kDot, 1, 0xFFFFFF));  // 3 on, 3 off
+  set_bk_mode(dc_, static_cast<int>(BackgroundMode::transparent));
+  const ObjectHandle old_brush = select_object(dc_, get_stock_object(StockObject::null_brush));
+  ASSERT_TRUE(rectangle(dc_, 2, 1, 12, 20));  // logical top-left (2,1) is device (2,30)
+  select_object(dc_, old_brush);
+  EXPECT_EQ(row(30, 2, 13, kWhite), "###...###..");  // the pattern starts on the device bottom
 }
 
 TEST_F(LineDrawing, NullPensAndBadArgumentsDrawNothing) {
