@@ -86,8 +86,10 @@ double cover_wide(DeviceContext& dc, const Rect& box, std::span<const DevicePoin
   } else {
     after = wide.add_dashed_figure(path, closed, pattern, position);
   }
+  // The bands and wedges come out of the fill in order; round nibs, added before, need sorting.
+  const bool has_nibs = !dc.spans.empty();
   dc.edges.fill(raster::FillRule::winding, box, dc.spans);
-  dc.spans.normalize();
+  if (has_nibs) dc.spans.normalize();
   return after;
 }
 

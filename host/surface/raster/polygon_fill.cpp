@@ -7,10 +7,22 @@ namespace {
 
 __extension__ typedef __int128 Wide;
 
-std::int64_t ceil_div(Wide a, Wide b) {  // b > 0
-  Wide q = a / b;
+// ceil(a / b) for b > 0, in 64 bits when the numbers allow.
+template <class Int>
+std::int64_t ceil_div(Int a, Int b) {
+  Int q = a / b;
   if (a % b != 0 && a > 0) ++q;
   return static_cast<std::int64_t>(q);
+}
+
+// Where an edge crosses row y: the first pixel on or right of it.
+std::int64_t crossing_at(const DevicePoint& upper, const DevicePoint& lower, std::int64_t y) {
+  const std::int64_t rise = y - upper.y;
+  const std::int64_t dx = lower.x - upper.x;
+  const std::int64_t dy = lower.y - upper.y;
+  constexpr std::int64_t kSmall = std::int64_t{1} << 31;
+  if (rise < kSmall && dx > -kSmall && dx < kSmall) return upper.x + ceil_div(rise * dx, dy);
+  return upper.x + ceil_div(Wide{rise} * dx, Wide{dy});
 }
 
 }  // namespace
@@ -69,23 +81,26 @@ void EdgeList::fill(FillRule rule, const Rect& box, SpanList& out) {
     crossings_.clear();
     for (std::size_t i = 0; i < active_end; ++i) {
       const Edge& e = edges_[i];
-      const Wide dx = Wide{e.lower.x} - e.upper.x;
-      const Wide dy = Wide{e.lower.y} - e.upper.y;
-      const std::int64_t x = e.upper.x + ceil_div(Wide{y - e.upper.y} * dx, dy);
-      crossings_.push_back({x, e.winding});
+      crossings_.push_back({crossing_at(e.upper, e.lower, y), e.winding});
     }
     std::sort(crossings_.begin(), crossings_.end(),
               [](const Crossing& a, const Crossing& b) { return a.x < b.x; });
     int winding = 0;
+    const std::size_t row_start = out.size();
     for (std::size_t k = 0; k + 1 < crossings_.size(); ++k) {
       winding += crossings_[k].winding;
       const bool inside = rule == FillRule::winding ? winding != 0 : (winding & 1) != 0;
       if (!inside) continue;
       const std::int64_t x0 = std::max<std::int64_t>(crossings_[k].x, box.left);
       const std::int64_t x1 = std::min<std::int64_t>(crossings_[k + 1].x, box.right);
-      if (x0 < x1)
+      if (x0 >= x1) continue;
+      // Runs of a row come out left to right; one that touches the last is merged into it.
+      if (out.size() > row_start && out.last().x1 == x0) {
+        out.extend_last(static_cast<std::int32_t>(x1));
+      } else {
         out.add(static_cast<std::int32_t>(y), static_cast<std::int32_t>(x0),
                 static_cast<std::int32_t>(x1));
+      }
     }
   }
 }

@@ -33,7 +33,8 @@ class EdgeList {
   void add_polygon(std::span<const DevicePoint> points);
   void add_edge(DevicePoint from, DevicePoint to);
 
-  // Adds the covered runs inside the box to `out` (not normalised).
+  // Adds the covered runs inside the box to `out`, row by row from the top and left to right
+  // within a row, each pixel once: normalised, when `out` held nothing before.
   void fill(FillRule rule, const Rect& box, SpanList& out);
 
  private:

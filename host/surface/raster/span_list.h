@@ -28,6 +28,12 @@ class SpanList {
   // Sorts by row, then by start, and merges runs that overlap or touch: each pixel once.
   void normalize();
   bool empty() const { return spans_.empty(); }
+  std::size_t size() const { return spans_.size(); }
+  const Span& last() const { return spans_.back(); }
+  // Moves the end of the last run (not before its start).
+  void extend_last(std::int32_t x1) {
+    if (x1 > spans_.back().x1) spans_.back().x1 = x1;
+  }
   std::span<const Span> spans() const { return spans_; }
 
  private:
