@@ -17,7 +17,7 @@ int main(int argc, char* argv[]) {
                                  PS_DASHDOT, PS_DASHDOTDOT, PS_USERSTYLE};
   const char* style_names[] = {"PS_SOLID",   "PS_DASH",       "PS_DOT",
                                "PS_DASHDOT", "PS_DASHDOTDOT", "PS_USERSTYLE"};
-  const std::uint32_t dashes[] = {16, 4, 4, 4};  // dash, gap, dash, gap
+  const std::uint32_t dashes[] = {16, 8, 4, 8};  // dash, gap, dash, gap
   set_line_color(rgb(30, 70, 160));
   for (int i = 0; i < 6; ++i) {
     const int y = 22 + i * 22;

@@ -82,7 +82,7 @@ TEST_F(Shapes, ThinLinesShowTheirStylesDashesAsGaps) {
   }
 }
 
-TEST_F(Shapes, DISABLED_WideLinesShowTheirStylesDashesAsGaps) {
+TEST_F(Shapes, WideLinesShowTheirStylesDashesAsGaps) {
   for (int row = 1; row < 6; ++row) {
     const std::int32_t y = 22 + row * 22;
     EXPECT_TRUE(colours_in(picture(), 125, y, 215, y + 1).contains(kPaper)) << "row " << row;
