@@ -22,7 +22,7 @@ namespace kanvo::surface::raster {
 inline constexpr std::int64_t kMaxQuadrantWalk = std::int64_t{1} << 22;
 
 // True when the quadrant of a box of width x height pixels (both at least 3) is walked exactly.
-inline bool quadrant_walkable(std::int64_t width, std::int64_t height) {
+constexpr bool quadrant_walkable(std::int64_t width, std::int64_t height) {
   return width <= kMaxQuadrantWalk && height <= kMaxQuadrantWalk;
 }
 
@@ -32,7 +32,7 @@ __extension__ using Int128 = __int128;
 namespace detail {
 
 template <class Int, class Visit>
-void walk_quadrant_in(std::int64_t a, std::int64_t b, Visit& visit) {
+constexpr void walk_quadrant_in(std::int64_t a, std::int64_t b, Visit& visit) {
   const Int a2 = Int{a} * a;
   const Int b2 = Int{b} * b;
   std::int64_t x = a;
@@ -75,7 +75,7 @@ void walk_quadrant_in(std::int64_t a, std::int64_t b, Visit& visit) {
 // to the top: y never decreases, x never increases. `width` and `height` are at least 3 and
 // quadrant_walkable.
 template <class Visit>
-void walk_quadrant(std::int64_t width, std::int64_t height, Visit&& visit) {
+constexpr void walk_quadrant(std::int64_t width, std::int64_t height, Visit&& visit) {
   const std::int64_t a = width - 1;
   const std::int64_t b = height - 1;
   // |f| stays below 8 A^2 B^2; 64 bits hold that up to A B < 2^29.
@@ -96,7 +96,7 @@ struct QuadrantRow {
 // Calls visit(QuadrantRow) for each row of the walk, from the side to the top. The last row is
 // the one that reaches the middle column (x_inner == (width - 1) % 2).
 template <class Visit>
-void walk_quadrant_rows(std::int64_t width, std::int64_t height, Visit&& visit) {
+constexpr void walk_quadrant_rows(std::int64_t width, std::int64_t height, Visit&& visit) {
   QuadrantRow row{-1, 0, 0};
   walk_quadrant(width, height, [&](std::int64_t x, std::int64_t y) {
     if (y != row.y) {

@@ -49,6 +49,18 @@ class Painter {
   }
   void fill_spans(std::span<const Span> spans, const BrushInk& ink);
 
+  // A run the caller knows to lie inside box(), painted without clipping it again; plain copies
+  // inline, other operations out of line.
+  void paint_run(std::int64_t y, std::int64_t x0, std::int64_t x1, PixelWord ink) {
+    PixelWord* row = target_.row(static_cast<std::int32_t>(y));
+    if (rop_code_ != rop2::kCopyPen) {
+      combine_run(row + x0, row + x1, ink);
+      return;
+    }
+    for (std::int64_t x = x0; x < x1; ++x) row[x] = ink;
+  }
+  void paint_run(std::int64_t y, std::int64_t x0, std::int64_t x1, const BrushInk& ink);
+
   // Every pixel left <= x < right, top <= y < bottom.
   template <class Ink>
   void fill_box(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom,
@@ -70,17 +82,7 @@ class Painter {
     if (x1 > box_.right) x1 = box_.right;
     return x0 < x1;
   }
-  // Paints a run that lies inside the box; plain copies inline, other operations out of line.
-  void paint_run(std::int64_t y, std::int64_t x0, std::int64_t x1, PixelWord ink) {
-    PixelWord* row = target_.row(static_cast<std::int32_t>(y));
-    if (rop_code_ != rop2::kCopyPen) {
-      combine_run(row + x0, row + x1, ink);
-      return;
-    }
-    for (std::int64_t x = x0; x < x1; ++x) row[x] = ink;
-  }
   void combine_run(PixelWord* first, PixelWord* last, PixelWord ink) const;
-  void paint_run(std::int64_t y, std::int64_t x0, std::int64_t x1, const BrushInk& ink);
 
   PixelTarget target_;
   Rect box_;

@@ -7,10 +7,52 @@
 #include "host/surface/raster/painter.h"
 #include "host/surface/shapes/rounded_box.h"
 #include "host/surface/shapes/shape_sink.h"
+#include "host/surface/shapes/small_ellipses.h"
 
 namespace kanvo::surface {
 
 namespace {
+
+// The quiz's marks, and most small ellipses: wholly inside the drawable box, copied, with a solid
+// one-pixel pen or none and a solid brush or none. The pixels come from the table and are written
+// straight into the surface. False when the shape is not such a case.
+bool copy_small_ellipse(const DeviceContext& dc, const shapes::RoundedBox& shape,
+                        shapes::Outline outline) {
+  const bool pen_solid =
+      outline == shapes::Outline::one_pixel &&
+      (dc.pen->kind() == pen_style::kSolid || dc.pen->kind() == pen_style::kInsideFrame);
+  const bool hollow = dc.brush == nullptr || dc.brush->style == BrushStyle::null;
+  if (dc.rop2 != rop2::kCopyPen || !(pen_solid || outline == shapes::Outline::none) ||
+      !(hollow || dc.brush->style == BrushStyle::solid) ||
+      (outline == shapes::Outline::none && shape.square())) {
+    return false;
+  }
+  const Rect visible = dc.drawable_box();
+  if (shape.left < visible.left || shape.right_end() > visible.right || shape.top < visible.top ||
+      shape.bottom_end() > visible.bottom) {
+    return false;
+  }
+  const shapes::SmallEllipse& runs =
+      shapes::small_ellipse(static_cast<int>(shape.width), static_cast<int>(shape.height));
+  const PixelTarget target = dc.target();
+  PixelWord* const corner = target.row(static_cast<std::int32_t>(shape.top)) + shape.left;
+  const PixelWord fill = hollow ? 0 : pixel_word(dc.brush->color);
+  if (!hollow) {
+    for (int i = 0; i < runs.inside_count; ++i) {
+      const shapes::ShapeRun& run = runs.inside[i];
+      PixelWord* row = corner + static_cast<std::ptrdiff_t>(run.dy) * target.stride;
+      std::fill(row + run.x0, row + run.x1, fill);
+    }
+  }
+  if (pen_solid || !hollow) {
+    const PixelWord word = pen_solid ? pixel_word(dc.pen->color) : fill;
+    for (int i = 0; i < runs.outline_count; ++i) {
+      const shapes::ShapePixel& pixel = runs.outline[i];
+      corner[static_cast<std::ptrdiff_t>(pixel.dy) * target.stride + pixel.dx] = word;
+    }
+  }
+  return true;
+}
 
 // Draws the box with corners of corner_width x corner_height device pixels.
 bool draw_rounded_box(DeviceContext& dc, DeviceRect box, std::int64_t corner_width,
@@ -27,6 +69,13 @@ bool draw_rounded_box(DeviceContext& dc, DeviceRect box, std::int64_t corner_wid
   shape.height = box.bottom - box.top;
   shape.corner_width = std::min(corner_width, shape.width);
   shape.corner_height = std::min(corner_height, shape.height);
+  const shapes::Outline outline = shapes::outline_of(dc);
+  if (shape.corner_width == shape.width && shape.corner_height == shape.height &&
+      shape.width <= shapes::kSmallEllipseLimit && shape.height <= shapes::kSmallEllipseLimit &&
+      copy_small_ellipse(dc, shape, outline)) {
+    dc.note_change();
+    return true;
+  }
 
   raster::Painter painter(dc);
   const Rect& visible = painter.box();
@@ -34,8 +83,9 @@ bool draw_rounded_box(DeviceContext& dc, DeviceRect box, std::int64_t corner_wid
       shape.top >= visible.bottom || shape.bottom_end() <= visible.top) {
     return true;
   }
-  const shapes::Outline outline = shapes::outline_of(dc);
-  shapes::ShapeSink sink(painter, dc, outline != shapes::Outline::none);
+  const bool inside = shape.left >= visible.left && shape.right_end() <= visible.right &&
+                      shape.top >= visible.top && shape.bottom_end() <= visible.bottom;
+  shapes::ShapeSink sink(painter, dc, outline != shapes::Outline::none, inside);
   if (outline == shapes::Outline::none && shape.square()) {
     // Like a rectangle without a pen: the right and bottom edges stay out.
     painter.fill_box(shape.left, shape.top, shape.left + shape.width, shape.top + shape.height,

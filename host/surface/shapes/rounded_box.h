@@ -26,10 +26,10 @@ struct RoundedBox {
 
   // Corners of two pixels or less are square: the box is then drawn like a rectangle, its right
   // and bottom edges included.
-  bool square() const { return corner_width <= 2 || corner_height <= 2; }
+  constexpr bool square() const { return corner_width <= 2 || corner_height <= 2; }
   // The rows and columns it may touch: left <= x < right_end, top <= y < bottom_end.
-  std::int64_t right_end() const { return left + width + (square() ? 1 : 0); }
-  std::int64_t bottom_end() const { return top + height + (square() ? 1 : 0); }
+  constexpr std::int64_t right_end() const { return left + width + (square() ? 1 : 0); }
+  constexpr std::int64_t bottom_end() const { return top + height + (square() ? 1 : 0); }
 };
 
 namespace detail {
@@ -37,10 +37,11 @@ namespace detail {
 template <class Sink>
 class RoundedBoxRows {
  public:
-  RoundedBoxRows(const RoundedBox& box, std::int64_t first_row, std::int64_t end_row, Sink& sink)
+  constexpr RoundedBoxRows(const RoundedBox& box, std::int64_t first_row, std::int64_t end_row,
+                           Sink& sink)
       : box_(box), first_row_(first_row), end_row_(end_row), sink_(sink) {}
 
-  void run() {
+  constexpr void run() {
     if (box_.square()) {
       square_rows();
     } else if (raster::quadrant_walkable(box_.corner_width, box_.corner_height)) {
@@ -52,16 +53,20 @@ class RoundedBoxRows {
 
  private:
   // Doubled centres of the corner ellipses: left and right, top and bottom.
-  std::int64_t left_x2() const { return 2 * box_.left + box_.corner_width - 1; }
-  std::int64_t right_x2() const { return 2 * (box_.left + box_.width) - box_.corner_width - 1; }
-  std::int64_t top_y2() const { return 2 * box_.top + box_.corner_height - 1; }
-  std::int64_t bottom_y2() const { return 2 * (box_.top + box_.height) - box_.corner_height - 1; }
-  std::int64_t middle_x2() const { return (box_.corner_width - 1) & 1; }
+  constexpr std::int64_t left_x2() const { return 2 * box_.left + box_.corner_width - 1; }
+  constexpr std::int64_t right_x2() const {
+    return 2 * (box_.left + box_.width) - box_.corner_width - 1;
+  }
+  constexpr std::int64_t top_y2() const { return 2 * box_.top + box_.corner_height - 1; }
+  constexpr std::int64_t bottom_y2() const {
+    return 2 * (box_.top + box_.height) - box_.corner_height - 1;
+  }
+  constexpr std::int64_t middle_x2() const { return (box_.corner_width - 1) & 1; }
 
-  bool visible(std::int64_t y) const { return y >= first_row_ && y < end_row_; }
+  constexpr bool visible(std::int64_t y) const { return y >= first_row_ && y < end_row_; }
 
   // One row of a corner ellipse, on the pixel row y.
-  void corner_row(std::int64_t y, const raster::QuadrantRow& row) {
+  constexpr void corner_row(std::int64_t y, const raster::QuadrantRow& row) {
     if (!visible(y)) return;
     const std::int64_t outer_left = (left_x2() - row.x_outer) / 2;
     const std::int64_t outer_right = (right_x2() + row.x_outer) / 2 + 1;
@@ -77,18 +82,18 @@ class RoundedBoxRows {
   }
 
   // A row of the straight left and right edges.
-  void edge_row(std::int64_t y, std::int64_t right) {
+  constexpr void edge_row(std::int64_t y, std::int64_t right) {
     sink_.outline(y, box_.left, box_.left + 1);
     sink_.interior(y, box_.left + 1, right);
     sink_.outline(y, right, right + 1);
   }
-  void edge_rows(std::int64_t from, std::int64_t to, std::int64_t right) {
+  constexpr void edge_rows(std::int64_t from, std::int64_t to, std::int64_t right) {
     for (std::int64_t y = std::max(from, first_row_); y < std::min(to, end_row_); ++y) {
       edge_row(y, right);
     }
   }
 
-  void square_rows() {
+  constexpr void square_rows() {
     const std::int64_t right = box_.left + box_.width;
     const std::int64_t bottom = box_.top + box_.height;
     if (visible(box_.top)) sink_.outline(box_.top, box_.left, right + 1);
@@ -96,7 +101,7 @@ class RoundedBoxRows {
     if (visible(bottom)) sink_.outline(bottom, box_.left, right + 1);
   }
 
-  void both_corner_rows(const raster::QuadrantRow& row) {
+  constexpr void both_corner_rows(const raster::QuadrantRow& row) {
     const std::int64_t upper = (top_y2() - row.y) / 2;
     const std::int64_t lower = (bottom_y2() + row.y) / 2;
     corner_row(upper, row);
@@ -104,20 +109,20 @@ class RoundedBoxRows {
   }
 
   // Rows strictly between the top corners' lowest row and the bottom corners' highest.
-  void straight_rows() {
+  constexpr void straight_rows() {
     const std::int64_t first_y = (box_.corner_height - 1) & 1;
     edge_rows((top_y2() - first_y) / 2 + 1, (bottom_y2() + first_y) / 2,
               box_.left + box_.width - 1);
   }
 
-  void walked_rows() {
+  constexpr void walked_rows() {
     raster::walk_quadrant_rows(box_.corner_width, box_.corner_height,
                                [&](const raster::QuadrantRow& row) { both_corner_rows(row); });
     straight_rows();
   }
 
   // Too large to walk: only the visible rows, each from the ellipse equation.
-  void approximated_rows() {
+  constexpr void approximated_rows() {
     const std::int64_t from = std::max(first_row_, box_.top);
     const std::int64_t to = std::min(end_row_, box_.top + box_.height);
     const std::int64_t b = box_.corner_height - 1;
@@ -143,8 +148,8 @@ class RoundedBoxRows {
 }  // namespace detail
 
 template <class Sink>
-void rasterize_rounded_box(const RoundedBox& box, std::int64_t first_row, std::int64_t end_row,
-                           Sink& sink) {
+constexpr void rasterize_rounded_box(const RoundedBox& box, std::int64_t first_row,
+                                     std::int64_t end_row, Sink& sink) {
   detail::RoundedBoxRows<Sink>(box, first_row, end_row, sink).run();
 }
 

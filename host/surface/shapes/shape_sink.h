@@ -21,30 +21,51 @@ Outline outline_of(const DeviceContext& dc);
 
 class ShapeSink {
  public:
-  ShapeSink(raster::Painter& painter, const DeviceContext& dc, bool draws_outline)
+  // `inside`: every run handed over lies inside the painter's box, so none is clipped again.
+  ShapeSink(raster::Painter& painter, const DeviceContext& dc, bool draws_outline, bool inside)
       : painter_(painter),
         brush_(dc),
         pen_word_(dc.pen != nullptr ? pixel_word(dc.pen->color) : 0),
-        draws_outline_(draws_outline) {}
+        draws_outline_(draws_outline),
+        fills_(brush_.kind() != raster::BrushInk::Kind::none),
+        inside_(inside) {}
 
   void outline(std::int64_t y, std::int64_t x0, std::int64_t x1) {
     if (draws_outline_) {
-      painter_.fill_span(y, x0, x1, pen_word_);
-    } else {
-      painter_.fill_span(y, x0, x1, brush_);
+      paint(y, x0, x1, pen_word_);
+    } else if (fills_) {
+      paint(y, x0, x1, brush_);
     }
   }
   void interior(std::int64_t y, std::int64_t x0, std::int64_t x1) {
-    if (x0 < x1) painter_.fill_span(y, x0, x1, brush_);
+    if (fills_ && x0 < x1) paint(y, x0, x1, brush_);
   }
-  bool fills() const { return brush_.kind() != raster::BrushInk::Kind::none; }
   const raster::BrushInk& brush() const { return brush_; }
 
  private:
+  void paint(std::int64_t y, std::int64_t x0, std::int64_t x1, PixelWord word) {
+    if (inside_) {
+      painter_.paint_run(y, x0, x1, word);
+    } else {
+      painter_.fill_span(y, x0, x1, word);
+    }
+  }
+  void paint(std::int64_t y, std::int64_t x0, std::int64_t x1, const raster::BrushInk& ink) {
+    if (ink.kind() == raster::BrushInk::Kind::solid) {
+      paint(y, x0, x1, ink.solid_word());
+    } else if (inside_) {
+      painter_.paint_run(y, x0, x1, ink);
+    } else {
+      painter_.fill_span(y, x0, x1, ink);
+    }
+  }
+
   raster::Painter& painter_;
   raster::BrushInk brush_;
   PixelWord pen_word_;
   bool draws_outline_;
+  bool fills_;
+  bool inside_;
 };
 
 }  // namespace kanvo::surface::shapes
