@@ -4,7 +4,9 @@
 
 #include "host/surface/dc/device_context.h"
 #include "host/surface/dc/device_rect.h"
+#include "host/surface/lines/stroke.h"
 #include "host/surface/raster/painter.h"
+#include "host/surface/shapes/ellipse_outline.h"
 #include "host/surface/shapes/rounded_box.h"
 #include "host/surface/shapes/shape_sink.h"
 #include "host/surface/shapes/small_ellipses.h"
@@ -85,13 +87,18 @@ bool draw_rounded_box(DeviceContext& dc, DeviceRect box, std::int64_t corner_wid
   }
   const bool inside = shape.left >= visible.left && shape.right_end() <= visible.right &&
                       shape.top >= visible.top && shape.bottom_end() <= visible.bottom;
-  shapes::ShapeSink sink(painter, dc, outline != shapes::Outline::none, inside);
+  shapes::ShapeSink sink(painter, dc, outline == shapes::Outline::one_pixel, inside);
   if (outline == shapes::Outline::none && shape.square()) {
     // Like a rectangle without a pen: the right and bottom edges stay out.
     painter.fill_box(shape.left, shape.top, shape.left + shape.width, shape.top + shape.height,
                      sink.brush());
   } else {
     shapes::rasterize_rounded_box(shape, visible.top, visible.bottom, sink);
+  }
+  if (outline == shapes::Outline::stroked) {
+    // The pen follows the one-pixel outline: its dashes pixel by pixel, a wide pen around it.
+    shapes::outline_points(shape, dc.scratch_device_points);
+    lines::stroke_figure(dc, dc.scratch_device_points, true);
   }
   dc.note_change();
   return true;

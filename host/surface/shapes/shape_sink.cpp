@@ -7,7 +7,8 @@ namespace kanvo::surface::shapes {
 Outline outline_of(const DeviceContext& dc) {
   const PenObject* pen = dc.pen;
   if (pen == nullptr || pen->kind() == pen_style::kNull) return Outline::none;
-  return lines::draws_wide(dc) ? Outline::stroked : Outline::one_pixel;
+  const bool solid = pen->kind() == pen_style::kSolid || pen->kind() == pen_style::kInsideFrame;
+  return solid && !lines::draws_wide(dc) ? Outline::one_pixel : Outline::stroked;
 }
 
 }  // namespace kanvo::surface::shapes

@@ -13,8 +13,8 @@ namespace kanvo::surface::shapes {
 // How a context's pen outlines a shape.
 enum class Outline : std::uint8_t {
   none,       // null pen
-  one_pixel,  // cosmetic pens, and geometric pens at most one pixel wide
-  stroked,    // geometric pens wider than a pixel
+  one_pixel,  // solid and one device pixel wide: painted with the shape's rows
+  stroked,    // dashed or wider: the pen follows the outline's points
 };
 
 Outline outline_of(const DeviceContext& dc);

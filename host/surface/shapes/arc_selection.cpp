@@ -1,0 +1,106 @@
+#include "host/surface/shapes/arc_selection.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace kanvo::surface::shapes {
+
+namespace {
+
+constexpr double kFullTurn = 2.0 * std::numbers::pi;
+
+struct Direction {
+  double x = 0.0;  // right
+  double y = 0.0;  // up
+};
+
+// Angles counter-clockwise from the right, in [0, 2 pi).
+double angle_of(Direction d) {
+  const double a = std::atan2(d.y, d.x);
+  return a < 0.0 ? a + kFullTurn : a;
+}
+
+// A radial as the platform has it: its angle, and the direction that angle's sine and cosine
+// give, which leans a little off the axes.
+struct Radial {
+  double angle = 0.0;
+  Direction direction;
+};
+
+class OutlineAngles {
+ public:
+  OutlineAngles(std::span<const DevicePoint> outline, const RoundedBox& box)
+      : outline_(outline),
+        box_(box),
+        centre_x_(static_cast<double>(box.left) + static_cast<double>(box.width) / 2.0),
+        centre_y_(static_cast<double>(box.top) + static_cast<double>(box.height) / 2.0) {
+    // The pixels just below the middle on the right close the turn: their angle is a full turn,
+    // not zero.
+    trailing_zero_ = outline.size();
+    while (trailing_zero_ > 1 && angle_of(point(trailing_zero_ - 1)) == 0.0) --trailing_zero_;
+  }
+
+  Radial radial(DevicePoint p) const {
+    const double a =
+        std::atan2(centre_y_ - static_cast<double>(p.y), static_cast<double>(p.x) - centre_x_);
+    return {a < 0.0 ? a + kFullTurn : a, {std::cos(a), std::sin(a)}};
+  }
+
+  // The sign of (angle of point i) - (the radial's angle), angle_limit standing in for the
+  // radial's angle (a full turn for a radial at zero that ends an arc).
+  int compare(std::size_t i, const Radial& radial, double angle_limit) const {
+    const Direction d = point(i);
+    const double a = i >= trailing_zero_ ? kFullTurn : angle_of(d);
+    if (a != angle_limit) return a < angle_limit ? -1 : 1;
+    const double cross = radial.direction.x * d.y - radial.direction.y * d.x;
+    return (cross > 0.0) - (cross < 0.0);
+  }
+
+ private:
+  // Where a pixel stands, relative to the box's centre (y up).
+  Direction point(std::size_t i) const {
+    const DevicePoint p = outline_[i];
+    const double x = static_cast<double>(p.x);
+    const double y = static_cast<double>(p.y);
+    double rx = x + 0.5;
+    double ry = y + 0.5;
+    if (box_.width % 2 == 0) rx = x >= centre_x_ ? x : x + 1.0;
+    if (box_.height % 2 == 0) ry = y < centre_y_ ? y + 1.0 : y;
+    return {rx - centre_x_, centre_y_ - ry};
+  }
+
+  std::span<const DevicePoint> outline_;
+  const RoundedBox& box_;
+  double centre_x_;
+  double centre_y_;
+  std::size_t trailing_zero_;
+};
+
+}  // namespace
+
+ArcRange select_arc(std::span<const DevicePoint> outline, const RoundedBox& box,
+                    DevicePoint start_radial, DevicePoint end_radial) {
+  const std::size_t count = outline.size();
+  if (count == 0) return {};
+  const OutlineAngles angles(outline, box);
+  const Radial start = angles.radial(start_radial);
+  const Radial end = angles.radial(end_radial);
+
+  std::size_t first = 0;
+  while (first < count && angles.compare(first, start, start.angle) < 0) ++first;
+  if (first == count) first = 0;
+
+  const bool whole = start.angle == end.angle && start.direction.x == end.direction.x &&
+                     start.direction.y == end.direction.y;
+  const double end_limit = end.angle == 0.0 ? kFullTurn : end.angle;
+  std::size_t last = count;
+  while (last > 0 && angles.compare(last - 1, end, end_limit) > 0) --last;
+  last = last == 0 ? count - 1 : last - 1;
+
+  const std::size_t before_first = first == 0 ? count - 1 : first - 1;
+  if (whole) return {false, first, before_first};
+  if (last == before_first) return {};  // both radials between the same two pixels
+  return {false, first, last};
+}
+
+}  // namespace kanvo::surface::shapes

@@ -1,0 +1,31 @@
+// Which part of an ellipse's outline an arc, pie or chord takes: the points from the start
+// radial counter-clockwise (on the screen) to the end radial.
+//
+// Each outline pixel stands for the corner of its pixel nearest the box's centre when the box is
+// even in that direction, for its centre when odd; the radials run from the centre of the box.
+// The arc starts at the first pixel (counting from the right end of the middle row) at or past
+// the start radial and ends at the last pixel at or before the end radial. A pixel exactly on a
+// radial is decided by the radial's direction as its sine and cosine give it: the platform draws
+// a radial straight up as leaning a hair to the right, one straight left as leaning a hair up,
+// and one straight down as leaning a hair to the right. Equal radials take the whole outline.
+#pragma once
+
+#include <cstddef>
+#include <span>
+
+#include "host/surface/dc/world_transform.h"
+#include "host/surface/shapes/rounded_box.h"
+
+namespace kanvo::surface::shapes {
+
+// Points first .. last of the outline, counting on from last back to 0 when last < first.
+struct ArcRange {
+  bool empty = true;
+  std::size_t first = 0;
+  std::size_t last = 0;
+};
+
+ArcRange select_arc(std::span<const DevicePoint> outline, const RoundedBox& box,
+                    DevicePoint start_radial, DevicePoint end_radial);
+
+}  // namespace kanvo::surface::shapes

@@ -1,0 +1,22 @@
+// Polygons: closed automatically, the inside by the context's polygon fill mode.
+#include "host/surface/dc/device_context.h"
+#include "host/surface/shapes/closed_figure.h"
+#include "host/surface/surface.h"
+
+namespace kanvo::surface {
+
+bool polygon(DcHandle handle, const Point* points, std::int32_t count) {
+  DeviceContext* dc = context_of(handle);
+  if (dc == nullptr || points == nullptr || count < 2) return false;
+  std::vector<DevicePoint>& mapped = dc->scratch_device_points;
+  mapped.clear();
+  for (std::int32_t i = 0; i < count; ++i) mapped.push_back(dc->mapping.map(points[i]));
+  const raster::FillRule rule = dc->poly_fill_mode == static_cast<int>(PolyFillMode::winding)
+                                    ? raster::FillRule::winding
+                                    : raster::FillRule::alternate;
+  shapes::draw_closed_figure(*dc, mapped, rule);
+  dc->note_change();
+  return true;
+}
+
+}  // namespace kanvo::surface
