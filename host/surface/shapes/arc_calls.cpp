@@ -9,6 +9,7 @@
 #include "host/surface/shapes/arc_selection.h"
 #include "host/surface/shapes/closed_figure.h"
 #include "host/surface/shapes/ellipse_outline.h"
+#include "host/surface/shapes/shape_sink.h"
 #include "host/surface/surface.h"
 
 namespace kanvo::surface {
@@ -27,15 +28,19 @@ bool draw_arc_figure(DcHandle handle, std::int32_t left, std::int32_t top, std::
     --box.bottom;
   }
   if (box.empty()) return true;
+  const shapes::Outline outline = shapes::outline_of(*dc);
+  box = shapes::inside_frame_box(*dc, outline, box);
+  if (box.empty()) return true;
   shapes::RoundedBox shape;
   shape.left = box.left;
   shape.top = box.top;
   shape.width = shape.corner_width = box.right - box.left;
   shape.height = shape.corner_height = box.bottom - box.top;
   const Rect visible = dc->drawable_box();
-  if (visible.left >= visible.right || shape.left >= visible.right ||
-      shape.right_end() <= visible.left || shape.top >= visible.bottom ||
-      shape.bottom_end() <= visible.top) {
+  const std::int64_t reach = shapes::outline_reach(*dc, outline);
+  if (visible.left >= visible.right || shape.left - reach >= visible.right ||
+      shape.right_end() + reach <= visible.left || shape.top - reach >= visible.bottom ||
+      shape.bottom_end() + reach <= visible.top) {
     return true;
   }
 

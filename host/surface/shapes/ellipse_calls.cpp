@@ -64,6 +64,9 @@ bool draw_rounded_box(DeviceContext& dc, DeviceRect box, std::int64_t corner_wid
     --box.bottom;
   }
   if (box.empty()) return true;
+  const shapes::Outline outline = shapes::outline_of(dc);
+  box = shapes::inside_frame_box(dc, outline, box);
+  if (box.empty()) return true;
   shapes::RoundedBox shape;
   shape.left = box.left;
   shape.top = box.top;
@@ -71,7 +74,6 @@ bool draw_rounded_box(DeviceContext& dc, DeviceRect box, std::int64_t corner_wid
   shape.height = box.bottom - box.top;
   shape.corner_width = std::min(corner_width, shape.width);
   shape.corner_height = std::min(corner_height, shape.height);
-  const shapes::Outline outline = shapes::outline_of(dc);
   if (shape.corner_width == shape.width && shape.corner_height == shape.height &&
       shape.width <= shapes::kSmallEllipseLimit && shape.height <= shapes::kSmallEllipseLimit &&
       copy_small_ellipse(dc, shape, outline)) {
@@ -81,8 +83,10 @@ bool draw_rounded_box(DeviceContext& dc, DeviceRect box, std::int64_t corner_wid
 
   raster::Painter painter(dc);
   const Rect& visible = painter.box();
-  if (!painter.active() || shape.left >= visible.right || shape.right_end() <= visible.left ||
-      shape.top >= visible.bottom || shape.bottom_end() <= visible.top) {
+  const std::int64_t reach = shapes::outline_reach(dc, outline);
+  if (!painter.active() || shape.left - reach >= visible.right ||
+      shape.right_end() + reach <= visible.left || shape.top - reach >= visible.bottom ||
+      shape.bottom_end() + reach <= visible.top) {
     return true;
   }
   const bool inside = shape.left >= visible.left && shape.right_end() <= visible.right &&

@@ -1,6 +1,8 @@
 #include "host/surface/shapes/ellipse_outline.h"
 
 #include <algorithm>
+#include <cmath>
+#include <numbers>
 
 namespace kanvo::surface::shapes {
 
@@ -21,6 +23,44 @@ void square_outline(const RoundedBox& box, std::vector<DevicePoint>& points) {
   for (std::int64_t y = bottom; y > middle; --y) add(right, y);
 }
 
+// The top right quadrant in doubled offsets from the side to the top: walked, every n-th point
+// kept when there are too many; for boxes too large to walk, points of the ellipse at even steps
+// of its angle, on the pixel grid.
+void quadrant_points(std::int64_t width, std::int64_t height, std::vector<DevicePoint>& points) {
+  constexpr auto kMaxQuadrant = static_cast<std::int64_t>(kMaxOutlinePoints / 4);
+  if (!raster::quadrant_walkable(width, height)) {
+    // Within about a pixel of the curve even for the largest boxes a device point allows.
+    constexpr std::int64_t kSteps = 1 << 14;
+    const long double a = static_cast<long double>(width - 1);
+    const long double b = static_cast<long double>(height - 1);
+    const std::int64_t odd_x = (width - 1) & 1;
+    const std::int64_t odd_y = (height - 1) & 1;
+    for (std::int64_t k = 0; k <= kSteps; ++k) {
+      const long double t = std::numbers::pi_v<long double> / 2 * static_cast<long double>(k) /
+                            static_cast<long double>(kSteps);
+      const auto on_grid = [](long double v, std::int64_t odd) {
+        return odd + 2 * static_cast<std::int64_t>(
+                             std::floor((v - static_cast<long double>(odd)) / 2 + 0.5L));
+      };
+      const DevicePoint p{std::max(odd_x, on_grid(a * std::cos(t), odd_x)),
+                          std::max(odd_y, on_grid(b * std::sin(t), odd_y))};
+      if (points.empty() || !(points.back() == p)) points.push_back(p);
+    }
+    return;
+  }
+  const std::int64_t steps = (width + height) / 2 + 1;
+  const std::int64_t keep_every = std::max<std::int64_t>(1, steps / kMaxQuadrant + 1);
+  std::int64_t index = 0;
+  DevicePoint last;
+  bool last_kept = true;
+  raster::walk_quadrant(width, height, [&](std::int64_t x, std::int64_t y) {
+    last_kept = index++ % keep_every == 0;
+    last = {x, y};
+    if (last_kept) points.push_back(last);
+  });
+  if (!last_kept) points.push_back(last);  // the top is always kept
+}
+
 }  // namespace
 
 void outline_points(const RoundedBox& box, std::vector<DevicePoint>& points) {
@@ -37,21 +77,8 @@ void outline_points(const RoundedBox& box, std::vector<DevicePoint>& points) {
     }
     return;
   }
-  // The top right quadrant walked once, in doubled offsets; the other three are its mirrors.
-  const std::int64_t steps = (box.corner_width + box.corner_height) / 2 + 1;
-  const std::int64_t keep_every =
-      std::max<std::int64_t>(1, steps / static_cast<std::int64_t>(kMaxOutlinePoints / 4) + 1);
-  std::int64_t index = 0;
-  std::int64_t last_x = 0;
-  std::int64_t last_y = 0;
-  bool last_kept = true;
-  raster::walk_quadrant(box.corner_width, box.corner_height, [&](std::int64_t x, std::int64_t y) {
-    last_kept = index++ % keep_every == 0;
-    if (last_kept) points.push_back({x, y});
-    last_x = x;
-    last_y = y;
-  });
-  if (!last_kept) points.push_back({last_x, last_y});  // the top is always kept
+  // The top right quadrant once, in doubled offsets; the other three are its mirrors.
+  quadrant_points(box.corner_width, box.corner_height, points);
 
   const std::int64_t left_x2 = 2 * box.left + box.corner_width - 1;
   const std::int64_t right_x2 = 2 * (box.left + box.width) - box.corner_width - 1;

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "host/surface/dc/device_context.h"
+#include "host/surface/dc/device_rect.h"
 #include "host/surface/raster/brush_ink.h"
 #include "host/surface/raster/painter.h"
 
@@ -18,6 +19,14 @@ enum class Outline : std::uint8_t {
 };
 
 Outline outline_of(const DeviceContext& dc);
+
+// How far a stroked outline reaches beyond the one-pixel outline it follows, in device pixels.
+std::int64_t outline_reach(const DeviceContext& dc, Outline outline);
+
+// The box a shape's outline follows so that an inside-frame pen stays within the box: moved in
+// by the pen's reach on each side (a wide pen of even width reaches one pixel less to the right
+// and down). Other pens keep the box.
+DeviceRect inside_frame_box(const DeviceContext& dc, Outline outline, const DeviceRect& box);
 
 class ShapeSink {
  public:

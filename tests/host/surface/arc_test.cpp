@@ -1,0 +1,176 @@
+// Arcs, pies and chords: where they start and end for each radial, how pies and chords close,
+// and what they do with radials far away, equal radials, tiny and reversed boxes.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdint>
+#include <limits>
+
+#include "host/surface/surface.h"
+#include "tests/host/surface/curve_canvas.h"
+
+namespace kanvo::surface {
+namespace {
+
+using testing::CurveCanvas;
+using testing::pixels_from_rows;
+using testing::PixelSet;
+
+constexpr PixelWord kPen = 0x00FFFFFFu;
+constexpr PixelWord kBrush = 0x00FF0000u;
+constexpr PixelWord kGrey = 0x00404040u;
+
+PixelSet ellipse_outline(int left, int top, int right, int bottom) {
+  CurveCanvas canvas(40, 40);
+  canvas.pen(0xFFFFFF);
+  canvas.hollow_brush();
+  ellipse(canvas.dc(), left, top, right, bottom);
+  return canvas.pixels_of(kPen);
+}
+
+TEST(ArcEnds, AQuarterRunsCounterClockwiseAndLeavesOutItsEnd) {
+  CurveCanvas canvas(32, 32);
+  canvas.pen(0xFFFFFF);
+  ASSERT_TRUE(arc(canvas.dc(), 4, 4, 28, 28, 28, 16, 16, 4));  // from 3 o'clock to 12
+  const PixelSet quarter = canvas.pixels_of(kPen);
+  EXPECT_TRUE(quarter.count({27, 15}));   // the first pixel above the middle
+  EXPECT_FALSE(quarter.count({27, 16}));  // the one below belongs to the other side
+  EXPECT_TRUE(quarter.count({18, 4}));
+  EXPECT_FALSE(quarter.count({17, 4}));  // where it ends, left out
+  for (const auto& [x, y] : quarter) EXPECT_TRUE(x >= 16 && y <= 15) << x << "," << y;
+
+  // The rest of the turn starts on the top row's first pixel right of the middle and ends
+  // before the first pixel below the middle: the two leave out exactly those two pixels.
+  CurveCanvas rest(32, 32);
+  rest.pen(0xFFFFFF);
+  ASSERT_TRUE(arc(rest.dc(), 4, 4, 28, 28, 16, 4, 28, 16));
+  PixelSet both = quarter;
+  for (const auto& p : rest.pixels_of(kPen)) {
+    EXPECT_FALSE(quarter.count(p)) << p.first << "," << p.second;
+    both.insert(p);
+  }
+  PixelSet whole = ellipse_outline(4, 4, 28, 28);
+  whole.erase({17, 4});
+  whole.erase({27, 16});
+  EXPECT_EQ(both, whole);
+}
+
+TEST(ArcEnds, EqualRadialsDrawTheWholeOutlineButItsLastPixel) {
+  CurveCanvas canvas(32, 32);
+  canvas.pen(0xFFFFFF);
+  ASSERT_TRUE(arc(canvas.dc(), 4, 6, 28, 26, 30, 16, 30, 16));
+  PixelSet whole = ellipse_outline(4, 6, 28, 26);
+  whole.erase({27, 16});
+  EXPECT_EQ(canvas.pixels_of(kPen), whole);
+}
+
+TEST(ArcEnds, OnlyTheRadialsDirectionsCount) {
+  CurveCanvas near(32, 32);
+  CurveCanvas far(32, 32);
+  near.pen(0xFFFFFF);
+  far.pen(0xFFFFFF);
+  ASSERT_TRUE(arc(near.dc(), 8, 8, 24, 24, 17, 15, 15, 17));
+  ASSERT_TRUE(arc(far.dc(), 8, 8, 24, 24, 16 + 100000, 16 - 100000, 16 - 70000, 16 + 70000));
+  EXPECT_EQ(near.pixels_of(kPen), far.pixels_of(kPen));
+  EXPECT_FALSE(near.pixels_of(kPen).empty());
+}
+
+TEST(ArcEnds, SmallCircles) {
+  CurveCanvas canvas(24, 12);
+  canvas.pen(0xFFFFFF);
+  // A quarter of a 4 x 4 circle starts and ends on the same pixel: nothing is drawn.
+  ASSERT_TRUE(arc(canvas.dc(), 1, 4, 5, 8, 5, 6, 3, 4));
+  EXPECT_TRUE(canvas.pixels_of(kPen).empty());
+  // Its left half, 12 o'clock to 6: the top right pixel is the start, the bottom right the end.
+  ASSERT_TRUE(arc(canvas.dc(), 7, 4, 11, 8, 9, 4, 9, 8));
+  EXPECT_EQ(canvas.pixels_of(kPen), pixels_from_rows(7, 4, {".##.", "#...", "#...", ".#.."}));
+}
+
+TEST(ArcEnds, ReversedBoxesAreOrdered) {
+  CurveCanvas a(40, 40);
+  CurveCanvas b(40, 40);
+  a.pen(0xFFFFFF);
+  b.pen(0xFFFFFF);
+  ASSERT_TRUE(arc(a.dc(), 10, 14, 30, 30, 30, 22, 10, 22));
+  ASSERT_TRUE(arc(b.dc(), 30, 30, 10, 14, 30, 22, 10, 22));
+  EXPECT_EQ(a.pixels_of(kPen), b.pixels_of(kPen));
+}
+
+TEST(PieAndChord, APieClosesThroughTheCentreAndFillsItsSlice) {
+  CurveCanvas canvas(32, 32);
+  canvas.pen(0xFFFFFF);
+  canvas.brush(0x0000FF);
+  ASSERT_TRUE(pie(canvas.dc(), 4, 4, 28, 28, 28, 16, 16, 4));
+  const PixelSet outline = canvas.pixels_of(kPen);
+  EXPECT_TRUE(outline.count({16, 16}));  // the centre
+  EXPECT_TRUE(outline.count({17, 4}));   // the arc's end is drawn in a closed figure
+  EXPECT_TRUE(outline.count({27, 15}));
+  // The radius to 12 o'clock runs from the arc's end down to the centre.
+  EXPECT_TRUE(outline.count({17, 9}) && outline.count({16, 10}));
+  const PixelSet inside = canvas.pixels_of(kBrush);
+  EXPECT_TRUE(inside.count({20, 10}));
+  for (const auto& [x, y] : inside) EXPECT_TRUE(x > 16 && y < 16) << x << "," << y;
+
+  // A whole pie: the full ellipse filled, one radius drawn.
+  CurveCanvas full(32, 32);
+  full.pen(0xFFFFFF);
+  full.brush(0x0000FF);
+  ASSERT_TRUE(pie(full.dc(), 4, 4, 28, 28, 28, 10, 28, 10));
+  EXPECT_EQ(full.painted(), [] {
+    CurveCanvas reference(32, 32);
+    reference.pen(0xFFFFFF);
+    reference.brush(0x0000FF);
+    ellipse(reference.dc(), 4, 4, 28, 28);
+    return reference.painted();
+  }());
+}
+
+TEST(PieAndChord, AChordClosesWithTheStraightLine) {
+  CurveCanvas canvas(24, 24);
+  canvas.pen(0xFFFFFF);
+  canvas.brush(0x0000FF);
+  ASSERT_TRUE(chord(canvas.dc(), 2, 2, 22, 22, 22, 12, 2, 12));  // the upper half
+  const PixelSet outline = canvas.pixels_of(kPen);
+  // From the last pixel of the left side above the middle row back to the first on the right.
+  EXPECT_TRUE(outline.count({2, 10}) && outline.count({11, 10}));
+  EXPECT_TRUE(outline.count({12, 11}) && outline.count({21, 11}));
+  EXPECT_FALSE(outline.count({2, 11}));
+  for (const auto& [x, y] : canvas.painted()) EXPECT_LE(y, 11) << x << "," << y;
+}
+
+TEST(PieAndChord, EachPixelIsPaintedOnceUnderXor) {
+  CurveCanvas canvas(40, 40);
+  canvas.pen(0xFFFFFF);
+  canvas.brush(0x0000FF);
+  canvas.clear(kGrey);
+  set_rop2(canvas.dc(), rop2::kXorPen);
+  for (int i = 0; i < 2; ++i) {
+    ASSERT_TRUE(pie(canvas.dc(), 3, 3, 37, 31, 37, 3, 3, 37));
+    ASSERT_TRUE(chord(canvas.dc(), 5, 2, 30, 38, 30, 20, 5, 2));
+    ASSERT_TRUE(arc(canvas.dc(), 1, 1, 39, 39, 0, 0, 39, 0));
+    if (i == 0) {
+      EXPECT_LT(canvas.pixels_of(kGrey).size(), 40u * 40u);
+    }
+  }
+  EXPECT_EQ(canvas.pixels_of(kGrey).size(), 40u * 40u);
+}
+
+TEST(ArcHostile, ExtremeBoxesAndRadialsReturnPromptlyInsideTheSurface) {
+  CurveCanvas canvas(24, 24);
+  canvas.pen(0xFFFFFF);
+  canvas.brush(0x0000FF);
+  constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
+  constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_TRUE(arc(canvas.dc(), kMin, kMin, kMax, kMax, kMax, 0, kMin, kMin));
+  EXPECT_TRUE(pie(canvas.dc(), -100000, -100000, 100000, 100000, 100000, 0, 0, -100000));
+  EXPECT_TRUE(chord(canvas.dc(), kMin, 5, kMax, 20, kMin, kMax, kMax, kMin));
+  EXPECT_TRUE(pie(canvas.dc(), 5, 5, 5, 20, 0, 0, 0, 0));  // no width: nothing
+  EXPECT_TRUE(pie(canvas.dc(), 5, 5, 7, 7, 5, 5, 5, 5));   // radials on the centre
+  EXPECT_TRUE(arc(canvas.dc(), kMax - 3, kMax - 3, kMax, kMax, 0, 0, 1, 1));
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+  EXPECT_FALSE(pie(DcHandle{4242}, 0, 0, 10, 10, 0, 0, 0, 0));
+}
+
+}  // namespace
+}  // namespace kanvo::surface

@@ -1,0 +1,125 @@
+// Polygons: which pixels the inside takes under each fill mode, shared edges, degenerate and
+// far-away polygons.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdint>
+#include <limits>
+#include <vector>
+
+#include "host/surface/surface.h"
+#include "tests/host/surface/curve_canvas.h"
+
+namespace kanvo::surface {
+namespace {
+
+using testing::CurveCanvas;
+using testing::PixelSet;
+
+constexpr PixelWord kPen = 0x00FFFFFFu;
+constexpr PixelWord kBrush = 0x00FF0000u;
+constexpr PixelWord kGrey = 0x00404040u;
+
+void brush_only(CurveCanvas& canvas) {
+  canvas.null_pen();
+  canvas.brush(0x0000FF);
+}
+
+TEST(PolygonFill, PixelCentresOnTheLeftAndTopEdgesBelongInside) {
+  CurveCanvas canvas(40, 24);
+  brush_only(canvas);
+  const Point triangle[] = {{22, 2}, {38, 2}, {38, 18}};
+  ASSERT_TRUE(polygon(canvas.dc(), triangle, 3));
+  PixelSet expected;
+  for (int y = 2; y < 18; ++y)
+    for (int x = 22 + (y - 2); x < 38; ++x) expected.insert({x, y});
+  EXPECT_EQ(canvas.pixels_of(kBrush), expected);
+}
+
+TEST(PolygonFill, AlternateLeavesTheStarsMiddleOutWindingFillsIt) {
+  const Point star[] = {{24, 2}, {37, 42}, {3, 17}, {45, 17}, {11, 42}};
+  CurveCanvas alternate(48, 48);
+  brush_only(alternate);
+  ASSERT_TRUE(polygon(alternate.dc(), star, 5));
+  EXPECT_EQ(alternate.at(24, 25), 0u);  // the pentagon in the middle
+  EXPECT_EQ(alternate.at(24, 6), kBrush);
+
+  CurveCanvas winding(48, 48);
+  brush_only(winding);
+  set_poly_fill_mode(winding.dc(), static_cast<int>(PolyFillMode::winding));
+  ASSERT_TRUE(polygon(winding.dc(), star, 5));
+  EXPECT_EQ(winding.at(24, 25), kBrush);
+  PixelSet both = alternate.pixels_of(kBrush);
+  for (const auto& p : winding.pixels_of(kBrush)) both.insert(p);
+  EXPECT_EQ(both, winding.pixels_of(kBrush));  // winding covers all that alternate does
+}
+
+TEST(PolygonFill, NeighboursSharingAnEdgeCoverEachPixelOnce) {
+  CurveCanvas canvas(40, 40);
+  brush_only(canvas);
+  canvas.clear(kGrey);
+  set_rop2(canvas.dc(), rop2::kXorPen);
+  // A quadrilateral cut along a slanted diagonal, and the same quadrilateral whole.
+  const Point upper[] = {{3, 4}, {35, 7}, {29, 36}};
+  const Point lower[] = {{3, 4}, {29, 36}, {6, 30}};
+  const Point whole[] = {{3, 4}, {35, 7}, {29, 36}, {6, 30}};
+  ASSERT_TRUE(polygon(canvas.dc(), upper, 3));
+  ASSERT_TRUE(polygon(canvas.dc(), lower, 3));
+  const PixelSet halves = canvas.pixels_of(kGrey ^ kBrush);
+  EXPECT_EQ(canvas.pixels_of(kGrey).size() + halves.size(), 40u * 40u);  // nothing twice
+  canvas.clear(kGrey);
+  ASSERT_TRUE(polygon(canvas.dc(), whole, 4));
+  EXPECT_EQ(canvas.pixels_of(kGrey ^ kBrush), halves);  // no gap along the cut
+}
+
+TEST(PolygonFill, TheOutlineIsClosedAndDrawnOverTheInside) {
+  CurveCanvas canvas(40, 40);
+  canvas.pen(0xFFFFFF);
+  canvas.brush(0x0000FF);
+  const Point triangle[] = {{2, 2}, {20, 6}, {8, 18}};
+  ASSERT_TRUE(polygon(canvas.dc(), triangle, 3));
+  const PixelSet outline = canvas.pixels_of(kPen);
+  for (const Point& p : triangle) EXPECT_TRUE(outline.count({p.x, p.y})) << p.x << "," << p.y;
+  EXPECT_TRUE(outline.count({5, 10}));  // on the closing side, from (8, 18) back to (2, 2)
+  EXPECT_EQ(canvas.at(8, 8), kBrush);
+}
+
+TEST(PolygonDegenerate, OnePointNothingTwoPointsALineThereAndBack) {
+  CurveCanvas canvas(32, 16);
+  canvas.pen(0xFFFFFF);
+  canvas.brush(0x0000FF);
+  const Point one[] = {{3, 3}};
+  EXPECT_FALSE(polygon(canvas.dc(), one, 1));  // a polygon needs two points
+  const Point same[] = {{2, 12}, {2, 12}, {2, 12}};
+  ASSERT_TRUE(polygon(canvas.dc(), same, 3));
+  EXPECT_TRUE(canvas.painted().empty());
+  const Point two[] = {{6, 3}, {12, 9}};
+  ASSERT_TRUE(polygon(canvas.dc(), two, 2));
+  PixelSet line;
+  for (int i = 0; i <= 6; ++i) line.insert({6 + i, 3 + i});
+  EXPECT_EQ(canvas.pixels_of(kPen), line);
+  EXPECT_FALSE(polygon(canvas.dc(), nullptr, 3));
+  EXPECT_FALSE(polygon(canvas.dc(), two, 0));
+  EXPECT_FALSE(polygon(canvas.dc(), two, -5));
+}
+
+TEST(PolygonHostile, FarAndHugePolygonsReturnPromptlyInsideTheSurface) {
+  CurveCanvas canvas(24, 24);
+  canvas.pen(0xFFFFFF);
+  canvas.brush(0x0000FF);
+  constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
+  constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
+  const auto start = std::chrono::steady_clock::now();
+  const Point huge[] = {{kMin, kMin}, {kMax, kMin + 7}, {kMax, kMax}, {kMin + 3, kMax}};
+  ASSERT_TRUE(polygon(canvas.dc(), huge, 4));
+  EXPECT_EQ(canvas.at(12, 12), kBrush);  // the surface lies inside
+  const Point away[] = {{100000, 100000}, {100050, 100000}, {100000, 100040}};
+  ASSERT_TRUE(polygon(canvas.dc(), away, 3));
+  std::vector<Point> comb;
+  for (int i = 0; i < 2000; ++i) comb.push_back({i % 2 == 0 ? kMin : kMax, -1000 + i});
+  ASSERT_TRUE(polygon(canvas.dc(), comb.data(), static_cast<std::int32_t>(comb.size())));
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+}
+
+}  // namespace
+}  // namespace kanvo::surface
