@@ -60,6 +60,8 @@ class DeviceContext {
 
   // Scratch geometry kept between calls, so that drawing stops allocating once it has grown.
   raster::SpanList spans;
+  // The inside of a shape while `spans` holds what its wide outline covers.
+  raster::SpanList fill_spans;
   std::vector<PixelWord> scratch_words;
   std::vector<std::uint64_t> scratch_bits;
   std::vector<Point> scratch_points;

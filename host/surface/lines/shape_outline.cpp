@@ -40,10 +40,12 @@ void ShapeOutline::draw() {
   }
 }
 
-std::int64_t inside_frame_inset(const DeviceContext& dc) {
-  if (dc.pen == nullptr || dc.pen->kind() != pen_style::kInsideFrame) return 0;
+DeviceRect inside_frame_box(const DeviceContext& dc, const DeviceRect& box) {
+  if (dc.pen == nullptr || dc.pen->kind() != pen_style::kInsideFrame) return box;
   const std::int64_t width = pen_device_width(dc);
-  return width > 1 ? width / 2 : 0;
+  if (width <= 1) return box;
+  return {box.left + width / 2, box.top + width / 2, box.right - (width - 1) / 2,
+          box.bottom - (width - 1) / 2};
 }
 
 }  // namespace kanvo::surface::lines

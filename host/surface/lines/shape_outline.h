@@ -13,6 +13,7 @@
 #include <span>
 
 #include "host/surface/dc/device_context.h"
+#include "host/surface/dc/device_rect.h"
 #include "host/surface/raster/brush_ink.h"
 #include "host/surface/raster/painter.h"
 
@@ -37,9 +38,10 @@ class ShapeOutline {
   std::size_t row_cursor_ = 0;  // first covered span of the rows not yet filled
 };
 
-// How far an ellipse-like shape's box shrinks on every side so that an inside-frame pen stays
-// within it: half the pen's device width, rounded down, for an inside-frame pen wider than a
-// pixel; 0 for any other pen. Rectangles keep their box whatever the pen.
-std::int64_t inside_frame_inset(const DeviceContext& dc);
+// The box an ellipse-like shape's outline follows so that an inside-frame pen wider than a pixel
+// stays within the shape's box: moved in on every side by the pen's reach from the outline
+// (half its device width, rounded down, to the left and up; one pixel less to the right and down
+// for an even width). Other pens keep the box; rectangles keep their box whatever the pen.
+DeviceRect inside_frame_box(const DeviceContext& dc, const DeviceRect& box);
 
 }  // namespace kanvo::surface::lines

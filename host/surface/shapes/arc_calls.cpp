@@ -4,6 +4,7 @@
 
 #include "host/surface/dc/device_context.h"
 #include "host/surface/dc/device_rect.h"
+#include "host/surface/lines/shape_outline.h"
 #include "host/surface/lines/stroke.h"
 #include "host/surface/raster/painter.h"
 #include "host/surface/shapes/arc_selection.h"
@@ -29,7 +30,7 @@ bool draw_arc_figure(DcHandle handle, std::int32_t left, std::int32_t top, std::
   }
   if (box.empty()) return true;
   const shapes::Outline outline = shapes::outline_of(*dc);
-  box = shapes::inside_frame_box(*dc, outline, box);
+  box = lines::inside_frame_box(*dc, box);
   if (box.empty()) return true;
   shapes::RoundedBox shape;
   shape.left = box.left;

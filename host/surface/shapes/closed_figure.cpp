@@ -1,6 +1,6 @@
 #include "host/surface/shapes/closed_figure.h"
 
-#include "host/surface/lines/stroke.h"
+#include "host/surface/lines/shape_outline.h"
 #include "host/surface/raster/brush_ink.h"
 #include "host/surface/raster/painter.h"
 
@@ -10,14 +10,17 @@ void draw_closed_figure(DeviceContext& dc, std::span<const DevicePoint> points,
                         raster::FillRule rule) {
   raster::Painter painter(dc);
   const raster::BrushInk brush(dc);
+  lines::ShapeOutline outline(dc, painter, points);
   if (painter.active() && brush.kind() != raster::BrushInk::Kind::none) {
     dc.edges.clear();
     dc.edges.add_polygon(points);
-    dc.spans.clear();
-    dc.edges.fill(rule, painter.box(), dc.spans);
-    painter.fill_spans(dc.spans.spans(), brush);
+    dc.fill_spans.clear();
+    dc.edges.fill(rule, painter.box(), dc.fill_spans);
+    for (const raster::Span& span : dc.fill_spans.spans()) {
+      outline.fill_inside(span.y, span.x0, span.x1, brush);
+    }
   }
-  lines::stroke_figure(dc, points, true);
+  outline.draw();
 }
 
 }  // namespace kanvo::surface::shapes

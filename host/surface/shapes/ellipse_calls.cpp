@@ -4,6 +4,7 @@
 
 #include "host/surface/dc/device_context.h"
 #include "host/surface/dc/device_rect.h"
+#include "host/surface/lines/shape_outline.h"
 #include "host/surface/lines/stroke.h"
 #include "host/surface/raster/painter.h"
 #include "host/surface/shapes/ellipse_outline.h"
@@ -56,6 +57,40 @@ bool copy_small_ellipse(const DeviceContext& dc, const shapes::RoundedBox& shape
   return true;
 }
 
+// Collects a shape's rows, outline and inside alike, cut to the box.
+struct RegionCollector {
+  raster::SpanList& spans;
+  const Rect& box;
+  void outline(std::int64_t y, std::int64_t x0, std::int64_t x1) { interior(y, x0, x1); }
+  void interior(std::int64_t y, std::int64_t x0, std::int64_t x1) {
+    x0 = std::max<std::int64_t>(x0, box.left);
+    x1 = std::min<std::int64_t>(x1, box.right);
+    if (x0 < x1) {
+      spans.add(static_cast<std::int32_t>(y), static_cast<std::int32_t>(x0),
+                static_cast<std::int32_t>(x1));
+    }
+  }
+};
+
+// A dashed or wide pen follows the one-pixel outline: its dashes pixel by pixel, a wide pen
+// around it. The brush fills the shape where the pen does not cover it.
+void stroke_rounded_box(DeviceContext& dc, raster::Painter& painter,
+                        const shapes::RoundedBox& shape) {
+  shapes::outline_points(shape, dc.scratch_device_points);
+  lines::ShapeOutline pen(dc, painter, dc.scratch_device_points);
+  const raster::BrushInk brush(dc);
+  if (brush.kind() != raster::BrushInk::Kind::none) {
+    dc.fill_spans.clear();
+    RegionCollector region{dc.fill_spans, painter.box()};
+    shapes::rasterize_rounded_box(shape, painter.box().top, painter.box().bottom, region);
+    dc.fill_spans.normalize();
+    for (const raster::Span& span : dc.fill_spans.spans()) {
+      pen.fill_inside(span.y, span.x0, span.x1, brush);
+    }
+  }
+  pen.draw();
+}
+
 // Draws the box with corners of corner_width x corner_height device pixels.
 bool draw_rounded_box(DeviceContext& dc, DeviceRect box, std::int64_t corner_width,
                       std::int64_t corner_height) {
@@ -65,7 +100,7 @@ bool draw_rounded_box(DeviceContext& dc, DeviceRect box, std::int64_t corner_wid
   }
   if (box.empty()) return true;
   const shapes::Outline outline = shapes::outline_of(dc);
-  box = shapes::inside_frame_box(dc, outline, box);
+  box = lines::inside_frame_box(dc, box);
   if (box.empty()) return true;
   shapes::RoundedBox shape;
   shape.left = box.left;
@@ -89,20 +124,19 @@ bool draw_rounded_box(DeviceContext& dc, DeviceRect box, std::int64_t corner_wid
       shape.bottom_end() + reach <= visible.top) {
     return true;
   }
-  const bool inside = shape.left >= visible.left && shape.right_end() <= visible.right &&
-                      shape.top >= visible.top && shape.bottom_end() <= visible.bottom;
-  shapes::ShapeSink sink(painter, dc, outline == shapes::Outline::one_pixel, inside);
-  if (outline == shapes::Outline::none && shape.square()) {
-    // Like a rectangle without a pen: the right and bottom edges stay out.
-    painter.fill_box(shape.left, shape.top, shape.left + shape.width, shape.top + shape.height,
-                     sink.brush());
-  } else {
-    shapes::rasterize_rounded_box(shape, visible.top, visible.bottom, sink);
-  }
   if (outline == shapes::Outline::stroked) {
-    // The pen follows the one-pixel outline: its dashes pixel by pixel, a wide pen around it.
-    shapes::outline_points(shape, dc.scratch_device_points);
-    lines::stroke_figure(dc, dc.scratch_device_points, true);
+    stroke_rounded_box(dc, painter, shape);
+  } else {
+    const bool inside = shape.left >= visible.left && shape.right_end() <= visible.right &&
+                        shape.top >= visible.top && shape.bottom_end() <= visible.bottom;
+    shapes::ShapeSink sink(painter, dc, outline == shapes::Outline::one_pixel, inside);
+    if (outline == shapes::Outline::none && shape.square()) {
+      // Like a rectangle without a pen: the right and bottom edges stay out.
+      painter.fill_box(shape.left, shape.top, shape.left + shape.width, shape.top + shape.height,
+                       sink.brush());
+    } else {
+      shapes::rasterize_rounded_box(shape, visible.top, visible.bottom, sink);
+    }
   }
   dc.note_change();
   return true;

@@ -15,11 +15,4 @@ std::int64_t outline_reach(const DeviceContext& dc, Outline outline) {
   return outline == Outline::stroked ? lines::pen_device_width(dc) / 2 + 1 : 0;
 }
 
-DeviceRect inside_frame_box(const DeviceContext& dc, Outline outline, const DeviceRect& box) {
-  if (outline != Outline::stroked || dc.pen->kind() != pen_style::kInsideFrame) return box;
-  const std::int64_t width = lines::pen_device_width(dc);
-  return {box.left + width / 2, box.top + width / 2, box.right - (width - 1) / 2,
-          box.bottom - (width - 1) / 2};
-}
-
 }  // namespace kanvo::surface::shapes

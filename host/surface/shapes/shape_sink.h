@@ -1,11 +1,10 @@
-// Paints the runs of a closed shape: its one-pixel outline with the pen, its inside with the
-// brush. A shape drawn without an outline (null pen) has its outline pixels filled by the brush.
+// Paints the runs of a closed shape: the brush over all of it, then the one-pixel outline with
+// the pen (under a raster operation such as XOR the outline meets both, as on the platform).
 #pragma once
 
 #include <cstdint>
 
 #include "host/surface/dc/device_context.h"
-#include "host/surface/dc/device_rect.h"
 #include "host/surface/raster/brush_ink.h"
 #include "host/surface/raster/painter.h"
 
@@ -23,11 +22,6 @@ Outline outline_of(const DeviceContext& dc);
 // How far a stroked outline reaches beyond the one-pixel outline it follows, in device pixels.
 std::int64_t outline_reach(const DeviceContext& dc, Outline outline);
 
-// The box a shape's outline follows so that an inside-frame pen stays within the box: moved in
-// by the pen's reach on each side (a wide pen of even width reaches one pixel less to the right
-// and down). Other pens keep the box.
-DeviceRect inside_frame_box(const DeviceContext& dc, Outline outline, const DeviceRect& box);
-
 class ShapeSink {
  public:
   // `inside`: every run handed over lies inside the painter's box, so none is clipped again.
@@ -41,6 +35,7 @@ class ShapeSink {
 
   void outline(std::int64_t y, std::int64_t x0, std::int64_t x1) {
     if (draws_outline_) {
+      if (fills_) paint(y, x0, x1, brush_);
       paint(y, x0, x1, pen_word_);
     } else if (fills_) {
       paint(y, x0, x1, brush_);
