@@ -65,14 +65,18 @@ WindowHandle WindowDevice::window_open(std::int32_t width, std::int32_t height,
                                        std::int32_t flags) {
   WindowCanvas& canvas = context_.canvas;
   const WindowHandle window = canvas.open(width, height, flags);
-  context_.target.current_image = &canvas;
-  context_.target.current_device = this;
-  reset_drawing_state();
-  if (canvas.pixels() != nullptr && width > 0 && height > 0) {
-    const std::size_t asked = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
-    const std::size_t held =
-        static_cast<std::size_t>(canvas.width()) * static_cast<std::size_t>(canvas.height());
-    std::fill_n(canvas.pixels(), std::min(asked, held), 0u);
+  {
+    // The window's thread may be repainting from the canvas already.
+    std::lock_guard guard(context_.lock);
+    context_.target.current_image = &canvas;
+    context_.target.current_device = this;
+    reset_drawing_state();
+    if (canvas.pixels() != nullptr && width > 0 && height > 0) {
+      const std::size_t asked = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
+      const std::size_t held =
+          static_cast<std::size_t>(canvas.width()) * static_cast<std::size_t>(canvas.height());
+      std::fill_n(canvas.pixels(), std::min(asked, held), 0u);
+    }
   }
   flush_batch_draw();
   return window;
