@@ -7,22 +7,17 @@ namespace {
 
 __extension__ typedef __int128 Wide;
 
-// ceil(a / b) for b > 0, in 64 bits when the numbers allow.
+// floor(a / b) and a - b * floor(a / b) for b > 0, in 64 bits when the numbers allow.
 template <class Int>
-std::int64_t ceil_div(Int a, Int b) {
+void floor_div(Int a, Int b, std::int64_t& quotient, std::int64_t& remainder) {
   Int q = a / b;
-  if (a % b != 0 && a > 0) ++q;
-  return static_cast<std::int64_t>(q);
-}
-
-// Where an edge crosses row y: the first pixel on or right of it.
-std::int64_t crossing_at(const DevicePoint& upper, const DevicePoint& lower, std::int64_t y) {
-  const std::int64_t rise = y - upper.y;
-  const std::int64_t dx = lower.x - upper.x;
-  const std::int64_t dy = lower.y - upper.y;
-  constexpr std::int64_t kSmall = std::int64_t{1} << 31;
-  if (rise < kSmall && dx > -kSmall && dx < kSmall) return upper.x + ceil_div(rise * dx, dy);
-  return upper.x + ceil_div(Wide{rise} * dx, Wide{dy});
+  Int r = a % b;
+  if (r < 0) {
+    --q;
+    r += b;
+  }
+  quotient = static_cast<std::int64_t>(q);
+  remainder = static_cast<std::int64_t>(r);
 }
 
 }  // namespace
@@ -45,54 +40,70 @@ void EdgeList::add_edge(DevicePoint from, DevicePoint to) {
   edges_.push_back(edge);
 }
 
+// The edge on row y (y_top <= y < y_bottom): x = upper.x + ceil((y - upper.y) * dx / dy).
+EdgeList::ActiveEdge EdgeList::activate(const Edge& edge, std::int64_t y) {
+  ActiveEdge active;
+  const std::int64_t rise = y - edge.upper.y;
+  const std::int64_t dx = edge.lower.x - edge.upper.x;
+  active.height = edge.lower.y - edge.upper.y;
+  active.from_x = edge.upper.x;
+  active.y_bottom = edge.y_bottom;
+  active.winding = edge.winding;
+  constexpr std::int64_t kSmall = std::int64_t{1} << 31;
+  if (rise < kSmall && dx > -kSmall && dx < kSmall) {
+    floor_div(rise * dx, active.height, active.whole, active.rest);
+  } else {
+    floor_div(Wide{rise} * dx, Wide{active.height}, active.whole, active.rest);
+  }
+  floor_div(dx, active.height, active.step_whole, active.step_rest);
+  active.x = active.from_x + active.whole + (active.rest > 0 ? 1 : 0);
+  return active;
+}
+
 void EdgeList::fill(FillRule rule, const Rect& box, SpanList& out) {
   if (edges_.empty() || box.left >= box.right || box.top >= box.bottom) return;
   std::sort(edges_.begin(), edges_.end(),
             [](const Edge& a, const Edge& b) { return a.y_top < b.y_top; });
-  std::int64_t y_end = box.bottom;
   std::int64_t lowest = edges_.front().y_bottom;
   for (const Edge& edge : edges_) lowest = std::max(lowest, edge.y_bottom);
-  y_end = std::min(y_end, lowest);
+  const std::int64_t y_end = std::min<std::int64_t>(box.bottom, lowest);
   std::int64_t y = std::max<std::int64_t>(edges_.front().y_top, box.top);
 
-  // The edges crossing the current row live at the front of `edges_`, in [0, active_end).
+  // The edges crossing the current row, kept in order of their crossings: from row to row the
+  // order changes only where edges cross, so sorting by insertion costs next to nothing.
+  active_.clear();
   std::size_t next = 0;
-  std::size_t active_end = 0;
   for (; y < y_end; ++y) {
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < active_.size(); ++i) {
+      if (active_[i].y_bottom <= y) continue;
+      if (kept != i) active_[kept] = active_[i];
+      ++kept;
+    }
+    active_.resize(kept);
     while (next < edges_.size() && edges_[next].y_top <= y) {
-      std::swap(edges_[next], edges_[active_end]);
-      ++active_end;
+      if (edges_[next].y_bottom > y) active_.push_back(activate(edges_[next], y));
       ++next;
     }
-    // Retire the edges that end above this row (order within the active part does not matter).
-    for (std::size_t i = 0; i < active_end;) {
-      if (edges_[i].y_bottom <= y) {
-        std::swap(edges_[i], edges_[active_end - 1]);
-        --active_end;
-      } else {
-        ++i;
-      }
-    }
-    if (active_end == 0) {
+    if (active_.empty()) {
       if (next == edges_.size()) break;
-      y = std::max(y, edges_[next].y_top - 1);
+      y = edges_[next].y_top - 1;
       continue;
     }
-    crossings_.clear();
-    for (std::size_t i = 0; i < active_end; ++i) {
-      const Edge& e = edges_[i];
-      crossings_.push_back({crossing_at(e.upper, e.lower, y), e.winding});
+    for (std::size_t i = 1; i < active_.size(); ++i) {
+      const ActiveEdge edge = active_[i];
+      std::size_t j = i;
+      for (; j > 0 && active_[j - 1].x > edge.x; --j) active_[j] = active_[j - 1];
+      active_[j] = edge;
     }
-    std::sort(crossings_.begin(), crossings_.end(),
-              [](const Crossing& a, const Crossing& b) { return a.x < b.x; });
     int winding = 0;
     const std::size_t row_start = out.size();
-    for (std::size_t k = 0; k + 1 < crossings_.size(); ++k) {
-      winding += crossings_[k].winding;
+    for (std::size_t k = 0; k + 1 < active_.size(); ++k) {
+      winding += active_[k].winding;
       const bool inside = rule == FillRule::winding ? winding != 0 : (winding & 1) != 0;
       if (!inside) continue;
-      const std::int64_t x0 = std::max<std::int64_t>(crossings_[k].x, box.left);
-      const std::int64_t x1 = std::min<std::int64_t>(crossings_[k + 1].x, box.right);
+      const std::int64_t x0 = std::max<std::int64_t>(active_[k].x, box.left);
+      const std::int64_t x1 = std::min<std::int64_t>(active_[k + 1].x, box.right);
       if (x0 >= x1) continue;
       // Runs of a row come out left to right; one that touches the last is merged into it.
       if (out.size() > row_start && out.last().x1 == x0) {
@@ -102,6 +113,7 @@ void EdgeList::fill(FillRule rule, const Rect& box, SpanList& out) {
                 static_cast<std::int32_t>(x1));
       }
     }
+    for (ActiveEdge& edge : active_) advance(edge);
   }
 }
 

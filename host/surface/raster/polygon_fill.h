@@ -25,7 +25,7 @@ class EdgeList {
  public:
   void clear() {
     edges_.clear();
-    crossings_.clear();
+    active_.clear();
   }
   bool empty() const { return edges_.empty(); }
 
@@ -45,13 +45,32 @@ class EdgeList {
     DevicePoint lower;
     int winding = 1;  // +1 going down, -1 going up
   };
-  struct Crossing {
-    std::int64_t x = 0;  // first pixel on or right of the edge
+  // An edge crossing the current row: where, and how that moves from row to row, exactly
+  // (x = from_x + whole + (rest > 0), rest in [0, height)).
+  struct ActiveEdge {
+    std::int64_t x = 0;  // first pixel on or right of the edge on the current row
+    std::int64_t from_x = 0;
+    std::int64_t whole = 0;
+    std::int64_t rest = 0;
+    std::int64_t step_whole = 0;
+    std::int64_t step_rest = 0;
+    std::int64_t height = 0;
+    std::int64_t y_bottom = 0;
     int winding = 0;
   };
+  static ActiveEdge activate(const Edge& edge, std::int64_t y);
+  static void advance(ActiveEdge& edge) {
+    edge.whole += edge.step_whole;
+    edge.rest += edge.step_rest;
+    if (edge.rest >= edge.height) {
+      edge.rest -= edge.height;
+      ++edge.whole;
+    }
+    edge.x = edge.from_x + edge.whole + (edge.rest > 0 ? 1 : 0);
+  }
 
   std::vector<Edge> edges_;
-  std::vector<Crossing> crossings_;
+  std::vector<ActiveEdge> active_;
 };
 
 }  // namespace kanvo::surface::raster
