@@ -128,25 +128,12 @@ void WideStroke::add_disc(DevicePointF centre) {
       nib.top + nib.height <= box_.top) {
     return;  // nothing of it shows (and a huge nib is not worth walking)
   }
-  struct Collect {
-    const Rect& box;
-    raster::SpanList& spans;
-    void outline(std::int64_t y, std::int64_t x0, std::int64_t x1) { add(y, x0, x1); }
-    void interior(std::int64_t y, std::int64_t x0, std::int64_t x1) { add(y, x0, x1); }
-    void add(std::int64_t y, std::int64_t x0, std::int64_t x1) {
-      x0 = std::max<std::int64_t>(x0, box.left);
-      x1 = std::min<std::int64_t>(x1, box.right);
-      if (x0 < x1) {
-        spans.add(static_cast<std::int32_t>(y), static_cast<std::int32_t>(x0),
-                  static_cast<std::int32_t>(x1));
-      }
-    }
-  } collect{box_, discs_};
+  shapes::RegionSpans collect{box_, discs_};
   if (nib.square()) {
     // Too small to round: the nib is its box (the far edges excluded, as for any filled box).
     for (std::int64_t y = std::max<std::int64_t>(nib.top, box_.top);
          y < std::min<std::int64_t>(nib.top + nib.height, box_.bottom); ++y) {
-      collect.add(y, nib.left, nib.left + nib.width);
+      collect.interior(y, nib.left, nib.left + nib.width);
     }
     return;
   }

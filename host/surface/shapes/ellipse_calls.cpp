@@ -57,21 +57,6 @@ bool copy_small_ellipse(const DeviceContext& dc, const shapes::RoundedBox& shape
   return true;
 }
 
-// Collects a shape's rows, outline and inside alike, cut to the box.
-struct RegionCollector {
-  raster::SpanList& spans;
-  const Rect& box;
-  void outline(std::int64_t y, std::int64_t x0, std::int64_t x1) { interior(y, x0, x1); }
-  void interior(std::int64_t y, std::int64_t x0, std::int64_t x1) {
-    x0 = std::max<std::int64_t>(x0, box.left);
-    x1 = std::min<std::int64_t>(x1, box.right);
-    if (x0 < x1) {
-      spans.add(static_cast<std::int32_t>(y), static_cast<std::int32_t>(x0),
-                static_cast<std::int32_t>(x1));
-    }
-  }
-};
-
 // A dashed or wide pen follows the one-pixel outline: its dashes pixel by pixel, a wide pen
 // around it. The brush fills the shape where the pen does not cover it.
 void stroke_rounded_box(DeviceContext& dc, raster::Painter& painter,
@@ -81,7 +66,7 @@ void stroke_rounded_box(DeviceContext& dc, raster::Painter& painter,
   const raster::BrushInk brush(dc);
   if (brush.kind() != raster::BrushInk::Kind::none) {
     dc.fill_spans.clear();
-    RegionCollector region{dc.fill_spans, painter.box()};
+    shapes::RegionSpans region{painter.box(), dc.fill_spans};
     shapes::rasterize_rounded_box(shape, painter.box().top, painter.box().bottom, region);
     dc.fill_spans.normalize();
     for (const raster::Span& span : dc.fill_spans.spans()) {

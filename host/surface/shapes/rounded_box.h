@@ -13,6 +13,8 @@
 #include <cstdint>
 
 #include "host/surface/raster/ellipse_quadrant.h"
+#include "host/surface/raster/span_list.h"
+#include "host/surface/types.h"
 
 namespace kanvo::surface::shapes {
 
@@ -146,6 +148,21 @@ class RoundedBoxRows {
 };
 
 }  // namespace detail
+
+// A sink that collects a shape's pixels, outline and inside alike, cut to a box.
+struct RegionSpans {
+  const Rect& box;
+  raster::SpanList& spans;
+  void outline(std::int64_t y, std::int64_t x0, std::int64_t x1) { interior(y, x0, x1); }
+  void interior(std::int64_t y, std::int64_t x0, std::int64_t x1) {
+    x0 = std::max<std::int64_t>(x0, box.left);
+    x1 = std::min<std::int64_t>(x1, box.right);
+    if (x0 < x1) {
+      spans.add(static_cast<std::int32_t>(y), static_cast<std::int32_t>(x0),
+                static_cast<std::int32_t>(x1));
+    }
+  }
+};
 
 template <class Sink>
 constexpr void rasterize_rounded_box(const RoundedBox& box, std::int64_t first_row,
