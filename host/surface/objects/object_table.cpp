@@ -1,191 +1,40 @@
 #include "host/surface/objects/object_table.h"
 
 #include <array>
-#include <mutex>
 #include <type_traits>
 #include <utility>
 #include <variant>
 
 #include "host/surface/dc/device_context.h"
-#include "host/surface/objects/spin_lock.h"
+#include "host/surface/objects/slot_table.h"
 
 namespace kanvo::surface {
 namespace {
 
-// Handle layout: index in bits 0-17, generation in bits 18-27, kind in bits 28-31. The kind is
-// never 0, so no live handle is 0.
-constexpr std::uint32_t kIndexBits = 18;
-constexpr std::uint32_t kGenerationBits = 10;
-constexpr std::uint32_t kIndexMask = (1u << kIndexBits) - 1;
-constexpr std::uint32_t kGenerationMask = (1u << kGenerationBits) - 1;
-constexpr std::uint32_t kKindShift = kIndexBits + kGenerationBits;
-static_assert(kKindShift == kHandleKindShift);
+static_assert(SlotTable::kIndexBits + SlotTable::kGenerationBits == kHandleKindShift);
 
-constexpr std::uint32_t kChunkSlots = 256;
-constexpr std::uint32_t kMaxSlots = 1u << kIndexBits;
-constexpr std::uint32_t kMaxChunks = kMaxSlots / kChunkSlots;
-constexpr std::uint32_t kNoSlot = 0xFFFFFFFFu;
+constinit SlotTable object_slots;
 
-constexpr std::uint32_t make_handle(std::uint32_t index, std::uint32_t generation, SlotKind kind) {
-  return index | (generation << kIndexBits) | (static_cast<std::uint32_t>(kind) << kKindShift);
-}
-constexpr std::uint32_t index_of(std::uint32_t handle) {
-  return handle & kIndexMask;
-}
-
-using Payload = std::variant<std::monostate, PenObject, BrushObject, FontObject, BitmapObject,
-                             RegionObject, PaletteObject, std::unique_ptr<DeviceContext>>;
-
-struct Slot {
-  std::atomic<std::uint32_t> live_handle{0};  // 0 while free
-  std::uint32_t generation = 0;
-  std::uint32_t pins = 0;
-  std::uint32_t next_free = kNoSlot;
-  bool delete_pending = false;
-  bool stock = false;
-  bool held_exclusively = false;
-  Payload payload;
-};
-
-struct Chunk {
-  std::array<Slot, kChunkSlots> slots;
-};
-
+// The stock objects every context starts with.
 class Table {
  public:
   Table() { create_stock_objects(); }
-  ~Table() {
-    for (auto& chunk : chunks_) delete chunk.load(std::memory_order_relaxed);
-  }
 
   template <class T>
-  std::uint32_t add(T&& object, SlotKind kind) {
-    std::uint32_t handle = 0;
-    {
-      std::lock_guard guard(lock_);
-      const std::uint32_t index = take_free_slot();
-      if (index == kNoSlot) return 0;
-      Slot& slot = slot_at(index);
-      slot.payload.template emplace<std::decay_t<T>>(std::forward<T>(object));
-      slot.pins = 0;
-      slot.delete_pending = false;
-      slot.stock = false;
-      handle = make_handle(index, slot.generation, kind);
-      slot.live_handle.store(handle, std::memory_order_release);
-    }
-    return handle;
-  }
-
-  // The live slot of a handle, or null. Lock-free: chunks never move.
-  Slot* find(std::uint32_t handle) const {
-    if (handle == 0) return nullptr;
-    const std::uint32_t index = index_of(handle);
-    Chunk* chunk = chunks_[index / kChunkSlots].load(std::memory_order_acquire);
-    if (chunk == nullptr) return nullptr;
-    Slot& slot = chunk->slots[index % kChunkSlots];
-    return slot.live_handle.load(std::memory_order_acquire) == handle ? &slot : nullptr;
-  }
-
-  // Pins `handle` and unpins `replaced` (when not 0) under one lock.
-  template <class T>
-  T* swap_pin(std::uint32_t handle, std::uint32_t replaced, bool exclusive) {
-    if (claimed_kind(handle) != kSlotKindOf<T>) return nullptr;
-    std::lock_guard guard(lock_);
-    Slot* slot = find(handle);
-    if (slot == nullptr || slot->delete_pending) return nullptr;
-    if (exclusive && !slot->stock) {
-      if (slot->held_exclusively) return nullptr;
-      slot->held_exclusively = true;
-    }
-    ++slot->pins;
-    if (replaced != 0) unpin_locked(replaced, exclusive);
-    return std::get_if<T>(&slot->payload);
-  }
-
-  void unpin(std::uint32_t handle, bool exclusive) {
-    std::lock_guard guard(lock_);
-    unpin_locked(handle, exclusive);
-  }
-
-  bool remove(std::uint32_t handle, SlotKind kind) {
-    if (claimed_kind(handle) != kind) return false;
-    std::lock_guard guard(lock_);
-    Slot* slot = find(handle);
-    if (slot == nullptr || slot->delete_pending) return false;
-    if (slot->stock) return true;
-    if (slot->pins > 0) {
-      slot->delete_pending = true;
-    } else {
-      release(*slot, handle);
-    }
-    return true;
-  }
-
-  bool is_stock(std::uint32_t handle) const {
-    const Slot* slot = find(handle);
-    return slot != nullptr && slot->stock;
+  std::uint32_t add(T&& object, SlotKind kind, bool stock = false) {
+    const std::uint32_t index = object_slots.take_free_slot();
+    if (index == kNoSlot) return 0;
+    object_slots.slot_at(index).payload.template emplace<std::decay_t<T>>(std::forward<T>(object));
+    return object_slots.publish(index, static_cast<std::uint8_t>(kind), stock);
   }
 
   std::uint32_t stock(StockObject which) const { return stock_[static_cast<std::size_t>(which)]; }
   std::uint32_t default_bitmap() const { return default_bitmap_; }
 
  private:
-  Slot& slot_at(std::uint32_t index) {
-    return chunks_[index / kChunkSlots].load(std::memory_order_relaxed)->slots[index % kChunkSlots];
-  }
-
-  // Oldest freed slot first, so that a stale handle meets its slot's reuse as late as possible.
-  std::uint32_t take_free_slot() {
-    if (free_head_ == kNoSlot && !grow()) return kNoSlot;
-    const std::uint32_t index = free_head_;
-    Slot& slot = slot_at(index);
-    free_head_ = slot.next_free;
-    if (free_head_ == kNoSlot) free_tail_ = kNoSlot;
-    slot.next_free = kNoSlot;
-    return index;
-  }
-
-  void put_free_slot(std::uint32_t index) {
-    if (free_tail_ == kNoSlot) {
-      free_head_ = index;
-    } else {
-      slot_at(free_tail_).next_free = index;
-    }
-    free_tail_ = index;
-  }
-
-  bool grow() {
-    if (chunk_count_ == kMaxChunks) return false;
-    auto* chunk = new Chunk;
-    const std::uint32_t first = chunk_count_ * kChunkSlots;
-    chunks_[chunk_count_].store(chunk, std::memory_order_release);
-    ++chunk_count_;
-    for (std::uint32_t i = 0; i < kChunkSlots; ++i) put_free_slot(first + i);
-    return true;
-  }
-
-  void unpin_locked(std::uint32_t handle, bool exclusive) {
-    Slot* slot = find(handle);
-    if (slot == nullptr || slot->pins == 0) return;
-    if (exclusive) slot->held_exclusively = false;
-    if (--slot->pins == 0 && slot->delete_pending) release(*slot, handle);
-  }
-
-  // Objects own nothing that reaches back into the table, so they are destroyed in place.
-  void release(Slot& slot, std::uint32_t handle) {
-    slot.live_handle.store(0, std::memory_order_release);
-    slot.generation = (slot.generation + 1) & kGenerationMask;
-    slot.delete_pending = false;
-    slot.held_exclusively = false;
-    slot.payload.emplace<std::monostate>();
-    put_free_slot(index_of(handle));
-  }
-
   template <class T>
   std::uint32_t add_stock(T object, SlotKind kind) {
-    const std::uint32_t handle = add(std::move(object), kind);
-    slot_at(index_of(handle)).stock = true;
-    return handle;
+    return add(std::move(object), kind, true);
   }
 
   void create_stock_objects() {
@@ -230,11 +79,6 @@ class Table {
     default_bitmap_ = add_stock(std::move(mono), SlotKind::bitmap);
   }
 
-  SpinLock lock_;
-  std::array<std::atomic<Chunk*>, kMaxChunks> chunks_{};
-  std::uint32_t chunk_count_ = 0;
-  std::uint32_t free_head_ = kNoSlot;
-  std::uint32_t free_tail_ = kNoSlot;
   std::array<std::uint32_t, 8> stock_{};
   std::uint32_t default_bitmap_ = 0;
 };
@@ -245,14 +89,28 @@ Table& table() {
   return instance;
 }
 
+SlotTable& slots() {
+  return object_slots;
+}
+
 std::uint32_t raw(ObjectHandle handle) {
   return static_cast<std::uint32_t>(handle);
+}
+
+// Pins `handle` when it is of kind T, then releases the pin on `replaced`.
+template <class T>
+T* swap_pin_of_kind(ObjectHandle handle, ObjectHandle replaced, bool exclusive) {
+  if (claimed_kind(raw(handle)) != kSlotKindOf<T>) return nullptr;
+  Slot* slot = slots().pin(raw(handle), exclusive);
+  if (slot == nullptr) return nullptr;
+  if (replaced != kNoObject) slots().unpin(raw(replaced), exclusive);
+  return std::get_if<T>(&slot->payload);
 }
 
 }  // namespace
 
 SlotKind slot_kind_of_handle(std::uint32_t handle) {
-  return table().find(handle) != nullptr ? claimed_kind(handle) : SlotKind::free;
+  return slots().find(handle) != nullptr ? claimed_kind(handle) : SlotKind::free;
 }
 
 ObjectHandle add_object(PenObject object) {
@@ -276,7 +134,7 @@ DcHandle add_device_context(std::unique_ptr<DeviceContext> context) {
 
 template <class T>
 T* pin_object(ObjectHandle handle) {
-  return table().swap_pin<T>(raw(handle), 0, false);
+  return swap_pin_of_kind<T>(handle, kNoObject, false);
 }
 template PenObject* pin_object<PenObject>(ObjectHandle);
 template BrushObject* pin_object<BrushObject>(ObjectHandle);
@@ -286,37 +144,40 @@ template RegionObject* pin_object<RegionObject>(ObjectHandle);
 
 template <class T>
 T* swap_pin(ObjectHandle handle, ObjectHandle replaced) {
-  return table().swap_pin<T>(raw(handle), raw(replaced), false);
+  return swap_pin_of_kind<T>(handle, replaced, false);
 }
 template PenObject* swap_pin<PenObject>(ObjectHandle, ObjectHandle);
 template BrushObject* swap_pin<BrushObject>(ObjectHandle, ObjectHandle);
 template FontObject* swap_pin<FontObject>(ObjectHandle, ObjectHandle);
 
 BitmapObject* swap_exclusive_pin(ObjectHandle handle, ObjectHandle replaced) {
-  return table().swap_pin<BitmapObject>(raw(handle), raw(replaced), true);
+  return swap_pin_of_kind<BitmapObject>(handle, replaced, true);
 }
 
 void unpin_object(ObjectHandle handle) {
-  table().unpin(raw(handle), false);
+  slots().unpin(raw(handle), false);
 }
 void unpin_exclusive(ObjectHandle handle) {
-  table().unpin(raw(handle), true);
+  slots().unpin(raw(handle), true);
 }
 
 bool delete_object_slot(ObjectHandle handle) {
   const SlotKind kind = claimed_kind(raw(handle));
   if (kind == SlotKind::free || kind == SlotKind::device_context) return false;
-  return table().remove(raw(handle), kind);
+  return slots().remove(raw(handle));
 }
 
 bool delete_device_context_slot(DcHandle handle) {
-  return table().remove(static_cast<std::uint32_t>(handle), SlotKind::device_context);
+  const auto value = static_cast<std::uint32_t>(handle);
+  if (claimed_kind(value) != SlotKind::device_context) return false;
+  return slots().remove(value);
 }
 
 DeviceContext* find_device_context(DcHandle handle) {
-  const std::uint32_t value = static_cast<std::uint32_t>(handle);
+  const auto value = static_cast<std::uint32_t>(handle);
   if (claimed_kind(value) != SlotKind::device_context) return nullptr;
-  Slot* slot = table().find(value);
+  // A deleted context is gone for its callers even while its slot waits to be freed.
+  Slot* slot = slots().find_undeleted(value);
   if (slot == nullptr) return nullptr;
   auto* owner = std::get_if<std::unique_ptr<DeviceContext>>(&slot->payload);
   return owner != nullptr ? owner->get() : nullptr;
@@ -325,7 +186,7 @@ DeviceContext* find_device_context(DcHandle handle) {
 template <class T>
 T* find_object(ObjectHandle handle) {
   if (claimed_kind(raw(handle)) != kSlotKindOf<T>) return nullptr;
-  Slot* slot = table().find(raw(handle));
+  Slot* slot = slots().find(raw(handle));
   return slot != nullptr ? std::get_if<T>(&slot->payload) : nullptr;
 }
 template PenObject* find_object<PenObject>(ObjectHandle);
@@ -335,7 +196,7 @@ template BitmapObject* find_object<BitmapObject>(ObjectHandle);
 template RegionObject* find_object<RegionObject>(ObjectHandle);
 
 bool is_stock_object(ObjectHandle handle) {
-  return table().is_stock(raw(handle));
+  return slots().is_stock(raw(handle));
 }
 
 ObjectHandle default_bitmap() {

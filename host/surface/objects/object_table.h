@@ -2,9 +2,8 @@
 //
 // A handle packs the slot index, the slot's generation and the object's kind, so a stale handle
 // (its slot freed and reused), a null handle and a handle of the wrong kind are all refused by one
-// comparison. Slots live in chunks that are allocated once and never move or shrink: creating
-// and deleting objects reuses slots without touching the heap, and a pointer to an object stays
-// valid while the object is pinned.
+// comparison. Slots never move (slot_table.h): creating and deleting objects reuses slots without
+// touching the heap, and a pointer to an object stays valid while the object is pinned.
 //
 // Pins are how selection works: a context that has an object selected holds a pin on it.
 // Deleting a pinned object only marks it; the last unpin frees it. Stock objects are never freed.

@@ -1,5 +1,5 @@
-// A lock for the object table's short critical sections (a few stores each). Uncontended it costs
-// one atomic exchange, far less than the creation and selection calls it guards are allowed.
+// A lock for the object table's rare critical sections: trading free slots in batches, handing
+// objects to their owner, a thread's start and end. Uncontended it costs one atomic exchange.
 #pragma once
 
 #include <atomic>

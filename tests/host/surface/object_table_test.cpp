@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <condition_variable>
+#include <deque>
+#include <mutex>
 #include <thread>
 #include <vector>
 
@@ -161,6 +164,117 @@ TEST(ObjectHandles, ContextsRacingForOneBitmapGetItOneAtATime) {
   EXPECT_NE(select_object(dc, bitmap), kNoObject);
   delete_dc(dc);
   EXPECT_TRUE(delete_object(bitmap));
+}
+
+// Objects belong to the thread that made them only for bookkeeping: any thread may select, release
+// and delete them, before or after their maker has ended.
+TEST(ObjectsAcrossThreads, PinsTakenByAnEndedMakerAreReleasedElsewhere) {
+  ObjectHandle brush = kNoObject;
+  DcHandle dc = kNoDc;
+  std::thread maker([&] {
+    dc = create_compatible_dc(kNoDc);
+    brush = create_solid_brush(0x123456);
+    select_object(dc, brush);
+  });
+  maker.join();
+  EXPECT_EQ(select_object(dc, get_stock_object(StockObject::white_brush)), brush);
+  EXPECT_EQ(get_object_kind(brush), ObjectKind::brush);
+  EXPECT_TRUE(delete_object(brush));
+  EXPECT_EQ(get_object_kind(brush), ObjectKind::none);
+  EXPECT_FALSE(delete_object(brush));
+  EXPECT_TRUE(delete_dc(dc));
+}
+
+TEST(ObjectsAcrossThreads, DeletionByAnotherThreadWhileTheMakerLives) {
+  std::mutex mutex;
+  std::condition_variable changed;
+  ObjectHandle brush = kNoObject;
+  bool deleted = false;
+  bool maker_could_select = true;
+  std::thread maker([&] {
+    const DcHandle dc = create_compatible_dc(kNoDc);
+    {
+      std::lock_guard lock(mutex);
+      brush = create_solid_brush(0x00FF00);
+    }
+    changed.notify_all();
+    std::unique_lock lock(mutex);
+    changed.wait(lock, [&] { return deleted; });
+    maker_could_select = select_object(dc, brush) != kNoObject;
+    delete_dc(dc);
+  });
+  {
+    std::unique_lock lock(mutex);
+    changed.wait(lock, [&] { return brush != kNoObject; });
+    EXPECT_TRUE(delete_object(brush));
+    EXPECT_FALSE(delete_object(brush));  // deleted once only
+    const DcHandle dc = create_compatible_dc(kNoDc);
+    EXPECT_EQ(select_object(dc, brush), kNoObject);
+    delete_dc(dc);
+    deleted = true;
+  }
+  changed.notify_all();
+  maker.join();
+  EXPECT_FALSE(maker_could_select);
+  EXPECT_EQ(get_object_kind(brush), ObjectKind::none);
+}
+
+// Makers keep each brush selected while users on other threads select, release and delete it, so
+// pins are taken and released on both sides of every object and deletions wait for the maker.
+TEST(ObjectsAcrossThreads, TradedObjectsAreFreedOnceEveryPinIsGone) {
+  constexpr int kPerMaker = 1500;
+  std::mutex mutex;
+  std::deque<ObjectHandle> handed_over;
+  std::vector<ObjectHandle> all;
+  std::atomic<int> makers_left{2};
+  std::atomic<int> failures{0};
+  auto make = [&](Color base) {
+    const DcHandle dc = create_compatible_dc(kNoDc);
+    for (int i = 0; i < kPerMaker; ++i) {
+      const ObjectHandle brush = create_solid_brush(base + static_cast<Color>(i));
+      if (select_object(dc, brush) == kNoObject) ++failures;
+      std::lock_guard lock(mutex);
+      handed_over.push_back(brush);
+      all.push_back(brush);
+    }
+    select_object(dc, get_stock_object(StockObject::white_brush));
+    delete_dc(dc);
+    --makers_left;
+  };
+  auto use = [&] {
+    const DcHandle dc = create_compatible_dc(kNoDc);
+    for (;;) {
+      ObjectHandle brush = kNoObject;
+      {
+        std::lock_guard lock(mutex);
+        if (!handed_over.empty()) {
+          brush = handed_over.front();
+          handed_over.pop_front();
+        } else if (makers_left.load() == 0) {
+          break;
+        }
+      }
+      if (brush == kNoObject) {
+        std::this_thread::yield();
+        continue;
+      }
+      if (select_object(dc, brush) == kNoObject) ++failures;
+      if (select_object(dc, get_stock_object(StockObject::black_brush)) != brush) ++failures;
+      if (!delete_object(brush)) ++failures;
+    }
+    delete_dc(dc);
+  };
+  std::vector<std::thread> threads;
+  threads.emplace_back(make, 0x100000);
+  threads.emplace_back(make, 0x200000);
+  threads.emplace_back(use);
+  threads.emplace_back(use);
+  for (auto& thread : threads) thread.join();
+  EXPECT_EQ(failures.load(), 0);
+  ASSERT_EQ(all.size(), 2u * kPerMaker);
+  int still_alive = 0;
+  for (ObjectHandle brush : all) still_alive += get_object_kind(brush) != ObjectKind::none;
+  EXPECT_EQ(still_alive, 0);
 }
 
 TEST(ObjectHandles, ThousandsOfLiveObjectsEachKeepTheirOwnHandle) {

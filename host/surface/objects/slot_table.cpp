@@ -1,0 +1,337 @@
+#include "host/surface/objects/slot_table.h"
+
+#include <mutex>
+#include <utility>
+
+#include "host/surface/dc/device_context.h"
+#include "host/surface/objects/free_ring.h"
+
+namespace kanvo::surface {
+
+// What a thread that creates objects is known by in the slots it owns. Records of ended threads
+// are kept for new threads: no slot is owned through them any more.
+struct ThreadRecord {
+  std::atomic<bool> has_queued{false};
+  std::uint32_t queued = kNoSlot;  // slots queued for this owner (under the table's lock)
+  ThreadRecord* next_spare = nullptr;
+};
+
+namespace {
+
+using slot_state::decode;
+using slot_state::encode;
+using slot_state::kDeleted;
+using slot_state::kExclusive;
+using slot_state::kFree;
+using slot_state::kOrphan;
+using slot_state::kOwned;
+using slot_state::kStock;
+using slot_state::SlotState;
+
+constexpr std::uint32_t kGenerationMask = (1u << SlotTable::kGenerationBits) - 1;
+
+constexpr std::uint32_t index_of(std::uint32_t handle) {
+  return handle & SlotTable::kIndexMask;
+}
+
+// Trivially destructible, so that it stays usable after the thread's exit hook has run (other
+// exit work may still create and delete objects: those go through the shared list, unowned).
+struct ThreadSlots {
+  SlotTable* table = nullptr;
+  bool ended = false;
+  FreeRing ring;
+};
+[[gnu::tls_model("initial-exec")]] thread_local ThreadSlots t_slots;
+
+struct ThreadExitHook {
+  bool armed = false;
+  ~ThreadExitHook() {
+    if (armed && t_slots.table != nullptr) t_slots.table->release_thread();
+  }
+};
+thread_local ThreadExitHook t_exit_hook;
+
+bool owned_by(const Slot& slot, const SlotState& state, const ThreadRecord* record) {
+  return state.has(kOwned) && record != nullptr &&
+         slot.owner.load(std::memory_order_relaxed) == record;
+}
+
+// What a change of a deleted object's state leaves to do.
+enum class After : std::uint8_t {
+  keep,        // pins remain (or it is not deleted)
+  free,        // nothing holds it any more
+  adopt,       // its owner (this thread) has queued slots to take over, this one among them
+  tell_owner,  // another thread owns it and must settle it
+};
+
+After after_change(const Slot& slot, const SlotState& next, const ThreadRecord* me) {
+  if (!next.has(kDeleted)) return After::keep;
+  if (!next.has(kOwned)) return next.pins == 0 ? After::free : After::keep;
+  if (owned_by(slot, next, me)) {
+    if (next.has(kOrphan)) return After::adopt;
+    return static_cast<std::int64_t>(slot.owner_pins) + next.pins == 0 ? After::free : After::keep;
+  }
+  return next.has(kOrphan) ? After::keep : After::tell_owner;
+}
+
+}  // namespace
+
+// ---- Creation ----
+
+std::uint32_t SlotTable::take_free_slot() {
+  ThreadSlots& local = t_slots;
+  if (t_thread_record == nullptr && !local.ended) {
+    t_thread_record = new_record();
+    local.table = this;
+    t_exit_hook.armed = true;
+  }
+  if (t_thread_record == nullptr) {
+    std::lock_guard guard(lock_);
+    return pop_shared_free();
+  }
+  if (t_thread_record->has_queued.load(std::memory_order_acquire)) adopt_queued(t_thread_record);
+  if (local.ring.size() <= FreeRing::kLowWater) refill(local.ring);
+  return local.ring.empty() ? kNoSlot : local.ring.pop();
+}
+
+std::uint32_t SlotTable::publish(std::uint32_t index, std::uint8_t kind, bool stock) {
+  Slot& slot = slot_at(index);
+  ThreadRecord* owner = stock ? nullptr : t_thread_record;
+  slot.owner.store(owner, std::memory_order_relaxed);
+  slot.owner_pins = 0;
+  const std::uint32_t handle = index | (slot.generation << kIndexBits) |
+                               (std::uint32_t{kind} << (kIndexBits + kGenerationBits));
+  const std::uint32_t flags = stock ? kStock : owner != nullptr ? kOwned : 0;
+  slot.state.store(encode({handle, flags, 0}), std::memory_order_release);
+  return handle;
+}
+
+// ---- Pins and deletion ----
+
+// Applies `change` (which may refuse by returning false) to the state word with one
+// compare-and-swap, then frees the slot or hands it to its owner as the new state requires.
+template <class Change>
+bool SlotTable::change_state(Slot& slot, std::uint32_t handle, Change&& change) {
+  ThreadRecord* me = t_thread_record;
+  std::uint64_t word = slot.state.load(std::memory_order_acquire);
+  for (;;) {
+    SlotState next = decode(word);
+    if (next.handle != handle || !change(next)) return false;
+    const After after = after_change(slot, next, me);
+    if (after == After::tell_owner) return change_and_tell_owner(slot, handle, change);
+    if (slot.state.compare_exchange_weak(word, after == After::free ? kFree : encode(next),
+                                         std::memory_order_acq_rel, std::memory_order_acquire)) {
+      if (after == After::free) release(slot, handle);
+      if (after == After::adopt) adopt_queued(me);
+      return true;
+    }
+  }
+}
+
+// The same for a change the owner must settle: under the lock, so that the slot joins the
+// owner's queue exactly when its state says so.
+template <class Change>
+bool SlotTable::change_and_tell_owner(Slot& slot, std::uint32_t handle, Change&& change) {
+  bool freed = false;
+  {
+    std::lock_guard guard(lock_);
+    std::uint64_t word = slot.state.load(std::memory_order_acquire);
+    for (;;) {
+      SlotState next = decode(word);
+      if (next.handle != handle || !change(next)) return false;
+      // Only the owner takes an owned slot over, and its records outlive that.
+      const After after = after_change(slot, next, nullptr);
+      if (after == After::tell_owner) next.flags |= kOrphan;
+      if (!slot.state.compare_exchange_weak(word, after == After::free ? kFree : encode(next),
+                                            std::memory_order_acq_rel, std::memory_order_acquire)) {
+        continue;
+      }
+      if (after == After::tell_owner) {
+        ThreadRecord* owner = slot.owner.load(std::memory_order_relaxed);
+        slot.next = owner->queued;
+        owner->queued = index_of(handle);
+        owner->has_queued.store(true, std::memory_order_release);
+      }
+      freed = after == After::free;
+      break;
+    }
+  }
+  if (freed) release(slot, handle);
+  return true;
+}
+
+bool SlotTable::pin_shared(Slot& slot, std::uint32_t handle, bool exclusive) {
+  return change_state(slot, handle, [exclusive](SlotState& next) {
+    if (next.has(kDeleted)) return false;
+    if (exclusive) {
+      if (next.has(kExclusive)) return false;
+      next.flags |= kExclusive;
+    }
+    ++next.pins;
+    return true;
+  });
+}
+
+void SlotTable::unpin_shared(Slot& slot, std::uint32_t handle, bool exclusive) {
+  change_state(slot, handle, [exclusive](SlotState& next) {
+    --next.pins;
+    if (exclusive) next.flags &= ~kExclusive;
+    return true;
+  });
+}
+
+bool SlotTable::remove_shared(Slot& slot, std::uint32_t handle) {
+  ThreadRecord* me = t_thread_record;
+  if (me != nullptr && me->has_queued.load(std::memory_order_acquire)) adopt_queued(me);
+  return change_state(slot, handle, [](SlotState& next) {
+    if (next.has(kDeleted)) return false;
+    next.flags |= kDeleted;
+    return true;
+  });
+}
+
+// The owner released its last pin of a deleted object: free it unless others still hold it.
+void SlotTable::settle_owned(Slot& slot, std::uint32_t handle) {
+  ThreadRecord* me = t_thread_record;
+  std::uint64_t word = slot.state.load(std::memory_order_acquire);
+  for (;;) {
+    const SlotState state = decode(word);
+    const After after = after_change(slot, state, me);
+    if (after == After::adopt) {
+      adopt_queued(me);
+      return;
+    }
+    if (after != After::free) return;
+    if (slot.state.compare_exchange_weak(word, kFree, std::memory_order_acq_rel,
+                                         std::memory_order_acquire)) {
+      release(slot, handle);
+      return;
+    }
+  }
+}
+
+// ---- Ownership handed over ----
+
+void SlotTable::adopt_queued(ThreadRecord* record) {
+  std::uint32_t index = kNoSlot;
+  {
+    std::lock_guard guard(lock_);
+    index = std::exchange(record->queued, kNoSlot);
+    record->has_queued.store(false, std::memory_order_relaxed);
+  }
+  while (index != kNoSlot) {
+    Slot& slot = slot_at(index);
+    index = slot.next;  // read first: giving the slot up may free it
+    give_up_ownership(slot, record, true);
+  }
+}
+
+// Folds the owner's pins into the state word; from then on the slot is everyone's, and its last
+// unpin frees it. A queued slot is taken only from the owner's queue, never twice.
+void SlotTable::give_up_ownership(Slot& slot, ThreadRecord* record, bool queued) {
+  std::uint64_t word = slot.state.load(std::memory_order_acquire);
+  for (;;) {
+    const SlotState state = decode(word);
+    if (!owned_by(slot, state, record) || state.has(kOrphan) != queued) return;
+    SlotState next = state;
+    next.flags &= ~(kOwned | kOrphan);
+    next.pins += static_cast<std::int32_t>(slot.owner_pins);
+    const bool frees = next.has(kDeleted) && next.pins == 0;
+    if (slot.state.compare_exchange_weak(word, frees ? kFree : encode(next),
+                                         std::memory_order_acq_rel, std::memory_order_acquire)) {
+      slot.owner_pins = 0;
+      if (frees) release(slot, state.handle);
+      return;
+    }
+  }
+}
+
+void SlotTable::release_thread() {
+  ThreadSlots& local = t_slots;
+  ThreadRecord* record = t_thread_record;
+  if (record == nullptr) return;
+  t_thread_record = nullptr;
+  local.ended = true;
+  adopt_queued(record);
+  const std::uint32_t chunks = chunk_count_.load(std::memory_order_acquire);
+  for (std::uint32_t c = 0; c < chunks; ++c) {
+    Chunk* chunk = chunks_[c].load(std::memory_order_acquire);
+    for (Slot& slot : chunk->slots) give_up_ownership(slot, record, false);
+  }
+  // Slots queued while the others were given up.
+  adopt_queued(record);
+  std::lock_guard guard(lock_);
+  while (!local.ring.empty()) push_shared_free(local.ring.pop());
+  record->next_spare = spare_records_;
+  spare_records_ = record;
+}
+
+ThreadRecord* SlotTable::new_record() {
+  std::lock_guard guard(lock_);
+  if (spare_records_ == nullptr) return new ThreadRecord;
+  ThreadRecord* record = std::exchange(spare_records_, spare_records_->next_spare);
+  record->next_spare = nullptr;
+  return record;
+}
+
+// ---- Free slots ----
+
+void SlotTable::release(Slot& slot, std::uint32_t handle) {
+  slot.payload.emplace<std::monostate>();
+  slot.generation = (slot.generation + 1) & kGenerationMask;
+  put_free_slot(index_of(handle));
+}
+
+void SlotTable::put_free_slot(std::uint32_t index) {
+  ThreadSlots& local = t_slots;
+  if (t_thread_record == nullptr) {
+    std::lock_guard guard(lock_);
+    push_shared_free(index);
+    return;
+  }
+  if (local.ring.full()) spill(local.ring, FreeRing::kBatch);
+  local.ring.push(index);
+}
+
+void SlotTable::refill(FreeRing& ring) {
+  std::lock_guard guard(lock_);
+  for (std::uint32_t i = 0; i < FreeRing::kBatch; ++i) {
+    const std::uint32_t index = pop_shared_free();
+    if (index == kNoSlot) return;
+    ring.push(index);
+  }
+}
+
+void SlotTable::spill(FreeRing& ring, std::uint32_t count) {
+  std::lock_guard guard(lock_);
+  for (std::uint32_t i = 0; i < count && !ring.empty(); ++i) push_shared_free(ring.pop());
+}
+
+std::uint32_t SlotTable::pop_shared_free() {
+  if (free_head_ == kNoSlot && !grow()) return kNoSlot;
+  const std::uint32_t index = free_head_;
+  free_head_ = slot_at(index).next;
+  if (free_head_ == kNoSlot) free_tail_ = kNoSlot;
+  return index;
+}
+
+void SlotTable::push_shared_free(std::uint32_t index) {
+  slot_at(index).next = kNoSlot;
+  if (free_tail_ == kNoSlot) {
+    free_head_ = index;
+  } else {
+    slot_at(free_tail_).next = index;
+  }
+  free_tail_ = index;
+}
+
+bool SlotTable::grow() {
+  const std::uint32_t count = chunk_count_.load(std::memory_order_relaxed);
+  if (count == kMaxChunks) return false;
+  chunks_[count].store(new Chunk, std::memory_order_release);
+  chunk_count_.store(count + 1, std::memory_order_release);
+  for (std::uint32_t i = 0; i < kChunkSlots; ++i) push_shared_free(count * kChunkSlots + i);
+  return true;
+}
+
+}  // namespace kanvo::surface
