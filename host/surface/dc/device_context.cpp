@@ -1,5 +1,4 @@
-// Creating and deleting contexts, selecting objects into them, and the context's view of the
-// pixels it draws into.
+// Creating and deleting contexts and selecting objects into them.
 #include "host/surface/dc/device_context.h"
 
 #include <algorithm>
@@ -30,26 +29,6 @@ ObjectHandle select_bitmap(DeviceContext& dc, ObjectHandle handle) {
 }
 
 }  // namespace
-
-PixelTarget DeviceContext::target() const {
-  if (bitmap == nullptr || bitmap->bits_per_pixel != 32 || bitmap->bits == nullptr) return {};
-  return {reinterpret_cast<PixelWord*>(bitmap->bits), bitmap->width, bitmap->height,
-          bitmap->stride_bytes / 4};
-}
-
-Rect DeviceContext::drawable_box() const {
-  const PixelTarget pixels = target();
-  if (pixels.empty()) return {};
-  Rect box{0, 0, pixels.width, pixels.height};
-  if (has_clip) {
-    box.left = std::max(box.left, clip.left);
-    box.top = std::max(box.top, clip.top);
-    box.right = std::min(box.right, clip.right);
-    box.bottom = std::min(box.bottom, clip.bottom);
-  }
-  if (box.left >= box.right || box.top >= box.bottom) return {};
-  return box;
-}
 
 DcHandle create_compatible_dc(DcHandle reference) {
   if (reference != kNoDc && context_of(reference) == nullptr) return kNoDc;

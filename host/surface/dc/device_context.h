@@ -5,11 +5,13 @@
 // is used by one thread at a time; nothing in it is locked.
 #pragma once
 
+#include <algorithm>
 #include <atomic>
 #include <cstdint>
 #include <vector>
 
 #include "host/surface/dc/world_transform.h"
+#include "host/surface/objects/object_table.h"
 #include "host/surface/objects/objects.h"
 #include "host/surface/raster/polygon_fill.h"
 #include "host/surface/raster/span_list.h"
@@ -71,9 +73,26 @@ class DeviceContext {
   std::vector<DevicePointF> scratch_dash_headings;
   raster::EdgeList edges;
 
-  PixelTarget target() const;
+  PixelTarget target() const {
+    if (bitmap == nullptr || bitmap->bits_per_pixel != 32 || bitmap->bits == nullptr) return {};
+    return {reinterpret_cast<PixelWord*>(bitmap->bits), bitmap->width, bitmap->height,
+            bitmap->stride_bytes / 4};
+  }
   // The pixels drawing may touch: the surface, cut to the clip region. Empty when none.
-  Rect drawable_box() const;
+  Rect drawable_box() const { return drawable_box(target()); }
+  // The same for the context's target, already at hand.
+  Rect drawable_box(const PixelTarget& pixels) const {
+    if (pixels.empty()) return {};
+    Rect box{0, 0, pixels.width, pixels.height};
+    if (has_clip) {
+      box.left = std::max(box.left, clip.left);
+      box.top = std::max(box.top, clip.top);
+      box.right = std::min(box.right, clip.right);
+      box.bottom = std::min(box.bottom, clip.bottom);
+    }
+    if (box.left >= box.right || box.top >= box.bottom) return {};
+    return box;
+  }
   // Called once by every call that may have changed the pixels.
   void note_change() const {
     if (change_counter != nullptr) change_counter->fetch_add(1, std::memory_order_release);
@@ -81,7 +100,9 @@ class DeviceContext {
 };
 
 // The context behind a handle, or null. The caller is the context's one user at this moment.
-DeviceContext* context_of(DcHandle handle);
+inline DeviceContext* context_of(DcHandle handle) {
+  return find_device_context(handle);
+}
 
 // The pixel word a colour reference is painted as (red and blue exchanged, top byte clear).
 constexpr PixelWord pixel_word(Color color) {

@@ -13,8 +13,6 @@ namespace {
 
 static_assert(SlotTable::kIndexBits + SlotTable::kGenerationBits == kHandleKindShift);
 
-constinit SlotTable object_slots;
-
 // The stock objects every context starts with.
 class Table {
  public:
@@ -84,34 +82,11 @@ class Table {
 };
 
 Table& table() {
-  // Never destroyed: window and display threads may still draw while the process exits.
-  static Table& instance = *new Table;
+  static Table instance;
   return instance;
 }
 
-SlotTable& slots() {
-  return object_slots;
-}
-
-std::uint32_t raw(ObjectHandle handle) {
-  return static_cast<std::uint32_t>(handle);
-}
-
-// Pins `handle` when it is of kind T, then releases the pin on `replaced`.
-template <class T>
-T* swap_pin_of_kind(ObjectHandle handle, ObjectHandle replaced, bool exclusive) {
-  if (claimed_kind(raw(handle)) != kSlotKindOf<T>) return nullptr;
-  Slot* slot = slots().pin(raw(handle), exclusive);
-  if (slot == nullptr) return nullptr;
-  if (replaced != kNoObject) slots().unpin(raw(replaced), exclusive);
-  return std::get_if<T>(&slot->payload);
-}
-
 }  // namespace
-
-SlotKind slot_kind_of_handle(std::uint32_t handle) {
-  return slots().find(handle) != nullptr ? claimed_kind(handle) : SlotKind::free;
-}
 
 ObjectHandle add_object(PenObject object) {
   return ObjectHandle{table().add(std::move(object), SlotKind::pen)};
@@ -132,73 +107,6 @@ DcHandle add_device_context(std::unique_ptr<DeviceContext> context) {
   return DcHandle{table().add(std::move(context), SlotKind::device_context)};
 }
 
-template <class T>
-T* pin_object(ObjectHandle handle) {
-  return swap_pin_of_kind<T>(handle, kNoObject, false);
-}
-template PenObject* pin_object<PenObject>(ObjectHandle);
-template BrushObject* pin_object<BrushObject>(ObjectHandle);
-template FontObject* pin_object<FontObject>(ObjectHandle);
-template BitmapObject* pin_object<BitmapObject>(ObjectHandle);
-template RegionObject* pin_object<RegionObject>(ObjectHandle);
-
-template <class T>
-T* swap_pin(ObjectHandle handle, ObjectHandle replaced) {
-  return swap_pin_of_kind<T>(handle, replaced, false);
-}
-template PenObject* swap_pin<PenObject>(ObjectHandle, ObjectHandle);
-template BrushObject* swap_pin<BrushObject>(ObjectHandle, ObjectHandle);
-template FontObject* swap_pin<FontObject>(ObjectHandle, ObjectHandle);
-
-BitmapObject* swap_exclusive_pin(ObjectHandle handle, ObjectHandle replaced) {
-  return swap_pin_of_kind<BitmapObject>(handle, replaced, true);
-}
-
-void unpin_object(ObjectHandle handle) {
-  slots().unpin(raw(handle), false);
-}
-void unpin_exclusive(ObjectHandle handle) {
-  slots().unpin(raw(handle), true);
-}
-
-bool delete_object_slot(ObjectHandle handle) {
-  const SlotKind kind = claimed_kind(raw(handle));
-  if (kind == SlotKind::free || kind == SlotKind::device_context) return false;
-  return slots().remove(raw(handle));
-}
-
-bool delete_device_context_slot(DcHandle handle) {
-  const auto value = static_cast<std::uint32_t>(handle);
-  if (claimed_kind(value) != SlotKind::device_context) return false;
-  return slots().remove(value);
-}
-
-DeviceContext* find_device_context(DcHandle handle) {
-  const auto value = static_cast<std::uint32_t>(handle);
-  if (claimed_kind(value) != SlotKind::device_context) return nullptr;
-  // A deleted context is gone for its callers even while its slot waits to be freed.
-  Slot* slot = slots().find_undeleted(value);
-  if (slot == nullptr) return nullptr;
-  auto* owner = std::get_if<std::unique_ptr<DeviceContext>>(&slot->payload);
-  return owner != nullptr ? owner->get() : nullptr;
-}
-
-template <class T>
-T* find_object(ObjectHandle handle) {
-  if (claimed_kind(raw(handle)) != kSlotKindOf<T>) return nullptr;
-  Slot* slot = slots().find(raw(handle));
-  return slot != nullptr ? std::get_if<T>(&slot->payload) : nullptr;
-}
-template PenObject* find_object<PenObject>(ObjectHandle);
-template BrushObject* find_object<BrushObject>(ObjectHandle);
-template FontObject* find_object<FontObject>(ObjectHandle);
-template BitmapObject* find_object<BitmapObject>(ObjectHandle);
-template RegionObject* find_object<RegionObject>(ObjectHandle);
-
-bool is_stock_object(ObjectHandle handle) {
-  return slots().is_stock(raw(handle));
-}
-
 ObjectHandle default_bitmap() {
   return ObjectHandle{table().default_bitmap()};
 }
@@ -206,10 +114,6 @@ ObjectHandle default_bitmap() {
 ObjectHandle get_stock_object(StockObject which) {
   if (static_cast<std::size_t>(which) >= 8) return kNoObject;
   return ObjectHandle{table().stock(which)};
-}
-
-DeviceContext* context_of(DcHandle handle) {
-  return find_device_context(handle);
 }
 
 }  // namespace kanvo::surface

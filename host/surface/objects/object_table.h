@@ -11,8 +11,10 @@
 
 #include <cstdint>
 #include <memory>
+#include <variant>
 
 #include "host/surface/objects/objects.h"
+#include "host/surface/objects/slot_table.h"
 #include "host/surface/surface.h"
 
 namespace kanvo::surface {
@@ -54,7 +56,9 @@ constexpr SlotKind claimed_kind(std::uint32_t handle) {
   return static_cast<SlotKind>(handle >> kHandleKindShift);
 }
 // The kind of a live handle; SlotKind::free for anything else.
-SlotKind slot_kind_of_handle(std::uint32_t handle);
+inline SlotKind slot_kind_of_handle(std::uint32_t handle) {
+  return object_slots.find(handle) != nullptr ? claimed_kind(handle) : SlotKind::free;
+}
 
 // Creation: kNoObject (or kNoDc) when the table is full.
 ObjectHandle add_object(PenObject object);
@@ -64,34 +68,81 @@ ObjectHandle add_object(BitmapObject object);
 ObjectHandle add_object(RegionObject object);
 DcHandle add_device_context(std::unique_ptr<DeviceContext> context);
 
+namespace detail {
+inline std::uint32_t raw(ObjectHandle handle) {
+  return static_cast<std::uint32_t>(handle);
+}
+// Pins `handle` when it is of kind T, then releases the pin on `replaced`.
+template <class T>
+T* swap_pin_of_kind(ObjectHandle handle, ObjectHandle replaced, bool exclusive) {
+  if (claimed_kind(raw(handle)) != kSlotKindOf<T>) return nullptr;
+  Slot* slot = object_slots.pin(raw(handle), exclusive);
+  if (slot == nullptr) return nullptr;
+  if (replaced != kNoObject) object_slots.unpin(raw(replaced), exclusive);
+  return std::get_if<T>(&slot->payload);
+}
+}  // namespace detail
+
 // Pins the object when the handle is live and of kind T; null otherwise.
 template <class T>
-T* pin_object(ObjectHandle handle);
+T* pin_object(ObjectHandle handle) {
+  return detail::swap_pin_of_kind<T>(handle, kNoObject, false);
+}
 // Releases a pin taken by pin_object; frees the object when it was deleted meanwhile.
-void unpin_object(ObjectHandle handle);
+inline void unpin_object(ObjectHandle handle) {
+  object_slots.unpin(detail::raw(handle), false);
+}
 // Pins `handle` and releases the pin on `replaced` in one step (how selection swaps objects).
 // When `handle` cannot be pinned nothing changes and null comes back.
 template <class T>
-T* swap_pin(ObjectHandle handle, ObjectHandle replaced);
+T* swap_pin(ObjectHandle handle, ObjectHandle replaced) {
+  return detail::swap_pin_of_kind<T>(handle, replaced, false);
+}
 // The same for an object that only one holder may have at a time (a bitmap drawn into by one
 // context): refused while another holds it. Stock objects are shared all the same.
-BitmapObject* swap_exclusive_pin(ObjectHandle handle, ObjectHandle replaced);
+inline BitmapObject* swap_exclusive_pin(ObjectHandle handle, ObjectHandle replaced) {
+  return detail::swap_pin_of_kind<BitmapObject>(handle, replaced, true);
+}
 // Releases an exclusive pin.
-void unpin_exclusive(ObjectHandle handle);
+inline void unpin_exclusive(ObjectHandle handle) {
+  object_slots.unpin(detail::raw(handle), true);
+}
 
 // Deletes the object, or defers that while it is pinned. Stock objects stay (true).
-bool delete_object_slot(ObjectHandle handle);
+inline bool delete_object_slot(ObjectHandle handle) {
+  const SlotKind kind = claimed_kind(detail::raw(handle));
+  if (kind == SlotKind::free || kind == SlotKind::device_context) return false;
+  return object_slots.remove(detail::raw(handle));
+}
 // Frees the context's slot; the caller has released everything the context selected.
-bool delete_device_context_slot(DcHandle handle);
+inline bool delete_device_context_slot(DcHandle handle) {
+  const auto value = static_cast<std::uint32_t>(handle);
+  if (claimed_kind(value) != SlotKind::device_context) return false;
+  return object_slots.remove(value);
+}
 
 // Unpinned look-ups, for objects the caller knows to be alive: the context of a drawing call
 // (used by one thread at a time) and objects the table itself keeps (regions handed in by the
-// caller for the duration of a call).
-DeviceContext* find_device_context(DcHandle handle);
+// caller for the duration of a call). A deleted context is gone for its callers even while its
+// slot waits to be freed.
+inline DeviceContext* find_device_context(DcHandle handle) {
+  const auto value = static_cast<std::uint32_t>(handle);
+  if (claimed_kind(value) != SlotKind::device_context) return nullptr;
+  Slot* slot = object_slots.find_undeleted(value);
+  if (slot == nullptr) return nullptr;
+  auto* owner = std::get_if<std::unique_ptr<DeviceContext>>(&slot->payload);
+  return owner != nullptr ? owner->get() : nullptr;
+}
 template <class T>
-T* find_object(ObjectHandle handle);
+T* find_object(ObjectHandle handle) {
+  if (claimed_kind(detail::raw(handle)) != kSlotKindOf<T>) return nullptr;
+  Slot* slot = object_slots.find(detail::raw(handle));
+  return slot != nullptr ? std::get_if<T>(&slot->payload) : nullptr;
+}
 
-bool is_stock_object(ObjectHandle handle);
+inline bool is_stock_object(ObjectHandle handle) {
+  return object_slots.is_stock(detail::raw(handle));
+}
 
 // A 1 by 1 monochrome bitmap that every new context starts with.
 ObjectHandle default_bitmap();

@@ -76,6 +76,8 @@ After after_change(const Slot& slot, const SlotState& next, const ThreadRecord* 
 
 }  // namespace
 
+constinit SlotTable object_slots;
+
 // ---- Creation ----
 
 std::uint32_t SlotTable::take_free_slot() {

@@ -184,4 +184,7 @@ class SlotTable {
   ThreadRecord* spare_records_ = nullptr;
 };
 
+// The process's one table of slots.
+extern constinit SlotTable object_slots;
+
 }  // namespace kanvo::surface
