@@ -22,8 +22,7 @@ DevicePointF WorldMapping::map_exact(double x, double y) const {
   return {x * t.m11 + y * t.m21 + t.dx, x * t.m12 + y * t.m22 + t.dy};
 }
 
-DevicePoint WorldMapping::map(std::int32_t x, std::int32_t y) const {
-  if (identity_) return {x, y};
+DevicePoint WorldMapping::map_transformed(std::int32_t x, std::int32_t y) const {
   const DevicePointF exact = map_exact(x, y);
   return {round_device(exact.x), round_device(exact.y)};
 }

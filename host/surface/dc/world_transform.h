@@ -37,7 +37,9 @@ class WorldMapping {
   DevicePointF map_exact(double x, double y) const;
   // The pixel a logical point lands on: the exact image rounded to the nearest pixel, halves
   // toward positive infinity.
-  DevicePoint map(std::int32_t x, std::int32_t y) const;
+  DevicePoint map(std::int32_t x, std::int32_t y) const {
+    return identity_ ? DevicePoint{x, y} : map_transformed(x, y);
+  }
   DevicePoint map(Point point) const { return map(point.x, point.y); }
 
   // How long one logical unit is along each axis, in pixels (for pen widths).
@@ -45,6 +47,8 @@ class WorldMapping {
   double scale_y() const;
 
  private:
+  DevicePoint map_transformed(std::int32_t x, std::int32_t y) const;
+
   Transform transform_{};
   bool identity_ = true;
   bool axis_aligned_ = true;

@@ -52,6 +52,9 @@ double thin_advance(std::span<const DevicePoint> points, bool closed) {
 std::int64_t pen_device_width(const DeviceContext& dc) {
   const PenObject* pen = dc.pen;
   if (pen == nullptr || (!pen->geometric() && !pen->plain)) return 1;
+  if (dc.mapping.is_identity()) {
+    return std::min<std::int64_t>(pen->width, 1'000'000'000);  // no scale: no square root
+  }
   const Transform& t = dc.mapping.transform();
   const double area =
       std::abs(static_cast<double>(t.m11) * t.m22 - static_cast<double>(t.m12) * t.m21);

@@ -30,7 +30,7 @@ bool draw_arc_figure(DcHandle handle, std::int32_t left, std::int32_t top, std::
   }
   if (box.empty()) return true;
   const shapes::Outline outline = shapes::outline_of(*dc);
-  box = lines::inside_frame_box(*dc, box);
+  if (outline == shapes::Outline::stroked) box = lines::inside_frame_box(*dc, box);
   if (box.empty()) return true;
   shapes::RoundedBox shape;
   shape.left = box.left;

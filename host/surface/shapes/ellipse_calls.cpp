@@ -30,14 +30,14 @@ bool copy_small_ellipse(const DeviceContext& dc, const shapes::RoundedBox& shape
       (outline == shapes::Outline::none && shape.square())) {
     return false;
   }
-  const Rect visible = dc.drawable_box();
+  const PixelTarget target = dc.target();
+  const Rect visible = dc.drawable_box(target);
   if (shape.left < visible.left || shape.right_end() > visible.right || shape.top < visible.top ||
       shape.bottom_end() > visible.bottom) {
     return false;
   }
   const shapes::SmallEllipse& runs =
       shapes::small_ellipse(static_cast<int>(shape.width), static_cast<int>(shape.height));
-  const PixelTarget target = dc.target();
   PixelWord* const corner = target.row(static_cast<std::int32_t>(shape.top)) + shape.left;
   const PixelWord fill = hollow ? 0 : pixel_word(dc.brush->color);
   if (!hollow) {
@@ -85,7 +85,7 @@ bool draw_rounded_box(DeviceContext& dc, DeviceRect box, std::int64_t corner_wid
   }
   if (box.empty()) return true;
   const shapes::Outline outline = shapes::outline_of(dc);
-  box = lines::inside_frame_box(dc, box);
+  if (outline == shapes::Outline::stroked) box = lines::inside_frame_box(dc, box);
   if (box.empty()) return true;
   shapes::RoundedBox shape;
   shape.left = box.left;
