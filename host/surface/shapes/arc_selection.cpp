@@ -1,7 +1,9 @@
 #include "host/surface/shapes/arc_selection.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <ranges>
 
 namespace kanvo::surface::shapes {
 
@@ -86,15 +88,17 @@ ArcRange select_arc(std::span<const DevicePoint> outline, const RoundedBox& box,
   const Radial start = angles.radial(start_radial);
   const Radial end = angles.radial(end_radial);
 
-  std::size_t first = 0;
-  while (first < count && angles.compare(first, start, start.angle) < 0) ++first;
+  // Angles only grow along the outline, so both ends are found by halving.
+  const auto indices = std::views::iota(std::size_t{0}, count);
+  std::size_t first = *std::ranges::partition_point(
+      indices, [&](std::size_t i) { return angles.compare(i, start, start.angle) < 0; });
   if (first == count) first = 0;
 
   const bool whole = start.angle == end.angle && start.direction.x == end.direction.x &&
                      start.direction.y == end.direction.y;
   const double end_limit = end.angle == 0.0 ? kFullTurn : end.angle;
-  std::size_t last = count;
-  while (last > 0 && angles.compare(last - 1, end, end_limit) > 0) --last;
+  std::size_t last = *std::ranges::partition_point(
+      indices, [&](std::size_t i) { return angles.compare(i, end, end_limit) <= 0; });
   last = last == 0 ? count - 1 : last - 1;
 
   const std::size_t before_first = first == 0 ? count - 1 : first - 1;
