@@ -1,9 +1,7 @@
 #include "host/surface/shapes/arc_selection.h"
 
-#include <algorithm>
 #include <cmath>
 #include <numbers>
-#include <ranges>
 
 namespace kanvo::surface::shapes {
 
@@ -78,6 +76,23 @@ class OutlineAngles {
   std::size_t trailing_zero_;
 };
 
+// The first index in [0, count) where `holds` turns true (count when it never does); it must
+// stay true from there on.
+template <class Predicate>
+std::size_t first_index_where(std::size_t count, Predicate holds) {
+  std::size_t low = 0;
+  std::size_t high = count;
+  while (low < high) {
+    const std::size_t middle = low + (high - low) / 2;
+    if (holds(middle)) {
+      high = middle;
+    } else {
+      low = middle + 1;
+    }
+  }
+  return low;
+}
+
 }  // namespace
 
 ArcRange select_arc(std::span<const DevicePoint> outline, const RoundedBox& box,
@@ -89,16 +104,15 @@ ArcRange select_arc(std::span<const DevicePoint> outline, const RoundedBox& box,
   const Radial end = angles.radial(end_radial);
 
   // Angles only grow along the outline, so both ends are found by halving.
-  const auto indices = std::views::iota(std::size_t{0}, count);
-  std::size_t first = *std::ranges::partition_point(
-      indices, [&](std::size_t i) { return angles.compare(i, start, start.angle) < 0; });
+  std::size_t first = first_index_where(
+      count, [&](std::size_t i) { return angles.compare(i, start, start.angle) >= 0; });
   if (first == count) first = 0;
 
   const bool whole = start.angle == end.angle && start.direction.x == end.direction.x &&
                      start.direction.y == end.direction.y;
   const double end_limit = end.angle == 0.0 ? kFullTurn : end.angle;
-  std::size_t last = *std::ranges::partition_point(
-      indices, [&](std::size_t i) { return angles.compare(i, end, end_limit) <= 0; });
+  std::size_t last = first_index_where(
+      count, [&](std::size_t i) { return angles.compare(i, end, end_limit) > 0; });
   last = last == 0 ? count - 1 : last - 1;
 
   const std::size_t before_first = first == 0 ? count - 1 : first - 1;
