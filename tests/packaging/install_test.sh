@@ -15,7 +15,7 @@ fail() {
 
 cmake --install "$build" --prefix "$prefix" >"$work/install.log"
 for path in lib/libkanvo.a include/kanvo/kanvo.h lib/cmake/Kanvo/KanvoConfig.cmake \
-            lib/pkgconfig/kanvo.pc share/doc/kanvo/guide.md share/doc/kanvo/examples/shapes.cpp; do
+            lib/pkgconfig/kanvo.pc share/doc/kanvo/docs/guide.md share/doc/kanvo/examples/shapes.cpp; do
   [[ -f $prefix/$path ]] || fail "$path is not installed"
 done
 # Only the library and what it needs: no test or tool code, no second copy of kanvo.h.
