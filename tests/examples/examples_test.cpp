@@ -119,11 +119,13 @@ TEST_F(Shapes, ClosedShapesAreFilledInside) {
   EXPECT_EQ(colour_at(picture(), 578, 406), kShapeFill);  // painted circle
 }
 
-TEST_F(Shapes, DISABLED_PiesArcsAndPolygonsAreDrawn) {
+TEST_F(Shapes, PiesArcsAndPolygonsAreDrawn) {
   const Color outline = rgb(150, 60, 20);
-  EXPECT_EQ(colour_at(picture(), 245, 380), kShapeFill);                     // pie
-  EXPECT_TRUE(colours_in(picture(), 305, 340, 385, 420).contains(outline));  // arc
-  EXPECT_EQ(colour_at(picture(), 435, 385), kShapeFill);  // the star's middle, by winding
+  EXPECT_EQ(colour_at(picture(), 220, 380), kShapeFill);                     // pie
+  EXPECT_EQ(colour_at(picture(), 262, 380), kPaper);                         // the pie's open mouth
+  EXPECT_TRUE(colours_in(picture(), 284, 340, 360, 380).contains(outline));  // arc: upper half
+  EXPECT_FALSE(colours_in(picture(), 284, 402, 360, 420).contains(outline));  // nor the bottom
+  EXPECT_EQ(colour_at(picture(), 410, 385), kShapeFill);  // the star's middle, by winding
 }
 
 TEST(ColourWheel, EveryPixelOfTheWheelIsItsHueAndSaturation) {
