@@ -4,17 +4,10 @@
 #include <utility>
 
 #include "host/surface/dc/device_context.h"
-#include "host/surface/objects/free_ring.h"
 
 namespace kanvo::surface {
 
-// What a thread that creates objects is known by in the slots it owns. Records of ended threads
-// are kept for new threads: no slot is owned through them any more.
-struct ThreadRecord {
-  std::atomic<bool> has_queued{false};
-  std::uint32_t queued = kNoSlot;  // slots queued for this owner (under the table's lock)
-  ThreadRecord* next_spare = nullptr;
-};
+constinit SlotTable object_slots;
 
 namespace {
 
@@ -34,19 +27,10 @@ constexpr std::uint32_t index_of(std::uint32_t handle) {
   return handle & SlotTable::kIndexMask;
 }
 
-// Trivially destructible, so that it stays usable after the thread's exit hook has run (other
-// exit work may still create and delete objects: those go through the shared list, unowned).
-struct ThreadSlots {
-  SlotTable* table = nullptr;
-  bool ended = false;
-  FreeRing ring;
-};
-[[gnu::tls_model("initial-exec")]] thread_local ThreadSlots t_slots;
-
 struct ThreadExitHook {
   bool armed = false;
   ~ThreadExitHook() {
-    if (armed && t_slots.table != nullptr) t_slots.table->release_thread();
+    if (armed) object_slots.release_thread();
   }
 };
 thread_local ThreadExitHook t_exit_hook;
@@ -76,36 +60,21 @@ After after_change(const Slot& slot, const SlotState& next, const ThreadRecord* 
 
 }  // namespace
 
-constinit SlotTable object_slots;
-
 // ---- Creation ----
 
-std::uint32_t SlotTable::take_free_slot() {
-  ThreadSlots& local = t_slots;
-  if (t_thread_record == nullptr && !local.ended) {
-    t_thread_record = new_record();
-    local.table = this;
+std::uint32_t SlotTable::take_free_slot_slowly() {
+  ThreadSlots& local = t_thread_slots;
+  if (local.record == nullptr && !local.ended) {
+    local.record = new_record();
     t_exit_hook.armed = true;
   }
-  if (t_thread_record == nullptr) {
+  if (local.record == nullptr) {
     std::lock_guard guard(lock_);
     return pop_shared_free();
   }
-  if (t_thread_record->has_queued.load(std::memory_order_acquire)) adopt_queued(t_thread_record);
+  if (local.record->has_queued.load(std::memory_order_acquire)) adopt_queued(local.record);
   if (local.ring.size() <= FreeRing::kLowWater) refill(local.ring);
   return local.ring.empty() ? kNoSlot : local.ring.pop();
-}
-
-std::uint32_t SlotTable::publish(std::uint32_t index, std::uint8_t kind, bool stock) {
-  Slot& slot = slot_at(index);
-  ThreadRecord* owner = stock ? nullptr : t_thread_record;
-  slot.owner.store(owner, std::memory_order_relaxed);
-  slot.owner_pins = 0;
-  const std::uint32_t handle = index | (slot.generation << kIndexBits) |
-                               (std::uint32_t{kind} << (kIndexBits + kGenerationBits));
-  const std::uint32_t flags = stock ? kStock : owner != nullptr ? kOwned : 0;
-  slot.state.store(encode({handle, flags, 0}), std::memory_order_release);
-  return handle;
 }
 
 // ---- Pins and deletion ----
@@ -114,7 +83,7 @@ std::uint32_t SlotTable::publish(std::uint32_t index, std::uint8_t kind, bool st
 // compare-and-swap, then frees the slot or hands it to its owner as the new state requires.
 template <class Change>
 bool SlotTable::change_state(Slot& slot, std::uint32_t handle, Change&& change) {
-  ThreadRecord* me = t_thread_record;
+  ThreadRecord* me = t_thread_slots.record;
   std::uint64_t word = slot.state.load(std::memory_order_acquire);
   for (;;) {
     SlotState next = decode(word);
@@ -183,7 +152,7 @@ void SlotTable::unpin_shared(Slot& slot, std::uint32_t handle, bool exclusive) {
 }
 
 bool SlotTable::remove_shared(Slot& slot, std::uint32_t handle) {
-  ThreadRecord* me = t_thread_record;
+  ThreadRecord* me = t_thread_slots.record;
   if (me != nullptr && me->has_queued.load(std::memory_order_acquire)) adopt_queued(me);
   return change_state(slot, handle, [](SlotState& next) {
     if (next.has(kDeleted)) return false;
@@ -194,7 +163,7 @@ bool SlotTable::remove_shared(Slot& slot, std::uint32_t handle) {
 
 // The owner released its last pin of a deleted object: free it unless others still hold it.
 void SlotTable::settle_owned(Slot& slot, std::uint32_t handle) {
-  ThreadRecord* me = t_thread_record;
+  ThreadRecord* me = t_thread_slots.record;
   std::uint64_t word = slot.state.load(std::memory_order_acquire);
   for (;;) {
     const SlotState state = decode(word);
@@ -249,10 +218,10 @@ void SlotTable::give_up_ownership(Slot& slot, ThreadRecord* record, bool queued)
 }
 
 void SlotTable::release_thread() {
-  ThreadSlots& local = t_slots;
-  ThreadRecord* record = t_thread_record;
+  ThreadSlots& local = t_thread_slots;
+  ThreadRecord* record = t_thread_slots.record;
   if (record == nullptr) return;
-  t_thread_record = nullptr;
+  t_thread_slots.record = nullptr;
   local.ended = true;
   adopt_queued(record);
   const std::uint32_t chunks = chunk_count_.load(std::memory_order_acquire);
@@ -281,17 +250,22 @@ ThreadRecord* SlotTable::new_record() {
 void SlotTable::release(Slot& slot, std::uint32_t handle) {
   slot.payload.emplace<std::monostate>();
   slot.generation = (slot.generation + 1) & kGenerationMask;
-  put_free_slot(index_of(handle));
+  ThreadSlots& local = t_thread_slots;
+  if (local.record != nullptr && !local.ring.full()) {
+    local.ring.push(index_of(handle));
+  } else {
+    put_free_slot_slowly(index_of(handle));
+  }
 }
 
-void SlotTable::put_free_slot(std::uint32_t index) {
-  ThreadSlots& local = t_slots;
-  if (t_thread_record == nullptr) {
-    std::lock_guard guard(lock_);
+void SlotTable::put_free_slot_slowly(std::uint32_t index) {
+  ThreadSlots& local = t_thread_slots;
+  std::lock_guard guard(lock_);
+  if (local.record == nullptr) {
     push_shared_free(index);
     return;
   }
-  if (local.ring.full()) spill(local.ring, FreeRing::kBatch);
+  for (std::uint32_t i = 0; i < FreeRing::kBatch; ++i) push_shared_free(local.ring.pop());
   local.ring.push(index);
 }
 
@@ -302,11 +276,6 @@ void SlotTable::refill(FreeRing& ring) {
     if (index == kNoSlot) return;
     ring.push(index);
   }
-}
-
-void SlotTable::spill(FreeRing& ring, std::uint32_t count) {
-  std::lock_guard guard(lock_);
-  for (std::uint32_t i = 0; i < count && !ring.empty(); ++i) push_shared_free(ring.pop());
 }
 
 std::uint32_t SlotTable::pop_shared_free() {

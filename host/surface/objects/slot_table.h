@@ -15,6 +15,7 @@
 #include <memory>
 #include <variant>
 
+#include "host/surface/objects/free_ring.h"
 #include "host/surface/objects/objects.h"
 #include "host/surface/objects/slot_state.h"
 #include "host/surface/objects/spin_lock.h"
@@ -22,19 +23,30 @@
 namespace kanvo::surface {
 
 class DeviceContext;
-struct ThreadRecord;
-class FreeRing;
 
 using Payload = std::variant<std::monostate, PenObject, BrushObject, FontObject, BitmapObject,
                              RegionObject, PaletteObject, std::unique_ptr<DeviceContext>>;
 
 inline constexpr std::uint32_t kNoSlot = 0xFFFFFFFFu;
 
-// The record of the calling thread once it has created an object; null before that and after the
-// thread's end has handed its objects over. The library is linked into programs, never loaded at
-// run time, so its thread-local data sits at a fixed offset and is read without a call.
-[[gnu::tls_model("initial-exec")]] inline constinit thread_local ThreadRecord* t_thread_record =
-    nullptr;
+// What a thread that creates objects is known by in the slots it owns. Records of ended threads
+// are kept for new threads: no slot is owned through them any more.
+struct ThreadRecord {
+  std::atomic<bool> has_queued{false};
+  std::uint32_t queued = kNoSlot;  // slots queued for this owner (under the table's lock)
+  ThreadRecord* next_spare = nullptr;
+};
+
+// A thread's part of the table. Trivially destructible, so that it stays usable after the
+// thread's end has handed its objects over (later exit work goes through the shared list).
+struct ThreadSlots {
+  ThreadRecord* record = nullptr;  // null until the thread creates an object, and after its end
+  bool ended = false;
+  FreeRing ring;
+};
+// The library is linked into programs, never loaded at run time, so its thread-local data sits at
+// a fixed offset and is reached without a call.
+[[gnu::tls_model("initial-exec")]] inline constinit thread_local ThreadSlots t_thread_slots;
 
 struct Slot {
   std::atomic<std::uint64_t> state{slot_state::kFree};
@@ -59,11 +71,30 @@ class SlotTable {
 
   // A free slot for a new object (kNoSlot when the table is full), filled by the caller and then
   // published, which gives its handle. Stock objects are shared by all and never freed.
-  std::uint32_t take_free_slot();
+  std::uint32_t take_free_slot() {
+    ThreadSlots& local = t_thread_slots;
+    if (local.record != nullptr && local.ring.size() > FreeRing::kLowWater &&
+        !local.record->has_queued.load(std::memory_order_acquire)) {
+      return local.ring.pop();
+    }
+    return take_free_slot_slowly();
+  }
   Slot& slot_at(std::uint32_t index) {
     return chunks_[index / kChunkSlots].load(std::memory_order_relaxed)->slots[index % kChunkSlots];
   }
-  std::uint32_t publish(std::uint32_t index, std::uint8_t kind, bool stock);
+  std::uint32_t publish(std::uint32_t index, std::uint8_t kind, bool stock) {
+    Slot& slot = slot_at(index);
+    ThreadRecord* owner = stock ? nullptr : t_thread_slots.record;
+    slot.owner.store(owner, std::memory_order_relaxed);
+    slot.owner_pins = 0;
+    const std::uint32_t handle = index | (slot.generation << kIndexBits) |
+                                 (std::uint32_t{kind} << (kIndexBits + kGenerationBits));
+    const std::uint32_t flags = stock              ? slot_state::kStock
+                                : owner != nullptr ? slot_state::kOwned
+                                                   : 0;
+    slot.state.store(slot_state::encode({handle, flags, 0}), std::memory_order_release);
+    return handle;
+  }
 
   // The slot of a live handle (deleted but still pinned included), or null. Lock-free.
   Slot* find(std::uint32_t handle) const {
@@ -149,10 +180,12 @@ class SlotTable {
     return slot_state::decode(slot.state.load(std::memory_order_acquire));
   }
   static bool owned_by_caller(const Slot& slot, const slot_state::SlotState& state) {
-    return state.has(slot_state::kOwned) && t_thread_record != nullptr &&
-           slot.owner.load(std::memory_order_relaxed) == t_thread_record;
+    const ThreadRecord* me = t_thread_slots.record;
+    return state.has(slot_state::kOwned) && me != nullptr &&
+           slot.owner.load(std::memory_order_relaxed) == me;
   }
 
+  std::uint32_t take_free_slot_slowly();
   bool pin_shared(Slot& slot, std::uint32_t handle, bool exclusive);
   bool remove_shared(Slot& slot, std::uint32_t handle);
   void unpin_shared(Slot& slot, std::uint32_t handle, bool exclusive);
@@ -171,8 +204,8 @@ class SlotTable {
   void push_shared_free(std::uint32_t index);
   bool grow();
   void refill(FreeRing& ring);
-  void spill(FreeRing& ring, std::uint32_t count);
-  void put_free_slot(std::uint32_t index);
+  // A freed slot the ring cannot take: the ring hands its oldest batch to the shared list first.
+  void put_free_slot_slowly(std::uint32_t index);
 
   ThreadRecord* new_record();
 
