@@ -10,6 +10,7 @@
 #include "graphics/image/canvas_image.h"
 #include "graphics/input/mouse_input.h"
 #include "graphics/input/mouse_message.h"
+#include "graphics/input/text_input_dialog.h"
 
 // Types.
 using kanvo::CanvasImage;
@@ -22,6 +23,7 @@ using kanvo::Point;
 using kanvo::Rect;
 using kanvo::RegionHandle;
 using kanvo::SurfaceHandle;
+using kanvo::TextInputDialog;
 using kanvo::WindowHandle;
 
 // The window.
@@ -174,6 +176,9 @@ using kanvo::WM_MOUSEWHEEL;
 using kanvo::WM_RBUTTONDBLCLK;
 using kanvo::WM_RBUTTONDOWN;
 using kanvo::WM_RBUTTONUP;
+
+// Asking for text.
+using kanvo::ask_text;
 
 // Colours.
 using kanvo::hsl_to_rgb;

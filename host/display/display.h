@@ -5,6 +5,8 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
+#include <string>
 
 #include "host/display/scene.h"
 
@@ -22,6 +24,10 @@ class Display {
   // at its next refresh.
   virtual void scene_changed() = 0;
   virtual bool is_headless() const = 0;
+  // The screen's clipboard, shared with other programs; a display without one answers false and
+  // nothing, and the window system keeps a clipboard of its own. Text is UTF-8.
+  virtual bool set_clipboard_text(const std::string& /*text*/) { return false; }
+  virtual std::optional<std::string> clipboard_text() { return std::nullopt; }
 };
 
 // A real screen when one is there (DISPLAY or WAYLAND_DISPLAY set, SDL able to open it, and

@@ -102,6 +102,7 @@ struct SdlDisplay::Loop {
     const std::uint32_t period = 1000 / static_cast<std::uint32_t>(refresh_rate());
     std::uint32_t next_refresh = SDL_GetTicks();
     while (!display.stopping_.load(std::memory_order_acquire)) {
+      display.run_jobs();
       const std::uint32_t now = SDL_GetTicks();
       const int wait =
           SDL_TICKS_PASSED(now, next_refresh) ? 0 : static_cast<int>(next_refresh - now);
@@ -115,6 +116,7 @@ struct SdlDisplay::Loop {
         next_refresh = SDL_GetTicks() + period;
       }
     }
+    display.stop_jobs();
     for (auto& [id, mirror] : mirrors) SDL_DestroyWindow(mirror.window);
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
   }
@@ -381,6 +383,53 @@ std::unique_ptr<SdlDisplay> SdlDisplay::open(Scene& scene) {
     return nullptr;
   }
   return display;
+}
+
+bool SdlDisplay::on_display_thread(const std::function<void()>& job) {
+  Job pending{&job, false};
+  std::unique_lock lock(jobs_mutex_);
+  if (!taking_jobs_) return false;
+  jobs_.push_back(&pending);
+  jobs_done_.wait(lock, [&] { return pending.done || !taking_jobs_; });
+  return pending.done;
+}
+
+void SdlDisplay::run_jobs() {
+  std::vector<Job*> jobs;
+  {
+    std::lock_guard lock(jobs_mutex_);
+    jobs.swap(jobs_);
+  }
+  if (jobs.empty()) return;
+  for (Job* job : jobs) (*job->run)();
+  std::lock_guard lock(jobs_mutex_);
+  for (Job* job : jobs) job->done = true;
+  jobs_done_.notify_all();
+}
+
+void SdlDisplay::stop_jobs() {
+  run_jobs();
+  std::lock_guard lock(jobs_mutex_);
+  taking_jobs_ = false;
+  jobs_.clear();
+  jobs_done_.notify_all();
+}
+
+bool SdlDisplay::set_clipboard_text(const std::string& text) {
+  bool stored = false;
+  on_display_thread([&] { stored = SDL_SetClipboardText(text.c_str()) == 0; });
+  return stored;
+}
+
+std::optional<std::string> SdlDisplay::clipboard_text() {
+  std::optional<std::string> text;
+  on_display_thread([&] {
+    if (char* held = SDL_GetClipboardText()) {
+      text = held;
+      SDL_free(held);
+    }
+  });
+  return text;
 }
 
 SdlDisplay::~SdlDisplay() {

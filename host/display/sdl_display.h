@@ -3,12 +3,17 @@
 // part of the picture), presents a window's picture after it changed, at most once per display
 // refresh, and turns SDL's input into events for the scene. The system's window manager moves a
 // window whose caption is dragged (without one, as on a bare X server, captions do not drag);
-// Wayland places windows itself, so positions asked for are not kept there.
+// Wayland places windows itself, so positions asked for are not kept there. The clipboard is
+// SDL's, reached through the display thread as well.
 #pragma once
 
 #include <atomic>
+#include <condition_variable>
+#include <functional>
 #include <memory>
+#include <mutex>
 #include <thread>
+#include <vector>
 
 #include "host/display/display.h"
 
@@ -26,10 +31,16 @@ class SdlDisplay final : public Display {
   // The display thread looks at the scene at every refresh anyway.
   void scene_changed() override {}
   bool is_headless() const override { return false; }
+  bool set_clipboard_text(const std::string& text) override;
+  std::optional<std::string> clipboard_text() override;
 
  private:
   struct Loop;
   explicit SdlDisplay(Scene& scene) : scene_(scene) {}
+  // Runs the job on the display thread and waits for it; false once that thread has stopped.
+  bool on_display_thread(const std::function<void()>& job);
+  void run_jobs();
+  void stop_jobs();
 
   Scene& scene_;
   Rect bounds_;
@@ -37,6 +48,15 @@ class SdlDisplay final : public Display {
   std::uint32_t double_click_ms_ = 500;
   std::atomic<bool> stopping_{false};
   std::thread thread_;
+
+  struct Job {
+    const std::function<void()>* run = nullptr;
+    bool done = false;
+  };
+  std::mutex jobs_mutex_;
+  std::condition_variable jobs_done_;
+  std::vector<Job*> jobs_;
+  bool taking_jobs_ = true;
 };
 
 }  // namespace kanvo::display

@@ -64,6 +64,47 @@ GbkDecoder& decoder() {
   return instance;
 }
 
+class GbkEncoder {
+ public:
+  GbkEncoder() : handle_(iconv_open("GBK", "UTF-32LE")) {}
+  ~GbkEncoder() {
+    if (handle_ != reinterpret_cast<iconv_t>(-1)) iconv_close(handle_);
+  }
+  GbkEncoder(const GbkEncoder&) = delete;
+  GbkEncoder& operator=(const GbkEncoder&) = delete;
+
+  bool encode_one(char32_t character, std::string* out) {
+    if (character < 0x80) {
+      out->push_back(static_cast<char>(character));
+      return true;
+    }
+    if (handle_ == reinterpret_cast<iconv_t>(-1)) return false;
+    std::array<char, 4> in_bytes{static_cast<char>(character & 0xFF),
+                                 static_cast<char>((character >> 8) & 0xFF),
+                                 static_cast<char>((character >> 16) & 0xFF),
+                                 static_cast<char>((character >> 24) & 0xFF)};
+    char* in = in_bytes.data();
+    std::size_t in_left = in_bytes.size();
+    std::array<char, 8> out_bytes{};
+    char* out_ptr = out_bytes.data();
+    std::size_t out_left = out_bytes.size();
+    iconv(handle_, nullptr, nullptr, nullptr, nullptr);
+    if (iconv(handle_, &in, &in_left, &out_ptr, &out_left) == static_cast<std::size_t>(-1)) {
+      return false;
+    }
+    out->append(out_bytes.data(), out_bytes.size() - out_left);
+    return true;
+  }
+
+ private:
+  iconv_t handle_;
+};
+
+GbkEncoder& encoder() {
+  thread_local GbkEncoder instance;
+  return instance;
+}
+
 void append_utf8(std::string& out, char32_t c) {
   if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) c = kReplacement;
   if (c < 0x80) {
@@ -113,6 +154,38 @@ std::string utf32_to_utf8(std::u32string_view text) {
   result.reserve(text.size() * 3);
   for (char32_t c : text) append_utf8(result, c);
   return result;
+}
+
+bool encode_gbk_char(char32_t character, std::string* out) {
+  return out != nullptr && encoder().encode_one(character, out);
+}
+
+std::string utf32_to_gbk(std::u32string_view text) {
+  std::string result;
+  result.reserve(text.size() * 2);
+  for (const char32_t c : text) {
+    if (!encode_gbk_char(c, &result)) result.push_back('?');
+  }
+  return result;
+}
+
+std::size_t gbk_prefix_length(std::string_view gbk, std::size_t max_bytes) {
+  std::size_t length = 0;
+  while (length < gbk.size()) {
+    char32_t ignored = 0;
+    const std::size_t next = length + decode_gbk_char(gbk.substr(length), &ignored);
+    if (next > max_bytes) break;
+    length = next;
+  }
+  return length;
+}
+
+std::size_t utf8_prefix_length(std::string_view utf8, std::size_t max_bytes) {
+  if (utf8.size() <= max_bytes) return utf8.size();
+  std::size_t length = max_bytes;
+  // Step back over continuation bytes to the start of the character that does not fit.
+  while (length > 0 && (static_cast<unsigned char>(utf8[length]) & 0xC0) == 0x80) --length;
+  return length;
 }
 
 }  // namespace kanvo::text

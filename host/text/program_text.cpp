@@ -59,10 +59,14 @@ bool is_valid_utf8(std::string_view bytes) {
   return true;
 }
 
-std::u32string decode_program_text(std::string_view bytes) {
+bool reads_as_utf8(std::string_view bytes) {
   const bool ascii = std::all_of(bytes.begin(), bytes.end(),
                                  [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-  if (ascii || !is_valid_utf8(bytes)) return gbk_to_utf32(bytes);
+  return !ascii && is_valid_utf8(bytes);
+}
+
+std::u32string decode_program_text(std::string_view bytes) {
+  if (!reads_as_utf8(bytes)) return gbk_to_utf32(bytes);
   std::u32string result;
   result.reserve(bytes.size());
   while (!bytes.empty()) {

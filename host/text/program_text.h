@@ -10,6 +10,8 @@
 namespace kanvo::text {
 
 bool is_valid_utf8(std::string_view bytes);
+// Whether the text is taken as UTF-8: valid UTF-8 and not plain ASCII.
+bool reads_as_utf8(std::string_view bytes);
 
 std::u32string decode_program_text(std::string_view bytes);
 

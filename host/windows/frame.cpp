@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "host/surface/surface.h"
+#include "host/windows/edges.h"
 
 namespace kanvo::win::detail {
 namespace {
@@ -150,10 +151,22 @@ void paint_frame(const FrameLook& look, surface::PixelWord* pixels) {
       surface::create_dib_section_over(pixels, look.width, look.height);
   const surface::ObjectHandle old_bitmap = surface::select_object(dc, bitmap);
 
-  fill(dc, {0, 0, look.width, look.height}, kFace);
-  const surface::Point outline[] = {
-      {0, 0}, {look.width - 1, 0}, {look.width - 1, look.height - 1}, {0, look.height - 1}, {0, 0}};
-  draw_lines(dc, kEdge, outline, 5);
+  // The client edge lies inside the frame, around the client area.
+  const FrameInsets outside = frame_insets(look.style, look.ex_style & ~ex_style::kClientEdge);
+  if (outside.left != 0 || outside.top != 0) {
+    fill(dc, {0, 0, look.width, look.height}, kFace);
+    const surface::Point outline[] = {{0, 0},
+                                      {look.width - 1, 0},
+                                      {look.width - 1, look.height - 1},
+                                      {0, look.height - 1},
+                                      {0, 0}};
+    draw_lines(dc, kEdge, outline, 5);
+  }
+  if ((look.ex_style & ex_style::kClientEdge) != 0) {
+    draw_edge(dc,
+              {outside.left, outside.top, look.width - outside.right, look.height - outside.bottom},
+              Edge::sunken);
+  }
   const CaptionBoxes boxes = caption_boxes(look);
   if (boxes.caption.right > boxes.caption.left) {
     fill(dc, boxes.caption, look.active ? kActiveCaption : kInactiveCaption);

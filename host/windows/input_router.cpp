@@ -1,6 +1,6 @@
 // Turns the display's input events into window messages on the owners' queues: the pointer's
-// window by hit test (caption drag, caption buttons, double clicks by time and distance), keys to
-// the focus window.
+// window by hit test (caption drag, caption buttons, the child under the pointer, double clicks
+// by time and distance) or the window holding the capture, keys to the focus window.
 #include <cstdlib>
 
 #include "host/windows/frame.h"
@@ -57,6 +57,13 @@ FrameLook look_of(const Window& window) {
           window.outer.bottom - window.outer.top};
 }
 
+WParam key_bits(std::uint32_t buttons, std::uint32_t modifiers) {
+  WParam keys = buttons;
+  if ((modifiers & display::modifier::kShift) != 0) keys |= mouse_keys::kShift;
+  if ((modifiers & display::modifier::kControl) != 0) keys |= mouse_keys::kControl;
+  return keys;
+}
+
 FramePart part_at(const Window& window, Point screen_point) {
   return hit_test(look_of(window),
                   {screen_point.x - window.outer.left, screen_point.y - window.outer.top});
@@ -94,12 +101,50 @@ bool WindowManager::drags(std::uint32_t id, Point point) {
 
 void WindowManager::post_client_mouse(Window& window, std::uint32_t message, Point screen_point,
                                       std::uint32_t modifiers) {
-  WParam keys = pointer.buttons;
-  if ((modifiers & display::modifier::kShift) != 0) keys |= mouse_keys::kShift;
-  if ((modifiers & display::modifier::kControl) != 0) keys |= mouse_keys::kControl;
   const Rect client = client_on_screen(window);
-  post_to_owner(window, message, keys,
+  post_to_owner(window, message, key_bits(pointer.buttons, modifiers),
                 make_lparam(screen_point.x - client.left, screen_point.y - client.top));
+}
+
+void WindowManager::route_captured_mouse(Window& window, const display::InputEvent& event) {
+  using Kind = display::InputEvent::Kind;
+  if (event.kind == Kind::wheel) return;
+  if (event.kind == Kind::mouse_move) {
+    post_client_mouse(window, msg::kMouseMove, event.position, event.modifiers);
+    return;
+  }
+  const ButtonMessages messages = button_messages(event.button);
+  if (messages.down == 0) return;
+  post_client_mouse(window, event.kind == Kind::button_down ? messages.down : messages.up,
+                    event.position, event.modifiers);
+}
+
+void WindowManager::route_client_button(Window& window, const display::InputEvent& event) {
+  using Kind = display::InputEvent::Kind;
+  const Point at = event.position;
+  const ButtonMessages messages = button_messages(event.button);
+  if (messages.down == 0) return;
+  if (event.kind == Kind::button_up) {
+    post_client_mouse(window, messages.up, at, event.modifiers);
+    return;
+  }
+  const bool double_click = (window.window_class->info.style & class_style::kDoubleClicks) != 0 &&
+                            pointer.last_click_window == window.handle &&
+                            pointer.last_click_message == messages.down &&
+                            event.time_ms - pointer.last_click_time <= screen().double_click_ms() &&
+                            std::abs(at.x - pointer.last_click_position.x) <= kDoubleClickSlop &&
+                            std::abs(at.y - pointer.last_click_position.y) <= kDoubleClickSlop;
+  if (double_click) {
+    // A third press starts a new pair.
+    pointer.last_click_window = kNoWindow;
+    post_client_mouse(window, messages.double_click, at, event.modifiers);
+    return;
+  }
+  pointer.last_click_window = window.handle;
+  pointer.last_click_message = messages.down;
+  pointer.last_click_time = event.time_ms;
+  pointer.last_click_position = at;
+  post_client_mouse(window, messages.down, at, event.modifiers);
 }
 
 void WindowManager::route_mouse(const display::InputEvent& event) {
@@ -116,6 +161,11 @@ void WindowManager::route_mouse(const display::InputEvent& event) {
     } else if (event.kind == Kind::button_up && event.button == display::MouseButton::left) {
       pointer.dragging = kNoWindow;
     }
+    return;
+  }
+
+  if (Window* captured = find(pointer.capture)) {
+    route_captured_mouse(*captured, event);
     return;
   }
 
@@ -140,12 +190,12 @@ void WindowManager::route_mouse(const display::InputEvent& event) {
     activate(window);
     changed();
   }
+  Window* target = part == FramePart::client ? child_at(*window, at) : window;
+  if (!takes_input(*target)) return;
   if (event.kind == Kind::wheel) {
-    WParam keys = pointer.buttons;
-    if ((event.modifiers & display::modifier::kShift) != 0) keys |= mouse_keys::kShift;
-    if ((event.modifiers & display::modifier::kControl) != 0) keys |= mouse_keys::kControl;
+    WParam keys = key_bits(pointer.buttons, event.modifiers);
     keys |= static_cast<WParam>(static_cast<std::uint16_t>(event.wheel)) << 16;
-    post_to_owner(*window, msg::kMouseWheel, keys, make_lparam(at.x, at.y));
+    post_to_owner(*target, msg::kMouseWheel, keys, make_lparam(at.x, at.y));
     return;
   }
   if (part != FramePart::client) {
@@ -164,39 +214,17 @@ void WindowManager::route_mouse(const display::InputEvent& event) {
   }
 
   if (event.kind == Kind::mouse_move) {
-    post_client_mouse(*window, msg::kMouseMove, at, event.modifiers);
+    post_client_mouse(*target, msg::kMouseMove, at, event.modifiers);
     return;
   }
-  const ButtonMessages messages = button_messages(event.button);
-  if (messages.down == 0) return;
-  if (event.kind == Kind::button_up) {
-    post_client_mouse(*window, messages.up, at, event.modifiers);
-    return;
-  }
-  const bool double_click = (window->window_class->info.style & class_style::kDoubleClicks) != 0 &&
-                            pointer.last_click_window == window->handle &&
-                            pointer.last_click_message == messages.down &&
-                            event.time_ms - pointer.last_click_time <= screen().double_click_ms() &&
-                            std::abs(at.x - pointer.last_click_position.x) <= kDoubleClickSlop &&
-                            std::abs(at.y - pointer.last_click_position.y) <= kDoubleClickSlop;
-  if (double_click) {
-    // A third press starts a new pair.
-    pointer.last_click_window = kNoWindow;
-    post_client_mouse(*window, messages.double_click, at, event.modifiers);
-    return;
-  }
-  pointer.last_click_window = window->handle;
-  pointer.last_click_message = messages.down;
-  pointer.last_click_time = event.time_ms;
-  pointer.last_click_position = at;
-  post_client_mouse(*window, messages.down, at, event.modifiers);
+  route_client_button(*target, event);
 }
 
 void WindowManager::route_key(const display::InputEvent& event) {
   using Kind = display::InputEvent::Kind;
   Window* window = find(focus);
   if (window == nullptr) window = find(active);
-  if (window == nullptr || !window->enabled) return;
+  if (window == nullptr || !takes_input(*window)) return;
   if (event.kind == Kind::text) {
     post_to_owner(*window, msg::kChar, event.character, 1);
     return;

@@ -1,8 +1,11 @@
 #include "host/windows/messages.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "host/display/keys.h"
+#include "host/text/code_page.h"
+#include "host/windows/text_buffer.h"
 #include "host/windows/painting.h"
 #include "host/windows/window_manager.h"
 #include "host/windows/windows.h"
@@ -62,13 +65,8 @@ bool next_message(Message* out, WindowHandle filter, bool wait, bool remove) {
       {
         WindowManager& manager = WindowManager::instance();
         std::lock_guard manager_lock(manager.mutex);
-        for (const WindowHandle handle : manager.stacking) {
-          const Window* window = manager.find(handle);
-          if (window != nullptr && window->update_pending && window->owner == queue &&
-              (filter == kNoWindow || filter == handle)) {
-            to_paint = handle;
-            break;
-          }
+        if (const Window* window = manager.next_to_paint(queue.get(), filter)) {
+          to_paint = window->handle;
         }
       }
       if (to_paint != kNoWindow) {
@@ -202,9 +200,45 @@ LResult dispatch_message(const Message& message) {
   return procedure(message.window, message.message, message.wparam, message.lparam);
 }
 
-LResult default_window_procedure(WindowHandle window, std::uint32_t message, WParam wparam,
-                                 LParam /*lparam*/) {
+namespace {
+
+// The title kept by the window system serves as the text of windows that keep none of their own.
+LResult title_message(WindowHandle window, std::uint32_t message, WParam wparam, LParam lparam) {
+  WindowManager& manager = WindowManager::instance();
+  std::lock_guard lock(manager.mutex);
+  Window* record = manager.find(window);
+  if (record == nullptr) return 0;
   switch (message) {
+    case msg::kSetText: {
+      const char* text = reinterpret_cast<const char*>(lparam);
+      record->title = text != nullptr ? text : "";
+      record->title_utf8 = text::gbk_to_utf8(record->title);
+      ++record->frame_version;
+      manager.changed();
+      return 1;
+    }
+    case msg::kGetText:
+      return copy_to_buffer(record->title, reinterpret_cast<char*>(lparam),
+                            static_cast<std::int64_t>(std::min<WParam>(wparam, INT32_MAX)));
+    default:
+      return static_cast<LResult>(record->title.size());
+  }
+}
+
+}  // namespace
+
+LResult default_window_procedure(WindowHandle window, std::uint32_t message, WParam wparam,
+                                 LParam lparam) {
+  switch (message) {
+    case msg::kSetText:
+    case msg::kGetText:
+    case msg::kGetTextLength:
+      return title_message(window, message, wparam, lparam);
+    case msg::kMouseWheel: {
+      // Scrolling that a child leaves alone is its parent's.
+      const WindowHandle parent = get_parent(window);
+      return parent != kNoWindow ? send_message(parent, message, wparam, lparam) : 0;
+    }
     case msg::kClose:
     case msg::kDestroyRequest:
       destroy_window(window);

@@ -89,11 +89,14 @@ void ThreadQueue::retire() {
   {
     WindowManager& manager = WindowManager::instance();
     std::lock_guard lock(manager.mutex);
-    std::vector<Window*> owned;
+    std::vector<WindowHandle> owned;
     for (const auto& slot : manager.slots) {
-      if (slot && slot->owner.get() == this) owned.push_back(slot.get());
+      if (slot && slot->owner.get() == this) owned.push_back(slot->handle);
     }
-    for (Window* window : owned) manager.remove(*window);
+    // Removing a window removes its children too, so each is looked up again.
+    for (const WindowHandle handle : owned) {
+      if (Window* window = manager.find(handle)) manager.remove(*window);
+    }
   }
   std::deque<std::shared_ptr<PendingSend>> abandoned;
   {

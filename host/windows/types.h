@@ -50,14 +50,21 @@ inline constexpr std::uint32_t kActivate = 0x0006;  // wparam: 1 active, 0 inact
 inline constexpr std::uint32_t kSetFocus = 0x0007;
 inline constexpr std::uint32_t kKillFocus = 0x0008;
 inline constexpr std::uint32_t kEnable = 0x000A;
-inline constexpr std::uint32_t kSetText = 0x000C;  // lparam: const char*
+inline constexpr std::uint32_t kSetText = 0x000C;        // lparam: const char*, zero-terminated GBK
+inline constexpr std::uint32_t kGetText = 0x000D;        // wparam: buffer size; lparam: char*
+inline constexpr std::uint32_t kGetTextLength = 0x000E;  // answers the length in bytes
 inline constexpr std::uint32_t kPaint = 0x000F;
 inline constexpr std::uint32_t kClose = 0x0010;
 inline constexpr std::uint32_t kQuit = 0x0012;
 inline constexpr std::uint32_t kShowWindow = 0x0018;  // wparam: 1 shown, 0 hidden
+inline constexpr std::uint32_t kSetFont = 0x0030;     // wparam: font; lparam: 1 to redraw
+inline constexpr std::uint32_t kGetFont = 0x0031;
 inline constexpr std::uint32_t kKeyDown = 0x0100;
 inline constexpr std::uint32_t kKeyUp = 0x0101;
 inline constexpr std::uint32_t kChar = 0x0102;        // wparam: the character (a code point)
+// From a control to its parent: wparam: the control's id (low word) and what happened (high
+// word); lparam: the control.
+inline constexpr std::uint32_t kCommand = 0x0111;
 inline constexpr std::uint32_t kSysCommand = 0x0112;  // wparam: a system_command
 inline constexpr std::uint32_t kMouseFirst = 0x0200;
 inline constexpr std::uint32_t kMouseMove = 0x0200;
@@ -72,6 +79,7 @@ inline constexpr std::uint32_t kMiddleButtonUp = 0x0208;
 inline constexpr std::uint32_t kMiddleButtonDoubleClick = 0x0209;
 inline constexpr std::uint32_t kMouseWheel = 0x020A;  // lparam: pointer in screen pixels
 inline constexpr std::uint32_t kMouseLast = 0x020A;
+inline constexpr std::uint32_t kCaptureChanged = 0x0215;  // to the window that lost the capture
 // Asks the owning thread to destroy the window (its default handling does so); the way for
 // other threads to get rid of a window they do not own.
 inline constexpr std::uint32_t kDestroyRequest = 0x0390;
@@ -123,6 +131,9 @@ inline constexpr std::uint32_t kSystemMenu = 0x00080000;
 inline constexpr std::uint32_t kSizingFrame = 0x00040000;
 inline constexpr std::uint32_t kMinimizeBox = 0x00020000;
 inline constexpr std::uint32_t kMaximizeBox = 0x00010000;
+inline constexpr std::uint32_t kVScroll = 0x00200000;
+// On child windows the bit of the maximise box marks a stop of the Tab key.
+inline constexpr std::uint32_t kTabStop = 0x00010000;
 }  // namespace style
 
 namespace ex_style {

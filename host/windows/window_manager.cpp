@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "host/windows/controls/system_classes.h"
 #include "host/windows/frame.h"
 #include "host/windows/screen.h"
 
@@ -43,7 +44,11 @@ ClientPixels::~ClientPixels() {
 
 WindowManager& WindowManager::instance() {
   // Never destroyed: threads may still use windows while the process exits.
-  static WindowManager* manager = new WindowManager;
+  static WindowManager* manager = [] {
+    auto* made = new WindowManager;
+    controls::register_system_classes(*made);
+    return made;
+  }();
   return *manager;
 }
 
@@ -54,6 +59,11 @@ display::Display& WindowManager::screen() {
     (void)closes_at_exit;
   }
   return *display_;
+}
+
+std::shared_ptr<display::Display> WindowManager::shared_screen() {
+  screen();
+  return display_;
 }
 
 Window* WindowManager::find(WindowHandle handle) {
@@ -92,12 +102,86 @@ Size WindowManager::client_size(const Window& window) const {
           std::max(0, window.outer.bottom - window.outer.top - insets.top - insets.bottom)};
 }
 
-Rect WindowManager::client_on_screen(const Window& window) const {
+Rect WindowManager::outer_on_screen(const Window& window) {
+  const Window* parent = find(window.parent);
+  if (parent == nullptr) return window.outer;
+  const Rect parent_client = client_on_screen(*parent);
+  return {parent_client.left + window.outer.left, parent_client.top + window.outer.top,
+          parent_client.left + window.outer.right, parent_client.top + window.outer.bottom};
+}
+
+Rect WindowManager::client_on_screen(const Window& window) {
   const FrameInsets insets = frame_insets(window.style, window.ex_style);
   const Size size = client_size(window);
-  const std::int32_t left = window.outer.left + insets.left;
-  const std::int32_t top = window.outer.top + insets.top;
+  const Rect outer = outer_on_screen(window);
+  const std::int32_t left = outer.left + insets.left;
+  const std::int32_t top = outer.top + insets.top;
   return {left, top, left + size.cx, top + size.cy};
+}
+
+Window& WindowManager::top_level(Window& window) {
+  Window* top = &window;
+  while (Window* parent = find(top->parent)) top = parent;
+  return *top;
+}
+
+bool WindowManager::is_within(const Window& window, WindowHandle handle) {
+  for (const Window* w = find(handle); w != nullptr; w = find(w->parent)) {
+    if (w == &window) return true;
+  }
+  return false;
+}
+
+bool WindowManager::is_showing(const Window& window) {
+  for (const Window* w = &window; w != nullptr; w = find(w->parent)) {
+    if (!w->visible || w->minimized) return false;
+  }
+  return true;
+}
+
+bool WindowManager::takes_input(const Window& window) {
+  for (const Window* w = &window; w != nullptr; w = find(w->parent)) {
+    if (!w->enabled) return false;
+  }
+  return true;
+}
+
+Window* WindowManager::child_at(Window& window, Point screen_point) {
+  const Rect client = client_on_screen(window);
+  if (screen_point.x < client.left || screen_point.x >= client.right ||
+      screen_point.y < client.top || screen_point.y >= client.bottom) {
+    return &window;
+  }
+  for (auto it = window.children.rbegin(); it != window.children.rend(); ++it) {
+    Window* child = find(*it);
+    if (child == nullptr || !child->visible) continue;
+    const Rect r = outer_on_screen(*child);
+    if (screen_point.x >= r.left && screen_point.x < r.right && screen_point.y >= r.top &&
+        screen_point.y < r.bottom) {
+      return child_at(*child, screen_point);
+    }
+  }
+  return &window;
+}
+
+Window* WindowManager::next_to_paint(const ThreadQueue* queue, WindowHandle filter) {
+  // Parents before their children, so that a child is painted over a fresh background.
+  std::vector<WindowHandle> pending(stacking.begin(), stacking.end());
+  while (!pending.empty()) {
+    Window* window = find(pending.front());
+    pending.erase(pending.begin());
+    if (window == nullptr) continue;
+    if (window->update_pending && window->owner.get() == queue &&
+        (filter == kNoWindow || filter == window->handle)) {
+      return window;
+    }
+    pending.insert(pending.begin(), window->children.begin(), window->children.end());
+  }
+  return nullptr;
+}
+
+void WindowManager::touch(Window& window) {
+  ++top_level(window).frame_version;
 }
 
 void WindowManager::invalidate(Window& window, const Rect* rect, bool erase) {
@@ -143,6 +227,7 @@ void WindowManager::place(Window& window, Point position, Size size, bool move, 
     window.outer.bottom = window.outer.top + std::clamp(size.cy, 0, max_height);
   }
   const Size new_client = client_size(window);
+  if (window.is_child() && (new_client != old_client || window.outer != old_outer)) touch(window);
   if (new_client != old_client) {
     ++window.frame_version;
     // What a larger client area uncovers has never been painted; a class that asks for it is
@@ -166,20 +251,24 @@ void WindowManager::place(Window& window, Point position, Size size, bool move, 
 }
 
 void WindowManager::raise(Window& window, WindowHandle insert_after) {
-  std::erase(stacking, window.handle);
+  Window* parent = find(window.parent);
+  std::vector<WindowHandle>& order = parent != nullptr ? parent->children : stacking;
+  if (parent != nullptr) touch(*parent);
+  std::erase(order, window.handle);
   if (insert_after == kInsertBottom) {
-    stacking.insert(stacking.begin(), window.handle);
+    order.insert(order.begin(), window.handle);
     return;
   }
-  const auto below = std::find(stacking.begin(), stacking.end(), insert_after);
+  const auto below = std::find(order.begin(), order.end(), insert_after);
   // Just below `insert_after`; on top when it is kInsertTop or unknown.
-  stacking.insert(below == stacking.end() ? stacking.end() : below, window.handle);
+  order.insert(below == order.end() ? order.end() : below, window.handle);
 }
 
 void WindowManager::activate(Window* window) {
   const WindowHandle handle = window != nullptr ? window->handle : kNoWindow;
   if (active != handle) {
     if (Window* old = find(active)) {
+      if (focus != old->handle && is_within(*old, focus)) old->last_focus = focus;
       ++old->frame_version;
       post_to_owner(*old, msg::kActivate, 0, 0);
     }
@@ -189,11 +278,24 @@ void WindowManager::activate(Window* window) {
       post_to_owner(*window, msg::kActivate, 1, 0);
     }
   }
-  if (focus != handle) {
-    if (Window* old = find(focus)) post_to_owner(*old, msg::kKillFocus, 0, 0);
-    focus = handle;
-    if (window != nullptr) post_to_owner(*window, msg::kSetFocus, 0, 0);
+  WindowHandle target = handle;
+  if (window != nullptr) {
+    const Window* remembered = find(window->last_focus);
+    if (is_within(*window, focus)) {
+      target = focus;
+    } else if (remembered != nullptr && is_within(*window, remembered->handle) &&
+               takes_input(*remembered)) {
+      target = remembered->handle;
+    }
   }
+  move_focus(target);
+}
+
+void WindowManager::move_focus(WindowHandle handle) {
+  if (focus == handle) return;
+  if (Window* old = find(focus)) post_to_owner(*old, msg::kKillFocus, 0, 0);
+  focus = handle;
+  if (Window* window = find(handle)) post_to_owner(*window, msg::kSetFocus, 0, 0);
 }
 
 void WindowManager::pass_activation_on(const Window& leaving) {
@@ -227,8 +329,11 @@ void WindowManager::set_minimized(Window& window, bool minimized) {
 void WindowManager::set_visible(Window& window, bool visible) {
   if (window.visible == visible) return;
   window.visible = visible;
+  if (window.is_child()) touch(window);
   if (visible) {
     invalidate(window, nullptr, true);
+  } else if (window.is_child()) {
+    if (is_within(window, focus)) move_focus(kNoWindow);
   } else {
     pass_activation_on(window);
   }
@@ -237,9 +342,20 @@ void WindowManager::set_visible(Window& window, bool visible) {
 
 void WindowManager::remove(Window& window) {
   const WindowHandle handle = window.handle;
-  pass_activation_on(window);
+  // Children first, so that none is left with a parent that is gone.
+  const std::vector<WindowHandle> children = window.children;
+  for (const WindowHandle child : children) {
+    if (Window* record = find(child)) remove(*record);
+  }
+  if (Window* parent = find(window.parent)) {
+    touch(*parent);
+    std::erase(parent->children, handle);
+  } else {
+    pass_activation_on(window);
+  }
   if (active == handle) active = kNoWindow;
   if (focus == handle) focus = kNoWindow;
+  if (pointer.capture == handle) pointer.capture = kNoWindow;
   if (pointer.dragging == handle) pointer.dragging = kNoWindow;
   if (pointer.pressed_window == handle) pointer.pressed_window = kNoWindow;
   if (pointer.last_click_window == handle) pointer.last_click_window = kNoWindow;

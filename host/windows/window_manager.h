@@ -44,11 +44,17 @@ struct Window {
   std::shared_ptr<ClassRecord> window_class;
   std::shared_ptr<ThreadQueue> owner;
   WindowHandle owner_window = kNoWindow;
-  std::string title;       // GBK
-  std::string title_utf8;  // for the display
+  WindowHandle parent = kNoWindow;     // child windows: the window they sit in
+  std::vector<WindowHandle> children;  // bottom to top
+  std::uint32_t id = 0;                // child windows: the identifier given at creation
+  // Top-level windows: the child that had the focus when the window was last active.
+  WindowHandle last_focus = kNoWindow;
+  std::shared_ptr<void> data;  // whatever the window's procedure keeps with the window
+  std::string title;           // GBK
+  std::string title_utf8;      // for the display
   std::uint32_t style = 0;
   std::uint32_t ex_style = 0;
-  Rect outer;  // screen pixels
+  Rect outer;  // screen pixels; a child's relative to its parent's client area
   bool visible = false;
   bool enabled = true;
   bool minimized = false;
@@ -59,6 +65,8 @@ struct Window {
   bool update_pending = false;
   bool erase_pending = false;
   std::uint64_t frame_version = 1;  // counted up when the frame's look or the size changes
+
+  bool is_child() const { return parent != kNoWindow; }
 };
 
 struct DcRecord {
@@ -72,6 +80,7 @@ struct PointerState {
   std::uint32_t buttons = 0;  // mouse_keys button bits held
   WindowHandle dragging = kNoWindow;
   Point drag_offset;  // pointer minus the window's top-left while dragging
+  WindowHandle capture = kNoWindow;  // receives all mouse input while it is set
   WindowHandle pressed_window = kNoWindow;
   int pressed_part = 0;  // caption button pressed, released over it to take effect
   WindowHandle last_click_window = kNoWindow;
@@ -87,26 +96,47 @@ class WindowManager final : public display::Scene {
   // ---- Under `mutex` ----
   Window* find(WindowHandle handle);
   display::Display& screen();
-  // Client rectangle in screen pixels.
-  Rect client_on_screen(const Window& window) const;
+  // The display for a call that must not hold `mutex` while it runs.
+  std::shared_ptr<display::Display> shared_screen();
+  // Outer and client rectangles in screen pixels.
+  Rect outer_on_screen(const Window& window);
+  Rect client_on_screen(const Window& window);
   Size client_size(const Window& window) const;
+  Window& top_level(Window& window);
+  // Whether `handle` is the window or one of its descendants.
+  bool is_within(const Window& window, WindowHandle handle);
+  // Shown with all its ancestors.
+  bool is_showing(const Window& window);
+  // Enabled with all its ancestors.
+  bool takes_input(const Window& window);
+  // The deepest shown child of the window under the point (or the window itself).
+  Window* child_at(Window& window, Point screen_point);
+  // The first window of the thread that waits to be painted (for `filter` only, unless null).
+  Window* next_to_paint(const ThreadQueue* queue, WindowHandle filter);
+  // A child's change of place or visibility shows in the picture of its top-level window.
+  void touch(Window& window);
   void invalidate(Window& window, const Rect* rect, bool erase);
   void validate(Window& window);
   // Moves and sizes the outer rectangle (sizes clamped), invalidates what a larger client area
   // uncovers and tells the owner.
   void place(Window& window, Point position, Size size, bool move, bool resize);
+  // Restacks among the top-level windows, or a child among its siblings.
   void raise(Window& window, WindowHandle insert_after);
-  void activate(Window* window);  // null: none
+  // Makes the top-level window active (null: none); the focus goes to it, or back to the child
+  // of it that had the focus when it was last active.
+  void activate(Window* window);
+  // Moves the keyboard focus (null: none) and tells both windows.
+  void move_focus(WindowHandle handle);
   // Makes the topmost shown window other than `leaving` active when `leaving` is.
   void pass_activation_on(const Window& leaving);
   void set_minimized(Window& window, bool minimized);
   // Shows (to be painted whole) or hides the window and tells the owner.
   void set_visible(Window& window, bool visible);
-  // Frees the window; its procedure is not told.
+  // Frees the window with its descendants; their procedures are not told.
   void remove(Window& window);
   Window* window_at(Point screen_point);
   void changed() { screen().scene_changed(); }
-  std::unique_ptr<display::Display> take_display() { return std::move(display_); }
+  std::shared_ptr<display::Display> take_display() { return std::move(display_); }
 
   WindowHandle allocate_handle(std::unique_ptr<Window> window);
 
@@ -136,8 +166,10 @@ class WindowManager final : public display::Scene {
   void route_window_event(const display::InputEvent& event);
   void post_client_mouse(Window& window, std::uint32_t message, Point screen_point,
                          std::uint32_t modifiers);
+  void route_captured_mouse(Window& window, const display::InputEvent& event);
+  void route_client_button(Window& window, const display::InputEvent& event);
 
-  std::unique_ptr<display::Display> display_;
+  std::shared_ptr<display::Display> display_;
 };
 
 // Posts to a window's owner; the caller holds the manager's mutex.

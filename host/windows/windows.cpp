@@ -1,7 +1,9 @@
 #include "host/windows/windows.h"
 
 #include <algorithm>
-#include <cstring>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "host/text/code_page.h"
 #include "host/windows/frame.h"
@@ -51,11 +53,19 @@ WindowHandle create_window(const CreateParams& params) {
     std::lock_guard lock(manager.mutex);
     const auto found = manager.classes.find(std::string(params.class_name));
     if (found == manager.classes.end()) return kNoWindow;
+    const bool child = (params.style & style::kChild) != 0;
+    Window* parent = child ? manager.find(params.owner) : nullptr;
+    if (child && (parent == nullptr || parent->destroying)) return kNoWindow;
     const Rect bounds = manager.screen().bounds();
     auto window = std::make_unique<Window>();
     window->window_class = found->second;
     window->owner = detail::ThreadQueue::current();
-    window->owner_window = params.owner;
+    if (child) {
+      window->parent = params.owner;
+      window->id = params.id;
+    } else {
+      window->owner_window = params.owner;
+    }
     window->title = std::string(params.title);
     window->title_utf8 = text::gbk_to_utf8(params.title);
     window->style = params.style & ~(style::kVisible | style::kMinimize);
@@ -68,11 +78,16 @@ WindowHandle create_window(const CreateParams& params) {
     handle = manager.allocate_handle(std::move(window));
     if (handle == kNoWindow) return kNoWindow;
     ++record.window_class->windows;
-    const Point position = params.x == kUseDefault || params.y == kUseDefault
-                               ? default_position(manager)
-                               : Point{params.x, params.y};
+    const bool default_place = params.x == kUseDefault || params.y == kUseDefault;
+    Point position{params.x, params.y};
+    if (default_place) position = child ? Point{0, 0} : default_position(manager);
     manager.place(record, position, {params.width, params.height}, true, true);
-    manager.stacking.push_back(handle);
+    if (parent != nullptr) {
+      parent->children.push_back(handle);
+      manager.touch(*parent);
+    } else {
+      manager.stacking.push_back(handle);
+    }
     // The size and move notices of the creation are not news to the window.
     record.owner->forget_window(handle);
     manager.invalidate(record, nullptr, true);
@@ -88,18 +103,30 @@ WindowHandle create_window(const CreateParams& params) {
 
 bool destroy_window(WindowHandle handle) {
   WindowManager& manager = WindowManager::instance();
-  WindowProcedure procedure = nullptr;
+  // The window, then its descendants, parents before children.
+  std::vector<std::pair<WindowHandle, WindowProcedure>> told;
   {
     std::lock_guard lock(manager.mutex);
     Window* window = manager.find(handle);
     if (window == nullptr || window->destroying) return false;
     if (!detail::ThreadQueue::current_is(window->owner.get())) return false;
-    window->destroying = true;
     window->visible = false;
+    if (window->is_child()) manager.touch(*window);
+    std::vector<Window*> pending{window};
+    while (!pending.empty()) {
+      Window* next = pending.back();
+      pending.pop_back();
+      next->destroying = true;
+      if (next->owner == window->owner) {
+        told.emplace_back(next->handle, next->window_class->info.procedure);
+      }
+      for (auto it = next->children.rbegin(); it != next->children.rend(); ++it) {
+        if (Window* child = manager.find(*it)) pending.push_back(child);
+      }
+    }
     manager.changed();
-    procedure = window->window_class->info.procedure;
   }
-  procedure(handle, msg::kDestroy, 0, 0);
+  for (const auto& [window, procedure] : told) procedure(window, msg::kDestroy, 0, 0);
   std::lock_guard lock(manager.mutex);
   if (Window* window = manager.find(handle)) manager.remove(*window);
   return true;
@@ -119,6 +146,64 @@ std::uintptr_t window_thread(WindowHandle handle) {
     thread = reinterpret_cast<std::uintptr_t>(window.owner.get());
   });
   return thread;
+}
+
+WindowHandle find_window(std::string_view class_name, const char* title) {
+  WindowManager& manager = WindowManager::instance();
+  std::lock_guard lock(manager.mutex);
+  for (auto it = manager.stacking.rbegin(); it != manager.stacking.rend(); ++it) {
+    const Window* window = manager.find(*it);
+    if (window != nullptr && !window->destroying && window->window_class->info.name == class_name &&
+        (title == nullptr || window->title == title)) {
+      return window->handle;
+    }
+  }
+  return kNoWindow;
+}
+
+std::uint32_t get_window_style(WindowHandle handle) {
+  std::uint32_t bits = 0;
+  with_window(handle, [&](WindowManager&, Window& window) {
+    bits = window.style | (window.visible ? style::kVisible : 0) |
+           (window.enabled ? 0 : style::kDisabled);
+  });
+  return bits;
+}
+
+WindowHandle get_parent(WindowHandle handle) {
+  WindowHandle parent = kNoWindow;
+  with_window(handle, [&](WindowManager&, Window& window) { parent = window.parent; });
+  return parent;
+}
+
+WindowHandle get_dialog_item(WindowHandle parent, std::uint32_t id) {
+  WindowHandle item = kNoWindow;
+  with_window(parent, [&](WindowManager& manager, Window& window) {
+    for (const WindowHandle child : window.children) {
+      const Window* record = manager.find(child);
+      if (record != nullptr && record->id == id) {
+        item = child;
+        return;
+      }
+    }
+  });
+  return item;
+}
+
+std::uint32_t get_dialog_item_id(WindowHandle handle) {
+  std::uint32_t id = 0;
+  with_window(handle, [&](WindowManager&, Window& window) { id = window.id; });
+  return id;
+}
+
+bool set_window_data(WindowHandle handle, std::shared_ptr<void> data) {
+  return with_window(handle, [&](WindowManager&, Window& window) { window.data = std::move(data); });
+}
+
+std::shared_ptr<void> window_data(WindowHandle handle) {
+  std::shared_ptr<void> data;
+  with_window(handle, [&](WindowManager&, Window& window) { data = window.data; });
+  return data;
 }
 
 bool adjust_window_rect(Rect* rect, std::uint32_t window_style, bool /*has_menu*/,
@@ -149,7 +234,7 @@ bool show_window(WindowHandle handle, int command) {
     } else if (command == show::kNormal || command == show::kRestore) {
       manager.set_minimized(window, false);
     }
-    if (activating && !window.minimized && window.enabled) {
+    if (activating && !window.is_child() && !window.minimized && window.enabled) {
       manager.raise(window, kInsertTop);
       manager.activate(&window);
     }
@@ -160,7 +245,12 @@ bool show_window(WindowHandle handle, int command) {
 
 bool is_window_visible(WindowHandle handle) {
   bool visible = false;
-  with_window(handle, [&](WindowManager&, Window& window) { visible = window.visible; });
+  with_window(handle, [&](WindowManager& manager, Window& window) {
+    for (const Window* w = &window; w != nullptr; w = manager.find(w->parent)) {
+      if (!w->visible) return;
+    }
+    visible = true;
+  });
   return visible;
 }
 
@@ -172,7 +262,9 @@ bool is_minimized(WindowHandle handle) {
 
 bool get_window_rect(WindowHandle handle, Rect* rect) {
   if (rect == nullptr) return false;
-  return with_window(handle, [&](WindowManager&, Window& window) { *rect = window.outer; });
+  return with_window(handle, [&](WindowManager& manager, Window& window) {
+    *rect = manager.outer_on_screen(window);
+  });
 }
 
 bool get_client_rect(WindowHandle handle, Rect* rect) {
@@ -193,8 +285,8 @@ bool set_window_pos(WindowHandle handle, WindowHandle insert_after, std::int32_t
     }
     if ((flags & placement::kShowWindow) != 0) manager.set_visible(window, true);
     if ((flags & placement::kHideWindow) != 0) manager.set_visible(window, false);
-    if ((flags & placement::kNoActivate) == 0 && window.visible && !window.minimized &&
-        window.enabled) {
+    if ((flags & placement::kNoActivate) == 0 && !window.is_child() && window.visible &&
+        !window.minimized && window.enabled) {
       manager.activate(&window);
     }
     manager.changed();
@@ -225,7 +317,7 @@ bool enable_window(WindowHandle handle, bool enable) {
     was_disabled = !window.enabled;
     if (window.enabled == enable) return;
     window.enabled = enable;
-    if (!enable && manager.focus == handle) manager.focus = kNoWindow;
+    if (!enable && manager.is_within(window, manager.focus)) manager.focus = kNoWindow;
     detail::post_to_owner(window, msg::kEnable, enable ? 1 : 0, 0);
   });
   return was_disabled;
@@ -239,8 +331,10 @@ bool is_window_enabled(WindowHandle handle) {
 
 bool set_foreground_window(WindowHandle handle) {
   return with_window(handle, [&](WindowManager& manager, Window& window) {
-    manager.raise(window, kInsertTop);
-    manager.activate(&window);
+    Window& top = manager.top_level(window);
+    manager.raise(top, kInsertTop);
+    manager.activate(&top);
+    if (&top != &window && manager.takes_input(window)) manager.move_focus(handle);
     manager.changed();
   });
 }
@@ -256,17 +350,17 @@ WindowHandle set_focus(WindowHandle handle) {
   std::lock_guard lock(manager.mutex);
   const WindowHandle previous = manager.focus;
   if (handle == kNoWindow) {
-    if (Window* old = manager.find(previous)) detail::post_to_owner(*old, msg::kKillFocus, 0, 0);
-    manager.focus = kNoWindow;
+    manager.move_focus(kNoWindow);
     return previous;
   }
   Window* window = manager.find(handle);
-  if (window == nullptr || !window->enabled) return kNoWindow;
-  if (previous != handle) {
-    if (Window* old = manager.find(previous)) detail::post_to_owner(*old, msg::kKillFocus, 0, 0);
-    manager.focus = handle;
-    detail::post_to_owner(*window, msg::kSetFocus, 0, 0);
+  if (window == nullptr || !manager.takes_input(*window)) return kNoWindow;
+  Window& top = manager.top_level(*window);
+  if (&top != window && manager.active != top.handle) {
+    top.last_focus = handle;
+    return previous;
   }
+  manager.move_focus(handle);
   return previous;
 }
 
@@ -276,6 +370,39 @@ WindowHandle get_focus() {
   Window* window = manager.find(manager.focus);
   if (window == nullptr || !detail::ThreadQueue::current_is(window->owner.get())) return kNoWindow;
   return manager.focus;
+}
+
+WindowHandle set_capture(WindowHandle handle) {
+  WindowManager& manager = WindowManager::instance();
+  std::lock_guard lock(manager.mutex);
+  const WindowHandle previous = manager.pointer.capture;
+  Window* window = manager.find(handle);
+  if (window == nullptr) return kNoWindow;
+  if (previous != handle) {
+    if (Window* old = manager.find(previous)) {
+      detail::post_to_owner(*old, msg::kCaptureChanged, 0, static_cast<LParam>(handle));
+    }
+    manager.pointer.capture = handle;
+  }
+  return previous;
+}
+
+bool release_capture() {
+  WindowManager& manager = WindowManager::instance();
+  std::lock_guard lock(manager.mutex);
+  Window* window = manager.find(manager.pointer.capture);
+  manager.pointer.capture = kNoWindow;
+  if (window == nullptr) return false;
+  detail::post_to_owner(*window, msg::kCaptureChanged, 0, 0);
+  return true;
+}
+
+WindowHandle get_capture() {
+  WindowManager& manager = WindowManager::instance();
+  std::lock_guard lock(manager.mutex);
+  const Window* window = manager.find(manager.pointer.capture);
+  if (window == nullptr || !detail::ThreadQueue::current_is(window->owner.get())) return kNoWindow;
+  return window->handle;
 }
 
 std::size_t z_order(WindowHandle* windows, std::size_t capacity) {
@@ -291,32 +418,18 @@ std::size_t z_order(WindowHandle* windows, std::size_t capacity) {
 
 std::int32_t get_window_text(WindowHandle handle, char* buffer, std::int32_t size) {
   if (buffer == nullptr || size <= 0) return 0;
-  std::int32_t copied = 0;
   buffer[0] = '\0';
-  with_window(handle, [&](WindowManager&, Window& window) {
-    copied = static_cast<std::int32_t>(
-        std::min<std::size_t>(window.title.size(), static_cast<std::size_t>(size - 1)));
-    std::memcpy(buffer, window.title.data(), static_cast<std::size_t>(copied));
-    buffer[copied] = '\0';
-  });
-  return copied;
+  return static_cast<std::int32_t>(send_message(handle, msg::kGetText, static_cast<WParam>(size),
+                                                reinterpret_cast<LParam>(buffer)));
 }
 
 std::int32_t get_window_text_length(WindowHandle handle) {
-  std::int32_t length = 0;
-  with_window(handle, [&](WindowManager&, Window& window) {
-    length = static_cast<std::int32_t>(window.title.size());
-  });
-  return length;
+  return static_cast<std::int32_t>(send_message(handle, msg::kGetTextLength, 0, 0));
 }
 
 bool set_window_text(WindowHandle handle, std::string_view text) {
-  return with_window(handle, [&](WindowManager& manager, Window& window) {
-    window.title = std::string(text);
-    window.title_utf8 = text::gbk_to_utf8(text);
-    ++window.frame_version;
-    manager.changed();
-  });
+  const std::string terminated(text);
+  return send_message(handle, msg::kSetText, 0, reinterpret_cast<LParam>(terminated.c_str())) != 0;
 }
 
 Rect screen_rect() {
@@ -343,7 +456,7 @@ display::HeadlessDisplay* headless_screen() {
 }
 
 void close_display() {
-  std::unique_ptr<display::Display> closing;
+  std::shared_ptr<display::Display> closing;
   {
     WindowManager& manager = WindowManager::instance();
     std::lock_guard lock(manager.mutex);

@@ -3,6 +3,8 @@
 #include <cstdlib>
 #include <future>
 
+#include "host/display/keys.h"
+
 namespace kanvo::win::testing {
 namespace {
 
@@ -102,6 +104,24 @@ WindowHandle make_window(const char* class_name, std::int32_t x, std::int32_t y,
   return create_window(params);
 }
 
+WindowHandle make_child(const char* class_name, WindowHandle parent, const Rect& place,
+                        std::uint32_t window_style, std::uint32_t id, std::string_view text,
+                        std::uint32_t ex_style) {
+  ensure_classes();
+  CreateParams params;
+  params.class_name = class_name;
+  params.title = text;
+  params.style = window_style;
+  params.ex_style = ex_style;
+  params.x = place.left;
+  params.y = place.top;
+  params.width = place.right - place.left;
+  params.height = place.bottom - place.top;
+  params.owner = parent;
+  params.id = id;
+  return create_window(params);
+}
+
 WindowThread::WindowThread() {
   ensure_classes();
   std::promise<WindowHandle> ready;
@@ -178,6 +198,39 @@ void key(std::uint32_t virtual_key, bool down) {
 surface::PixelWord client_pixel(const display::Image& image, WindowHandle window, Point at) {
   client_to_screen(window, &at);
   return image.at(at.x, at.y);
+}
+
+}  // namespace kanvo::win::testing
+
+namespace kanvo::win::testing {
+
+void stroke(std::uint32_t virtual_key, bool shift, bool control) {
+  if (shift) key(keys::kShift, true);
+  if (control) key(keys::kControl, true);
+  key(virtual_key, true);
+  key(virtual_key, false);
+  if (control) key(keys::kControl, false);
+  if (shift) key(keys::kShift, false);
+}
+
+void type(std::string_view text) {
+  for (const char c : text) {
+    if (c >= 'a' && c <= 'z') {
+      stroke(keys::kLetterA + static_cast<std::uint32_t>(c - 'a'));
+    } else if (c >= 'A' && c <= 'Z') {
+      stroke(keys::kLetterA + static_cast<std::uint32_t>(c - 'A'), true);
+    } else if (c >= '0' && c <= '9') {
+      stroke(keys::kDigit0 + static_cast<std::uint32_t>(c - '0'));
+    } else if (c == ' ') {
+      stroke(keys::kSpace);
+    }
+  }
+}
+
+Point middle_of(WindowHandle window) {
+  Rect outer;
+  get_window_rect(window, &outer);
+  return {(outer.left + outer.right) / 2, (outer.top + outer.bottom) / 2};
 }
 
 }  // namespace kanvo::win::testing

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <mutex>
+#include <string_view>
 #include <thread>
 #include <vector>
 
@@ -61,6 +62,12 @@ void ensure_classes();
 WindowHandle make_window(const char* class_name, std::int32_t x, std::int32_t y, std::int32_t width,
                          std::int32_t height, std::uint32_t window_style = kCaptionStyle);
 
+// Creates a child window of the class in `parent`'s client area on the calling thread.
+WindowHandle make_child(const char* class_name, WindowHandle parent, const Rect& place,
+                        std::uint32_t window_style = style::kChild | style::kVisible,
+                        std::uint32_t id = 0, std::string_view text = {},
+                        std::uint32_t ex_style = 0);
+
 // A thread that owns windows: it runs each job handed to it, then serves its message loop
 // (translate and dispatch) until it is destroyed.
 class WindowThread {
@@ -90,6 +97,12 @@ void click(Point at, std::uint32_t time_ms,
 void press(display::InputEvent::Kind kind, Point at, std::uint32_t time_ms,
            display::MouseButton button = display::MouseButton::left);
 void key(std::uint32_t virtual_key, bool down);
+// A key pressed and released, with Shift and Control held around it when asked.
+void stroke(std::uint32_t virtual_key, bool shift = false, bool control = false);
+// Letters, digits and spaces typed on the keyboard (capitals with Shift).
+void type(std::string_view text);
+// The middle of a window's outer rectangle on the screen.
+Point middle_of(WindowHandle window);
 
 // Client pixel of a window as the screen shows it.
 surface::PixelWord client_pixel(const display::Image& image, WindowHandle window, Point at);

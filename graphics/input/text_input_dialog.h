@@ -1,0 +1,83 @@
+// The text input dialog: a small modal window that asks for a line (or several lines) of text,
+// with a prompt, an edit field filled with a default text, an OK button and, unless the caller
+// asks for OK only, a Cancel button. It runs its own message loop on the calling thread until it
+// closes, with its owner (the graphics window while one is open, otherwise the console's window)
+// disabled meanwhile.
+//
+// Texts are GBK, or UTF-8 (host/text/program_text.h); when the prompt, title or default text is
+// UTF-8, the answer is written in UTF-8 too and the field's limit counts UTF-8 bytes.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "graphics/platform/drawing_surface.h"
+#include "graphics/platform/window_system.h"
+
+namespace kanvo {
+
+// Shows the dialog and waits for the user. On OK (the button, or Enter) the text goes into
+// `buffer`: at most buffer_size - 1 bytes of whole characters and a terminating zero; nothing is
+// written with no buffer or a buffer_size below 1, nor on Cancel, Escape or the close box.
+// width, height: the client size asked for (width 0: the usual 357; any other at least 200;
+// height at least 93, and above 0 a multi-line field, where Enter starts a new line and
+// Ctrl+Enter confirms). ok_only: no Cancel button, no close box, Escape ignored. Any of the
+// texts may be null. One dialog shows at a time: a call from another thread waits its turn.
+bool ask_text(char* buffer, std::int32_t buffer_size, const char* prompt, const char* title,
+              const char* default_text, std::int32_t width, std::int32_t height, bool ok_only);
+
+// One dialog, alive for one call of ask_text.
+class TextInputDialog {
+ public:
+  TextInputDialog(char* buffer, std::int32_t buffer_size, const char* prompt, const char* title,
+                  const char* default_text, std::int32_t width, std::int32_t height,
+                  bool ok_only);
+  virtual ~TextInputDialog();
+  TextInputDialog(const TextInputDialog&) = delete;
+  TextInputDialog& operator=(const TextInputDialog&) = delete;
+
+  // Creates and shows the window (centred on the owner, or on the work area without one) and
+  // runs the modal loop; true when the dialog closed with OK.
+  bool run(WindowHandle owner);
+
+  // The window procedure of the class "Kanvo_InputBox".
+  static ui::LResult procedure(WindowHandle window, std::uint32_t message, ui::WParam wparam,
+                               ui::LParam lparam);
+
+ private:
+  void create_controls(WindowHandle window);
+  WindowHandle create_control(const char* class_name, const std::string& text,
+                              std::uint32_t style, std::uint32_t ex_style, const Rect& place,
+                              std::uint32_t id);
+  // Handles a key press before it is dispatched; true when the key is used up.
+  bool screen_key(const ui::Message& message);
+  void move_focus(bool backwards);
+  void store_text();
+  void finish(WindowHandle window, std::int32_t result);
+
+  WindowHandle dialog_window_ = ui::kNoWindow;
+  WindowHandle edit_field_ = ui::kNoWindow;
+  WindowHandle ok_button_ = ui::kNoWindow;
+  WindowHandle cancel_button_ = ui::kNoWindow;
+  WindowHandle prompt_ = ui::kNoWindow;
+  gdi::ObjectHandle font_ = gdi::kNoObject;
+  std::int32_t buffer_size_ = 0;
+  const char* prompt_text_ = nullptr;
+  std::int32_t prompt_height_ = 0;
+  const char* title_ = nullptr;
+  const char* default_text_ = nullptr;
+  std::int32_t width_ = 0;
+  std::int32_t height_ = 0;
+  bool ok_only_ = false;
+  bool multi_line_ = false;
+  char* buffer_ = nullptr;
+
+  // The texts as the window system takes them (GBK), and how the answer is written.
+  std::string prompt_gbk_;
+  std::string title_gbk_;
+  std::string default_gbk_;
+  bool answer_in_utf8_ = false;
+  bool finished_ = false;
+};
+
+}  // namespace kanvo
