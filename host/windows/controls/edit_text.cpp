@@ -140,8 +140,8 @@ std::size_t EditText::word_start(std::size_t position) const {
   while (i > 0 && is_space(text_[i - 1])) --i;
   if (i > 0 && is_word_character(text_[i - 1])) {
     while (i > 0 && is_word_character(text_[i - 1])) --i;
-  } else if (i > 0 && i == std::min(position, text_.size())) {
-    --i;  // a lone punctuation mark or line break
+  } else if (i > 0) {
+    --i;  // a punctuation mark or line break stands alone
   }
   return i;
 }

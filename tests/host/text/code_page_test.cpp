@@ -41,3 +41,35 @@ TEST(Utf8Encoding, AllLengthsAndInvalidCodePoints) {
 
 }  // namespace
 }  // namespace kanvo::text
+
+namespace kanvo::text {
+namespace {
+
+TEST(GbkEncoding, RoundTripsAndMarksWhatGbkCannotHold) {
+  EXPECT_EQ(utf32_to_gbk(U"幂函数y=x"), "\xC3\xDD\xBA\xAF\xCA\xFDy=x");
+  EXPECT_EQ(utf32_to_gbk(U"a\U0001F600b"), "a?b");
+  std::string out = "x";
+  EXPECT_TRUE(encode_gbk_char(U'，', &out));
+  EXPECT_EQ(out, "x\xA3\xAC");
+  EXPECT_FALSE(encode_gbk_char(U'\U0001F600', &out));
+  EXPECT_EQ(out, "x\xA3\xAC");
+  EXPECT_FALSE(encode_gbk_char(U'a', nullptr));
+}
+
+TEST(TextPrefixes, CutBetweenWholeCharacters) {
+  const std::string gbk = "a\xC3\xDD\xBA\xAF";  // a幂函
+  EXPECT_EQ(gbk_prefix_length(gbk, 0), 0u);
+  EXPECT_EQ(gbk_prefix_length(gbk, 2), 1u);
+  EXPECT_EQ(gbk_prefix_length(gbk, 3), 3u);
+  EXPECT_EQ(gbk_prefix_length(gbk, 100), 5u);
+  // A lead byte at the end stands alone.
+  EXPECT_EQ(gbk_prefix_length("a\xC3", 2), 2u);
+  const std::string utf8 = "a\xE5\xB9\x82";  // a幂
+  EXPECT_EQ(utf8_prefix_length(utf8, 1), 1u);
+  EXPECT_EQ(utf8_prefix_length(utf8, 3), 1u);
+  EXPECT_EQ(utf8_prefix_length(utf8, 4), 4u);
+  EXPECT_EQ(utf8_prefix_length(utf8, 0), 0u);
+}
+
+}  // namespace
+}  // namespace kanvo::text
