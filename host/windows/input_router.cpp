@@ -113,10 +113,7 @@ void WindowManager::route_captured_mouse(Window& window, const display::InputEve
     post_client_mouse(window, msg::kMouseMove, event.position, event.modifiers);
     return;
   }
-  const ButtonMessages messages = button_messages(event.button);
-  if (messages.down == 0) return;
-  post_client_mouse(window, event.kind == Kind::button_down ? messages.down : messages.up,
-                    event.position, event.modifiers);
+  route_client_button(window, event);
 }
 
 void WindowManager::route_client_button(Window& window, const display::InputEvent& event) {

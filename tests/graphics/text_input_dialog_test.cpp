@@ -2,7 +2,6 @@
 // driver thread gives it keys and clicks as a user would, and measures what the screen shows.
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <climits>
 #include <cstring>
 #include <functional>
@@ -13,11 +12,12 @@
 #include "graphics/kanvo.h"
 #include "tests/graphics/dialog_picture.h"
 #include "tests/host/windows/window_test_support.h"
+#include "tests/support/eventually.h"
 
 namespace kanvo {
 namespace {
 
-using namespace std::chrono_literals;
+using testing::eventually;
 namespace testing_ui = ui::testing;
 
 constexpr const char* kDialogClass = "Kanvo_InputBox";
@@ -26,16 +26,6 @@ constexpr std::uint32_t kPromptId = 0x408;
 constexpr std::uint32_t kOkId = 1;
 constexpr std::uint32_t kCancelId = 2;
 constexpr const char* kSentinel = "untouched";
-
-// Polls until the condition holds; false after five seconds.
-bool eventually(const std::function<bool()>& condition) {
-  const auto deadline = std::chrono::steady_clock::now() + 5s;
-  while (std::chrono::steady_clock::now() < deadline) {
-    if (condition()) return true;
-    std::this_thread::sleep_for(5ms);
-  }
-  return false;
-}
 
 std::string text_of(WindowHandle window) {
   char buffer[256] = {};

@@ -1,16 +1,10 @@
 // On a real X server (Xvfb): a window appears exactly where it is placed, shows its picture, and
 // receives a click from xdotool. Skipped where Xvfb, xdotool or ImageMagick is missing.
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <chrono>
 #include <condition_variable>
-#include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <future>
 #include <mutex>
 #include <string>
@@ -20,74 +14,17 @@
 #include "host/windows/messages.h"
 #include "host/windows/screen.h"
 #include "host/windows/windows.h"
-
-extern char** environ;
+#include "tests/support/eventually.h"
+#include "tests/support/x_server.h"
 
 namespace kanvo::win {
 namespace {
 
 using namespace std::chrono_literals;
-
-bool on_path(const std::string& tool) {
-  return std::system(("command -v " + tool + " >/dev/null 2>&1").c_str()) == 0;
-}
-
-std::string output_of(const std::string& command) {
-  std::string text;
-  if (FILE* pipe = popen(command.c_str(), "r")) {
-    char buffer[512];
-    while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) text += buffer;
-    pclose(pipe);
-  }
-  return text;
-}
-
-// Polls until the condition holds; false after five seconds.
-template <typename Condition>
-bool eventually(Condition condition) {
-  const auto deadline = std::chrono::steady_clock::now() + 5s;
-  while (std::chrono::steady_clock::now() < deadline) {
-    if (condition()) return true;
-    std::this_thread::sleep_for(50ms);
-  }
-  return false;
-}
-
-// An X server of its own on a display number nobody uses.
-class Xvfb {
- public:
-  Xvfb() {
-    for (int number = 73; number < 99; ++number) {
-      if (std::filesystem::exists("/tmp/.X" + std::to_string(number) + "-lock")) continue;
-      display_ = ":" + std::to_string(number);
-      const char* argv[] = {"Xvfb",        display_.c_str(), "-screen", "0",
-                            "1024x768x24", "-nolisten",      "tcp",     nullptr};
-      if (posix_spawnp(&pid_, "Xvfb", nullptr, nullptr, const_cast<char**>(argv), environ) != 0) {
-        pid_ = 0;
-        return;
-      }
-      if (eventually([&] {
-            return std::system(("xdpyinfo -display " + display_ + " >/dev/null 2>&1").c_str()) == 0;
-          })) {
-        return;
-      }
-      stop();
-    }
-  }
-  ~Xvfb() { stop(); }
-  bool running() const { return pid_ != 0; }
-  const std::string& display() const { return display_; }
-
- private:
-  void stop() {
-    if (pid_ == 0) return;
-    kill(pid_, SIGTERM);
-    waitpid(pid_, nullptr, 0);
-    pid_ = 0;
-  }
-  pid_t pid_ = 0;
-  std::string display_;
-};
+using testing::eventually;
+using testing::on_path;
+using testing::output_of;
+using testing::Xvfb;
 
 std::mutex g_mutex;
 std::condition_variable g_clicked;

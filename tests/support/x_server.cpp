@@ -1,0 +1,96 @@
+#include "tests/support/x_server.h"
+
+#include <poll.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+extern char** environ;
+
+namespace kanvo::testing {
+
+bool on_path(const std::string& tool) {
+  return std::system(("command -v " + tool + " >/dev/null 2>&1").c_str()) == 0;
+}
+
+std::string output_of(const std::string& command) {
+  std::string text;
+  if (FILE* pipe = popen(command.c_str(), "r")) {
+    char buffer[4096];
+    std::size_t read = 0;
+    while ((read = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) text.append(buffer, read);
+    pclose(pipe);
+  }
+  return text;
+}
+
+Xvfb::Xvfb() {
+  // Xvfb picks a display number nobody uses and tells it through a pipe, so that servers started
+  // side by side never fight over one.
+  int pipe_ends[2];
+  if (pipe(pipe_ends) != 0) return;
+  const std::string write_end = std::to_string(pipe_ends[1]);
+  const char* argv[] = {"Xvfb",      "-displayfd", write_end.c_str(), "-screen", "0",
+                        "1024x768x24", "-nolisten", "tcp",             nullptr};
+  const bool spawned =
+      posix_spawnp(&pid_, "Xvfb", nullptr, nullptr, const_cast<char**>(argv), environ) == 0;
+  close(pipe_ends[1]);
+  if (!spawned) pid_ = 0;
+  std::string number;
+  pollfd ready{pipe_ends[0], POLLIN, 0};
+  char c = 0;
+  while (spawned && poll(&ready, 1, 10000) == 1 && read(pipe_ends[0], &c, 1) == 1 && c != '\n') {
+    number += c;
+  }
+  close(pipe_ends[0]);
+  if (number.empty()) {
+    stop();
+    return;
+  }
+  display_ = ":" + number;
+}
+
+Xvfb::~Xvfb() {
+  stop();
+}
+
+void Xvfb::stop() {
+  if (pid_ == 0) return;
+  kill(pid_, SIGTERM);
+  waitpid(pid_, nullptr, 0);
+  pid_ = 0;
+}
+
+display::Image Xvfb::screenshot() const {
+  // A binary PPM: "P6", width, height, 255, then three bytes a pixel.
+  const std::string ppm =
+      output_of("import -display " + display_ + " -window root -depth 8 ppm:- 2>/dev/null");
+  display::Image image;
+  int width = 0;
+  int height = 0;
+  int maximum = 0;
+  int header = 0;
+  if (std::sscanf(ppm.c_str(), "P6 %d %d %d%n", &width, &height, &maximum, &header) != 3 ||
+      maximum != 255 || width <= 0 || height <= 0) {
+    return image;
+  }
+  const std::size_t start = static_cast<std::size_t>(header) + 1;
+  const std::size_t count = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
+  if (ppm.size() < start + count * 3) return image;
+  image.width = width;
+  image.height = height;
+  image.pixels.resize(count);
+  for (std::size_t i = 0; i < count; ++i) {
+    const auto byte = [&](std::size_t k) {
+      return static_cast<display::PixelWord>(static_cast<unsigned char>(ppm[start + i * 3 + k]));
+    };
+    image.pixels[i] = (byte(0) << 16) | (byte(1) << 8) | byte(2);
+  }
+  return image;
+}
+
+}  // namespace kanvo::testing
