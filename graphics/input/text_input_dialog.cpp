@@ -21,15 +21,14 @@ constexpr std::uint32_t kPromptId = 0x408;
 constexpr const char* kOkCaption = "\xC8\xB7\xB6\xA8";      // "确定" in GBK
 constexpr const char* kCancelCaption = "\xC8\xA1\xCF\xFB";  // "取消" in GBK
 constexpr std::int32_t kFontHeight = 14;
-constexpr std::uint32_t kMeasureFormat =
-    gdi::text_format::kWordBreak | gdi::text_format::kExpandTabs | gdi::text_format::kCalcRect |
-    gdi::text_format::kNoPrefix;
+constexpr std::uint32_t kMeasureFormat = gdi::text_format::kWordBreak |
+                                         gdi::text_format::kExpandTabs |
+                                         gdi::text_format::kCalcRect | gdi::text_format::kNoPrefix;
 constexpr std::uint32_t kSingleLineEditStyle =
     ui::style::kChild | ui::style::kVisible | ui::style::kTabStop | ui::edit_style::kAutoHScroll;
-constexpr std::uint32_t kMultiLineEditStyle = ui::style::kChild | ui::style::kVisible |
-                                              ui::style::kVScroll | ui::style::kTabStop |
-                                              ui::edit_style::kAutoVScroll |
-                                              ui::edit_style::kMultiLine;
+constexpr std::uint32_t kMultiLineEditStyle =
+    ui::style::kChild | ui::style::kVisible | ui::style::kVScroll | ui::style::kTabStop |
+    ui::edit_style::kAutoVScroll | ui::edit_style::kMultiLine;
 
 // One dialog at a time: the window procedure finds it and its owner here.
 std::mutex g_one_dialog;
@@ -66,14 +65,31 @@ std::int32_t measure_prompt(gdi::ObjectHandle font, const std::string& prompt, s
   return height;
 }
 
+// A window of the class with its outer rectangle at `place` (in its parent's client area for a
+// child), owned by or in `owner`.
+WindowHandle create_in(const char* class_name, const std::string& text, std::uint32_t style,
+                       std::uint32_t ex_style, const Rect& place, WindowHandle owner,
+                       std::uint32_t id) {
+  ui::CreateParams params;
+  params.class_name = class_name;
+  params.title = text;
+  params.style = style;
+  params.ex_style = ex_style;
+  params.x = place.left;
+  params.y = place.top;
+  params.width = place.right - place.left;
+  params.height = place.bottom - place.top;
+  params.owner = owner;
+  params.id = id;
+  return ui::create_window(params);
+}
+
 // Moves the window's rectangle into the work area as far as it fits there (the caption first):
 // centred on an owner near the screen's edge, part of the dialog would be out of reach.
 void keep_on_screen(Rect* outer) {
   const Rect area = ui::work_area();
-  const std::int32_t dx = std::max(area.left - outer->left,
-                                   std::min(area.right - outer->right, 0));
-  const std::int32_t dy = std::max(area.top - outer->top,
-                                   std::min(area.bottom - outer->bottom, 0));
+  const std::int32_t dx = std::max(area.left - outer->left, std::min(area.right - outer->right, 0));
+  const std::int32_t dy = std::max(area.top - outer->top, std::min(area.bottom - outer->bottom, 0));
   *outer = {outer->left + dx, outer->top + dy, outer->right + dx, outer->bottom + dy};
 }
 
@@ -145,17 +161,7 @@ bool TextInputDialog::run(WindowHandle owner) {
   ui::adjust_window_rect(&outer, style, false, ex_style);
   keep_on_screen(&outer);
 
-  ui::CreateParams params;
-  params.class_name = kClassName;
-  params.title = caption;
-  params.style = style;
-  params.ex_style = ex_style;
-  params.x = outer.left;
-  params.y = outer.top;
-  params.width = outer.right - outer.left;
-  params.height = outer.bottom - outer.top;
-  params.owner = owner;
-  dialog_window_ = ui::create_window(params);
+  dialog_window_ = create_in(kClassName, caption, style, ex_style, outer, owner, 0);
   bool confirmed = false;
   if (dialog_window_ != ui::kNoWindow) {
     ui::set_foreground_window(dialog_window_);
@@ -179,18 +185,8 @@ bool TextInputDialog::run(WindowHandle owner) {
 WindowHandle TextInputDialog::create_control(const char* class_name, const std::string& text,
                                              std::uint32_t style, std::uint32_t ex_style,
                                              const Rect& place, std::uint32_t id) {
-  ui::CreateParams params;
-  params.class_name = class_name;
-  params.title = text;
-  params.style = style;
-  params.ex_style = ex_style;
-  params.x = place.left;
-  params.y = place.top;
-  params.width = place.right - place.left;
-  params.height = place.bottom - place.top;
-  params.owner = dialog_window_;
-  params.id = id;
-  const WindowHandle control = ui::create_window(params);
+  const WindowHandle control =
+      create_in(class_name, text, style, ex_style, place, dialog_window_, id);
   ui::send_message(control, ui::msg::kSetFont, static_cast<ui::WParam>(font_), 1);
   return control;
 }
@@ -206,8 +202,8 @@ void TextInputDialog::create_controls(WindowHandle window) {
                                multi_line_ ? kMultiLineEditStyle : kSingleLineEditStyle,
                                ui::ex_style::kClientEdge, places.edit, kEditId);
   ok_button_ = create_control(ui::kButtonClass, kOkCaption,
-                              child | ui::style::kTabStop | ui::button_style::kDefaultPushButton,
-                              0, places.ok, kOkId);
+                              child | ui::style::kTabStop | ui::button_style::kDefaultPushButton, 0,
+                              places.ok, kOkId);
   if (!ok_only_) {
     cancel_button_ = create_control(ui::kButtonClass, kCancelCaption, child | ui::style::kTabStop,
                                     0, places.cancel, kCancelId);

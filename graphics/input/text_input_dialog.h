@@ -30,8 +30,7 @@ bool ask_text(char* buffer, std::int32_t buffer_size, const char* prompt, const 
 class TextInputDialog {
  public:
   TextInputDialog(char* buffer, std::int32_t buffer_size, const char* prompt, const char* title,
-                  const char* default_text, std::int32_t width, std::int32_t height,
-                  bool ok_only);
+                  const char* default_text, std::int32_t width, std::int32_t height, bool ok_only);
   virtual ~TextInputDialog();
   TextInputDialog(const TextInputDialog&) = delete;
   TextInputDialog& operator=(const TextInputDialog&) = delete;
@@ -46,9 +45,8 @@ class TextInputDialog {
 
  private:
   void create_controls(WindowHandle window);
-  WindowHandle create_control(const char* class_name, const std::string& text,
-                              std::uint32_t style, std::uint32_t ex_style, const Rect& place,
-                              std::uint32_t id);
+  WindowHandle create_control(const char* class_name, const std::string& text, std::uint32_t style,
+                              std::uint32_t ex_style, const Rect& place, std::uint32_t id);
   // Handles a key press before it is dispatched; true when the key is used up.
   bool screen_key(const ui::Message& message);
   void move_focus(bool backwards);

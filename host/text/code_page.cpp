@@ -79,10 +79,9 @@ class GbkEncoder {
       return true;
     }
     if (handle_ == reinterpret_cast<iconv_t>(-1)) return false;
-    std::array<char, 4> in_bytes{static_cast<char>(character & 0xFF),
-                                 static_cast<char>((character >> 8) & 0xFF),
-                                 static_cast<char>((character >> 16) & 0xFF),
-                                 static_cast<char>((character >> 24) & 0xFF)};
+    std::array<char, 4> in_bytes{
+        static_cast<char>(character & 0xFF), static_cast<char>((character >> 8) & 0xFF),
+        static_cast<char>((character >> 16) & 0xFF), static_cast<char>((character >> 24) & 0xFF)};
     char* in = in_bytes.data();
     std::size_t in_left = in_bytes.size();
     std::array<char, 8> out_bytes{};

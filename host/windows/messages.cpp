@@ -5,8 +5,8 @@
 
 #include "host/display/keys.h"
 #include "host/text/code_page.h"
-#include "host/windows/text_buffer.h"
 #include "host/windows/painting.h"
+#include "host/windows/text_buffer.h"
 #include "host/windows/window_manager.h"
 #include "host/windows/windows.h"
 

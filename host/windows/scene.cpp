@@ -31,8 +31,8 @@ struct Layer {
 void copy_clipped(const surface::PixelWord* from, std::int32_t from_width, std::int32_t from_rows,
                   const Rect& to, const Rect& clip, surface::PixelWord* picture,
                   std::int32_t picture_width) {
-  const Rect visible = intersect(intersect(to, clip), {to.left, to.top, to.left + from_width,
-                                                       to.top + from_rows});
+  const Rect visible =
+      intersect(intersect(to, clip), {to.left, to.top, to.left + from_width, to.top + from_rows});
   if (visible.right <= visible.left || visible.bottom <= visible.top) return;
   for (std::int32_t y = visible.top; y < visible.bottom; ++y) {
     const surface::PixelWord* row =

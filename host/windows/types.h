@@ -61,7 +61,7 @@ inline constexpr std::uint32_t kSetFont = 0x0030;     // wparam: font; lparam: 1
 inline constexpr std::uint32_t kGetFont = 0x0031;
 inline constexpr std::uint32_t kKeyDown = 0x0100;
 inline constexpr std::uint32_t kKeyUp = 0x0101;
-inline constexpr std::uint32_t kChar = 0x0102;        // wparam: the character (a code point)
+inline constexpr std::uint32_t kChar = 0x0102;  // wparam: the character (a code point)
 // From a control to its parent: wparam: the control's id (low word) and what happened (high
 // word); lparam: the control.
 inline constexpr std::uint32_t kCommand = 0x0111;

@@ -79,7 +79,7 @@ struct DcRecord {
 struct PointerState {
   std::uint32_t buttons = 0;  // mouse_keys button bits held
   WindowHandle dragging = kNoWindow;
-  Point drag_offset;  // pointer minus the window's top-left while dragging
+  Point drag_offset;                 // pointer minus the window's top-left while dragging
   WindowHandle capture = kNoWindow;  // receives all mouse input while it is set
   WindowHandle pressed_window = kNoWindow;
   int pressed_part = 0;  // caption button pressed, released over it to take effect

@@ -197,7 +197,8 @@ std::uint32_t get_dialog_item_id(WindowHandle handle) {
 }
 
 bool set_window_data(WindowHandle handle, std::shared_ptr<void> data) {
-  return with_window(handle, [&](WindowManager&, Window& window) { window.data = std::move(data); });
+  return with_window(handle,
+                     [&](WindowManager&, Window& window) { window.data = std::move(data); });
 }
 
 std::shared_ptr<void> window_data(WindowHandle handle) {

@@ -16,10 +16,9 @@ int main(int argc, char** argv) {
   const int size = std::atoi(argv[4]);
   std::vector<char> buffer(static_cast<std::size_t>(size > 0 ? size : 1) + 16, '\0');
   std::strcpy(buffer.data(), "untouched");
-  const bool confirmed =
-      kanvo::ask_text(buffer.data(), size, "Type something:", "Kanvo probe",
-                      argc > 5 ? argv[5] : nullptr, std::atoi(argv[1]), std::atoi(argv[2]),
-                      std::atoi(argv[3]) != 0);
+  const bool confirmed = kanvo::ask_text(buffer.data(), size, "Type something:", "Kanvo probe",
+                                         argc > 5 ? argv[5] : nullptr, std::atoi(argv[1]),
+                                         std::atoi(argv[2]), std::atoi(argv[3]) != 0);
   std::printf("confirmed=%d\ntext=", confirmed ? 1 : 0);
   for (const char* c = buffer.data(); *c != '\0'; ++c) {
     const auto byte = static_cast<unsigned char>(*c);

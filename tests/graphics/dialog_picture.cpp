@@ -32,8 +32,7 @@ std::optional<Rect> unlike_face(const display::Image& image, const Rect& area,
     }
   }
   if (box.right <= box.left) return std::nullopt;
-  return Rect{box.left - origin.x, box.top - origin.y, box.right - origin.x,
-              box.bottom - origin.y};
+  return Rect{box.left - origin.x, box.top - origin.y, box.right - origin.x, box.bottom - origin.y};
 }
 
 }  // namespace
@@ -78,13 +77,12 @@ std::optional<DialogPicture> find_dialog(const display::Image& screen) {
   picture.edit = {left - origin.x, top - origin.y, right + 1 - origin.x, light + 2 - origin.y};
 
   const std::int32_t buttons = picture.client.right - kButtonsFromRight;
-  const std::optional<Rect> ok =
-      unlike_face(screen, {buttons, picture.client.top, picture.client.right, origin.y + 32},
-                  origin);
+  const std::optional<Rect> ok = unlike_face(
+      screen, {buttons, picture.client.top, picture.client.right, origin.y + 32}, origin);
   if (!ok) return std::nullopt;
   picture.ok = *ok;
-  picture.cancel = unlike_face(
-      screen, {buttons, origin.y + 32, picture.client.right, origin.y + 58}, origin);
+  picture.cancel =
+      unlike_face(screen, {buttons, origin.y + 32, picture.client.right, origin.y + 58}, origin);
   return picture;
 }
 

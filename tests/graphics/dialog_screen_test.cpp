@@ -47,9 +47,8 @@ class DialogScreenTest : public ::testing::Test {
   // probe printed.
   std::string run(const std::string& arguments,
                   const std::function<void(const DialogPicture&)>& interact) {
-    const std::string command = "DISPLAY=" + server_->display() +
-                                " KANVO_DISPLAY= timeout 20 " + kProbe + " " + arguments +
-                                " </dev/null";
+    const std::string command = "DISPLAY=" + server_->display() + " KANVO_DISPLAY= timeout 20 " +
+                                kProbe + " " + arguments + " </dev/null";
     FILE* probe = popen(command.c_str(), "r");
     if (probe == nullptr) return {};
     std::optional<DialogPicture> picture;
@@ -152,9 +151,7 @@ TEST_F(DialogScreenTest, TextCopiedByAnotherProgramPastes) {
   unsetenv("KANVO_DISPLAY");
   ASSERT_EQ(win::headless_screen(), nullptr);
   ASSERT_TRUE(win::set_clipboard_text("from elsewhere 你好"));
-  const std::string printed = run("0 0 0 64", [&](const DialogPicture&) {
-    key("ctrl+v Return");
-  });
+  const std::string printed = run("0 0 0 64", [&](const DialogPicture&) { key("ctrl+v Return"); });
   win::close_display();
   EXPECT_EQ(printed, "confirmed=1\ntext=from elsewhere \\xC4\\xE3\\xBA\\xC3\n");
 }

@@ -34,8 +34,9 @@ Xvfb::Xvfb() {
   int pipe_ends[2];
   if (pipe(pipe_ends) != 0) return;
   const std::string write_end = std::to_string(pipe_ends[1]);
-  const char* argv[] = {"Xvfb",      "-displayfd", write_end.c_str(), "-screen", "0",
-                        "1024x768x24", "-nolisten", "tcp",             nullptr};
+  const char* argv[] = {"Xvfb",      "-displayfd", write_end.c_str(),
+                        "-screen",   "0",          "1024x768x24",
+                        "-nolisten", "tcp",        nullptr};
   const bool spawned =
       posix_spawnp(&pid_, "Xvfb", nullptr, nullptr, const_cast<char**>(argv), environ) == 0;
   close(pipe_ends[1]);

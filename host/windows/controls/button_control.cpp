@@ -55,8 +55,9 @@ void paint(WindowHandle window, const ButtonState& state) {
 
   surface::select_object(dc, font_or_system(state.font));
   surface::set_bk_mode(dc, static_cast<int>(surface::BackgroundMode::transparent));
-  surface::set_text_color(dc, get_system_color(is_window_enabled(window) ? system_color::kButtonText
-                                                                         : system_color::kGrayText));
+  surface::set_text_color(dc,
+                          get_system_color(is_window_enabled(window) ? system_color::kButtonText
+                                                                     : system_color::kGrayText));
   Rect text_box = box;
   if (state.pushed) {
     ++text_box.left;
@@ -160,7 +161,8 @@ LResult handle(WindowHandle window, ButtonState& state, std::uint32_t message, W
     case msg::kGetFont:
       return static_cast<LResult>(state.font);
     case button_message::kGetState:
-      return (state.pushed ? button_state::kPushed : 0) | (state.focused ? button_state::kFocus : 0);
+      return (state.pushed ? button_state::kPushed : 0) |
+             (state.focused ? button_state::kFocus : 0);
     case msg::kSetText:
       invalidate_rect(window, nullptr, false);
       break;
@@ -173,14 +175,8 @@ LResult handle(WindowHandle window, ButtonState& state, std::uint32_t message, W
 }  // namespace
 
 LResult button_procedure(WindowHandle window, std::uint32_t message, WParam wparam, LParam lparam) {
-  if (message == msg::kCreate) {
-    set_window_data(window, std::make_shared<ButtonState>());
-    return 0;
-  }
-  // Held for the whole call: a click may close the dialog, and the button with it.
-  const std::shared_ptr<ButtonState> state = state_of<ButtonState>(window);
-  if (!state) return default_window_procedure(window, message, wparam, lparam);
-  return handle(window, *state, message, wparam, lparam);
+  return with_state<ButtonState>(
+      window, message, wparam, lparam, [] { return std::make_shared<ButtonState>(); }, handle);
 }
 
 }  // namespace kanvo::win::controls

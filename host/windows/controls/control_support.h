@@ -6,6 +6,7 @@
 #include <string>
 
 #include "host/surface/surface.h"
+#include "host/windows/messages.h"
 #include "host/windows/painting.h"
 #include "host/windows/types.h"
 #include "host/windows/windows.h"
@@ -16,6 +17,22 @@ namespace kanvo::win::controls {
 template <typename State>
 std::shared_ptr<State> state_of(WindowHandle window) {
   return std::static_pointer_cast<State>(window_data(window));
+}
+
+// The procedure of a control with state: the state is made by `make` at msg::kCreate and handed
+// to `handle` with every later message (messages before go to the default procedure). It is held
+// for the whole call, since a control may go while it handles a message (a click that closes its
+// dialog).
+template <typename State, typename Make, typename Handle>
+LResult with_state(WindowHandle window, std::uint32_t message, WParam wparam, LParam lparam,
+                   Make make, Handle handle) {
+  if (message == msg::kCreate) {
+    set_window_data(window, make());
+    return 0;
+  }
+  const std::shared_ptr<State> state = state_of<State>(window);
+  if (!state) return default_window_procedure(window, message, wparam, lparam);
+  return handle(window, *state, message, wparam, lparam);
 }
 
 // The font given by msg::kSetFont, or the system font.

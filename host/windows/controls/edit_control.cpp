@@ -66,8 +66,7 @@ std::int32_t page_lines(const EditState& edit) {
 }
 
 ScrollRange vertical_range(const EditState& edit) {
-  return {static_cast<std::int32_t>(edit.layout.lines().size()), page_lines(edit),
-          edit.first_line};
+  return {static_cast<std::int32_t>(edit.layout.lines().size()), page_lines(edit), edit.first_line};
 }
 
 ScrollBar scroll_bar_of(const EditState& edit) {
@@ -150,9 +149,9 @@ void paint(WindowHandle window, EditState& edit) {
   const surface::DcHandle dc = scope.dc();
   const bool enabled = is_window_enabled(window);
   const Rect area = text_area(edit);
-  surface::fill_rect(dc, scope.client(),
-                     get_system_color_brush(enabled ? system_color::kWindow
-                                                    : system_color::kButtonFace));
+  surface::fill_rect(
+      dc, scope.client(),
+      get_system_color_brush(enabled ? system_color::kWindow : system_color::kButtonFace));
   const surface::ObjectHandle clip =
       surface::create_rect_region(area.left, area.top, area.right, area.bottom);
   surface::select_clip_region(dc, clip);
@@ -367,8 +366,7 @@ void mouse(WindowHandle window, EditState& edit, std::uint32_t message, WParam w
     case msg::kLeftButtonDown: {
       if (!edit.focused) set_focus(window);
       edit.column_x.reset();
-      const ScrollPart part =
-          edit.scroll_bar ? scroll_bar_of(edit).hit(point) : ScrollPart::none;
+      const ScrollPart part = edit.scroll_bar ? scroll_bar_of(edit).hit(point) : ScrollPart::none;
       if (part != ScrollPart::none ||
           (edit.scroll_bar && point.x >= edit.client.cx - kScrollBarWidth)) {
         press_scroll_bar(window, edit, part, point);
@@ -487,9 +485,9 @@ LResult handle(WindowHandle window, EditState& edit, std::uint32_t message, WPar
       if (static_cast<std::intptr_t>(wparam) == -1) {
         edit.text.move_caret(edit.text.caret(), false);
       } else {
-        edit.text.select(static_cast<std::size_t>(clamp_position(wparam, size)),
-                         static_cast<std::size_t>(
-                             clamp_position(static_cast<WParam>(lparam), size)));
+        edit.text.select(
+            static_cast<std::size_t>(clamp_position(wparam, size)),
+            static_cast<std::size_t>(clamp_position(static_cast<WParam>(lparam), size)));
       }
       refresh(window, edit, false);
       return 0;
@@ -522,19 +520,16 @@ LResult handle(WindowHandle window, EditState& edit, std::uint32_t message, WPar
 }  // namespace
 
 LResult edit_procedure(WindowHandle window, std::uint32_t message, WParam wparam, LParam lparam) {
-  if (message == msg::kCreate) {
+  const auto make = [window] {
     auto edit = std::make_shared<EditState>(get_window_style(window));
     edit->text.set_window_text(title_of(window));
     Rect client;
     get_client_rect(window, &client);
     edit->client = {client.right, client.bottom};
     lay_out(*edit);
-    set_window_data(window, std::move(edit));
-    return 0;
-  }
-  const std::shared_ptr<EditState> edit = state_of<EditState>(window);
-  if (!edit) return default_window_procedure(window, message, wparam, lparam);
-  return handle(window, *edit, message, wparam, lparam);
+    return edit;
+  };
+  return with_state<EditState>(window, message, wparam, lparam, make, handle);
 }
 
 }  // namespace kanvo::win::controls

@@ -17,8 +17,8 @@ bool contains(const Rect& rect, Point point) {
 
 // A small filled triangle pointing up or down, centred in the box.
 void paint_arrow(surface::DcHandle dc, const Rect& box, bool up, bool enabled) {
-  const surface::ObjectHandle ink = get_system_color_brush(
-      enabled ? system_color::kButtonText : system_color::kButtonShadow);
+  const surface::ObjectHandle ink =
+      get_system_color_brush(enabled ? system_color::kButtonText : system_color::kButtonShadow);
   const std::int32_t cx = (box.left + box.right) / 2;
   const std::int32_t cy = (box.top + box.bottom) / 2;
   for (std::int32_t row = 0; row < 4; ++row) {
@@ -43,9 +43,9 @@ Rect ScrollBar::thumb() const {
   const Rect bar = track();
   const std::int32_t length = bar.bottom - bar.top;
   if (range_.max_position() == 0 || length < kMinimumThumb) return {};
-  const std::int32_t size = std::max(
-      kMinimumThumb, static_cast<std::int32_t>(static_cast<std::int64_t>(length) * range_.page /
-                                               std::max(range_.total, 1)));
+  const std::int32_t size =
+      std::max(kMinimumThumb, static_cast<std::int32_t>(static_cast<std::int64_t>(length) *
+                                                        range_.page / std::max(range_.total, 1)));
   const std::int32_t top =
       bar.top + static_cast<std::int32_t>(static_cast<std::int64_t>(length - size) *
                                           range_.position / range_.max_position());

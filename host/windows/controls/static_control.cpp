@@ -19,8 +19,9 @@ void paint(WindowHandle window, const StaticState& state) {
   surface::fill_rect(dc, scope.client(), get_system_color_brush(system_color::kButtonFace));
   surface::select_object(dc, font_or_system(state.font));
   surface::set_bk_mode(dc, static_cast<int>(surface::BackgroundMode::transparent));
-  surface::set_text_color(dc, get_system_color(is_window_enabled(window) ? system_color::kWindowText
-                                                                         : system_color::kGrayText));
+  surface::set_text_color(dc,
+                          get_system_color(is_window_enabled(window) ? system_color::kWindowText
+                                                                     : system_color::kGrayText));
   std::uint32_t format = surface::text_format::kWordBreak | surface::text_format::kExpandTabs;
   if ((get_window_style(window) & static_style::kNoPrefix) != 0) {
     format |= surface::text_format::kNoPrefix;
@@ -29,23 +30,18 @@ void paint(WindowHandle window, const StaticState& state) {
   surface::draw_text(dc, title_of(window), &box, format);
 }
 
-}  // namespace
-
-LResult static_procedure(WindowHandle window, std::uint32_t message, WParam wparam, LParam lparam) {
-  const std::shared_ptr<StaticState> state = state_of<StaticState>(window);
+LResult handle(WindowHandle window, StaticState& state, std::uint32_t message, WParam wparam,
+               LParam lparam) {
   switch (message) {
-    case msg::kCreate:
-      set_window_data(window, std::make_shared<StaticState>());
-      return 0;
     case msg::kPaint:
-      if (state) paint(window, *state);
+      paint(window, state);
       return 0;
     case msg::kSetFont:
-      if (state) state->font = static_cast<surface::ObjectHandle>(wparam);
+      state.font = static_cast<surface::ObjectHandle>(wparam);
       if (lparam != 0) invalidate_rect(window, nullptr, false);
       return 0;
     case msg::kGetFont:
-      return state ? static_cast<LResult>(state->font) : 0;
+      return static_cast<LResult>(state.font);
     case msg::kSetText:
     case msg::kEnable:
       invalidate_rect(window, nullptr, false);
@@ -54,6 +50,13 @@ LResult static_procedure(WindowHandle window, std::uint32_t message, WParam wpar
       break;
   }
   return default_window_procedure(window, message, wparam, lparam);
+}
+
+}  // namespace
+
+LResult static_procedure(WindowHandle window, std::uint32_t message, WParam wparam, LParam lparam) {
+  return with_state<StaticState>(
+      window, message, wparam, lparam, [] { return std::make_shared<StaticState>(); }, handle);
 }
 
 }  // namespace kanvo::win::controls

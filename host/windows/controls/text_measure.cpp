@@ -20,7 +20,8 @@ TextMeasure::~TextMeasure() {
 }
 
 void TextMeasure::set_font(surface::ObjectHandle font) {
-  if (font == surface::kNoObject) font = surface::get_stock_object(surface::StockObject::system_font);
+  if (font == surface::kNoObject)
+    font = surface::get_stock_object(surface::StockObject::system_font);
   surface::select_object(dc_, font);
   widths_.clear();
   surface::Size extent;

@@ -64,9 +64,7 @@ TEST_F(ChildWindowTest, StandsInTheParentsClientAreaAndMovesWithIt) {
 
 TEST_F(ChildWindowTest, IsDrawnIntoItsParentsPictureClippedToTheClientArea) {
   // Half the child hangs out of the parent's client area at the left.
-  owner_.call([&] {
-    set_window_pos(child_, kNoWindow, -15, 20, 30, 40, placement::kNoZOrder);
-  });
+  owner_.call([&] { set_window_pos(child_, kNoWindow, -15, 20, 30, 40, placement::kNoZOrder); });
   owner_.settle();
   const Point parent_client = client_origin(parent_);
   display::Image picture = testing::screen().capture();

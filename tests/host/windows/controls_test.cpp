@@ -1,11 +1,12 @@
 // The standard controls on the headless screen, worked with keys and the mouse: edit fields
 // (typing, caret and selection, the limit, lines and scrolling, the clipboard, their picture),
 // push buttons and static texts.
+#include "host/windows/controls.h"
+
 #include <gtest/gtest.h>
 
 #include "host/display/keys.h"
 #include "host/windows/clipboard.h"
-#include "host/windows/controls.h"
 #include "host/windows/system_colors.h"
 #include "tests/host/windows/window_test_support.h"
 
@@ -150,7 +151,9 @@ TEST_F(ControlsTest, EditLimitCountsBytesOfTheWindowText) {
   type_character(U'中');
   testing::type("ab");
   owner_.settle();
-  EXPECT_EQ(text_of(field), "\xD6\xD0" "a");
+  EXPECT_EQ(text_of(field),
+            "\xD6\xD0"
+            "a");
   set_window_text(field, "");
   send_message(field, edit_message::kCountLimitInUtf8, 1, 0);
   type_character(U'中');
@@ -259,14 +262,14 @@ TEST_F(ControlsTest, EditFollowsTheMouse) {
 TEST_F(ControlsTest, EditCutsCopiesAndPastesThroughTheClipboard) {
   const WindowHandle field = edit("abc");
   const std::uint32_t a = keys::kLetterA;
-  testing::stroke(a, false, true);                    // Ctrl+A
-  testing::stroke(a + ('c' - 'a'), false, true);      // Ctrl+C
+  testing::stroke(a, false, true);                // Ctrl+A
+  testing::stroke(a + ('c' - 'a'), false, true);  // Ctrl+C
   testing::stroke(keys::kEnd);
-  testing::stroke(a + ('v' - 'a'), false, true);      // Ctrl+V
+  testing::stroke(a + ('v' - 'a'), false, true);  // Ctrl+V
   owner_.settle();
   EXPECT_EQ(text_of(field), "abcabc");
   testing::stroke(a, false, true);
-  testing::stroke(a + ('x' - 'a'), false, true);      // Ctrl+X
+  testing::stroke(a + ('x' - 'a'), false, true);  // Ctrl+X
   owner_.settle();
   EXPECT_EQ(text_of(field), "");
   EXPECT_EQ(clipboard_text(), "abcabc");

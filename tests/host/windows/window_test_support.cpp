@@ -92,16 +92,8 @@ void ensure_classes() {
 
 WindowHandle make_window(const char* class_name, std::int32_t x, std::int32_t y, std::int32_t width,
                          std::int32_t height, std::uint32_t window_style) {
-  ensure_classes();
-  CreateParams params;
-  params.class_name = class_name;
-  params.title = class_name;
-  params.style = window_style;
-  params.x = x;
-  params.y = y;
-  params.width = width;
-  params.height = height;
-  return create_window(params);
+  return make_child(class_name, kNoWindow, {x, y, x + width, y + height}, window_style, 0,
+                    class_name);
 }
 
 WindowHandle make_child(const char* class_name, WindowHandle parent, const Rect& place,

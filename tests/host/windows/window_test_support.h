@@ -62,7 +62,8 @@ void ensure_classes();
 WindowHandle make_window(const char* class_name, std::int32_t x, std::int32_t y, std::int32_t width,
                          std::int32_t height, std::uint32_t window_style = kCaptionStyle);
 
-// Creates a child window of the class in `parent`'s client area on the calling thread.
+// Creates a child window of the class in `parent`'s client area on the calling thread (or a
+// top-level window owned by `parent`, without style::kChild).
 WindowHandle make_child(const char* class_name, WindowHandle parent, const Rect& place,
                         std::uint32_t window_style = style::kChild | style::kVisible,
                         std::uint32_t id = 0, std::string_view text = {},
