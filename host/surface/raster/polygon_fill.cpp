@@ -62,10 +62,17 @@ EdgeList::ActiveEdge EdgeList::activate(const Edge& edge, std::int64_t y) {
 
 void EdgeList::fill(FillRule rule, const Rect& box, SpanList& out) {
   if (edges_.empty() || box.left >= box.right || box.top >= box.bottom) return;
-  std::sort(edges_.begin(), edges_.end(),
+  // Only edges that cross a row of the box count (a huge outline may have millions elsewhere);
+  // they go to the front, in order of their first row.
+  const auto relevant_end = std::partition(edges_.begin(), edges_.end(), [&](const Edge& e) {
+    return e.y_bottom > box.top && e.y_top < box.bottom;
+  });
+  if (relevant_end == edges_.begin()) return;
+  std::sort(edges_.begin(), relevant_end,
             [](const Edge& a, const Edge& b) { return a.y_top < b.y_top; });
+  const auto relevant = static_cast<std::size_t>(relevant_end - edges_.begin());
   std::int64_t lowest = edges_.front().y_bottom;
-  for (const Edge& edge : edges_) lowest = std::max(lowest, edge.y_bottom);
+  for (std::size_t i = 0; i < relevant; ++i) lowest = std::max(lowest, edges_[i].y_bottom);
   const std::int64_t y_end = std::min<std::int64_t>(box.bottom, lowest);
   std::int64_t y = std::max<std::int64_t>(edges_.front().y_top, box.top);
 
@@ -81,12 +88,12 @@ void EdgeList::fill(FillRule rule, const Rect& box, SpanList& out) {
       ++kept;
     }
     active_.resize(kept);
-    while (next < edges_.size() && edges_[next].y_top <= y) {
+    while (next < relevant && edges_[next].y_top <= y) {
       if (edges_[next].y_bottom > y) active_.push_back(activate(edges_[next], y));
       ++next;
     }
     if (active_.empty()) {
-      if (next == edges_.size()) break;
+      if (next == relevant) break;
       y = edges_[next].y_top - 1;
       continue;
     }
