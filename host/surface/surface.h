@@ -184,7 +184,8 @@ bool bit_blt(DcHandle destination, std::int32_t x, std::int32_t y, std::int32_t 
              std::uint32_t rop);
 
 // ---- Text ------------------------------------------------------------------------------------
-// Texts are byte strings in the text code page (GBK unless set otherwise).
+// Texts are byte strings in GBK; a text that is valid UTF-8 and not plain ASCII is read as UTF-8,
+// the encoding programs written on this platform usually hold.
 
 ObjectHandle create_font_indirect(const LogFont& description);
 bool get_font_description(ObjectHandle font, LogFont* description);

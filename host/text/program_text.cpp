@@ -11,9 +11,10 @@ bool is_continuation(unsigned char byte) {
   return (byte & 0xC0) == 0x80;
 }
 
-// Length of the UTF-8 sequence starting at `bytes` and its code point, or 0 when invalid
-// (overlong forms, surrogates and values above U+10FFFF included).
+}  // namespace
+
 std::size_t utf8_sequence(std::string_view bytes, char32_t* code_point) {
+  if (bytes.empty()) return 0;
   const auto lead = static_cast<unsigned char>(bytes[0]);
   std::size_t length = 0;
   char32_t value = 0;
@@ -46,8 +47,6 @@ std::size_t utf8_sequence(std::string_view bytes, char32_t* code_point) {
   *code_point = value;
   return length;
 }
-
-}  // namespace
 
 bool is_valid_utf8(std::string_view bytes) {
   while (!bytes.empty()) {

@@ -24,7 +24,7 @@ std::int32_t format_text(raster::Painter* painter, const TextColors& colors, con
   if (rect == nullptr) return 0;
   const bool single_line = (format & tf::kSingleLine) != 0;
   const bool measure_only = (format & tf::kCalcRect) != 0 || painter == nullptr;
-  const Run run{text, (format & tf::kNoPrefix) == 0,
+  const Run run{text, text_encoding_of(text), (format & tf::kNoPrefix) == 0,
                 (format & tf::kExpandTabs) != 0 ? kTabColumns * font.cell().average_width : 0};
   const std::int64_t line_height = font.cell().height;
   const std::int64_t box_width = std::int64_t{rect->right} - rect->left;

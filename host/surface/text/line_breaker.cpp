@@ -85,7 +85,7 @@ bool LineBreaker::next(Line* line) {
 
 void LineBreaker::wrap(std::size_t end, std::size_t after, Line* line) {
   GlyphSet::Lock glyphs(font_.glyphs());
-  CharReader reader(run_.text.substr(position_, end - position_), run_.prefixes);
+  CharReader reader(run_.text.substr(position_, end - position_), run_.encoding, run_.prefixes);
   std::int64_t x = 0;
   // The last break opportunity: where the line would end, its width, where the next would start.
   bool have_break = false;

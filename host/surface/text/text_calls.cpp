@@ -30,7 +30,8 @@ bool text_out(DcHandle handle, std::int32_t x, std::int32_t y, std::string_view 
   if (!font) return false;
   // Text ignores the raster operation.
   raster::Painter painter(*dc, rop2::kCopyPen);
-  text::paint_run(painter, colors_of(*dc), *font, dc->mapping, x, y, {text});
+  text::paint_run(painter, colors_of(*dc), *font, dc->mapping, x, y,
+                  {text, text::text_encoding_of(text)});
   dc->note_change();
   return true;
 }
@@ -42,7 +43,7 @@ bool get_text_extent(DcHandle handle, std::string_view text, Size* extent) {
   if (dc == nullptr) return false;
   const std::shared_ptr<const text::Font> font = selected_font(*dc);
   if (!font) return false;
-  const std::int64_t width = text::measure_run(*font, {text});
+  const std::int64_t width = text::measure_run(*font, {text, text::text_encoding_of(text)});
   extent->cx = static_cast<std::int32_t>(std::min<std::int64_t>(width, INT32_MAX));
   extent->cy = font->cell().height;
   return true;

@@ -65,7 +65,7 @@ std::int64_t advance_from(std::int64_t x, const TextChar& c, GlyphSet::Lock& gly
 
 std::int64_t measure_run(const Font& font, const Run& run) {
   GlyphSet::Lock glyphs(font.glyphs());
-  CharReader reader(run.text, run.prefixes);
+  CharReader reader(run.text, run.encoding, run.prefixes);
   std::int64_t width = 0;
   for (TextChar c; reader.next(&c);) width = advance_from(width, c, glyphs, run.tab_width);
   return width;
@@ -104,7 +104,7 @@ void paint_run(raster::Painter& painter, const TextColors& colors, const Font& f
   GlyphSet::Lock& images = separate ? *separate : advances;
   const GlyphSet::Reach& reach = drawn->reach();
   const std::int64_t baseline = box.top + along_y(cell.ascent);
-  CharReader reader(run.text, run.prefixes);
+  CharReader reader(run.text, run.encoding, run.prefixes);
   std::int64_t pen = 0;
   for (TextChar c; reader.next(&c);) {
     const std::int64_t left = box.left + along_x(static_cast<double>(pen));

@@ -26,7 +26,8 @@ struct TextColors {
 };
 
 struct Run {
-  std::string_view text;       // GBK bytes
+  std::string_view text;
+  TextEncoding encoding = TextEncoding::gbk;
   bool prefixes = false;       // '&' underlines the next character
   std::int32_t tab_width = 0;  // > 0: a tab advances to the next multiple of it
 };

@@ -53,6 +53,23 @@ TEST_F(TextOutput, IdeographsAreRealGlyphsNotReplacementBoxes) {
   EXPECT_NE(unmapped, std::vector<PixelWord>(kWidth * kHeight, kPaper));
 }
 
+TEST_F(TextOutput, Utf8TextsFromProgramsDrawLikeTheirGbkBytes) {
+  const std::string_view utf8 = "\xE5\xB9\x82\xE5\x87\xBD\xE6\x95\xB0y=x^(1/2)";  // 幂函数y=x^(1/2)
+  text_out(dc_, 4, 4, kPowerFunction);
+  const auto gbk = snapshot();
+  clear();
+  text_out(dc_, 4, 4, utf8);
+  EXPECT_EQ(snapshot(), gbk);
+  EXPECT_EQ(extent(utf8), extent(kPowerFunction));
+  Rect from_utf8{0, 0, 40, 0};
+  Rect from_gbk = from_utf8;
+  draw_text(dc_, utf8, &from_utf8, text_format::kWordBreak | text_format::kCalcRect);
+  draw_text(dc_, kPowerFunction, &from_gbk, text_format::kWordBreak | text_format::kCalcRect);
+  EXPECT_EQ(from_utf8, from_gbk);
+  // A text that is not valid UTF-8 stays GBK, even where a piece of it would be valid UTF-8.
+  EXPECT_EQ(extent("\xE5\xB9\x82\xFF").cx, extent("\xE5\xB9").cx + extent("\x82\xFF").cx);
+}
+
 TEST_F(TextOutput, AdvancingByTheExtentPlacesTheNextTextExactlyAfter) {
   for (const std::uint8_t quality : {kNonAntialiasedQuality, std::uint8_t{4}}) {
     for (const auto* face : {"System", "Arial", "Times New Roman"}) {
