@@ -100,7 +100,7 @@ TEST_F(TextOutput, NullTextsAreEmpty) {
 }
 
 // Programs hold their texts in UTF-8 or in GBK: both spellings of a text draw the same glyphs.
-TEST_F(TextOutput, DISABLED_Utf8AndGbkSpellingsDrawTheSameText) {
+TEST_F(TextOutput, Utf8AndGbkSpellingsDrawTheSameText) {
   const char* utf8 = "幂函数 y";
   const std::string gbk = testing::to_gbk(utf8);
   EXPECT_EQ(text_width(utf8), text_width(gbk.c_str()));
