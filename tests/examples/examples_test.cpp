@@ -224,6 +224,10 @@ TEST(Text, SharpTextHasTwoColoursAndSmoothTextShadesItsEdges) {
     const std::int32_t y = 70 + line * 32;
     EXPECT_GT(colours_in(picture, 20, y, 200, y + 24).size(), 1u) << "line " << line;
   }
+  // The line turned by 30 degrees climbs from its start at (360, 350) to the upper right.
+  const Color green = rgb(40, 130, 60);
+  EXPECT_TRUE(colours_in(picture, 470, 250, 560, 310).contains(green));
+  EXPECT_FALSE(colours_in(picture, 470, 350, 640, 380).contains(green));
 }
 
 TEST(Images, ShowsThePictureWholeInPartsAndInvertedAndSavesItTurned) {

@@ -75,6 +75,8 @@ std::shared_ptr<const Font> build_font(const LogFont& description) {
   std::shared_ptr<Font> font(new Font);
   font->underline_ = description.underline != 0;
   font->strike_out_ = description.strike_out != 0;
+  font->escapement_ = whole_turns_removed(description.escapement);
+  font->orientation_ = whole_turns_removed(description.orientation);
   font->faces_ = std::move(faces);
 
   const DesignMetrics& design = primary->metrics();
@@ -113,7 +115,7 @@ std::shared_ptr<const Font> build_font(const LogFont& description) {
   place(cell.ascent - round_to_int(design.strike_position * scale),
         round_to_int(design.strike_thickness * scale), &cell.strike_top, &cell.strike_thickness);
 
-  font->glyphs_ = font->make_glyphs(1.0, 1.0, std::move(primary));
+  font->glyphs_ = font->make_glyphs(1.0, 1.0, 0.0, std::move(primary));
   if (!font->glyphs_) return nullptr;
   return font;
 }
@@ -124,7 +126,7 @@ std::shared_ptr<const Font> Font::realise(const LogFont& description) {
   return FontCache::instance().realise(description);
 }
 
-std::unique_ptr<GlyphSet> Font::make_glyphs(double scale_x, double scale_y,
+std::unique_ptr<GlyphSet> Font::make_glyphs(double scale_x, double scale_y, double turn,
                                             std::unique_ptr<FontFile> primary) const {
   if (!primary) primary = FontFile::open(faces_->files[0].path, faces_->files[0].index);
   std::unique_ptr<FontFile> fallback;
@@ -132,23 +134,23 @@ std::unique_ptr<GlyphSet> Font::make_glyphs(double scale_x, double scale_y,
     fallback = FontFile::open(faces_->files[1].path, faces_->files[1].index);
   }
   return GlyphSet::create(faces_->style(std::move(primary)), faces_->style(std::move(fallback)),
-                          {em_x_ * scale_x, em_y_ * scale_y, faces_->monochrome});
+                          {em_x_ * scale_x, em_y_ * scale_y, faces_->monochrome, turn});
 }
 
-std::shared_ptr<GlyphSet> Font::glyphs_scaled(double x, double y) const {
+std::shared_ptr<GlyphSet> Font::glyphs_drawn(double x, double y, double turn) const {
   const auto near = [](double a, double b) { return std::abs(a - b) <= kScaleTolerance * b; };
-  if (near(x, 1.0) && near(y, 1.0)) return glyphs_;
+  if (near(x, 1.0) && near(y, 1.0) && turn == 0.0) return glyphs_;
   const std::lock_guard lock(scaled_mutex_);
   for (const Scaled& scaled : scaled_) {
-    if (near(x, scaled.x) && near(y, scaled.y)) return scaled.glyphs;
+    if (near(x, scaled.x) && near(y, scaled.y) && turn == scaled.turn) return scaled.glyphs;
   }
-  std::shared_ptr<GlyphSet> glyphs = make_glyphs(x, y, nullptr);
+  std::shared_ptr<GlyphSet> glyphs = make_glyphs(x, y, turn, nullptr);
   if (!glyphs) return glyphs_;
-  // A few scales are kept; a drawing still using a replaced set keeps it alive.
+  // A few sets are kept; a drawing still using a replaced set keeps it alive.
   if (scaled_.size() < kScaledSets) {
-    scaled_.push_back({x, y, glyphs});
+    scaled_.push_back({x, y, turn, glyphs});
   } else {
-    scaled_[next_replaced_++ % kScaledSets] = {x, y, glyphs};
+    scaled_[next_replaced_++ % kScaledSets] = {x, y, turn, glyphs};
   }
   return glyphs;
 }

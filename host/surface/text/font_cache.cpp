@@ -26,6 +26,8 @@ FontCache::Key FontCache::key_of(const LogFont& description) {
   key.height = description.height;
   key.width = description.width;
   key.weight = description.weight;
+  key.escapement = whole_turns_removed(description.escapement);
+  key.orientation = whole_turns_removed(description.orientation);
   key.italic = description.italic != 0;
   key.underline = description.underline != 0;
   key.strike_out = description.strike_out != 0;

@@ -23,6 +23,8 @@ class FontCache {
     std::int32_t height = 0;
     std::int32_t width = 0;
     std::int32_t weight = 0;
+    std::int32_t escapement = 0;
+    std::int32_t orientation = 0;
     std::uint8_t italic = 0;
     std::uint8_t underline = 0;
     std::uint8_t strike_out = 0;

@@ -114,6 +114,16 @@ bool GlyphSet::load(const Entry& entry, bool outline_only) {
     FT_Outline_Transform(&outline, &shear);
   }
   if (style.embolden) FT_Outline_EmboldenXY(&outline, bold_pixels_ * 64, 0);
+  if (size_.turn != 0.0) {
+    // Outlines have y growing upwards, so a counter-clockwise turn keeps its usual matrix.
+    const auto fixed = [](double value) {
+      return static_cast<FT_Fixed>(std::lround(value * 0x10000));
+    };
+    const double cosine = std::cos(size_.turn);
+    const double sine = std::sin(size_.turn);
+    FT_Matrix turn{fixed(cosine), fixed(-sine), fixed(sine), fixed(cosine)};
+    FT_Outline_Transform(&outline, &turn);
+  }
   return true;
 }
 

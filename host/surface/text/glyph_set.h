@@ -31,6 +31,7 @@ struct GlyphSize {
   double em_x = 16.0;  // pixels per em, horizontally
   double em_y = 16.0;  // and vertically
   bool monochrome = true;
+  double turn = 0.0;  // radians the glyphs are turned by, counter-clockwise on the screen
 };
 
 struct Glyph {

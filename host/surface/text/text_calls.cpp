@@ -5,6 +5,7 @@
 #include "host/surface/surface.h"
 #include "host/surface/text/formatted_text.h"
 #include "host/surface/text/text_run.h"
+#include "host/surface/text/turned_run.h"
 
 namespace kanvo::surface {
 namespace {
@@ -30,8 +31,12 @@ bool text_out(DcHandle handle, std::int32_t x, std::int32_t y, std::string_view 
   if (!font) return false;
   // Text ignores the raster operation.
   raster::Painter painter(*dc, rop2::kCopyPen);
-  text::paint_run(painter, colors_of(*dc), *font, dc->mapping, x, y,
-                  {text, text::text_encoding_of(text)});
+  const text::Run run{text, text::text_encoding_of(text)};
+  if (text::is_turned(*font, dc->graphics_mode)) {
+    text::paint_turned_run(painter, *dc, colors_of(*dc), *font, x, y, run);
+  } else {
+    text::paint_run(painter, colors_of(*dc), *font, dc->mapping, x, y, run);
+  }
   dc->note_change();
   return true;
 }

@@ -16,16 +16,16 @@ PixelWord blend(PixelWord under, PixelWord over, std::uint32_t alpha) {
   return mix(16) | mix(8) | mix(0);
 }
 
-// Coverage 255 paints the text colour, lower coverage blends it over what is there. Rows
-// outside the text's cell are left alone, so that a text never paints above or below its cell.
+}  // namespace
+
 void draw_glyph(const raster::Painter& painter, const Glyph& glyph, std::int64_t x, std::int64_t y,
-                const DeviceRect& cell, PixelWord ink) {
+                std::int64_t rows_from, std::int64_t rows_to, PixelWord ink) {
   if (glyph.coverage == nullptr) return;
   const Rect& box = painter.box();
   const std::int64_t left = std::max<std::int64_t>(x, box.left);
   const std::int64_t right = std::min<std::int64_t>(x + glyph.width, box.right);
-  const std::int64_t top = std::max({y, cell.top, std::int64_t{box.top}});
-  const std::int64_t bottom = std::min({y + glyph.height, cell.bottom, std::int64_t{box.bottom}});
+  const std::int64_t top = std::max({y, rows_from, std::int64_t{box.top}});
+  const std::int64_t bottom = std::min({y + glyph.height, rows_to, std::int64_t{box.bottom}});
   for (std::int64_t row = top; row < bottom; ++row) {
     const std::uint8_t* coverage = glyph.coverage + (row - y) * glyph.width + (left - x);
     PixelWord* pixels = painter.target().row(static_cast<std::int32_t>(row)) + left;
@@ -39,8 +39,6 @@ void draw_glyph(const raster::Painter& painter, const Glyph& glyph, std::int64_t
     }
   }
 }
-
-}  // namespace
 
 DeviceRect map_box(const WorldMapping& mapping, double left, double top, double right,
                    double bottom) {
@@ -97,7 +95,7 @@ void paint_run(raster::Painter& painter, const TextColors& colors, const Font& f
   // outside the cell's rows.
   const Rect& visible = painter.box();
   if (box.bottom <= visible.top || box.top >= visible.bottom) return;
-  const std::shared_ptr<GlyphSet> drawn = font.glyphs_scaled(stretch_x, stretch_y);
+  const std::shared_ptr<GlyphSet> drawn = font.glyphs_drawn(stretch_x, stretch_y);
   GlyphSet::Lock advances(font.glyphs());
   std::optional<GlyphSet::Lock> separate;
   if (drawn.get() != &font.glyphs()) separate.emplace(*drawn);
@@ -114,7 +112,7 @@ void paint_run(raster::Painter& painter, const TextColors& colors, const Font& f
     const bool expanded_tab = run.tab_width > 0 && c.code == U'\t';
     if (!expanded_tab && left + reach.right > visible.left) {
       const Glyph& glyph = images.image(c.code);
-      draw_glyph(painter, glyph, left + glyph.left, baseline - glyph.top, box, ink);
+      draw_glyph(painter, glyph, left + glyph.left, baseline - glyph.top, box.top, box.bottom, ink);
     }
     if (c.underlined) decorate(left, right, cell.underline_top, cell.underline_thickness);
     pen = next;

@@ -36,6 +36,11 @@ struct Run {
 DeviceRect map_box(const WorldMapping& mapping, double left, double top, double right,
                    double bottom);
 
+// Paints a glyph image with its top-left pixel at (x, y), only on the rows from <= y < to: coverage
+// 255 paints the ink, lower coverage blends it over what is there.
+void draw_glyph(const raster::Painter& painter, const Glyph& glyph, std::int64_t x, std::int64_t y,
+                std::int64_t rows_from, std::int64_t rows_to, PixelWord ink);
+
 // The pen position after the character: by its advance, or to the next tab stop.
 std::int64_t advance_from(std::int64_t x, const TextChar& c, GlyphSet::Lock& glyphs,
                           std::int32_t tab_width);
