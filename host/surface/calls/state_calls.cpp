@@ -44,6 +44,7 @@ bool set_world_transform(DcHandle handle, const Transform& transform) {
     return false;
   }
   dc->mapping = WorldMapping(transform);
+  dc->update_pen_width();
   return true;
 }
 

@@ -2,6 +2,7 @@
 #include "host/surface/dc/device_context.h"
 
 #include <algorithm>
+#include <cmath>
 #include <memory>
 #include <utility>
 
@@ -29,6 +30,20 @@ ObjectHandle select_bitmap(DeviceContext& dc, ObjectHandle handle) {
 }
 
 }  // namespace
+
+void DeviceContext::update_pen_width() {
+  if (pen == nullptr || (!pen->geometric() && !pen->plain)) {
+    pen_width = 1;
+  } else if (mapping.is_identity()) {
+    pen_width = std::min<std::int64_t>(pen->width, 1'000'000'000);  // no scale: no square root
+  } else {
+    const Transform& t = mapping.transform();
+    const double area =
+        std::abs(static_cast<double>(t.m11) * t.m22 - static_cast<double>(t.m12) * t.m21);
+    const double width = static_cast<double>(pen->width) * std::sqrt(area);
+    pen_width = width < 1e9 ? static_cast<std::int64_t>(std::floor(width)) : 1'000'000'000;
+  }
+}
 
 DcHandle create_compatible_dc(DcHandle reference) {
   if (reference != kNoDc && context_of(reference) == nullptr) return kNoDc;
@@ -60,8 +75,11 @@ ObjectHandle select_object(DcHandle handle, ObjectHandle object) {
   if (dc == nullptr) return kNoObject;
   // The kind travels in the handle; the table checks that the handle is live.
   switch (claimed_kind(static_cast<std::uint32_t>(object))) {
-    case SlotKind::pen:
-      return select_into(dc->pen_handle, dc->pen, object);
+    case SlotKind::pen: {
+      const ObjectHandle replaced = select_into(dc->pen_handle, dc->pen, object);
+      dc->update_pen_width();
+      return replaced;
+    }
     case SlotKind::brush:
       return select_into(dc->brush_handle, dc->brush, object);
     case SlotKind::font:

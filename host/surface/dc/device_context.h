@@ -58,6 +58,11 @@ class DeviceContext {
   const FontObject* font = nullptr;
   BitmapObject* bitmap = nullptr;
 
+  // The selected pen's width in device pixels: its world width scaled by the transform (the
+  // square root of the area scale, so a mirror keeps the width); one for a cosmetic pen. Worked
+  // out when the pen or the transform changes, not by every shape that asks.
+  std::int64_t pen_width = 1;
+
   std::atomic<std::uint64_t>* change_counter = nullptr;
 
   // Scratch geometry kept between calls, so that drawing stops allocating once it has grown.
@@ -93,6 +98,8 @@ class DeviceContext {
     if (box.left >= box.right || box.top >= box.bottom) return {};
     return box;
   }
+  // Called whenever the pen or the transform changes.
+  void update_pen_width();
   // Called once by every call that may have changed the pixels.
   void note_change() const {
     if (change_counter != nullptr) change_counter->fetch_add(1, std::memory_order_release);

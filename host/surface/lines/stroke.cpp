@@ -49,24 +49,6 @@ double thin_advance(std::span<const DevicePoint> points, bool closed) {
 
 }  // namespace
 
-std::int64_t pen_device_width(const DeviceContext& dc) {
-  const PenObject* pen = dc.pen;
-  if (pen == nullptr || (!pen->geometric() && !pen->plain)) return 1;
-  if (dc.mapping.is_identity()) {
-    return std::min<std::int64_t>(pen->width, 1'000'000'000);  // no scale: no square root
-  }
-  const Transform& t = dc.mapping.transform();
-  const double area =
-      std::abs(static_cast<double>(t.m11) * t.m22 - static_cast<double>(t.m12) * t.m21);
-  const double width = static_cast<double>(pen->width) * std::sqrt(area);
-  if (!(width < 1e9)) return 1'000'000'000;
-  return static_cast<std::int64_t>(std::floor(width));
-}
-
-bool draws_wide(const DeviceContext& dc) {
-  return dc.pen != nullptr && dc.pen->kind() != pen_style::kNull && pen_device_width(dc) > 1;
-}
-
 double cover_wide(DeviceContext& dc, const Rect& box, std::span<const DevicePoint> points,
                   bool closed, double position) {
   const PenObject& pen = *dc.pen;

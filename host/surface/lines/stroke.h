@@ -22,11 +22,14 @@ void stroke_figure(DeviceContext& dc, std::span<const DevicePoint> points, bool 
 // the position after it.
 double stroke_chain(DeviceContext& dc, std::span<const DevicePoint> points, double position);
 
-// The pen's width in device pixels: its world width scaled by the transform (the square root of
-// the area scale, so a mirror keeps the width). A cosmetic pen is one pixel.
-std::int64_t pen_device_width(const DeviceContext& dc);
+// The pen's width in device pixels (DeviceContext::pen_width).
+inline std::int64_t pen_device_width(const DeviceContext& dc) {
+  return dc.pen_width;
+}
 // Whether the pen draws wider than a pixel.
-bool draws_wide(const DeviceContext& dc);
+inline bool draws_wide(const DeviceContext& dc) {
+  return dc.pen != nullptr && dc.pen->kind() != pen_style::kNull && dc.pen_width > 1;
+}
 // The pixels a wide pen covers along the figure inside the box, normalised into the context's
 // scratch span list; returns the dash pattern's position after the figure.
 double cover_wide(DeviceContext& dc, const Rect& box, std::span<const DevicePoint> points,

@@ -16,11 +16,28 @@ namespace kanvo::surface {
 
 namespace {
 
+// The box of pixels with its corners no larger than the box.
+shapes::RoundedBox rounded_box(const DeviceRect& box, std::int64_t corner_width,
+                               std::int64_t corner_height) {
+  shapes::RoundedBox shape;
+  shape.left = box.left;
+  shape.top = box.top;
+  shape.width = box.right - box.left;
+  shape.height = box.bottom - box.top;
+  shape.corner_width = std::min(corner_width, shape.width);
+  shape.corner_height = std::min(corner_height, shape.height);
+  return shape;
+}
+
 // The quiz's marks, and most small ellipses: wholly inside the drawable box, copied, with a solid
 // one-pixel pen or none and a solid brush or none. The pixels come from the table and are written
 // straight into the surface. False when the shape is not such a case.
 bool copy_small_ellipse(const DeviceContext& dc, const shapes::RoundedBox& shape,
                         shapes::Outline outline) {
+  if (shape.corner_width != shape.width || shape.corner_height != shape.height ||
+      shape.width > shapes::kSmallEllipseLimit || shape.height > shapes::kSmallEllipseLimit) {
+    return false;
+  }
   const bool pen_solid =
       outline == shapes::Outline::one_pixel &&
       (dc.pen->kind() == pen_style::kSolid || dc.pen->kind() == pen_style::kInsideFrame);
@@ -49,9 +66,11 @@ bool copy_small_ellipse(const DeviceContext& dc, const shapes::RoundedBox& shape
   }
   if (pen_solid || !hollow) {
     const PixelWord word = pen_solid ? pixel_word(dc.pen->color) : fill;
-    for (int i = 0; i < runs.outline_count; ++i) {
-      const shapes::ShapePixel& pixel = runs.outline[i];
-      corner[static_cast<std::ptrdiff_t>(pixel.dy) * target.stride + pixel.dx] = word;
+    for (int i = 0; i < runs.outline_count; i += shapes::SmallEllipse::kPixelBatch) {
+      const shapes::ShapePixel* batch = runs.outline + i;
+      for (int k = 0; k < shapes::SmallEllipse::kPixelBatch; ++k) {
+        corner[static_cast<std::ptrdiff_t>(batch[k].dy) * target.stride + batch[k].dx] = word;
+      }
     }
   }
   return true;
@@ -76,38 +95,20 @@ void stroke_rounded_box(DeviceContext& dc, raster::Painter& painter,
   pen.draw();
 }
 
-// Draws the box with corners of corner_width x corner_height device pixels.
-bool draw_rounded_box(DeviceContext& dc, DeviceRect box, std::int64_t corner_width,
-                      std::int64_t corner_height) {
-  if (dc.graphics_mode == GraphicsMode::compatible) {
-    --box.right;
-    --box.bottom;
-  }
-  if (box.empty()) return true;
-  const shapes::Outline outline = shapes::outline_of(dc);
+// Draws the box with corners of corner_width x corner_height device pixels through the painter,
+// cut to the clip.
+void paint_rounded_box(DeviceContext& dc, DeviceRect box, std::int64_t corner_width,
+                       std::int64_t corner_height, shapes::Outline outline) {
   if (outline == shapes::Outline::stroked) box = lines::inside_frame_box(dc, box);
-  if (box.empty()) return true;
-  shapes::RoundedBox shape;
-  shape.left = box.left;
-  shape.top = box.top;
-  shape.width = box.right - box.left;
-  shape.height = box.bottom - box.top;
-  shape.corner_width = std::min(corner_width, shape.width);
-  shape.corner_height = std::min(corner_height, shape.height);
-  if (shape.corner_width == shape.width && shape.corner_height == shape.height &&
-      shape.width <= shapes::kSmallEllipseLimit && shape.height <= shapes::kSmallEllipseLimit &&
-      copy_small_ellipse(dc, shape, outline)) {
-    dc.note_change();
-    return true;
-  }
-
+  if (box.empty()) return;
+  const shapes::RoundedBox shape = rounded_box(box, corner_width, corner_height);
   raster::Painter painter(dc);
   const Rect& visible = painter.box();
   const std::int64_t reach = shapes::outline_reach(dc, outline);
   if (!painter.active() || shape.left - reach >= visible.right ||
       shape.right_end() + reach <= visible.left || shape.top - reach >= visible.bottom ||
       shape.bottom_end() + reach <= visible.top) {
-    return true;
+    return;
   }
   if (outline == shapes::Outline::stroked) {
     stroke_rounded_box(dc, painter, shape);
@@ -124,6 +125,25 @@ bool draw_rounded_box(DeviceContext& dc, DeviceRect box, std::int64_t corner_wid
     }
   }
   dc.note_change();
+}
+
+// The same, with the small ellipses of an unstroked outline (the quiz's marks) copied on the
+// spot. Inlined into its callers with the box in registers: a box stored and read back whole
+// stalls the read until the stores have landed, on every mark.
+[[gnu::always_inline]] inline bool draw_rounded_box(DeviceContext& dc, const DeviceRect& mapped,
+                                                    std::int64_t corner_width,
+                                                    std::int64_t corner_height) {
+  const bool compatible = dc.graphics_mode == GraphicsMode::compatible;
+  const DeviceRect box{mapped.left, mapped.top, mapped.right - (compatible ? 1 : 0),
+                       mapped.bottom - (compatible ? 1 : 0)};
+  if (box.empty()) return true;
+  const shapes::Outline outline = shapes::outline_of(dc);
+  if (outline != shapes::Outline::stroked &&
+      copy_small_ellipse(dc, rounded_box(box, corner_width, corner_height), outline)) {
+    dc.note_change();
+    return true;
+  }
+  paint_rounded_box(dc, box, corner_width, corner_height, outline);
   return true;
 }
 

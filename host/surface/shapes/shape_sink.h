@@ -17,7 +17,12 @@ enum class Outline : std::uint8_t {
   stroked,    // dashed or wider: the pen follows the outline's points
 };
 
-Outline outline_of(const DeviceContext& dc);
+inline Outline outline_of(const DeviceContext& dc) {
+  const PenObject* pen = dc.pen;
+  if (pen == nullptr || pen->kind() == pen_style::kNull) return Outline::none;
+  const bool solid = pen->kind() == pen_style::kSolid || pen->kind() == pen_style::kInsideFrame;
+  return solid && dc.pen_width <= 1 ? Outline::one_pixel : Outline::stroked;
+}
 
 // How far a stroked outline reaches beyond the one-pixel outline it follows, in device pixels.
 std::int64_t outline_reach(const DeviceContext& dc, Outline outline);

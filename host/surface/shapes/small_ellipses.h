@@ -26,15 +26,26 @@ struct ShapePixel {
 
 struct SmallEllipse {
   static constexpr int kMaxRows = kSmallEllipseLimit + 1;
-  int outline_count = 0;
+  // The outline is written in batches of this many pixels, the last batch filled up with its
+  // last pixel again: a loop whose trip count varies from pixel to pixel mispredicts its end
+  // on every shape, which cost more than the few repeated stores.
+  static constexpr int kPixelBatch = 8;
+  static constexpr int kMaxOutline = (4 * kMaxRows + kPixelBatch - 1) / kPixelBatch * kPixelBatch;
+  int outline_count = 0;  // a whole number of batches, repeats included
   int inside_count = 0;
   // The outline pixel by pixel (its runs are one or two pixels long), the inside by rows.
-  ShapePixel outline[4 * kMaxRows] = {};
+  ShapePixel outline[kMaxOutline] = {};
   ShapeRun inside[kMaxRows] = {};
 
   constexpr void outline_run(std::int64_t y, std::int64_t x0, std::int64_t x1) {
     for (std::int64_t x = x0; x < x1; ++x) {
       outline[outline_count++] = {static_cast<std::int8_t>(y), static_cast<std::int8_t>(x)};
+    }
+  }
+  constexpr void fill_last_batch() {
+    while (outline_count % kPixelBatch != 0) {
+      outline[outline_count] = outline[outline_count - 1];
+      ++outline_count;
     }
   }
   constexpr void inside_run(std::int64_t y, std::int64_t x0, std::int64_t x1) {
@@ -70,6 +81,7 @@ constexpr SmallEllipseTable make_small_ellipses() {
       box.height = box.corner_height = h;
       SmallEllipseRecorder recorder{table.shapes[(w - 1) * kSmallEllipseLimit + (h - 1)]};
       rasterize_rounded_box(box, 0, kSmallEllipseLimit + 1, recorder);
+      recorder.shape.fill_last_batch();
     }
   }
   return table;

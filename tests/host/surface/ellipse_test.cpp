@@ -5,6 +5,7 @@
 #include <chrono>
 #include <cstdint>
 #include <limits>
+#include <memory>
 
 #include "host/surface/raster/ellipse_quadrant.h"
 #include "host/surface/surface.h"
@@ -235,6 +236,41 @@ TEST(EllipseTransforms, AYFlipDrawsTheMirroredBox) {
   ASSERT_TRUE(set_world_transform(canvas.dc(), Transform{1, 0, 0, -1, 8, 8}));
   ASSERT_TRUE(ellipse(canvas.dc(), 1, 1, 5, 5));  // device box (9, 3) - (13, 7)
   EXPECT_EQ(canvas.pixels_of(kPen), pixels_from_rows(9, 3, {".##.", "#..#", "#..#", ".##."}));
+}
+
+// A plain pen's width is in world units: the same pixels whether the pen or the transform
+// came first, and a transform that scales back down makes the pen thin again.
+TEST(EllipseTransforms, ThePenWidthFollowsTheTransformWhicheverChangesLast) {
+  auto draw = [](bool pen_first, float scale) {
+    auto canvas = std::make_unique<CurveCanvas>(40, 40);
+    canvas->hollow_brush();
+    set_graphics_mode(canvas->dc(), GraphicsMode::advanced);
+    const Transform scaled{scale, 0, 0, scale, 0, 0};
+    if (pen_first) delete_object(select_object(canvas->dc(), create_pen(0, 1, 0xFFFFFF)));
+    EXPECT_TRUE(set_world_transform(canvas->dc(), scaled));
+    if (!pen_first) delete_object(select_object(canvas->dc(), create_pen(0, 1, 0xFFFFFF)));
+    EXPECT_TRUE(ellipse(canvas->dc(), 2, 2, 8, 8));
+    return canvas;
+  };
+  const auto wide = draw(true, 4.0f);
+  EXPECT_EQ(wide->pixels_of(kPen), draw(false, 4.0f)->pixels_of(kPen));
+  const auto thin = draw(true, 1.0f);
+  EXPECT_GT(wide->pixels_of(kPen).size(), 4 * thin->pixels_of(kPen).size());
+
+  // Back to the identity: the pen selected under the scale draws one pixel wide again.
+  CurveCanvas canvas(40, 40);
+  canvas.hollow_brush();
+  set_graphics_mode(canvas.dc(), GraphicsMode::advanced);
+  ASSERT_TRUE(set_world_transform(canvas.dc(), Transform{4, 0, 0, 4, 0, 0}));
+  canvas.pen(0xFFFFFF);
+  ASSERT_TRUE(set_world_transform(canvas.dc(), Transform{}));
+  ASSERT_TRUE(ellipse(canvas.dc(), 8, 8, 32, 32));
+  CurveCanvas expected(40, 40);
+  expected.pen(0xFFFFFF);
+  expected.hollow_brush();
+  set_graphics_mode(expected.dc(), GraphicsMode::advanced);
+  ASSERT_TRUE(ellipse(expected.dc(), 8, 8, 32, 32));
+  EXPECT_EQ(canvas.pixels_of(kPen), expected.pixels_of(kPen));
 }
 
 TEST(EllipseHostile, HugeAndFarAwayBoxesReturnPromptlyAndStayInTheSurface) {
