@@ -27,6 +27,21 @@ std::int64_t round_coordinate(double at, double offset, bool away) {
       clamp_coordinate(offset > 0.0 ? std::ceil(value) : std::floor(value)));
 }
 
+// Adds a piece of the stroke turned clockwise on the screen whatever the order of its corners,
+// so that under the winding rule overlapping pieces add up instead of cancelling.
+template <std::size_t N>
+void add_piece(raster::EdgeList& edges, DevicePoint (&corners)[N]) {
+  __extension__ typedef __int128 Wide;  // corners reach 2^52: products need more than 64 bits
+  Wide twice_area = 0;
+  for (std::size_t i = 0; i < N; ++i) {
+    const DevicePoint& p = corners[i];
+    const DevicePoint& q = corners[(i + 1) % N];
+    twice_area += static_cast<Wide>(p.x) * q.y - static_cast<Wide>(q.x) * p.y;
+  }
+  if (twice_area < 0) std::reverse(corners, corners + N);
+  edges.add_polygon(corners);
+}
+
 bool same_point(const DevicePointF& a, const DevicePointF& b) {
   return a.x == b.x && a.y == b.y;
 }
@@ -68,13 +83,13 @@ void WideStroke::add_band(DevicePointF a, DevicePointF b, DevicePointF u, bool s
   if (square_end) ahead = rounding.along({u.x * half, u.y * half});
   const DevicePointF a0{a.x + back.x, a.y + back.y};
   const DevicePointF b0{b.x + ahead.x, b.y + ahead.y};
-  const DevicePoint corners[4] = {
+  DevicePoint corners[4] = {
       rounding.across(a0, n),
       rounding.across(b0, n),
       rounding.across(b0, {-n.x, -n.y}),
       rounding.across(a0, {-n.x, -n.y}),
   };
-  edges_.add_polygon(corners);
+  add_piece(edges_, corners);
 }
 
 void WideStroke::add_join(DevicePointF at, DevicePointF u1, DevicePointF u2) {
@@ -97,10 +112,10 @@ void WideStroke::add_join(DevicePointF at, DevicePointF u1, DevicePointF u2) {
   const DevicePoint centre{nearest(at.x), nearest(at.y)};
   // The wedge between the two bands' ends, and the slivers between each end and the centre that
   // rounding may leave open on the inner side.
-  const DevicePoint sliver1[3] = {inner1, outer1, centre};
-  const DevicePoint sliver2[3] = {centre, outer2, inner2};
-  edges_.add_polygon(sliver1);
-  edges_.add_polygon(sliver2);
+  DevicePoint sliver1[3] = {inner1, outer1, centre};
+  DevicePoint sliver2[3] = {centre, outer2, inner2};
+  add_piece(edges_, sliver1);
+  add_piece(edges_, sliver2);
   const double cos_half_sq = (1.0 + (u1.x * u2.x + u1.y * u2.y)) / 2.0;  // sin^2 of half the angle
   if (pen_.join == Join::miter && cos_half_sq * kMiterLimit * kMiterLimit >= 1.0) {
     // Outer edges: outer1 + s * u1 and outer2 + t * u2.
@@ -109,11 +124,11 @@ void WideStroke::add_join(DevicePointF at, DevicePointF u1, DevicePointF u2) {
     const double s = (dx * u2.y - dy * u2.x) / (u1.x * u2.y - u1.y * u2.x);
     const DevicePoint tip{nearest(static_cast<double>(outer1.x) + u1.x * s),
                           nearest(static_cast<double>(outer1.y) + u1.y * s)};
-    const DevicePoint wedge[4] = {centre, outer1, tip, outer2};
-    edges_.add_polygon(wedge);
+    DevicePoint wedge[4] = {centre, outer1, tip, outer2};
+    add_piece(edges_, wedge);
   } else {
-    const DevicePoint wedge[3] = {centre, outer1, outer2};
-    edges_.add_polygon(wedge);
+    DevicePoint wedge[3] = {centre, outer1, outer2};
+    add_piece(edges_, wedge);
   }
 }
 

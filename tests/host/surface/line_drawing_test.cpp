@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cmath>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -144,6 +145,38 @@ TEST_F(LineDrawing, WidePolylinesPaintEachPixelOnceUnderXor) {
   EXPECT_EQ(count(kWhite) + count(0), kWidth * kHeight);
   EXPECT_EQ(at(15, 15), kWhite);
   EXPECT_EQ(at(16, 16), kWhite);
+}
+
+TEST_F(LineDrawing, WideClosedOutlinesLeaveNoHoleNearTheirPath) {
+  // Whatever the join and whichever way the figure turns, every pixel beside a segment (not
+  // beyond either end, where the join decides) closer to it than half the width less a pixel is
+  // covered: the pieces of the stroke never cancel each other.
+  const Point turns[2][4] = {{{6, 6}, {40, 10}, {24, 28}, {16, 20}},
+                             {{6, 6}, {16, 20}, {24, 28}, {40, 10}}};
+  for (std::uint32_t join : {pen_style::kJoinMiter, pen_style::kJoinBevel, pen_style::kJoinRound}) {
+    for (const auto& figure : turns) {
+      fill(0);
+      use_pen(geometric(join, 5, 0xFFFFFF));
+      ASSERT_TRUE(polygon(dc_, figure, 4));
+      for (std::int32_t y = 0; y < kHeight; ++y) {
+        for (std::int32_t x = 0; x < kWidth; ++x) {
+          bool beside = false;
+          for (int i = 0; i < 4; ++i) {
+            const Point a = figure[i];
+            const Point b = figure[(i + 1) % 4];
+            const double dx = b.x - a.x;
+            const double dy = b.y - a.y;
+            const double t = ((x - a.x) * dx + (y - a.y) * dy) / (dx * dx + dy * dy);
+            beside = beside ||
+                     (t >= 0 && t <= 1 && std::hypot(a.x + t * dx - x, a.y + t * dy - y) < 1.5);
+          }
+          if (beside) {
+            EXPECT_EQ(at(x, y), kWhite) << "join " << join << " at " << x << "," << y;
+          }
+        }
+      }
+    }
+  }
 }
 
 TEST_F(LineDrawing, ShapeOutlinesOfWidePensAreNotPaintedOverByTheInside) {
