@@ -71,12 +71,21 @@ DashPattern::DashPattern(const std::uint32_t* lengths, int count, double scale) 
   period_ = sum;
 }
 
+bool DashPattern::dots_only() const {
+  if (count_ == 0) return false;
+  for (int i = 0; i < count_; i += 2) {
+    if (lengths_[static_cast<std::size_t>(i)] > 0.0) return false;
+  }
+  return true;
+}
+
 void DashPattern::locate(double position, int& index, double& remaining) const {
   double phase = std::fmod(position, period_);
   if (phase < 0) phase += period_;
   for (int i = 0; i < count_; ++i) {
     const double length = lengths_[static_cast<std::size_t>(i)];
-    if (phase < length) {
+    // A dash of no length exactly at the phase is where it falls (a dot there).
+    if (phase < length || (length == 0.0 && phase == 0.0)) {
       index = i;
       remaining = length - phase;
       return;

@@ -22,6 +22,8 @@ class DashPattern {
   DashPattern(const std::uint32_t* lengths, int count, double scale);
 
   bool solid() const { return count_ == 0; }
+  // Whether every dash has no length: a pattern of dots.
+  bool dots_only() const;
   int count() const { return count_; }
   double length(int index) const { return lengths_[static_cast<std::size_t>(index)]; }
   double period() const { return period_; }

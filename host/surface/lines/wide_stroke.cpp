@@ -46,6 +46,13 @@ bool same_point(const DevicePointF& a, const DevicePointF& b) {
   return a.x == b.x && a.y == b.y;
 }
 
+// How far the dash pattern runs along a segment: one for a step between neighbouring pixels,
+// the exact length otherwise.
+double pattern_length(double dx, double dy) {
+  if (std::abs(dx) <= 1.0 && std::abs(dy) <= 1.0) return std::max(std::abs(dx), std::abs(dy));
+  return std::hypot(dx, dy);
+}
+
 // Unit direction from a to b (a != b).
 DevicePointF direction(const DevicePointF& a, const DevicePointF& b) {
   const double dx = b.x - a.x;
@@ -227,24 +234,44 @@ double WideStroke::add_dashed_figure(std::span<const DevicePointF> points, bool 
   dash_.clear();
   dash_headings_.clear();
   DevicePointF heading{1.0, 0.0};  // direction of the current segment
+  double dash_begin = start;       // path position where the current dash piece starts
   // A dash's bands keep the direction of the segment they lie on, whatever the rounding of its
   // ends does to their own.
-  auto push = [&](DevicePointF point) {
+  auto push = [&](DevicePointF point, double at) {
+    if (dash_.empty()) dash_begin = at;
     dash_.push_back(point);
     dash_headings_.push_back(heading);
   };
+  auto is_dot = [&] {
+    return std::all_of(dash_.begin(), dash_.end(),
+                       [&](const DevicePointF& p) { return same_point(p, dash_.front()); });
+  };
+  // A pattern of dots shows the first dot of each segment only; a dot on the point where a
+  // segment starts belongs to the segment before as well.
+  const bool dots_only = pattern.dots_only();
+  std::size_t segments_seen = 0;
+  bool first_segment = true;
+  double segment_start = start;
+  bool dot_on_segment = false;
+  bool dot_on_previous_segment = false;
+  auto dot_shows = [&] {
+    if (!dots_only) return true;
+    const bool on_turn = !first_segment && dash_begin == segment_start;
+    const bool hidden = on_turn ? dot_on_previous_segment : dot_on_segment;
+    dot_on_segment = true;
+    return !hidden;
+  };
   auto finish_dash = [&] {
     if (dash_.empty()) return;
-    const bool dot = std::all_of(dash_.begin(), dash_.end(), [&](const DevicePointF& p) {
-      return same_point(p, dash_.front());
-    });
-    if (!dot) {
+    if (!is_dot()) {
       add_path(dash_, false, dash_headings_);
-    } else if (pen_.cap == EndCap::square) {
-      // A dash of no length still has the direction of its segment: a square.
-      add_band(dash_.front(), dash_.front(), heading, true, true);
-    } else if (pen_.cap == EndCap::round) {
-      add_disc(dash_.front());
+    } else if (dot_shows()) {
+      if (pen_.cap == EndCap::square) {
+        // A dash of no length still has the direction of its segment: a square.
+        add_band(dash_.front(), dash_.front(), heading, true, true);
+      } else if (pen_.cap == EndCap::round) {
+        add_disc(dash_.front());
+      }
     }
     dash_.clear();
     dash_headings_.clear();
@@ -256,9 +283,14 @@ double WideStroke::add_dashed_figure(std::span<const DevicePointF> points, bool 
     const DevicePointF b = points[(i + 1) % count];
     const double dx = b.x - a.x;
     const double dy = b.y - a.y;
-    const double length = std::hypot(dx, dy);
+    const double length = pattern_length(dx, dy);
     if (!(length > 0.0)) continue;
-    heading = {dx / length, dy / length};
+    const double span = std::hypot(dx, dy);
+    heading = {dx / span, dy / span};
+    first_segment = segments_seen++ == 0;
+    dot_on_previous_segment = dot_on_segment;
+    dot_on_segment = false;
+    segment_start = position;
     // The ends of a dash fall on whole pixels: the exact distance from the segment's start,
     // cut toward the start.
     auto at = [&](double t) {
@@ -295,21 +327,31 @@ double WideStroke::add_dashed_figure(std::span<const DevicePointF> points, bool 
       pattern.locate(position + t0, index, remaining);
     }
     double t = t0;
-    if (index % 2 == 0 && dash_.empty()) push(at(t));
+    if (index % 2 == 0 && dash_.empty()) push(at(t), position + t);
     while (t < t1) {
       const double piece = std::min(remaining, t1 - t);
       t += piece;
       remaining -= piece;
       if (remaining > 0.0) break;  // the piece runs on past this stretch
       if (index % 2 == 0) {
-        push(at(t));
+        push(at(t), position + t);
         finish_dash();
       }
       index = (index + 1) % pattern.count();
       remaining = pattern.length(index);
-      if (index % 2 == 0) push(at(t));
+      if (index % 2 == 0) push(at(t), position + t);
     }
-    if (index % 2 == 0 && !dash_.empty()) push(t1 < length ? at(t1) : b);
+    if (index % 2 == 0 && !dash_.empty()) {
+      push(t1 < length ? at(t1) : b, position + t1);
+      if (t1 >= length && i + 1 < segments) {
+        // The dash runs on past the turn: this piece ends here and the next starts here (a dot
+        // on the turn is drawn once, from the next segment).
+        if (!is_dot()) finish_dash();
+        dash_.clear();
+        dash_headings_.clear();
+        push(b, position + length);
+      }
+    }
     if (t1 < length) {
       finish_dash();
       pattern.locate(position + length, index, remaining);

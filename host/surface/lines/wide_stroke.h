@@ -9,9 +9,12 @@
 // joins and round ends add the pen's disc, the filled ellipse of a width-by-width box. The whole
 // stroke is one shape: every pixel once.
 //
-// Dashes are measured along the path; the ends of each dash fall on whole pixels (the exact
-// distance from its segment's start, cut toward the start) and each dash is a path of its own
-// with the pen's ends.
+// Dashes are measured along the path: a step between neighbouring pixels (as along the outline
+// of a curve) counts as one pixel, any longer segment by its exact length. The ends of each dash
+// fall on whole pixels (the exact distance from its segment's start, cut toward the start). A
+// dash is cut where the path turns: each piece lies on one segment and has the pen's ends, so
+// no join is drawn inside a dash. In a pattern of dots only, a segment shows its first dot
+// alone (a dot on the point between two segments counts for both).
 #pragma once
 
 #include <cstdint>

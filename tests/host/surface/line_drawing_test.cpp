@@ -135,6 +135,53 @@ TEST_F(LineDrawing, WideDashesScaleWithTheWidthAndEachDashHasTheEnds) {
   EXPECT_EQ(row(22, 0, 48, kWhite), "..######..######..######..######..######..####..");
 }
 
+TEST_F(LineDrawing, WideDotsShowOncePerSegmentStartingWithTheFirstPoint) {
+  // Width 3, dots every 6 along the path: a straight line shows its first dot only, at its start.
+  use_pen(geometric(pen_style::kDot, 3, 0xFFFFFF));
+  line(2, 3, 45, 3);
+  EXPECT_EQ(row(3, 0, 48, kWhite), ".###" + std::string(44, '.'));
+  // Each further segment shows the first dot falling on it: the gap from (20,8) runs 2 past the
+  // turn at (24,8), so the next dot is at (24,10); the dots at (24,14) and (24,20) stay hidden.
+  fill(0);
+  const Point bend[] = {{2, 8}, {24, 8}, {24, 30}};
+  ASSERT_TRUE(polyline(dc_, bend, 3));
+  EXPECT_EQ(row(8, 0, 28, kWhite), ".###" + std::string(24, '.'));
+  std::string down;
+  for (std::int32_t y = 6; y < 32; ++y) down += at(24, y) == kWhite ? '#' : '.';
+  EXPECT_EQ(down, "...###" + std::string(20, '.'));
+  // A dot on the turn itself counts for both segments: here the turn at (14,20) takes the dot at
+  // 12 (hidden, as the second of the first segment) and hides those of the second.
+  fill(0);
+  const Point turn[] = {{2, 20}, {14, 20}, {14, 31}};
+  ASSERT_TRUE(polyline(dc_, turn, 3));
+  EXPECT_EQ(count(kWhite), 5);
+  EXPECT_EQ(at(2, 20), kWhite);
+}
+
+TEST_F(LineDrawing, WideDashesAreCutWhereThePathTurns) {
+  // Flat ends and a bevel join: the dash from 36 to 42 runs one pixel along the first segment
+  // and five along the second; its pieces meet at the turn without a join, so the turn's own
+  // pixel, which only a join would cover, stays open.
+  use_pen(geometric(pen_style::kUserStyle | pen_style::kEndCapFlat | pen_style::kJoinBevel, 3,
+                    0xFFFFFF, {6, 3}));
+  const Point bend[] = {{3, 10}, {40, 10}, {20, 22}};
+  ASSERT_TRUE(polyline(dc_, bend, 3));
+  EXPECT_EQ(row(10, 36, 42, kWhite), ".###..");
+  EXPECT_EQ(row(9, 36, 42, kWhite), "...#..");
+}
+
+TEST_F(LineDrawing, WideDashesCountStepsBetweenNeighbouringPixelsAsOne) {
+  // A staircase of diagonal steps, as along a curve's outline: 6 steps of dash, 6 of gap, the
+  // dash's flat end cut at the point it reaches.
+  use_pen(geometric(pen_style::kUserStyle | pen_style::kEndCapFlat, 3, 0xFFFFFF, {6, 6}));
+  std::vector<Point> stairs;
+  for (std::int32_t i = 0; i <= 22; ++i) stairs.push_back({4 + i, 4 + i});
+  ASSERT_TRUE(polyline(dc_, stairs.data(), static_cast<std::int32_t>(stairs.size())));
+  EXPECT_EQ(at(7, 7), kWhite);
+  EXPECT_EQ(at(13, 13), 0u);  // in the gap (it would be in the second dash by exact length)
+  EXPECT_EQ(at(19, 19), kWhite);
+}
+
 TEST_F(LineDrawing, WidePolylinesPaintEachPixelOnceUnderXor) {
   use_pen(geometric(pen_style::kSolid | pen_style::kJoinMiter, 5, 0xFFFFFF));
   set_rop2(dc_, rop2::kXorPen);
