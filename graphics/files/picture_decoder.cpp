@@ -1,6 +1,7 @@
 #include "graphics/files/picture_decoder.h"
 
 #include <algorithm>
+#include <initializer_list>
 #include <limits>
 #include <new>
 
@@ -10,10 +11,9 @@
 #include <stb_image.h>
 
 namespace kanvo {
-namespace {}  // namespace
 
 bool jpeg_huffman_tables_fit(std::span<const std::uint8_t> data) {
-  std::size_t at = 2;  // after the start-of-image marker
+  std::size_t at = 0;
   while (at + 4 <= data.size()) {
     if (data[at] != 0xFF) {
       ++at;  // entropy-coded data: look for the next marker
@@ -60,15 +60,46 @@ namespace {
 // be held, before the decoder tries to allocate it.
 constexpr std::uint64_t kMaxPixels = std::uint64_t{1} << 28;
 
+// The start-of-image marker, after any number of fill bytes, as the decoder reads it.
+bool starts_as_jpeg(std::span<const std::uint8_t> data) {
+  const auto marker =
+      std::find_if(data.begin(), data.end(), [](std::uint8_t b) { return b != 0xFF; });
+  return marker != data.begin() && marker != data.end() && *marker == 0xD8;
+}
+
+bool starts_with(std::span<const std::uint8_t> data, std::initializer_list<std::uint8_t> magic) {
+  return data.size() >= magic.size() && std::equal(magic.begin(), magic.end(), data.begin());
+}
+
+// The most pixels each byte of a picture can stand for in the format's most compact encoding.
+// The decoder fills whatever data is missing with zeros, so a header of a few bytes could
+// otherwise make it build a picture of hundreds of millions of pixels.
+std::uint64_t pixels_per_byte(std::span<const std::uint8_t> encoded) {
+  // Deflate repeats 258 bytes for two bits; a byte of a one-bit row holds 8 pixels.
+  if (starts_with(encoded, {0x89, 'P', 'N', 'G'})) return 1032 * 8;
+  // A 12-bit code stands for at most 4096 pixels; the screen may be larger than the frame.
+  if (starts_with(encoded, {'G', 'I', 'F', '8'})) return 4096;
+  // At least one bit of code for every block of 8 x 8 pixels.
+  if (starts_as_jpeg(encoded)) return 64 * 8;
+  // Runs of up to 65535 pixels of a row in four bytes or more.
+  if (starts_with(encoded, {'S', 0x80, 0xF6, '4'})) return 65536 / 4;
+  // The others store pixels as they are or in runs of at most 128 in two bytes or more.
+  return 64;
+}
+
 }  // namespace
+
+std::uint64_t most_pixels_held_by(std::span<const std::uint8_t> encoded) {
+  if (encoded.size() >= kMaxPixels) return kMaxPixels;
+  return std::min(kMaxPixels, encoded.size() * pixels_per_byte(encoded));
+}
 
 std::optional<DecodedPicture> decode_picture(std::span<const std::uint8_t> encoded) {
   if (encoded.empty() ||
       encoded.size() > static_cast<std::size_t>(std::numeric_limits<int>::max())) {
     return std::nullopt;
   }
-  if (encoded.size() >= 2 && encoded[0] == 0xFF && encoded[1] == 0xD8 &&
-      !jpeg_huffman_tables_fit(encoded)) {
+  if (starts_as_jpeg(encoded) && !jpeg_huffman_tables_fit(encoded)) {
     return std::nullopt;
   }
   const auto* bytes = encoded.data();
@@ -78,7 +109,8 @@ std::optional<DecodedPicture> decode_picture(std::span<const std::uint8_t> encod
   int channels = 0;
   if (stbi_info_from_memory(bytes, length, &width, &height, &channels) == 0) return std::nullopt;
   if (width <= 0 || height <= 0 ||
-      static_cast<std::uint64_t>(width) * static_cast<std::uint64_t>(height) > kMaxPixels) {
+      static_cast<std::uint64_t>(width) * static_cast<std::uint64_t>(height) >
+          most_pixels_held_by(encoded)) {
     return std::nullopt;
   }
   stbi_uc* rgba = stbi_load_from_memory(bytes, length, &width, &height, &channels, 4);

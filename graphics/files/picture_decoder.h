@@ -19,7 +19,12 @@ struct DecodedPicture {
 // follows the segments as a decoder does, skipping entropy-coded data up to the next marker.
 bool jpeg_huffman_tables_fit(std::span<const std::uint8_t> data);
 
-// Nothing for data that is not a picture, and for pictures too large to hold.
+// The most pixels a picture of these bytes can hold: what its format can pack into so many bytes,
+// and what can be held in memory.
+std::uint64_t most_pixels_held_by(std::span<const std::uint8_t> encoded);
+
+// Nothing for data that is not a picture, and for pictures too large to hold or larger than their
+// data can describe.
 std::optional<DecodedPicture> decode_picture(std::span<const std::uint8_t> encoded);
 
 }  // namespace kanvo

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <numbers>
 
 #include "graphics/files/bitmap_file.h"
@@ -172,6 +173,25 @@ TEST_F(ImageFiles, JpegWithAHuffmanTableOfTooManySymbolsIsRefused) {
   CanvasImage image(2, 2);
   load_image(&image, (kData + "oversized_huffman_table.jpg").c_str(), 0, 0, true);
   EXPECT_EQ(image.width(), 2);
+}
+
+std::vector<std::uint8_t> contents_of(const std::string& file_name) {
+  std::ifstream file(file_name, std::ios::binary);
+  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+TEST(PictureDecoder, JpegsMayStartWithFillBytesAndAreCheckedAllTheSame) {
+  std::vector<std::uint8_t> gradient = contents_of(kData + "gradient_96x48.jpg");
+  std::vector<std::uint8_t> oversized = contents_of(kData + "oversized_huffman_table.jpg");
+  ASSERT_FALSE(gradient.empty());
+  ASSERT_FALSE(oversized.empty());
+  gradient.insert(gradient.begin(), 3, 0xFF);
+  oversized.insert(oversized.begin(), 3, 0xFF);
+  const std::optional<DecodedPicture> picture = decode_picture(gradient);
+  ASSERT_TRUE(picture);
+  EXPECT_EQ(picture->width, 96);
+  EXPECT_FALSE(jpeg_huffman_tables_fit(oversized));
+  EXPECT_FALSE(decode_picture(oversized));
 }
 
 TEST_F(ImageFiles, NothingIsSavedWithoutPixelsOrName) {
