@@ -12,7 +12,11 @@
 
 namespace kanvo {
 
-bool jpeg_huffman_tables_fit(std::span<const std::uint8_t> data) {
+bool jpeg_huffman_tables_usable(std::span<const std::uint8_t> data) {
+  // Bytes past the data's end read as 0, as the decoder reads them.
+  const auto byte_at = [&](std::size_t i) { return i < data.size() ? data[i] : 0; };
+  bool defined[2][4] = {};  // [DC, AC][table]
+  bool progressive = false;
   std::size_t at = 0;
   while (at + 4 <= data.size()) {
     if (data[at] != 0xFF) {
@@ -32,10 +36,10 @@ bool jpeg_huffman_tables_fit(std::span<const std::uint8_t> data) {
     const std::size_t length = (std::size_t{data[at + 2]} << 8) | data[at + 3];
     if (length < 2) return false;
     const std::size_t end = std::min(data.size(), at + 2 + length);
+    if (marker == 0xC0 || marker == 0xC1 || marker == 0xC2) progressive = marker == 0xC2;
     if (marker == 0xC4) {
-      // Tables are read while the segment's count says bytes are left, even past its end (and
-      // past the data's end, where bytes read as 0), just as the decoder reads them.
-      const auto byte_at = [&](std::size_t i) { return i < data.size() ? data[i] : 0; };
+      // Tables are read while the segment's count says bytes are left, even past its end, just
+      // as the decoder reads them.
       std::int64_t left = static_cast<std::int64_t>(length) - 2;
       std::size_t table = at + 4;
       while (left > 0) {
@@ -44,10 +48,30 @@ bool jpeg_huffman_tables_fit(std::span<const std::uint8_t> data) {
         std::size_t symbols = 0;
         for (std::size_t i = 1; i <= 16; ++i) symbols += byte_at(table + i);
         if (symbols > 256) return false;
+        defined[kind >> 4][kind & 15] = true;
         left -= static_cast<std::int64_t>(17 + symbols);
         table += 17 + symbols;
       }
       if (left != 0) return true;  // the decoder stops at this segment
+    }
+    if (marker == 0xDA) {
+      // A scan decodes with the tables its components name: both in sequential streams; in
+      // progressive ones the DC table for a first DC scan, the AC table for any other scan but a
+      // DC refinement.
+      const std::size_t components = byte_at(at + 4);
+      const std::size_t after = at + 5 + 2 * components;
+      const bool dc_scan = byte_at(after) == 0;
+      const bool refining = (byte_at(after + 2) >> 4) != 0;
+      const bool uses_dc = !progressive || (dc_scan && !refining);
+      const bool uses_ac = !progressive || !dc_scan;
+      for (std::size_t i = 0; i < components; ++i) {
+        const std::uint8_t tables = byte_at(at + 6 + 2 * i);
+        const std::size_t dc = tables >> 4;
+        const std::size_t ac = tables & 15;
+        // Numbers beyond 3 make the decoder refuse the scan.
+        if (uses_dc && dc <= 3 && !defined[0][dc]) return false;
+        if (uses_ac && ac <= 3 && !defined[1][ac]) return false;
+      }
     }
     at = end;
   }
@@ -99,7 +123,7 @@ std::optional<DecodedPicture> decode_picture(std::span<const std::uint8_t> encod
       encoded.size() > static_cast<std::size_t>(std::numeric_limits<int>::max())) {
     return std::nullopt;
   }
-  if (starts_as_jpeg(encoded) && !jpeg_huffman_tables_fit(encoded)) {
+  if (starts_as_jpeg(encoded) && !jpeg_huffman_tables_usable(encoded)) {
     return std::nullopt;
   }
   const auto* bytes = encoded.data();

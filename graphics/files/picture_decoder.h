@@ -14,10 +14,11 @@ struct DecodedPicture {
   std::vector<std::uint32_t> pixels;  // 0xAARRGGBB, rows top to bottom
 };
 
-// Whether every Huffman table of a JPEG stream holds at most 256 symbols. The decoder trusts that
-// and writes past its tables otherwise, so other streams are refused before it sees them. The walk
+// Whether every Huffman table of a JPEG stream holds at most 256 symbols, and every scan decodes
+// with tables defined before it. The decoder trusts both (it writes past its tables otherwise, or
+// reads tables never filled in), so other streams are refused before it sees them. The walk
 // follows the segments as a decoder does, skipping entropy-coded data up to the next marker.
-bool jpeg_huffman_tables_fit(std::span<const std::uint8_t> data);
+bool jpeg_huffman_tables_usable(std::span<const std::uint8_t> data);
 
 // The most pixels a picture of these bytes can hold: what its format can pack into so many bytes,
 // and what can be held in memory.

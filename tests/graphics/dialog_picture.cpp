@@ -20,19 +20,42 @@ display::PixelWord at(const display::Image& image, std::int32_t x, std::int32_t 
   return image.at(x, y) & 0xFFFFFF;
 }
 
-// The box around the pixels of `area` that are not the dialog face, relative to `origin`.
-std::optional<Rect> unlike_face(const display::Image& image, const Rect& area,
-                                surface::Point origin) {
+bool dark(display::PixelWord pixel) {
+  return ((pixel >> 16) & 0xFF) < 0x80 && ((pixel >> 8) & 0xFF) < 0x80 && (pixel & 0xFF) < 0x80;
+}
+
+bool bright(display::PixelWord pixel) {
+  return ((pixel >> 16) & 0xFF) >= 0xC0 && ((pixel >> 8) & 0xFF) >= 0xC0 && (pixel & 0xFF) >= 0xC0;
+}
+
+// The box around the pixels of `area` that `wanted` picks, relative to `origin`.
+template <typename Wanted>
+std::optional<Rect> box_of(const display::Image& image, const Rect& area, surface::Point origin,
+                           Wanted wanted) {
   Rect box{INT32_MAX, INT32_MAX, INT32_MIN, INT32_MIN};
   for (std::int32_t y = area.top; y < area.bottom; ++y) {
     for (std::int32_t x = area.left; x < area.right; ++x) {
-      if (at(image, x, y) == kFace) continue;
+      if (!wanted(at(image, x, y))) continue;
       box = {std::min(box.left, x), std::min(box.top, y), std::max(box.right, x + 1),
              std::max(box.bottom, y + 1)};
     }
   }
   if (box.right <= box.left) return std::nullopt;
   return Rect{box.left - origin.x, box.top - origin.y, box.right - origin.x, box.bottom - origin.y};
+}
+
+std::optional<Rect> unlike_face(const display::Image& image, const Rect& area,
+                                surface::Point origin) {
+  return box_of(image, area, origin, [](display::PixelWord pixel) { return pixel != kFace; });
+}
+
+// The dark pixels inside a control, off its edges.
+std::optional<Rect> text_inside(const display::Image& image, const Rect& control,
+                                surface::Point origin) {
+  constexpr std::int32_t kEdges = 3;
+  const Rect inside{origin.x + control.left + kEdges, origin.y + control.top + kEdges,
+                    origin.x + control.right - kEdges, origin.y + control.bottom - kEdges};
+  return box_of(image, inside, origin, dark);
 }
 
 }  // namespace
@@ -83,6 +106,18 @@ std::optional<DialogPicture> find_dialog(const display::Image& screen) {
   picture.ok = *ok;
   picture.cancel =
       unlike_face(screen, {buttons, origin.y + 32, picture.client.right, origin.y + 58}, origin);
+
+  picture.prompt_text = box_of(
+      screen, {picture.client.left, origin.y, buttons, origin.y + picture.edit.top}, origin, dark);
+  picture.ok_text = text_inside(screen, picture.ok, origin);
+  if (picture.cancel) picture.cancel_text = text_inside(screen, *picture.cancel, origin);
+  constexpr std::int32_t kCloseBox = 18;
+  picture.title_text =
+      box_of(screen, {caption.left, caption.top, caption.right - kCloseBox - 2, caption.bottom},
+             origin, bright);
+  picture.close_cross =
+      box_of(screen, {caption.right - kCloseBox, caption.top, caption.right, caption.bottom},
+             origin, bright);
   return picture;
 }
 

@@ -109,29 +109,83 @@ TEST_F(DialogScreenTest, StandardLayoutAndOkByEnter) {
     EXPECT_EQ(picture.ok, (Rect{288, 10, 348, 31}));
     ASSERT_TRUE(picture.cancel);
     EXPECT_EQ(*picture.cancel, (Rect{288, 34, 348, 55}));
+    // The texts: the prompt from the top left, each caption in the middle of its button, the
+    // title on the left of the caption bar and the close box on its right.
+    ASSERT_TRUE(picture.prompt_text);
+    EXPECT_GE(picture.prompt_text->left, 9);
+    EXPECT_LE(picture.prompt_text->left, 11);
+    EXPECT_GE(picture.prompt_text->top, 10);
+    EXPECT_LE(picture.prompt_text->bottom, 10 + 15);  // one line
+    for (const auto& [button, text] : {std::pair{picture.ok, picture.ok_text},
+                                       std::pair{*picture.cancel, picture.cancel_text}}) {
+      ASSERT_TRUE(text);
+      EXPECT_NEAR(text->left + text->right, button.left + button.right, 2);
+      EXPECT_NEAR(text->top + text->bottom, button.top + button.bottom, 2);
+      EXPECT_GE(text->right - text->left, 20);  // two ideographs
+      EXPECT_LE(text->right - text->left, 32);
+    }
+    ASSERT_TRUE(picture.title_text);
+    EXPECT_LT(picture.title_text->left, 10);
+    EXPECT_LT(picture.title_text->bottom, 0);
+    ASSERT_TRUE(picture.close_cross);
+    EXPECT_GT(picture.close_cross->left, 357 - 18);
     type("Hello World");
     key("Return");
   });
   EXPECT_EQ(printed, "confirmed=1\ntext=Hello World\n");
 }
 
-TEST_F(DialogScreenTest, NarrowLowRequestIsRaisedAndOkByClick) {
+TEST_F(DialogScreenTest, NarrowLowRequestIsRaisedMultiLineAndOkByClick) {
   const std::string printed = run("150 50 0 64", [&](const DialogPicture& picture) {
     EXPECT_EQ(picture.client.right - picture.client.left, 200);
     EXPECT_EQ(picture.client.bottom - picture.client.top, 93);
     EXPECT_EQ(picture.ok, (Rect{131, 10, 191, 31}));
-    type("clicked");
+    EXPECT_EQ(picture.edit, (Rect{9, 65, 191, 83}));
+    type("two");
+    key("Return");  // a height was asked for: the field takes several lines
+    type("lines");
     click_at(picture, picture.ok);
   });
-  EXPECT_EQ(printed, "confirmed=1\ntext=clicked\n");
+  EXPECT_EQ(printed, "confirmed=1\ntext=two\\x0D\\x0Alines\n");
 }
 
-TEST_F(DialogScreenTest, EscapeCancels) {
-  const std::string printed = run("0 0 0 64 abc", [&](const DialogPicture&) {
-    type("typed");
-    key("Escape");
-  });
+TEST_F(DialogScreenTest, AWrappingPromptMakesTheDialogTaller) {
+  // Five lines of prompt in a dialog asked to be 120 high.
+  const std::string prompt =
+      "The answer you type here is kept in the buffer that the caller gave, and a long prompt "
+      "like this one wraps onto several lines of the dialog, each of them as high as the others "
+      "are, down to the fifth.";
+  const std::string printed =
+      run("0 120 0 64 '' '" + prompt + "'", [&](const DialogPicture& picture) {
+        EXPECT_EQ(picture.client.right - picture.client.left, 357);
+        // Five lines of 14 pixels: 25 more than the 45 kept for the prompt anyway.
+        EXPECT_EQ(picture.edit.top, 70 + 20);
+        EXPECT_EQ(picture.client.bottom - picture.client.top, 120 + 25);
+        EXPECT_EQ(picture.edit.bottom, 145 - 10);
+        ASSERT_TRUE(picture.prompt_text);
+        EXPECT_GT(picture.prompt_text->bottom, 10 + 56);
+        EXPECT_LE(picture.prompt_text->bottom, 10 + 70);
+        EXPECT_LE(picture.prompt_text->right, 357 - 81);
+        key("Escape");
+      });
   EXPECT_EQ(printed, "confirmed=0\ntext=untouched\n");
+}
+
+TEST_F(DialogScreenTest, EscapeCancelAndTheCloseBoxCancel) {
+  const std::function<void(const DialogPicture&)> cancels[] = {
+      [&](const DialogPicture&) { key("Escape"); },
+      [&](const DialogPicture& picture) { click_at(picture, *picture.cancel); },
+      [&](const DialogPicture& picture) { click_at(picture, *picture.close_cross); },
+  };
+  for (const auto& cancel : cancels) {
+    const std::string printed = run("0 0 0 64 abc", [&](const DialogPicture& picture) {
+      ASSERT_TRUE(picture.cancel);
+      ASSERT_TRUE(picture.close_cross);
+      type("typed");
+      cancel(picture);
+    });
+    EXPECT_EQ(printed, "confirmed=0\ntext=untouched\n");
+  }
 }
 
 TEST_F(DialogScreenTest, MultiLineEnterBreaksAndCtrlEnterConfirms) {
@@ -180,6 +234,7 @@ TEST_F(DialogScreenTest, TextCopiedInOneProgramPastesInAnother) {
 TEST_F(DialogScreenTest, OkOnlyIgnoresEscape) {
   const std::string printed = run("0 0 1 64", [&](const DialogPicture& picture) {
     EXPECT_FALSE(picture.cancel);
+    EXPECT_FALSE(picture.close_cross);
     key("Escape");
     type("still here");
     key("Return");

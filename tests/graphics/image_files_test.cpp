@@ -8,11 +8,9 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <numbers>
 
 #include "graphics/files/bitmap_file.h"
-#include "graphics/files/picture_decoder.h"
 #include "graphics/files/resources.h"
 #include "graphics/kanvo.h"
 
@@ -132,66 +130,10 @@ TEST_F(ImageFiles, PictureTooLargeToHoldChangesNothing) {
   EXPECT_EQ(image.width(), 2);
 }
 
-std::vector<std::uint8_t> jpeg_with_table(std::uint8_t symbols_of_length_16, bool after_scan) {
-  std::vector<std::uint8_t> data = {0xFF, 0xD8};
-  if (after_scan) {
-    // A scan header, then entropy-coded data with a stuffed byte and a restart marker.
-    data.insert(data.end(),
-                {0xFF, 0xDA, 0x00, 0x04, 0x00, 0x00, 0x12, 0xFF, 0x00, 0x34, 0xFF, 0xD0, 0x56});
-  }
-  const std::size_t symbols = 255u + symbols_of_length_16;
-  const std::size_t length = 2 + 17 + symbols;
-  data.insert(data.end(), {0xFF, 0xC4, static_cast<std::uint8_t>(length >> 8),
-                           static_cast<std::uint8_t>(length), 0x00});
-  std::vector<std::uint8_t> counts(16, 0);
-  counts[14] = 255;
-  counts[15] = symbols_of_length_16;
-  data.insert(data.end(), counts.begin(), counts.end());
-  data.insert(data.end(), symbols, 0x01);
-  data.insert(data.end(), {0xFF, 0xD9});
-  return data;
-}
-
-TEST(JpegHuffmanTables, AtMost256SymbolsFit) {
-  for (bool after_scan : {false, true}) {
-    EXPECT_TRUE(jpeg_huffman_tables_fit(jpeg_with_table(1, after_scan))) << after_scan;
-    EXPECT_FALSE(jpeg_huffman_tables_fit(jpeg_with_table(2, after_scan))) << after_scan;
-  }
-  // A segment whose length runs on past its one table: the decoder reads the bytes after it as
-  // the next table, here one of 2 x 200 symbols.
-  std::vector<std::uint8_t> overrun = {0xFF, 0xD8, 0xFF, 0xC4, 0x00, 2 + 18 + 17 + 2, 0x00, 1};
-  overrun.insert(overrun.end(), 15, 0);
-  overrun.push_back(0x07);  // the table's one symbol; the segment's own bytes end here
-  overrun.insert(overrun.end(), {0x00, 200, 200});
-  overrun.insert(overrun.end(), 14, 0);
-  EXPECT_FALSE(jpeg_huffman_tables_fit(overrun));
-  const std::vector<std::uint8_t> cut = {0xFF, 0xD8, 0xFF, 0xC4, 0x00};
-  EXPECT_TRUE(jpeg_huffman_tables_fit(cut));  // too short to hold a table: the decoder refuses it
-}
-
 TEST_F(ImageFiles, JpegWithAHuffmanTableOfTooManySymbolsIsRefused) {
   CanvasImage image(2, 2);
   load_image(&image, (kData + "oversized_huffman_table.jpg").c_str(), 0, 0, true);
   EXPECT_EQ(image.width(), 2);
-}
-
-std::vector<std::uint8_t> contents_of(const std::string& file_name) {
-  std::ifstream file(file_name, std::ios::binary);
-  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-
-TEST(PictureDecoder, JpegsMayStartWithFillBytesAndAreCheckedAllTheSame) {
-  std::vector<std::uint8_t> gradient = contents_of(kData + "gradient_96x48.jpg");
-  std::vector<std::uint8_t> oversized = contents_of(kData + "oversized_huffman_table.jpg");
-  ASSERT_FALSE(gradient.empty());
-  ASSERT_FALSE(oversized.empty());
-  gradient.insert(gradient.begin(), 3, 0xFF);
-  oversized.insert(oversized.begin(), 3, 0xFF);
-  const std::optional<DecodedPicture> picture = decode_picture(gradient);
-  ASSERT_TRUE(picture);
-  EXPECT_EQ(picture->width, 96);
-  EXPECT_FALSE(jpeg_huffman_tables_fit(oversized));
-  EXPECT_FALSE(decode_picture(oversized));
 }
 
 TEST_F(ImageFiles, NothingIsSavedWithoutPixelsOrName) {

@@ -8,15 +8,14 @@
 
 #include "graphics/files/bitmap_file.h"
 #include "graphics/files/picture_decoder.h"
-
-#define STB_IMAGE_WRITE_IMPLEMENTATION
-#define STBI_WRITE_NO_STDIO
-#include <stb_image_write.h>
+#include "tests/graphics/encoded_pictures.h"
 
 namespace kanvo {
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
+using testing::blank_jpeg;
+using testing::blank_png;
+using testing::Bytes;
 
 void put_le16(Bytes& data, std::size_t at, std::uint32_t value) {
   data[at] = static_cast<std::uint8_t>(value);
@@ -26,32 +25,6 @@ void put_le16(Bytes& data, std::size_t at, std::uint32_t value) {
 void put_be16(Bytes& data, std::size_t at, std::uint32_t value) {
   data[at] = static_cast<std::uint8_t>(value >> 8);
   data[at + 1] = static_cast<std::uint8_t>(value);
-}
-
-void append(void* context, void* data, int size) {
-  const auto* bytes = static_cast<const std::uint8_t*>(data);
-  static_cast<Bytes*>(context)->insert(static_cast<Bytes*>(context)->end(), bytes, bytes + size);
-}
-
-// Grey pixels of one value, encoded by `write` (one of the stb writers' callbacks).
-Bytes blank_picture(std::int32_t width, std::int32_t height,
-                    const std::function<int(Bytes*, const std::uint8_t*)>& write) {
-  const std::vector<std::uint8_t> grey(static_cast<std::size_t>(width) * height, 0x80);
-  Bytes encoded;
-  EXPECT_NE(write(&encoded, grey.data()), 0);
-  return encoded;
-}
-
-Bytes blank_png(std::int32_t width, std::int32_t height) {
-  return blank_picture(width, height, [&](Bytes* out, const std::uint8_t* grey) {
-    return stbi_write_png_to_func(append, out, width, height, 1, grey, width);
-  });
-}
-
-Bytes blank_jpeg(std::int32_t width, std::int32_t height) {
-  return blank_picture(width, height, [&](Bytes* out, const std::uint8_t* grey) {
-    return stbi_write_jpg_to_func(append, out, width, height, 1, grey, 50);
-  });
 }
 
 // A screen of the given size with one pixel drawn on it.

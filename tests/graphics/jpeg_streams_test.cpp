@@ -1,0 +1,141 @@
+// JPEG streams the decoder could not read safely are refused before it sees them: Huffman tables
+// of too many symbols, scans that decode with tables never defined.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "graphics/files/picture_decoder.h"
+#include "tests/graphics/encoded_pictures.h"
+
+namespace kanvo {
+namespace {
+
+using testing::blank_jpeg;
+using testing::Bytes;
+using testing::contents_of;
+
+const std::string kData = std::string(KANVO_SOURCE_DIR) + "/tests/graphics/data/";
+
+std::vector<std::uint8_t> jpeg_with_table(std::uint8_t symbols_of_length_16, bool after_scan) {
+  std::vector<std::uint8_t> data = {0xFF, 0xD8};
+  if (after_scan) {
+    // A scan header, then entropy-coded data with a stuffed byte and a restart marker.
+    data.insert(data.end(),
+                {0xFF, 0xDA, 0x00, 0x04, 0x00, 0x00, 0x12, 0xFF, 0x00, 0x34, 0xFF, 0xD0, 0x56});
+  }
+  const std::size_t symbols = 255u + symbols_of_length_16;
+  const std::size_t length = 2 + 17 + symbols;
+  data.insert(data.end(), {0xFF, 0xC4, static_cast<std::uint8_t>(length >> 8),
+                           static_cast<std::uint8_t>(length), 0x00});
+  std::vector<std::uint8_t> counts(16, 0);
+  counts[14] = 255;
+  counts[15] = symbols_of_length_16;
+  data.insert(data.end(), counts.begin(), counts.end());
+  data.insert(data.end(), symbols, 0x01);
+  data.insert(data.end(), {0xFF, 0xD9});
+  return data;
+}
+
+TEST(JpegStreams, HuffmanTablesOfAtMost256SymbolsFit) {
+  for (bool after_scan : {false, true}) {
+    EXPECT_TRUE(jpeg_huffman_tables_usable(jpeg_with_table(1, after_scan))) << after_scan;
+    EXPECT_FALSE(jpeg_huffman_tables_usable(jpeg_with_table(2, after_scan))) << after_scan;
+  }
+  // A segment whose length runs on past its one table: the decoder reads the bytes after it as
+  // the next table, here one of 2 x 200 symbols.
+  std::vector<std::uint8_t> overrun = {0xFF, 0xD8, 0xFF, 0xC4, 0x00, 2 + 18 + 17 + 2, 0x00, 1};
+  overrun.insert(overrun.end(), 15, 0);
+  overrun.push_back(0x07);  // the table's one symbol; the segment's own bytes end here
+  overrun.insert(overrun.end(), {0x00, 200, 200});
+  overrun.insert(overrun.end(), 14, 0);
+  EXPECT_FALSE(jpeg_huffman_tables_usable(overrun));
+  const std::vector<std::uint8_t> cut = {0xFF, 0xD8, 0xFF, 0xC4, 0x00};
+  EXPECT_TRUE(
+      jpeg_huffman_tables_usable(cut));  // too short to hold a table: the decoder refuses it
+}
+
+TEST(JpegStreams, MayStartWithFillBytesAndAreCheckedAllTheSame) {
+  Bytes gradient = contents_of((kData + "gradient_96x48.jpg").c_str());
+  Bytes oversized = contents_of((kData + "oversized_huffman_table.jpg").c_str());
+  ASSERT_FALSE(gradient.empty());
+  ASSERT_FALSE(oversized.empty());
+  gradient.insert(gradient.begin(), 3, 0xFF);
+  oversized.insert(oversized.begin(), 3, 0xFF);
+  const std::optional<DecodedPicture> picture = decode_picture(gradient);
+  ASSERT_TRUE(picture);
+  EXPECT_EQ(picture->width, 96);
+  EXPECT_FALSE(jpeg_huffman_tables_usable(oversized));
+  EXPECT_FALSE(decode_picture(oversized));
+}
+
+// Where the first segment with this marker starts, at its 0xFF; the data's size if there is none.
+std::size_t segment_at(const Bytes& jpeg, std::uint8_t marker) {
+  std::size_t at = 2;
+  while (at + 4 <= jpeg.size() && jpeg[at] == 0xFF && jpeg[at + 1] != marker) {
+    at += 2 + ((std::size_t{jpeg[at + 2]} << 8) | jpeg[at + 3]);
+  }
+  return at + 4 <= jpeg.size() && jpeg[at] == 0xFF ? at : jpeg.size();
+}
+
+void remove_segment(Bytes& jpeg, std::uint8_t marker) {
+  const std::size_t at = segment_at(jpeg, marker);
+  ASSERT_LT(at, jpeg.size());
+  const std::size_t length = (std::size_t{jpeg[at + 2]} << 8) | jpeg[at + 3];
+  jpeg.erase(jpeg.begin() + static_cast<std::ptrdiff_t>(at),
+             jpeg.begin() + static_cast<std::ptrdiff_t>(at + 2 + length));
+}
+
+// Turns the stream progressive, its one scan into one of the given spectral selection and
+// successive approximation.
+void make_progressive(Bytes& jpeg, std::uint8_t start, std::uint8_t end, std::uint8_t bits) {
+  const std::size_t frame = segment_at(jpeg, 0xC0);
+  const std::size_t scan = segment_at(jpeg, 0xDA);
+  ASSERT_LT(frame, jpeg.size());
+  ASSERT_LT(scan, jpeg.size());
+  jpeg[frame + 1] = 0xC2;
+  const std::size_t after = scan + 5 + 2 * std::size_t{jpeg[scan + 4]};
+  jpeg[after] = start;
+  jpeg[after + 1] = end;
+  jpeg[after + 2] = bits;
+}
+
+TEST(JpegStreams, ScansNeedTheTablesTheyDecodeWith) {
+  const Bytes whole = blank_jpeg(16, 16);
+  ASSERT_TRUE(jpeg_huffman_tables_usable(whole));
+  ASSERT_TRUE(decode_picture(whole));
+  // Without its tables a sequential scan would decode with whatever memory held.
+  Bytes no_tables = whole;
+  remove_segment(no_tables, 0xC4);
+  EXPECT_FALSE(jpeg_huffman_tables_usable(no_tables));
+  EXPECT_FALSE(decode_picture(no_tables));
+  // Tables defined only after the scan come too late.
+  Bytes late = whole;
+  const std::size_t tables = segment_at(whole, 0xC4);
+  const std::size_t length = (std::size_t{whole[tables + 2]} << 8) | whole[tables + 3];
+  remove_segment(late, 0xC4);
+  late.insert(late.end() - 2, whole.begin() + static_cast<std::ptrdiff_t>(tables),
+              whole.begin() + static_cast<std::ptrdiff_t>(tables + 2 + length));
+  EXPECT_FALSE(jpeg_huffman_tables_usable(late));
+}
+
+TEST(JpegStreams, ProgressiveScansNeedOnlyTheTablesTheyUse) {
+  // A first DC scan reads DC tables only, a DC refinement none, any other scan AC tables only.
+  struct Scan {
+    std::uint8_t start, end, bits;
+    bool uses_dc, uses_ac;
+  };
+  for (const Scan& scan : {Scan{0, 0, 0x00, true, false}, Scan{0, 0, 0x10, false, false},
+                           Scan{1, 5, 0x00, false, true}, Scan{1, 63, 0x21, false, true}}) {
+    Bytes jpeg = blank_jpeg(16, 16);
+    make_progressive(jpeg, scan.start, scan.end, scan.bits);
+    EXPECT_TRUE(jpeg_huffman_tables_usable(jpeg));
+    Bytes without = jpeg;
+    remove_segment(without, 0xC4);
+    EXPECT_EQ(jpeg_huffman_tables_usable(without), !scan.uses_dc && !scan.uses_ac)
+        << int{scan.start} << "-" << int{scan.end} << " " << int{scan.bits};
+    decode_picture(jpeg);  // whatever it makes of it, it reads only what it has
+  }
+}
+
+}  // namespace
+}  // namespace kanvo
