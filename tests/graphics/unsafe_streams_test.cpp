@@ -1,7 +1,9 @@
-// JPEG streams the decoder could not read safely are refused before it sees them: Huffman tables
-// of too many symbols, scans that decode with tables never defined.
+// Encoded pictures the decoder could not read safely: JPEG streams with Huffman tables of too many
+// symbols or scans that decode with tables never defined are refused before it sees them; a PNG
+// whose first data chunk is empty decodes as if the chunk were not there.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "graphics/files/picture_decoder.h"
@@ -135,6 +137,23 @@ TEST(JpegStreams, ProgressiveScansNeedOnlyTheTablesTheyUse) {
         << int{scan.start} << "-" << int{scan.end} << " " << int{scan.bits};
     decode_picture(jpeg);  // whatever it makes of it, it reads only what it has
   }
+}
+
+TEST(PngStreams, AnEmptyFirstDataChunkChangesNothing) {
+  const Bytes png = contents_of((kData + "four_by_two.png").c_str());
+  const std::optional<DecodedPicture> plain = decode_picture(png);
+  ASSERT_TRUE(plain);
+  const std::uint8_t data_type[] = {'I', 'D', 'A', 'T'};
+  const auto first_data =
+      std::search(png.begin(), png.end(), std::begin(data_type), std::end(data_type));
+  ASSERT_NE(first_data, png.end());
+  Bytes with_empty = png;
+  const std::uint8_t empty_chunk[] = {0, 0, 0, 0, 'I', 'D', 'A', 'T', 0x35, 0xAF, 0x06, 0x1E};
+  with_empty.insert(with_empty.begin() + (first_data - png.begin()) - 4, std::begin(empty_chunk),
+                    std::end(empty_chunk));
+  const std::optional<DecodedPicture> decoded = decode_picture(with_empty);
+  ASSERT_TRUE(decoded);
+  EXPECT_EQ(decoded->pixels, plain->pixels);
 }
 
 }  // namespace
