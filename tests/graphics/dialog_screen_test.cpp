@@ -206,6 +206,15 @@ TEST_F(DialogScreenTest, TheBufferLimitsTheText) {
     key("Return");
   });
   EXPECT_EQ(printed, "confirmed=1\ntext=abcd\n");
+  // A buffer without room gets nothing written into it, even when confirmed.
+  for (const char* size : {"0", "-1"}) {
+    const std::string without_room =
+        run(std::string("0 0 0 ") + size + " abc", [&](const DialogPicture&) {
+          type("x");
+          key("Return");
+        });
+    EXPECT_EQ(without_room, "confirmed=1\ntext=untouched\n") << size;
+  }
 }
 
 TEST_F(DialogScreenTest, CopyAndPasteGoThroughTheScreensClipboard) {
