@@ -1,7 +1,9 @@
 // A thread's own stock of free slot indices, oldest first, so that creating and deleting objects
 // on one thread takes no lock. It trades with the table's shared free list in batches, and keeps
-// enough slots that a freed slot comes back only after many others (a stale handle meets its
-// slot's reuse late).
+// a few slots in hand so that a freed slot comes back only after several others (a stale handle
+// meets its slot's reuse late: with the generation in the handle, after thousands of objects).
+// Few enough that the slots in use stay in the nearest cache: objects made and deleted at a
+// high rate (a brush per drawn mark) then cost no cache misses.
 #pragma once
 
 #include <array>
@@ -13,8 +15,8 @@ class FreeRing {
  public:
   static constexpr std::uint32_t kCapacity = 256;
   // Below this the ring is refilled before a slot is taken; a full ring hands back a batch.
-  static constexpr std::uint32_t kLowWater = 64;
-  static constexpr std::uint32_t kBatch = 128;
+  static constexpr std::uint32_t kLowWater = 8;
+  static constexpr std::uint32_t kBatch = 16;
 
   std::uint32_t size() const { return size_; }
   bool full() const { return size_ == kCapacity; }

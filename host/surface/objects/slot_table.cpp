@@ -162,22 +162,17 @@ bool SlotTable::remove_shared(Slot& slot, std::uint32_t handle) {
 }
 
 // The owner released its last pin of a deleted object: free it unless others still hold it.
+// When no pin is left anywhere nobody else may change the word (a deleted object takes no new
+// pins, and only a holder of a pin releases one), so a plain store frees it.
 void SlotTable::settle_owned(Slot& slot, std::uint32_t handle) {
   ThreadRecord* me = t_thread_slots.record;
-  std::uint64_t word = slot.state.load(std::memory_order_acquire);
-  for (;;) {
-    const SlotState state = decode(word);
-    const After after = after_change(slot, state, me);
-    if (after == After::adopt) {
-      adopt_queued(me);
-      return;
-    }
-    if (after != After::free) return;
-    if (slot.state.compare_exchange_weak(word, kFree, std::memory_order_acq_rel,
-                                         std::memory_order_acquire)) {
-      release(slot, handle);
-      return;
-    }
+  const SlotState state = decode(slot.state.load(std::memory_order_acquire));
+  const After after = after_change(slot, state, me);
+  if (after == After::adopt) {
+    adopt_queued(me);
+  } else if (after == After::free) {
+    slot.state.store(kFree, std::memory_order_release);
+    release(slot, handle);
   }
 }
 
