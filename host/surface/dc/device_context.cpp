@@ -13,20 +13,22 @@ namespace {
 
 // Selects a pen, brush or font: the context's pin moves from the old object to the new one.
 template <class T>
-ObjectHandle select_into(ObjectHandle& selected_handle, const T*& selected, ObjectHandle handle) {
-  T* object = swap_pin<T>(handle, selected_handle);
+ObjectHandle select_into(HeldObject& pin, const T*& selected, ObjectHandle handle) {
+  ObjectHandle replaced = kNoObject;
+  T* object = swap_held<T>(pin, handle, replaced);
   if (object == nullptr) return kNoObject;
   selected = object;
-  return std::exchange(selected_handle, handle);
+  return replaced;
 }
 
 ObjectHandle select_bitmap(DeviceContext& dc, ObjectHandle handle) {
-  if (handle == dc.bitmap_handle) return handle;
+  if (handle == dc.bitmap_pin.handle) return handle;
   // A bitmap draws for one context at a time (the shared default bitmap excepted).
-  BitmapObject* bitmap = swap_exclusive_pin(handle, dc.bitmap_handle);
+  ObjectHandle replaced = kNoObject;
+  BitmapObject* bitmap = swap_held<BitmapObject>(dc.bitmap_pin, handle, replaced, true);
   if (bitmap == nullptr) return kNoObject;
   dc.bitmap = bitmap;
-  return std::exchange(dc.bitmap_handle, handle);
+  return replaced;
 }
 
 }  // namespace
@@ -59,10 +61,10 @@ DcHandle create_compatible_dc(DcHandle reference) {
 bool delete_dc(DcHandle handle) {
   DeviceContext* dc = context_of(handle);
   if (dc == nullptr) return false;
-  for (ObjectHandle selected : {dc->pen_handle, dc->brush_handle, dc->font_handle}) {
-    if (selected != kNoObject) unpin_object(selected);
-  }
-  if (dc->bitmap_handle != kNoObject) unpin_exclusive(dc->bitmap_handle);
+  dc->pen_pin.release();
+  dc->brush_pin.release();
+  dc->font_pin.release();
+  dc->bitmap_pin.release(true);
   return delete_device_context_slot(handle);
 }
 
@@ -76,14 +78,14 @@ ObjectHandle select_object(DcHandle handle, ObjectHandle object) {
   // The kind travels in the handle; the table checks that the handle is live.
   switch (claimed_kind(static_cast<std::uint32_t>(object))) {
     case SlotKind::pen: {
-      const ObjectHandle replaced = select_into(dc->pen_handle, dc->pen, object);
+      const ObjectHandle replaced = select_into(dc->pen_pin, dc->pen, object);
       dc->update_pen_width();
       return replaced;
     }
     case SlotKind::brush:
-      return select_into(dc->brush_handle, dc->brush, object);
+      return select_into(dc->brush_pin, dc->brush, object);
     case SlotKind::font:
-      return select_into(dc->font_handle, dc->font, object);
+      return select_into(dc->font_pin, dc->font, object);
     case SlotKind::bitmap:
       return select_bitmap(*dc, object);
     default:
@@ -96,13 +98,13 @@ ObjectHandle get_current_object(DcHandle handle, ObjectKind kind) {
   if (dc == nullptr) return kNoObject;
   switch (kind) {
     case ObjectKind::pen:
-      return dc->pen_handle;
+      return dc->pen_pin.handle;
     case ObjectKind::brush:
-      return dc->brush_handle;
+      return dc->brush_pin.handle;
     case ObjectKind::font:
-      return dc->font_handle;
+      return dc->font_pin.handle;
     case ObjectKind::bitmap:
-      return dc->bitmap_handle;
+      return dc->bitmap_pin.handle;
     default:
       return kNoObject;
   }

@@ -48,11 +48,11 @@ class DeviceContext {
   bool has_clip = false;
   Rect clip;  // device pixels; may be empty or reach outside the surface
 
-  // ---- Selected objects: handles and the pinned objects behind them ----
-  ObjectHandle pen_handle = kNoObject;
-  ObjectHandle brush_handle = kNoObject;
-  ObjectHandle font_handle = kNoObject;
-  ObjectHandle bitmap_handle = kNoObject;
+  // ---- Selected objects: the pins on them and the objects behind them ----
+  HeldObject pen_pin;
+  HeldObject brush_pin;
+  HeldObject font_pin;
+  HeldObject bitmap_pin;  // exclusive
   const PenObject* pen = nullptr;
   const BrushObject* brush = nullptr;
   const FontObject* font = nullptr;

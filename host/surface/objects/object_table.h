@@ -72,40 +72,47 @@ namespace detail {
 inline std::uint32_t raw(ObjectHandle handle) {
   return static_cast<std::uint32_t>(handle);
 }
-// Pins `handle` when it is of kind T, then releases the pin on `replaced`.
+}  // namespace detail
+
+// An object a context holds pinned: its handle and its slot, which stays the object's while the
+// pin is held, so that releasing the pin needs no look-up.
+struct HeldObject {
+  ObjectHandle handle = kNoObject;
+  Slot* slot = nullptr;
+
+  // Releases the pin (exclusive: the one of a bitmap drawn into by one context at a time).
+  void release(bool exclusive = false) {
+    if (slot != nullptr) object_slots.unpin_slot(*slot, detail::raw(handle), exclusive);
+    *this = {};
+  }
+};
+
+// Pins `handle` when it is of kind T and releases the pin `held` had; `held` then holds the new
+// object, and the replaced handle is stored in `replaced`. When `handle` cannot be pinned nothing
+// changes and null comes back. An exclusive pin is refused while another holds the object
+// (stock objects are shared all the same).
 template <class T>
-T* swap_pin_of_kind(ObjectHandle handle, ObjectHandle replaced, bool exclusive) {
-  if (claimed_kind(raw(handle)) != kSlotKindOf<T>) return nullptr;
-  Slot* slot = object_slots.pin(raw(handle), exclusive);
+T* swap_held(HeldObject& held, ObjectHandle handle, ObjectHandle& replaced,
+             bool exclusive = false) {
+  if (claimed_kind(detail::raw(handle)) != kSlotKindOf<T>) return nullptr;
+  Slot* slot = object_slots.pin(detail::raw(handle), exclusive);
   if (slot == nullptr) return nullptr;
-  if (replaced != kNoObject) object_slots.unpin(raw(replaced), exclusive);
+  replaced = held.handle;
+  held.release(exclusive);
+  held = {handle, slot};
   return std::get_if<T>(&slot->payload);
 }
-}  // namespace detail
 
 // Pins the object when the handle is live and of kind T; null otherwise.
 template <class T>
 T* pin_object(ObjectHandle handle) {
-  return detail::swap_pin_of_kind<T>(handle, kNoObject, false);
+  if (claimed_kind(detail::raw(handle)) != kSlotKindOf<T>) return nullptr;
+  Slot* slot = object_slots.pin(detail::raw(handle), false);
+  return slot != nullptr ? std::get_if<T>(&slot->payload) : nullptr;
 }
 // Releases a pin taken by pin_object; frees the object when it was deleted meanwhile.
 inline void unpin_object(ObjectHandle handle) {
   object_slots.unpin(detail::raw(handle), false);
-}
-// Pins `handle` and releases the pin on `replaced` in one step (how selection swaps objects).
-// When `handle` cannot be pinned nothing changes and null comes back.
-template <class T>
-T* swap_pin(ObjectHandle handle, ObjectHandle replaced) {
-  return detail::swap_pin_of_kind<T>(handle, replaced, false);
-}
-// The same for an object that only one holder may have at a time (a bitmap drawn into by one
-// context): refused while another holds it. Stock objects are shared all the same.
-inline BitmapObject* swap_exclusive_pin(ObjectHandle handle, ObjectHandle replaced) {
-  return detail::swap_pin_of_kind<BitmapObject>(handle, replaced, true);
-}
-// Releases an exclusive pin.
-inline void unpin_exclusive(ObjectHandle handle) {
-  object_slots.unpin(detail::raw(handle), true);
 }
 
 // Deletes the object, or defers that while it is pinned. Stock objects stay (true).

@@ -131,16 +131,19 @@ class SlotTable {
   // Releases a pin; frees the object when it was deleted and this was its last pin.
   void unpin(std::uint32_t handle, bool exclusive) {
     Slot* slot = slot_if_allocated(handle & kIndexMask);
-    if (slot == nullptr) return;
-    const slot_state::SlotState state = state_of(*slot);
+    if (slot != nullptr) unpin_slot(*slot, handle, exclusive);
+  }
+  // The same for the slot of `handle`, known to the caller (a pin keeps an object in its slot).
+  void unpin_slot(Slot& slot, std::uint32_t handle, bool exclusive) {
+    const slot_state::SlotState state = state_of(slot);
     if (state.handle != handle || state.has(slot_state::kStock)) return;
     // Any pin may be released against the owner's count: what counts is the sum of both.
-    if (!exclusive && owned_by_caller(*slot, state) && slot->owner_pins > 0) {
-      --slot->owner_pins;
-      if (state.has(slot_state::kDeleted)) settle_owned(*slot, handle);
+    if (!exclusive && owned_by_caller(slot, state) && slot.owner_pins > 0) {
+      --slot.owner_pins;
+      if (state.has(slot_state::kDeleted)) settle_owned(slot, handle);
       return;
     }
-    unpin_shared(*slot, handle, exclusive);
+    unpin_shared(slot, handle, exclusive);
   }
   // Deletes the object, or marks it to be freed by its last unpin. False for a handle that is not
   // live or already deleted; stock objects stay (true).
