@@ -34,15 +34,19 @@ WindowHandle open_graph_window() {
   return window;
 }
 
-void plot_graph(int index) {
-  const PlotRecipe* recipe = plot_recipe(index);
-  if (recipe == nullptr) return;
-  open_graph_window();
+void draw_graph(const PlotRecipe& recipe) {
   set_color(kAxesColor);
   draw_line(200, 400, 200, 40);
   draw_line(50, 220, 400, 220);
   set_color(kCurveColor);
-  for_each_mark(*recipe, [](Mark mark) { stroke_circle(mark.x, mark.y, kMarkRadius); });
+  for_each_mark(recipe, [](Mark mark) { stroke_circle(mark.x, mark.y, kMarkRadius); });
+}
+
+void plot_graph(int index) {
+  const PlotRecipe* recipe = plot_recipe(index);
+  if (recipe == nullptr) return;
+  open_graph_window();
+  draw_graph(*recipe);
 }
 
 }  // namespace kanvo::quiz
