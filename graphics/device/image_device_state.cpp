@@ -22,7 +22,20 @@ void ImageDevice::for_each_drawing_surface(SurfaceVisitor visit) {
 
 void ImageDevice::select_everywhere(gdi::ObjectHandle object) {
   if (object == gdi::kNoObject) return;
-  for_each_surface([&](SurfaceHandle dc) { gdi::delete_object(gdi::select_object(dc, object)); });
+  // The object the surfaces shared is deleted once it is out of all of them, when it can go at
+  // once, rather than marked on the first surface and freed by the last.
+  gdi::ObjectHandle first_replaced = gdi::kNoObject;
+  bool first = true;
+  for_each_surface([&](SurfaceHandle dc) {
+    const gdi::ObjectHandle replaced = gdi::select_object(dc, object);
+    if (first) {
+      first_replaced = replaced;
+      first = false;
+    } else if (replaced != first_replaced) {
+      gdi::delete_object(replaced);
+    }
+  });
+  gdi::delete_object(first_replaced);
 }
 
 Color ImageDevice::get_line_color() {

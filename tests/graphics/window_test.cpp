@@ -97,6 +97,33 @@ TEST_F(GraphicsWindow, UnbatchedDrawingReachesCanvasAndScreenAtOnce) {
   EXPECT_EQ(on_screen(150, 100), kRedWord);
 }
 
+// A new brush goes into both surfaces and every brush it replaces is deleted, the one both
+// shared and one that only the window had alike; the new brush lives on.
+TEST_F(GraphicsWindow, BrushesReplacedOnBothSurfacesAreDeleted) {
+  const SurfaceHandle canvas = graphics_context().target.drawing_surface;
+  const SurfaceHandle window = graphics_context().target.window_surface;
+  auto brush_of = [](SurfaceHandle surface) {
+    return gdi::get_current_object(surface, gdi::ObjectKind::brush);
+  };
+  set_fill_color(0x00FF00);
+  const gdi::ObjectHandle green = brush_of(canvas);
+  EXPECT_EQ(brush_of(window), green);
+  set_fill_color(0x0000FF);
+  const gdi::ObjectHandle red = brush_of(canvas);
+  EXPECT_EQ(brush_of(window), red);
+  EXPECT_EQ(gdi::get_object_kind(green), gdi::ObjectKind::none);
+  EXPECT_EQ(gdi::get_object_kind(red), gdi::ObjectKind::brush);
+
+  const gdi::ObjectHandle window_only = gdi::create_solid_brush(0xFF0000);
+  EXPECT_EQ(gdi::select_object(window, window_only), red);
+  set_fill_color(0xFF0000);
+  const gdi::ObjectHandle blue = brush_of(canvas);
+  EXPECT_EQ(brush_of(window), blue);
+  EXPECT_EQ(gdi::get_object_kind(red), gdi::ObjectKind::none);
+  EXPECT_EQ(gdi::get_object_kind(window_only), gdi::ObjectKind::none);
+  EXPECT_EQ(gdi::get_object_kind(blue), gdi::ObjectKind::brush);
+}
+
 TEST_F(GraphicsWindow, BatchDrawingIsHeldUntilAFlush) {
   begin_batch_draw();
   begin_batch_draw();
