@@ -6,21 +6,12 @@
 #include <mutex>
 
 #include "graphics/context/window_canvas.h"
+#include "graphics/context/working_target.h"
 #include "graphics/device/image_device.h"
 #include "graphics/device/window_device.h"
 #include "graphics/platform/drawing_surface.h"
 
 namespace kanvo {
-
-class DrawDevice;
-
-// Which surface the drawing functions draw on, and through which device.
-struct WorkingTarget {
-  SurfaceHandle window_surface{};   // the window's own surface while the window is the target
-  SurfaceHandle drawing_surface{};  // the surface of the working image
-  CanvasImage* current_image = nullptr;
-  DrawDevice* current_device = nullptr;  // null until a target is first chosen
-};
 
 struct GraphicsContext {
   GraphicsContext();

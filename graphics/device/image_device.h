@@ -2,12 +2,12 @@
 // image's drawing state and draws on its surface.
 #pragma once
 
+#include <mutex>
+
+#include "graphics/context/working_target.h"
 #include "graphics/device/draw_device.h"
-#include "graphics/device/surface_visitor.h"
 
 namespace kanvo {
-
-struct WorkingTarget;
 
 class ImageDevice : public DrawDevice {
  public:
@@ -123,17 +123,46 @@ class ImageDevice : public DrawDevice {
   std::int32_t get_y() override;
 
  protected:
+  // The window device's: the lock held around every use of the surfaces, and the flag of batch
+  // drawing, which holds drawing on the window back.
+  ImageDevice(const WorkingTarget& target, std::recursive_mutex& window_lock, const bool& batching)
+      : target_(target), window_lock_(&window_lock), batching_(&batching) {}
+
   CanvasImage& image() const;
   SurfaceHandle surface() const;
-  // Every surface that a change of the drawing state applies to.
-  virtual void for_each_surface(SurfaceVisitor visit);
-  // Every surface that a drawing call applies to.
-  virtual void for_each_drawing_surface(SurfaceVisitor visit);
+  // Calls `visit` with every surface that a change of the drawing state applies to.
+  template <typename Visit>
+  void for_each_surface(Visit&& visit) {
+    visit_surfaces(visit, true);
+  }
+  // Calls `visit` with every surface that a drawing call applies to.
+  template <typename Visit>
+  void for_each_drawing_surface(Visit&& visit) {
+    visit_surfaces(visit, false);
+  }
   // Selects a new pen, brush or font into every surface, deleting what it replaces.
   void select_everywhere(gdi::ObjectHandle object);
 
  private:
+  // The image's surface; for the window device the canvas's and the window's (drawing there
+  // outside batch drawing only), under the lock. Inline and not virtual: every call goes
+  // through here, and the device's own slot is the only dispatch it pays for.
+  template <typename Visit>
+  void visit_surfaces(Visit& visit, bool state_change) {
+    if (window_lock_ == nullptr) {
+      visit(target_.drawing_surface);
+      return;
+    }
+    std::lock_guard guard(*window_lock_);
+    visit(target_.drawing_surface);
+    if (target_.window_surface != gdi::kNoDc && (state_change || !*batching_)) {
+      visit(target_.window_surface);
+    }
+  }
+
   const WorkingTarget& target_;
+  std::recursive_mutex* window_lock_ = nullptr;
+  const bool* batching_ = nullptr;
 };
 
 }  // namespace kanvo

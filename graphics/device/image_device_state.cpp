@@ -13,13 +13,6 @@ SurfaceHandle ImageDevice::surface() const {
   return target_.drawing_surface;
 }
 
-void ImageDevice::for_each_surface(SurfaceVisitor visit) {
-  visit(surface());
-}
-void ImageDevice::for_each_drawing_surface(SurfaceVisitor visit) {
-  visit(surface());
-}
-
 void ImageDevice::select_everywhere(gdi::ObjectHandle object) {
   if (object == gdi::kNoObject) return;
   // The object the surfaces shared is deleted once it is out of all of them, when it can go at

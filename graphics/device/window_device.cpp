@@ -7,21 +7,7 @@
 
 namespace kanvo {
 WindowDevice::WindowDevice(GraphicsContext& context)
-    : ImageDevice(context.target), context_(context) {}
-
-void WindowDevice::for_each_surface(SurfaceVisitor visit) {
-  std::lock_guard guard(context_.lock);
-  visit(context_.target.drawing_surface);
-  if (context_.target.window_surface != gdi::kNoDc) visit(context_.target.window_surface);
-}
-
-void WindowDevice::for_each_drawing_surface(SurfaceVisitor visit) {
-  std::lock_guard guard(context_.lock);
-  visit(context_.target.drawing_surface);
-  if (!context_.batching && context_.target.window_surface != gdi::kNoDc) {
-    visit(context_.target.window_surface);
-  }
-}
+    : ImageDevice(context.target, context.lock, context.batching), context_(context) {}
 
 void WindowDevice::clear_canvas() {
   WindowCanvas& canvas = context_.canvas;

@@ -30,10 +30,6 @@ class WindowDevice : public ImageDevice {
                                    std::int32_t bottom);
   virtual void end_batch_draw();
 
- protected:
-  void for_each_surface(SurfaceVisitor visit) override;
-  void for_each_drawing_surface(SurfaceVisitor visit) override;
-
  private:
   GraphicsContext& context_;
 };
