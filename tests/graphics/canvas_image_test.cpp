@@ -90,7 +90,9 @@ TEST(CanvasImage, AssignmentTakesSizeAndPixelsButNotTheState) {
   EXPECT_EQ(copy.pixels()[11], source.pixels()[11]);
   EXPECT_EQ(copy.state().line_color, 0xFFFFFFu);  // a copy starts from the default state
 
-  target = target;  // self-assignment keeps everything
+  // Self-assignment keeps everything; through another name, as a program would reach it.
+  const CanvasImage& same = target;
+  target = same;
   EXPECT_EQ(target.pixels()[5], source.pixels()[5]);
 }
 
