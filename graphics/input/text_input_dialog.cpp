@@ -209,7 +209,7 @@ void TextInputDialog::create_controls(WindowHandle window) {
                                     0, places.cancel, kCancelId);
   }
   // A buffer too small for any text takes none.
-  const std::int32_t limit = std::max(buffer_size_ - 1, 0);
+  const std::int32_t limit = buffer_size_ > 0 ? buffer_size_ - 1 : 0;
   ui::send_message(edit_field_, ui::edit_message::kCountLimitInUtf8, answer_in_utf8_ ? 1 : 0, 0);
   ui::send_message(edit_field_, ui::edit_message::kLimitText, static_cast<ui::WParam>(limit), 0);
   ui::send_message(edit_field_, ui::edit_message::kSetSelection, 0, -1);
