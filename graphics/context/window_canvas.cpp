@@ -93,6 +93,7 @@ void WindowCanvas::close() {
   GraphicsContext& context = graphics_context();
   {
     std::lock_guard guard(context.lock);
+    free_drawing_objects(window_dc_);
     ui::release_dc(handle, window_dc_);
     window_dc_ = gdi::kNoDc;
     context.target.window_surface = gdi::kNoDc;

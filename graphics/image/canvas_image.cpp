@@ -32,12 +32,7 @@ CanvasImage& CanvasImage::operator=(const CanvasImage& other) {
 
 CanvasImage::~CanvasImage() {
   forget_working_image(this);
-  gdi::delete_object(
-      gdi::select_object(surface_, gdi::get_stock_object(gdi::StockObject::white_pen)));
-  gdi::delete_object(
-      gdi::select_object(surface_, gdi::get_stock_object(gdi::StockObject::black_brush)));
-  gdi::delete_object(
-      gdi::select_object(surface_, gdi::get_stock_object(gdi::StockObject::system_font)));
+  free_drawing_objects(surface_);
   gdi::delete_dc(surface_);
   gdi::delete_object(bitmap_);
 }
@@ -62,6 +57,15 @@ void CanvasImage::reset_surface(SurfaceHandle surface) {
   gdi::set_world_transform(surface, gdi::Transform{});
   gdi::select_clip_region(surface, gdi::kNoObject);
   gdi::delete_object(gdi::select_object(surface, gdi::create_font_indirect(default_font())));
+}
+
+void CanvasImage::free_drawing_objects(SurfaceHandle surface) {
+  gdi::delete_object(
+      gdi::select_object(surface, gdi::get_stock_object(gdi::StockObject::white_pen)));
+  gdi::delete_object(
+      gdi::select_object(surface, gdi::get_stock_object(gdi::StockObject::black_brush)));
+  gdi::delete_object(
+      gdi::select_object(surface, gdi::get_stock_object(gdi::StockObject::system_font)));
 }
 
 void CanvasImage::reset() {

@@ -61,6 +61,9 @@ class CanvasImage {
   static LogFont default_font();
   // Puts the default pen, brush, colours, modes, transform, clip and font on a surface.
   static void reset_surface(SurfaceHandle surface);
+  // Deletes the pen, brush and font that reset_surface and later calls put on a surface, stock
+  // objects taking their place, before the surface itself goes.
+  static void free_drawing_objects(SurfaceHandle surface);
 
  private:
   // Selects new zero-filled storage into the surface; the caller deletes `previous`.

@@ -93,6 +93,8 @@ bool delete_object(ObjectHandle object);
 ObjectHandle get_stock_object(StockObject which);
 ObjectHandle get_current_object(DcHandle dc, ObjectKind kind);
 ObjectKind get_object_kind(ObjectHandle object);
+// Objects and device contexts not yet freed, stock objects aside: what a program holds.
+std::size_t live_object_count();
 
 // ---- Pens and brushes ------------------------------------------------------------------------
 

@@ -250,12 +250,13 @@ void WindowManager::route_window_event(const display::InputEvent& event) {
     case Kind::minimized:
       set_minimized(*window, true);
       break;
-    case Kind::restored:
-      set_minimized(*window, false);
-      break;
     case Kind::moved:
       place(*window, event.position, {}, true, false);
       break;
+    case Kind::restored:
+      // A window the user brings back comes back on top and active.
+      set_minimized(*window, false);
+      [[fallthrough]];
     case Kind::focused:
       if (window->enabled) {
         raise(*window, kInsertTop);

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/app/quiz_program.h"
 #include "tests/app/terminal_screen.h"
 
 namespace kanvo::testing {
@@ -18,23 +19,6 @@ constexpr int kBlack = 40;
 constexpr int kOwnColor = 0;
 
 const std::string kPrompt = "函数的图像经过第几象限，是否揭晓答案(Y/N):";
-
-// The quiz from the repository root (where the voice clips are), in a UTF-8 locale, with the
-// real audio back-ends (there may be no device: that must stay silent), then the exit status.
-// The shell outlives Ctrl+C and Ctrl+\ (its trap is reset to the default for the quiz).
-std::string quiz_command(const std::string& clock) {
-  std::string command =
-      "cd " + shell_quote(KANVO_SOURCE_DIR) +
-      " && ulimit -c 0 && trap : INT QUIT && env -u SDL_AUDIODRIVER LC_ALL=C.UTF-8 "
-      // faketime preloads a library, which an address-sanitized build minds.
-      "ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0 ";
-  if (!clock.empty()) {
-    // File times stay real: the sanitizers' exit-time reports read files after the clock
-    // library has taken down what its file-time calls need.
-    command += "TZ=UTC NO_FAKE_STAT=1 faketime --exclude-monotonic -f " + shell_quote(clock) + " ";
-  }
-  return command + shell_quote(KANVO_QUIZ_PROGRAM) + "; echo \"exit status $?\"; exec sleep 600";
-}
 
 // Lines that show something, leading blanks dropped.
 std::vector<std::string> visible_lines(const std::vector<ScreenLine>& screen);

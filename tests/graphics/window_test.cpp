@@ -1,6 +1,5 @@
 // The graphics window on the headless screen: drawing on canvas and window, batch drawing,
 // repaints, re-opening, closing, and mouse messages from the screen.
-#include <dirent.h>
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -9,9 +8,12 @@
 #include "graphics/context/graphics_context.h"
 #include "graphics/kanvo.h"
 #include "host/windows/screen.h"
+#include "tests/support/process_figures.h"
 
 namespace kanvo {
 namespace {
+
+using testing::thread_count;
 
 constexpr std::uint32_t kRedWord = 0x00FF0000;
 
@@ -31,15 +33,6 @@ std::uint32_t on_screen(std::int32_t x, std::int32_t y) {
 std::uint32_t in_canvas(std::int32_t x, std::int32_t y) {
   const CanvasImage& canvas = graphics_context().canvas;
   return canvas.pixels()[y * canvas.width() + x] & 0xFFFFFF;
-}
-
-int thread_count() {
-  int count = 0;
-  if (DIR* tasks = ::opendir("/proc/self/task")) {
-    while (const dirent* entry = ::readdir(tasks)) count += entry->d_name[0] != '.';
-    ::closedir(tasks);
-  }
-  return count;
 }
 
 class GraphicsWindow : public ::testing::Test {
@@ -185,14 +178,19 @@ TEST_F(GraphicsWindow, AZeroByZeroCanvasKeepsNothingForRepaints) {
 
 TEST_F(GraphicsWindow, ReopeningReplacesTheWindowAndLeavesNoThreadBehind) {
   const int threads_before = thread_count();
+  const std::size_t objects_before = gdi::live_object_count();
   WindowHandle previous = window_;
   for (int i = 0; i < 20; ++i) {
+    // What the window's surface holds goes with it.
+    set_color(0x0000FF + static_cast<Color>(i));
+    draw_circle(20, 20, 5);
     window_ = open_window(120, 90, SHOW_CONSOLE | NO_CLOSE);
     EXPECT_NE(window_, previous);
     EXPECT_FALSE(ui::is_window(previous));
     previous = window_;
   }
   EXPECT_EQ(thread_count(), threads_before);
+  EXPECT_EQ(gdi::live_object_count(), objects_before);
   close_window();
   EXPECT_EQ(get_window_handle(), ui::kNoWindow);
   close_window();  // nothing to close

@@ -4,12 +4,15 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <stdexcept>
 
 #include "graphics/context/graphics_context.h"
 #include "graphics/kanvo.h"
 #include "host/windows/screen.h"
 #include "quiz/plot_marks.h"
+#include "tests/quiz/expected_graph.h"
+#include "tests/support/process_figures.h"
 
 namespace kanvo::quiz {
 namespace {
@@ -41,20 +44,6 @@ class ClientPicture {
   Point origin_{0, 0};
   Rect client_{};
 };
-
-// The graph drawn off-screen with the marks worked out here, on a black image of the client size.
-CanvasImage expected_graph(int index, std::int32_t width, std::int32_t height) {
-  CanvasImage graph(width, height);
-  CanvasImage* const previous = get_working_image();
-  set_working_image(&graph);
-  set_color(0x55FFFF);
-  draw_line(200, 400, 200, 40);
-  draw_line(50, 220, 400, 220);
-  set_color(0xFFFFFF);
-  for_each_mark(*plot_recipe(index), [](Mark mark) { stroke_circle(mark.x, mark.y, 2); });
-  set_working_image(previous);
-  return graph;
-}
 
 // Pixels of the client area that differ from the expected graph.
 int differing_pixels(const ClientPicture& shown, const CanvasImage& expected) {
@@ -193,6 +182,40 @@ TEST_F(GraphReveal, AnotherRevealReplacesTheWindow) {
   EXPECT_FALSE(ui::is_window(first));
   const ClientPicture shown;
   EXPECT_EQ(differing_pixels(shown, expected_graph(2, shown.width(), shown.height())), 0);
+}
+
+// A learner may answer "Y" round after round: each reveal must give back its window, its thread
+// and every drawing object when the next one replaces it.
+TEST_F(GraphReveal, AThousandRevealsLeaveNothingBehind) {
+  using testing::heap_in_use;
+  using testing::thread_count;
+  struct Figures {
+    int threads;
+    std::size_t objects;
+    std::size_t windows;
+    std::size_t heap;
+  };
+  const auto figures = [] {
+    return Figures{thread_count(), gdi::live_object_count(), ui::z_order(nullptr, 0),
+                   heap_in_use()};
+  };
+  // The first reveals settle what stays for good: the display, fonts, registered classes.
+  for (int index = 1; index <= 16; ++index) reveal(index);
+  const Figures before = figures();
+  constexpr int kReveals = 1000;
+  for (int i = 0; i < kReveals; ++i) reveal(i % 16 + 1);
+  const Figures after = figures();
+  std::printf(
+      "after %d reveals: threads %d -> %d, live objects %zu -> %zu, windows %zu -> %zu, "
+      "heap %zu -> %zu bytes\n",
+      kReveals, before.threads, after.threads, before.objects, after.objects, before.windows,
+      after.windows, before.heap, after.heap);
+  EXPECT_EQ(after.threads, before.threads);
+  EXPECT_EQ(after.objects, before.objects);
+  EXPECT_EQ(after.windows, before.windows);
+  // A leak of even one small block a reveal would show as 1,000 blocks; allow for the allocator's
+  // own bookkeeping only.
+  EXPECT_LT(after.heap, before.heap + 64 * 1024);
 }
 
 TEST_F(GraphReveal, AnIndexOutsideTheCatalogueOpensNothing) {

@@ -94,4 +94,37 @@ display::Image Xvfb::screenshot() const {
   return image;
 }
 
+std::string Xvfb::run(const std::string& command) const {
+  return output_of("DISPLAY=" + display_ + " " + command);
+}
+
+std::string Xvfb::window_of_class(const std::string& class_name) const {
+  std::string found = run("xdotool search --class '" + class_name + "' 2>/dev/null");
+  found.resize(found.find('\n') == std::string::npos ? 0 : found.find('\n'));
+  return found;
+}
+
+surface::Rect Xvfb::window_rect(const std::string& window) const {
+  // --shell prints WINDOW=, X=, Y=, WIDTH=, HEIGHT= and SCREEN= lines.
+  const std::string shell = run("xdotool getwindowgeometry --shell " + window + " 2>/dev/null");
+  int x = 0;
+  int y = 0;
+  int width = 0;
+  int height = 0;
+  const std::size_t at = shell.find("X=");
+  if (at == std::string::npos || std::sscanf(shell.c_str() + at, "X=%d Y=%d WIDTH=%d HEIGHT=%d", &x,
+                                             &y, &width, &height) != 4) {
+    return {};
+  }
+  return {x, y, x + width, y + height};
+}
+
+void Xvfb::minimize(const std::string& window) const {
+  run("xdotool windowunmap --sync " + window);
+}
+
+void Xvfb::restore(const std::string& window) const {
+  run("xdotool windowmap --sync " + window);
+}
+
 }  // namespace kanvo::testing

@@ -25,6 +25,17 @@ class Xvfb {
   const std::string& display() const { return display_; }
   // The whole screen as import sees it; empty when it cannot be taken.
   display::Image screenshot() const;
+  // What a shell command run against this server writes to its standard output.
+  std::string run(const std::string& command) const;
+  // The X window of a program by its class (the program's name), as xdotool numbers it; empty
+  // while there is none.
+  std::string window_of_class(const std::string& class_name) const;
+  // Where an X window stands on the screen, frame included; empty when it is not there.
+  surface::Rect window_rect(const std::string& window) const;
+  // Minimises and restores an X window as a window manager does (there is none on this server):
+  // the window is unmapped while minimised and mapped again.
+  void minimize(const std::string& window) const;
+  void restore(const std::string& window) const;
 
  private:
   void stop();

@@ -120,4 +120,8 @@ bool delete_object(ObjectHandle object) {
   return delete_object_slot(object);
 }
 
+std::size_t live_object_count() {
+  return object_slots.live_count();
+}
+
 }  // namespace kanvo::surface

@@ -232,6 +232,19 @@ void SlotTable::release_thread() {
   spare_records_ = record;
 }
 
+std::size_t SlotTable::live_count() const {
+  std::size_t live = 0;
+  const std::uint32_t chunks = chunk_count_.load(std::memory_order_acquire);
+  for (std::uint32_t c = 0; c < chunks; ++c) {
+    const Chunk* chunk = chunks_[c].load(std::memory_order_acquire);
+    for (const Slot& slot : chunk->slots) {
+      const std::uint64_t word = slot.state.load(std::memory_order_acquire);
+      live += word != slot_state::kFree && !slot_state::decode(word).has(slot_state::kStock);
+    }
+  }
+  return live;
+}
+
 ThreadRecord* SlotTable::new_record() {
   std::lock_guard guard(lock_);
   if (spare_records_ == nullptr) return new ThreadRecord;

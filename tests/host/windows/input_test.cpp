@@ -188,6 +188,7 @@ TEST_F(InputTest, MinimiseBoxAndDisplayRestore) {
   testing::screen().inject(event);
   owner_.settle();
   EXPECT_FALSE(is_minimized(window_));
+  EXPECT_EQ(get_foreground_window(), window_);
   const auto sizes = MessageLog::instance().of(msg::kSize);
   ASSERT_EQ(sizes.size(), 2u);
   EXPECT_EQ(sizes[0].wparam, size_kind::kMinimized);

@@ -1,0 +1,197 @@
+// The built quiz on a real X server (Xvfb), answered "Y" in a real terminal with the clock fixed:
+// the graph window as a screenshot shows it, frame and caption included, pixel for pixel against
+// the graph worked out here from the drawn function's recipe; again after the window was
+// minimised and restored. Skipped where a tool is missing.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "graphics/kanvo.h"
+#include "host/windows/frame.h"
+#include "quiz/function_catalogue.h"
+#include "tests/app/quiz_program.h"
+#include "tests/app/terminal_screen.h"
+#include "tests/quiz/expected_graph.h"
+#include "tests/support/eventually.h"
+#include "tests/support/x_server.h"
+
+namespace kanvo::testing {
+namespace {
+
+using display::PixelWord;
+using surface::Rect;
+
+constexpr std::int32_t kOuterSize = 460;
+constexpr PixelWord kActiveCaption = 0x0078D7;
+constexpr PixelWord kFrameFace = 0xF0F0F0;
+const std::string kPrompt = "函数的图像经过第几象限，是否揭晓答案(Y/N):";
+const std::string kLabelStart = "幂函数y=x^";
+
+// The index of the catalogue function whose label the terminal shows ("幂函数y=x^-2"), or 0.
+// Labels are GBK and the exponent part is ASCII, so the parts after "x^" compare byte for byte.
+int index_of_label(const std::string& shown) {
+  const std::string exponent = shown.substr(shown.rfind("x^") + 2);
+  for (const quiz::PowerFunction& function : quiz::FunctionCatalogue::functions()) {
+    const std::string_view label = function.label;
+    if (label.substr(label.rfind("x^") + 2) == exponent) return function.index;
+  }
+  return 0;
+}
+
+// The graph window as it should look, 460 by 460: the frame and caption that the window system
+// paints for the quiz's window, active, and the expected graph in the client area.
+std::vector<PixelWord> expected_window(int index, Rect* client) {
+  win::detail::FrameLook look;
+  look.title = "kanvo-quiz";
+  look.style = window_style(SHOW_CONSOLE | NO_CLOSE);
+  look.class_style = win::class_style::kDoubleClicks | win::class_style::kNoClose;
+  look.active = true;
+  look.width = kOuterSize;
+  look.height = kOuterSize;
+  std::vector<PixelWord> pixels(kOuterSize * kOuterSize, 0);
+  win::detail::paint_frame(look, pixels.data());
+  const win::detail::FrameInsets insets = win::detail::frame_insets(look.style, 0);
+  *client = {insets.left, insets.top, kOuterSize - insets.right, kOuterSize - insets.bottom};
+  const CanvasImage graph =
+      quiz::expected_graph(index, client->right - client->left, client->bottom - client->top);
+  for (std::int32_t y = 0; y < graph.height(); ++y) {
+    for (std::int32_t x = 0; x < graph.width(); ++x) {
+      pixels[(client->top + y) * kOuterSize + client->left + x] =
+          graph.pixels()[y * graph.width() + x] & 0xFFFFFF;
+    }
+  }
+  return pixels;
+}
+
+struct Differences {
+  int frame = 0;
+  int client = 0;
+};
+
+Differences compare(const display::Image& screen, const std::vector<PixelWord>& expected,
+                    const Rect& client) {
+  Differences differences;
+  if (screen.width < kOuterSize || screen.height < kOuterSize) return {-1, -1};
+  for (std::int32_t y = 0; y < kOuterSize; ++y) {
+    for (std::int32_t x = 0; x < kOuterSize; ++x) {
+      if ((screen.at(x, y) & 0xFFFFFF) == expected[y * kOuterSize + x]) continue;
+      const bool inside =
+          x >= client.left && x < client.right && y >= client.top && y < client.bottom;
+      ++(inside ? differences.client : differences.frame);
+    }
+  }
+  return differences;
+}
+
+class QuizScreenTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    for (const char* tool : {"Xvfb", "xdotool", "import", "tmux", "faketime"}) {
+      if (!on_path(tool))
+        GTEST_SKIP() << tool << " is not installed (scripts/setup.sh installs it)";
+    }
+    server_ = std::make_unique<Xvfb>();
+    ASSERT_TRUE(server_->running()) << "Xvfb did not start";
+  }
+
+  // Waits until the screen shows the expected window exactly; the differences last seen.
+  Differences settle_on(const std::vector<PixelWord>& expected, const Rect& client) {
+    Differences last;
+    eventually([&] {
+      last = compare(server_->screenshot(), expected, client);
+      return last.frame == 0 && last.client == 0;
+    });
+    return last;
+  }
+
+  std::unique_ptr<Xvfb> server_;
+};
+
+TEST_F(QuizScreenTest, TheRevealedGraphOnTheScreenAndAfterMinimisingAndRestoring) {
+  TerminalSession terminal(quiz_command(
+      "2023-11-14 22:13:20",
+      "KANVO_DISPLAY= WAYLAND_DISPLAY= SDL_VIDEODRIVER=x11 DISPLAY=" + server_->display()));
+  ASSERT_TRUE(terminal.started());
+  ASSERT_TRUE(terminal.wait_for(kPrompt, 1));
+  std::string label;
+  for (const ScreenLine& line : terminal.screen()) {
+    const std::string text = line.text();
+    if (text.find(kLabelStart) != std::string::npos) label = text.substr(text.find(kLabelStart));
+  }
+  label.resize(label.find_last_not_of(' ') + 1);
+  const int index = index_of_label(label);
+  ASSERT_NE(index, 0) << "no catalogue function is labelled " << label;
+  terminal.send_keys("Y Enter");
+  // The next round begins once the last mark is drawn.
+  ASSERT_TRUE(terminal.wait_for(kPrompt, 2));
+
+  // The display shows windows at its next refresh.
+  std::string window;
+  ASSERT_TRUE(eventually([&] {
+    window = server_->window_of_class("kanvo-quiz");
+    return !window.empty();
+  })) << "no window of the quiz on the screen";
+  EXPECT_EQ(server_->window_rect(window), (Rect{0, 0, kOuterSize, kOuterSize}));
+
+  Rect client;
+  const std::vector<PixelWord> expected = expected_window(index, &client);
+  const Differences shown = settle_on(expected, client);
+  EXPECT_EQ(shown.frame, 0) << "frame pixels unlike the expected frame";
+  EXPECT_EQ(shown.client, 0) << "client pixels unlike the graph of function " << index;
+
+  const display::Image screen = server_->screenshot();
+  ASSERT_GE(screen.width, kOuterSize);
+  // The axes in the colour 0x55FFFF: red 255, green 255, blue 85 on the screen.
+  const PixelWord axis = screen.at(client.left + 200, client.top + 395) & 0xFFFFFF;
+  EXPECT_EQ(axis >> 16, 0xFFu);
+  EXPECT_EQ((axis >> 8) & 0xFF, 0xFFu);
+  EXPECT_EQ(axis & 0xFF, 0x55u);
+  EXPECT_EQ(screen.at(client.left + 55, client.top + 220) & 0xFFFFFF, axis);
+  // The title is written in the caption, left of the caption's buttons, in white blended onto
+  // the blue: its pixels are the ones with much red in them.
+  int title_pixels = 0;
+  std::int32_t title_left = kOuterSize;
+  for (std::int32_t y = 0; y < client.top; ++y) {
+    for (std::int32_t x = 0; x < kOuterSize - 50; ++x) {
+      if ((screen.at(x, y) >> 16 & 0xFF) < 0x80 || (screen.at(x, y) & 0xFFFFFF) == kFrameFace) {
+        continue;
+      }
+      ++title_pixels;
+      title_left = std::min(title_left, x);
+    }
+  }
+  std::printf(
+      "function %d: %d window pixels compared (%d in the client area), %d + %d differ; "
+      "title %d pixels from x = %d\n",
+      index, kOuterSize * kOuterSize, (client.right - client.left) * (client.bottom - client.top),
+      shown.frame, shown.client, title_pixels, title_left);
+  EXPECT_GT(title_pixels, 60) << "no title to be seen";
+  EXPECT_LE(title_left, 12);
+  EXPECT_EQ(screen.at(5, 5) & 0xFFFFFF, kActiveCaption);
+  // Nothing of the window beyond 460 by 460.
+  EXPECT_NE(screen.at(kOuterSize + 1, 100) & 0xFFFFFF, screen.at(kOuterSize - 1, 100) & 0xFFFFFF);
+
+  server_->minimize(window);
+  ASSERT_TRUE(
+      eventually([&] { return (server_->screenshot().at(5, 5) & 0xFFFFFF) != kActiveCaption; }));
+  server_->restore(window);
+  ASSERT_TRUE(
+      eventually([&] { return (server_->screenshot().at(5, 5) & 0xFFFFFF) == kActiveCaption; }));
+  // The repaint that the restore asked for has had its time.
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  const Differences restored = settle_on(expected, client);
+  EXPECT_EQ(restored.frame, 0) << "after restoring";
+  EXPECT_EQ(restored.client, 0) << "after restoring";
+  std::printf("restored: %d + %d pixels differ\n", restored.frame, restored.client);
+
+  terminal.send_keys("C-d");
+  EXPECT_TRUE(terminal.wait_for("exit status 0"));
+}
+
+}  // namespace
+}  // namespace kanvo::testing

@@ -1,0 +1,183 @@
+// The graphics window on a real X server (Xvfb): a program waiting for the mouse is woken by a
+// click from xdotool, and a window minimised and restored is painted again from its canvas.
+// Skipped where Xvfb, xdotool or ImageMagick is missing.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <poll.h>
+
+#include <chrono>
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <thread>
+
+#include "graphics/kanvo.h"
+#include "tests/support/eventually.h"
+#include "tests/support/x_server.h"
+
+namespace kanvo::testing {
+namespace {
+
+using std::chrono::milliseconds;
+
+constexpr const char* kProbe = KANVO_BINARY_DIR "/tests/graphics/window_probe";
+constexpr display::PixelWord kWhite = 0xFFFFFF;
+constexpr display::PixelWord kActiveCaption = 0x0078D7;
+
+// The probe program on the server, and what it prints, line by line.
+class Probe {
+ public:
+  Probe(const Xvfb& server, const std::string& arguments)
+      : pipe_(popen(("DISPLAY=" + server.display() +
+                     " KANVO_DISPLAY= WAYLAND_DISPLAY= SDL_VIDEODRIVER=x11 timeout 20 " + kProbe +
+                     " " + arguments + " </dev/null")
+                        .c_str(),
+                    "r")) {}
+  ~Probe() {
+    if (pipe_ != nullptr) pclose(pipe_);
+  }
+  Probe(const Probe&) = delete;
+  Probe& operator=(const Probe&) = delete;
+
+  bool started() const { return pipe_ != nullptr; }
+  // The next line without its line feed; nothing when none comes within `patience`.
+  std::optional<std::string> line(milliseconds patience = milliseconds(10000)) {
+    const auto deadline = std::chrono::steady_clock::now() + patience;
+    for (;;) {
+      const std::size_t end = pending_.find('\n');
+      if (end != std::string::npos) {
+        std::string text = pending_.substr(0, end);
+        pending_.erase(0, end + 1);
+        return text;
+      }
+      const auto left =
+          std::chrono::duration_cast<milliseconds>(deadline - std::chrono::steady_clock::now());
+      pollfd ready{fileno(pipe_), POLLIN, 0};
+      if (left.count() <= 0 || poll(&ready, 1, static_cast<int>(left.count())) != 1) return {};
+      char buffer[256];
+      const ssize_t got = read(fileno(pipe_), buffer, sizeof buffer);
+      if (got <= 0) return {};
+      pending_.append(buffer, static_cast<std::size_t>(got));
+    }
+  }
+  // Reads lines until none comes for a while; the last one read.
+  std::string settle() {
+    std::string last;
+    while (std::optional<std::string> next = line(milliseconds(500))) last = *next;
+    return last;
+  }
+
+ private:
+  FILE* pipe_;
+  std::string pending_;
+};
+
+class WindowScreenTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    for (const char* tool : {"Xvfb", "xdotool", "import", "timeout"}) {
+      if (!on_path(tool)) {
+        missing_ = std::string(tool) + " is not installed (scripts/setup.sh installs it)";
+        return;
+      }
+    }
+    server_ = new Xvfb;
+  }
+  static void TearDownTestSuite() {
+    delete server_;
+    server_ = nullptr;
+  }
+  void SetUp() override {
+    if (!missing_.empty()) GTEST_SKIP() << missing_;
+    ASSERT_TRUE(server_->running()) << "Xvfb did not start";
+  }
+
+  // Starts the probe and waits until it waits for the mouse; the client area's corner.
+  Point start(Probe& probe) {
+    EXPECT_TRUE(probe.started());
+    Point client{-1, -1};
+    const std::optional<std::string> first = probe.line();
+    EXPECT_TRUE(first && std::sscanf(first->c_str(), "client %d %d", &client.x, &client.y) == 2)
+        << "the probe printed " << first.value_or("nothing");
+    EXPECT_EQ(probe.line(), "waiting");
+    return client;
+  }
+  static display::PixelWord at(const display::Image& screen, Point point) {
+    if (point.x < 0 || point.y < 0 || point.x >= screen.width || point.y >= screen.height) {
+      return 0xFFFFFFFF;
+    }
+    return screen.at(point.x, point.y) & 0xFFFFFF;
+  }
+  bool shows(Point point, display::PixelWord color) const {
+    return at(server_->screenshot(), point) == color;
+  }
+  void click(Point point) const {
+    server_->run("xdotool mousemove --sync " + std::to_string(point.x) + " " +
+                 std::to_string(point.y) + " click 1");
+  }
+
+  static inline Xvfb* server_ = nullptr;
+  static inline std::string missing_;
+};
+
+TEST_F(WindowScreenTest, AWaitingReaderIsWokenByAClick) {
+  Probe probe(*server_, "200 150");
+  const Point client = start(probe);
+  ASSERT_TRUE(eventually([&] { return shows({client.x + 50, client.y + 10}, kWhite); }));
+  // The pointer comes first, so that the press alone is left to wake the reader.
+  server_->run("xdotool mousemove --sync " + std::to_string(client.x + 37) + " " +
+               std::to_string(client.y + 41));
+  ASSERT_EQ(probe.settle(), "waiting");
+  std::this_thread::sleep_for(milliseconds(200));
+  server_->run("xdotool click 1");
+  const std::string expected =
+      "message=" + std::to_string(WM_LBUTTONDOWN) + " x=37 y=41 left=1 right=0";
+  EXPECT_EQ(probe.line(), expected);
+}
+
+struct RepaintCase {
+  const char* name;
+  const char* canvas;       // the probe's arguments
+  bool line_after_restore;  // whether the line shows again
+};
+
+void PrintTo(const RepaintCase& repaint, std::ostream* out) {
+  *out << repaint.name;
+}
+
+class WindowRepaintTest : public WindowScreenTest,
+                          public ::testing::WithParamInterface<RepaintCase> {};
+
+// Restoring paints the whole client area again: from the canvas when there is one, so the line
+// survives; with the black class background alone when there is none, which shows that the
+// restore really repainted.
+TEST_P(WindowRepaintTest, MinimisedAndRestored) {
+  Probe probe(*server_, GetParam().canvas);
+  const Point client = start(probe);
+  const Point on_line{client.x + 50, client.y + 10};
+  const Point on_caption{client.x + 5, client.y - 10};
+  ASSERT_TRUE(eventually([&] { return shows(on_line, kWhite); }));
+  ASSERT_TRUE(eventually([&] { return shows(on_caption, kActiveCaption); }));
+  const std::string window = server_->window_of_class("window_probe");
+  ASSERT_FALSE(window.empty());
+
+  server_->minimize(window);
+  ASSERT_TRUE(eventually([&] { return !shows(on_line, kWhite); }));
+  server_->restore(window);
+  // Restored, the window is active again; its repaint follows at once.
+  ASSERT_TRUE(eventually([&] { return shows(on_caption, kActiveCaption); }));
+  std::this_thread::sleep_for(milliseconds(300));
+  const display::PixelWord expected = GetParam().line_after_restore ? kWhite : 0u;
+  EXPECT_TRUE(eventually([&] { return shows(on_line, expected); }))
+      << "shows " << std::hex << at(server_->screenshot(), on_line);
+  click({client.x + 20, client.y + 100});  // ends the probe
+  EXPECT_TRUE(probe.settle().starts_with("message=" + std::to_string(WM_LBUTTONDOWN)));
+}
+
+INSTANTIATE_TEST_SUITE_P(Canvas, WindowRepaintTest,
+                         ::testing::Values(RepaintCase{"ClientSized", "200 150", true},
+                                           RepaintCase{"None", "0 0", false}),
+                         [](const auto& param_info) { return std::string(param_info.param.name); });
+
+}  // namespace
+}  // namespace kanvo::testing
