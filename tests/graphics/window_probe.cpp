@@ -1,9 +1,11 @@
 // A small program with a graphics window, for the tests on a real X server:
 //   window_probe CANVAS_WIDTH CANVAS_HEIGHT
 // Its window stands at (100, 100) with a client area of 200 by 150 pixels, whatever canvas it was
-// opened with (0 0: none). It draws a white line along row 10, prints "client X Y" (the client
-// area's top-left corner on the screen), then "waiting" before each wait for a mouse message and
-// "message=N x=X y=Y left=0|1 right=0|1" after it, and ends after the first button press.
+// opened with (0 0: none). It prints "client X Y" (the client area's top-left corner on the
+// screen), then "waiting" before each wait for a mouse message and
+// "message=N x=X y=Y left=0|1 right=0|1" after it. A right button press draws a white line along
+// row 10 (once the window is on the screen, so that no first repaint wipes it); a left button
+// press ends the program.
 #include <cstdio>
 #include <cstdlib>
 
@@ -20,11 +22,7 @@ int main(int argc, char** argv) {
   ui::adjust_window_rect(&outer, window_style(0), false, 0);
   ui::set_window_pos(window, ui::kInsertTop, 100, 100, outer.right - outer.left,
                      outer.bottom - outer.top, ui::placement::kShowWindow);
-  // The first repaint is over before the line is drawn, so that a window without a canvas shows
-  // it too.
-  ui::update_window(window);
   set_color(0xFFFFFF);
-  draw_line(10, 10, 190, 10);
   Point client{0, 0};
   ui::client_to_screen(window, &client);
   std::printf("client %d %d\n", client.x, client.y);
@@ -34,7 +32,8 @@ int main(int argc, char** argv) {
     const MouseMessage message = get_mouse_message();
     std::printf("message=%u x=%d y=%d left=%d right=%d\n", message.message, message.x, message.y,
                 message.left_button ? 1 : 0, message.right_button ? 1 : 0);
-    if (message.message != WM_MOUSEMOVE) break;  // the empty message too
+    if (message.message == WM_RBUTTONDOWN) draw_line(10, 10, 190, 10);
+    if (message.message == WM_LBUTTONDOWN || message.message == 0) break;
   }
   std::fflush(stdout);
   return 0;

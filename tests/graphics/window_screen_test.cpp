@@ -100,6 +100,12 @@ class WindowScreenTest : public ::testing::Test {
     EXPECT_TRUE(first && std::sscanf(first->c_str(), "client %d %d", &client.x, &client.y) == 2)
         << "the probe printed " << first.value_or("nothing");
     EXPECT_EQ(probe.line(), "waiting");
+    // On the screen once its caption shows, active.
+    EXPECT_TRUE(eventually(
+        [&] {
+          return shows({client.x + 5, client.y - 10}, kActiveCaption);
+        },
+        milliseconds(15000)));
     return client;
   }
   static display::PixelWord at(const display::Image& screen, Point point) {
@@ -123,7 +129,6 @@ class WindowScreenTest : public ::testing::Test {
 TEST_F(WindowScreenTest, AWaitingReaderIsWokenByAClick) {
   Probe probe(*server_, "200 150");
   const Point client = start(probe);
-  ASSERT_TRUE(eventually([&] { return shows({client.x + 50, client.y + 10}, kWhite); }));
   // The pointer comes first, so that the press alone is left to wake the reader.
   server_->run("xdotool mousemove --sync " + std::to_string(client.x + 37) + " " +
                std::to_string(client.y + 41));
@@ -156,8 +161,9 @@ TEST_P(WindowRepaintTest, MinimisedAndRestored) {
   const Point client = start(probe);
   const Point on_line{client.x + 50, client.y + 10};
   const Point on_caption{client.x + 5, client.y - 10};
+  server_->run("xdotool mousemove --sync " + std::to_string(client.x + 100) + " " +
+               std::to_string(client.y + 100) + " click 3");
   ASSERT_TRUE(eventually([&] { return shows(on_line, kWhite); }));
-  ASSERT_TRUE(eventually([&] { return shows(on_caption, kActiveCaption); }));
   const std::string window = server_->window_of_class("window_probe");
   ASSERT_FALSE(window.empty());
 
