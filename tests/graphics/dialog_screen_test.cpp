@@ -3,13 +3,14 @@
 // ImageMagick is missing.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <functional>
 #include <optional>
 #include <string>
 
 #include "tests/graphics/dialog_picture.h"
 #include "tests/support/eventually.h"
-#include "tests/support/x_server.h"
+#include "tests/support/x_server_test.h"
 
 namespace kanvo::testing {
 namespace {
@@ -18,26 +19,11 @@ using surface::Rect;
 
 constexpr const char* kProbe = KANVO_BINARY_DIR "/tests/graphics/ask_text_probe";
 
-class DialogScreenTest : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    for (const char* tool : {"Xvfb", "xdotool", "xdpyinfo", "import", "timeout"}) {
-      if (!on_path(tool)) {
-        missing_ = std::string(tool) + " is not installed (scripts/setup.sh installs it)";
-        return;
-      }
-    }
-    server_ = new Xvfb;
-  }
-  static void TearDownTestSuite() {
-    delete server_;
-    server_ = nullptr;
-  }
-  void SetUp() override {
-    if (!missing_.empty()) GTEST_SKIP() << missing_;
-    ASSERT_TRUE(server_->running()) << "Xvfb did not start";
-  }
+class DialogScreenTest : public XServerTest<DialogScreenTest> {
+ public:
+  static constexpr std::array kTools{"Xvfb", "xdotool", "xdpyinfo", "import", "timeout"};
 
+ protected:
   std::string x(const std::string& command) const {
     return output_of("DISPLAY=" + server_->display() + " " + command);
   }
@@ -96,9 +82,6 @@ class DialogScreenTest : public ::testing::Test {
       std::to_string(picture.client.left + (box.left + box.right) / 2) + " " +
       std::to_string(picture.client.top + (box.top + box.bottom) / 2) + " click 1");
   }
-
-  static inline Xvfb* server_ = nullptr;
-  static inline std::string missing_;
 };
 
 TEST_F(DialogScreenTest, StandardLayoutAndOkByEnter) {
