@@ -16,7 +16,8 @@ function(kanvo_add_test name)
   # The environment comes through `env` as the cases' launcher: a list of variables given as a
   # test property would be cut at its first separator by the discovery script.
   set(environment SDL_AUDIODRIVER=dummy KANVO_DISPLAY=headless
-      LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/cmake/lsan_suppressions.txt:print_suppressions=0)
+      LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/cmake/lsan_suppressions.txt:print_suppressions=0
+      TSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/cmake/tsan_suppressions.txt:print_suppressions=0)
   if(ARG_ON_X_SERVER)
     list(APPEND environment ASAN_OPTIONS=detect_leaks=0)
   endif()
