@@ -4,11 +4,13 @@
 
 #include <algorithm>
 #include <future>
+#include <mutex>
 #include <string>
 #include <unordered_map>
 #include <vector>
 
 #include "host/display/sdl_keys.h"
+#include "host/sdl_setup.h"
 
 namespace kanvo::display {
 namespace {
@@ -118,6 +120,7 @@ struct SdlDisplay::Loop {
     }
     display.stop_jobs();
     for (auto& [id, mirror] : mirrors) SDL_DestroyWindow(mirror.window);
+    const std::lock_guard setup(sdl_setup_lock());
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
   }
 
@@ -360,19 +363,24 @@ std::unique_ptr<SdlDisplay> SdlDisplay::open(Scene& scene) {
   std::promise<bool> opened;
   std::future<bool> result = opened.get_future();
   SdlDisplay* self = display.get();
-  display->thread_ = std::thread([self, &opened] {
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
-    SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
-    SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
-    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
-      opened.set_value(false);
-      return;
-    }
+  // The thread owns the promise: the opening thread may be gone from here while the answer is
+  // still being handed over.
+  display->thread_ = std::thread([self, opened = std::move(opened)]() mutable {
     SDL_Rect bounds;
     SDL_Rect usable;
-    if (SDL_GetDisplayBounds(0, &bounds) != 0) bounds = {0, 0, 1024, 768};
-    if (SDL_GetDisplayUsableBounds(0, &usable) != 0) usable = bounds;
+    {
+      const std::lock_guard setup(sdl_setup_lock());
+      SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+      SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+      SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
+      SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
+      if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+        opened.set_value(false);
+        return;
+      }
+      if (SDL_GetDisplayBounds(0, &bounds) != 0) bounds = {0, 0, 1024, 768};
+      if (SDL_GetDisplayUsableBounds(0, &usable) != 0) usable = bounds;
+    }
     self->bounds_ = to_rect(bounds);
     self->work_area_ = to_rect(usable);
     opened.set_value(true);

@@ -3,9 +3,11 @@
 #include <SDL.h>
 
 #include <cstdint>
+#include <mutex>
 #include <span>
 #include <utility>
 
+#include "host/sdl_setup.h"
 #include "host/sound/quiet_stderr.h"
 
 namespace kanvo::sound {
@@ -20,6 +22,7 @@ void SDLCALL fill_audio(void* mixer, Uint8* stream, int length) {
 // whatever the hardware wants.
 SDL_AudioDeviceID open_device(ClipMixer& mixer) {
   QuietStderr quiet;
+  const std::lock_guard setup(sdl_setup_lock());
   // The program handles its own signals; SDL would turn Ctrl+C into a quit event nobody reads.
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return 0;
@@ -77,6 +80,7 @@ void ClipPlayer::run() {
   }
   if (device != 0) {
     SDL_CloseAudioDevice(device);
+    const std::lock_guard setup(sdl_setup_lock());
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
   }
   // SDL keeps per-thread data (its error message) for threads it did not start.

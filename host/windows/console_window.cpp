@@ -94,7 +94,11 @@ WindowHandle console_window() {
   static const WindowHandle window = [] {
     std::promise<WindowHandle> created;
     std::future<WindowHandle> handle = created.get_future();
-    std::thread(run_console_window, &created).detach();
+    // The thread owns the promise: this one may be gone from here while the answer is still
+    // being handed over.
+    std::thread([created = std::move(created)]() mutable {
+      run_console_window(&created);
+    }).detach();
     return handle.get();
   }();
   return window;

@@ -204,7 +204,11 @@ TEST_F(QuizScreenTest, TheRevealedGraphOnTheScreenAndAfterMinimisingAndRestoring
   std::printf("restored: %d + %d pixels differ\n", restored.frame, restored.client);
 
   terminal.send_keys("C-d");
-  EXPECT_TRUE(terminal.wait_for("exit status 0"));
+  EXPECT_TRUE(terminal.wait_for("exit status 0")) << [&] {
+    std::string lines = "the terminal shows:\n";
+    for (const ScreenLine& line : terminal.screen()) lines += line.text() + "\n";
+    return lines;
+  }();
 }
 
 }  // namespace
