@@ -2,6 +2,7 @@
 // image's drawing state and draws on its surface.
 #pragma once
 
+#include <array>
 #include <mutex>
 
 #include "graphics/context/working_target.h"
@@ -143,10 +144,46 @@ class ImageDevice : public DrawDevice {
   // Selects a new pen, brush or font into every surface, deleting what it replaces.
   void select_everywhere(gdi::ObjectHandle object);
 
+  // The outline-only and interior-only variants of the closed shapes: the hollow brush or the
+  // null pen for the call, unless the style is hollow or null already. The switch selects the
+  // stock object and then what each surface held before, so the drawing state keeps its style
+  // throughout and no pen or brush (nor a copy of a pattern or dash array) is made per call.
+  template <typename Draw>
+  void with_hollow_brush(Draw&& draw) {
+    if (image().state().fill_style.style == kFillNull) {
+      draw();
+    } else {
+      with_stock_object(gdi::StockObject::null_brush, draw);
+    }
+  }
+  template <typename Draw>
+  void with_null_pen(Draw&& draw) {
+    if (image().state().line_style.style == kLineNull) {
+      draw();
+    } else {
+      with_stock_object(gdi::StockObject::null_pen, draw);
+    }
+  }
+
  private:
   // The image's surface; for the window device the canvas's and the window's (drawing there
   // outside batch drawing only), under the lock. Inline and not virtual: every call goes
   // through here, and the device's own slot is the only dispatch it pays for.
+  // Under the lock throughout, so that the window cannot go away between the two selections.
+  template <typename Draw>
+  void with_stock_object(gdi::StockObject stock, Draw& draw) {
+    std::unique_lock<std::recursive_mutex> guard;
+    if (window_lock_ != nullptr) guard = std::unique_lock(*window_lock_);
+    const gdi::ObjectHandle temporary = gdi::get_stock_object(stock);
+    std::array<std::pair<SurfaceHandle, gdi::ObjectHandle>, 2> held{};
+    std::size_t count = 0;
+    for_each_surface([&](SurfaceHandle dc) {
+      if (count < held.size()) held[count++] = {dc, gdi::select_object(dc, temporary)};
+    });
+    draw();
+    for (std::size_t i = 0; i < count; ++i) gdi::select_object(held[i].first, held[i].second);
+  }
+
   template <typename Visit>
   void visit_surfaces(Visit& visit, bool state_change) {
     if (window_lock_ == nullptr) {

@@ -69,7 +69,7 @@ void ImageDevice::draw_line_to(std::int32_t x, std::int32_t y) {
 
 void ImageDevice::stroke_rect(std::int32_t left, std::int32_t top, std::int32_t right,
                               std::int32_t bottom) {
-  with_hollow_brush(*this, [&] { draw_rect(left, top, right, bottom); });
+  with_hollow_brush([&] { draw_rect(left, top, right, bottom); });
 }
 
 void ImageDevice::draw_rect(std::int32_t left, std::int32_t top, std::int32_t right,
@@ -82,8 +82,7 @@ void ImageDevice::paint_rect(std::int32_t left, std::int32_t top, std::int32_t r
   if (left > right) std::swap(left, right);
   if (top > bottom) std::swap(top, bottom);
   // Without a pen the rectangle's interior is one pixel narrower and shorter; widen to make up.
-  with_null_pen(*this,
-                [&] { draw_rect(left, top, wrapping_add(right, 1), wrapping_add(bottom, 1)); });
+  with_null_pen([&] { draw_rect(left, top, wrapping_add(right, 1), wrapping_add(bottom, 1)); });
 }
 
 void ImageDevice::erase_rect(std::int32_t left, std::int32_t top, std::int32_t right,
@@ -115,7 +114,7 @@ void ImageDevice::arc_end_points(std::int32_t left, std::int32_t top, std::int32
 }
 
 void ImageDevice::stroke_circle(std::int32_t x, std::int32_t y, std::int32_t radius) {
-  with_hollow_brush(*this, [&] { draw_circle(x, y, radius); });
+  with_hollow_brush([&] { draw_circle(x, y, radius); });
 }
 
 void ImageDevice::draw_circle(std::int32_t x, std::int32_t y, std::int32_t radius) {
@@ -127,7 +126,7 @@ void ImageDevice::draw_circle(std::int32_t x, std::int32_t y, std::int32_t radiu
 }
 
 void ImageDevice::paint_circle(std::int32_t x, std::int32_t y, std::int32_t radius) {
-  with_null_pen(*this, [&] { draw_circle(x, y, radius); });
+  with_null_pen([&] { draw_circle(x, y, radius); });
 }
 
 void ImageDevice::erase_circle(std::int32_t x, std::int32_t y, std::int32_t radius) {
@@ -136,7 +135,7 @@ void ImageDevice::erase_circle(std::int32_t x, std::int32_t y, std::int32_t radi
 
 void ImageDevice::stroke_ellipse(std::int32_t left, std::int32_t top, std::int32_t right,
                                  std::int32_t bottom) {
-  with_hollow_brush(*this, [&] { draw_ellipse(left, top, right, bottom); });
+  with_hollow_brush([&] { draw_ellipse(left, top, right, bottom); });
 }
 
 void ImageDevice::draw_ellipse(std::int32_t left, std::int32_t top, std::int32_t right,
@@ -146,7 +145,7 @@ void ImageDevice::draw_ellipse(std::int32_t left, std::int32_t top, std::int32_t
 
 void ImageDevice::paint_ellipse(std::int32_t left, std::int32_t top, std::int32_t right,
                                 std::int32_t bottom) {
-  with_null_pen(*this, [&] { draw_ellipse(left, top, right, bottom); });
+  with_null_pen([&] { draw_ellipse(left, top, right, bottom); });
 }
 
 void ImageDevice::erase_ellipse(std::int32_t left, std::int32_t top, std::int32_t right,
@@ -158,7 +157,7 @@ void ImageDevice::stroke_round_rect(std::int32_t left, std::int32_t top, std::in
                                     std::int32_t bottom, std::int32_t corner_width,
                                     std::int32_t corner_height) {
   with_hollow_brush(
-      *this, [&] { draw_round_rect(left, top, right, bottom, corner_width, corner_height); });
+      [&] { draw_round_rect(left, top, right, bottom, corner_width, corner_height); });
 }
 
 void ImageDevice::draw_round_rect(std::int32_t left, std::int32_t top, std::int32_t right,
@@ -172,8 +171,7 @@ void ImageDevice::draw_round_rect(std::int32_t left, std::int32_t top, std::int3
 void ImageDevice::paint_round_rect(std::int32_t left, std::int32_t top, std::int32_t right,
                                    std::int32_t bottom, std::int32_t corner_width,
                                    std::int32_t corner_height) {
-  with_null_pen(*this,
-                [&] { draw_round_rect(left, top, right, bottom, corner_width, corner_height); });
+  with_null_pen([&] { draw_round_rect(left, top, right, bottom, corner_width, corner_height); });
 }
 
 void ImageDevice::erase_round_rect(std::int32_t left, std::int32_t top, std::int32_t right,
@@ -193,7 +191,7 @@ void ImageDevice::draw_arc(std::int32_t left, std::int32_t top, std::int32_t rig
 
 void ImageDevice::stroke_pie(std::int32_t left, std::int32_t top, std::int32_t right,
                              std::int32_t bottom, double start, double end) {
-  with_hollow_brush(*this, [&] { draw_pie(left, top, right, bottom, start, end); });
+  with_hollow_brush([&] { draw_pie(left, top, right, bottom, start, end); });
 }
 
 void ImageDevice::draw_pie(std::int32_t left, std::int32_t top, std::int32_t right,
@@ -206,7 +204,7 @@ void ImageDevice::draw_pie(std::int32_t left, std::int32_t top, std::int32_t rig
 
 void ImageDevice::paint_pie(std::int32_t left, std::int32_t top, std::int32_t right,
                             std::int32_t bottom, double start, double end) {
-  with_null_pen(*this, [&] { draw_pie(left, top, right, bottom, start, end); });
+  with_null_pen([&] { draw_pie(left, top, right, bottom, start, end); });
 }
 
 void ImageDevice::erase_pie(std::int32_t left, std::int32_t top, std::int32_t right,
@@ -219,7 +217,7 @@ void ImageDevice::draw_polyline(const Point* points, std::int32_t count) {
 }
 
 void ImageDevice::stroke_polygon(const Point* points, std::int32_t count) {
-  with_hollow_brush(*this, [&] { draw_polygon(points, count); });
+  with_hollow_brush([&] { draw_polygon(points, count); });
 }
 
 void ImageDevice::draw_polygon(const Point* points, std::int32_t count) {
@@ -227,7 +225,7 @@ void ImageDevice::draw_polygon(const Point* points, std::int32_t count) {
 }
 
 void ImageDevice::paint_polygon(const Point* points, std::int32_t count) {
-  with_null_pen(*this, [&] { draw_polygon(points, count); });
+  with_null_pen([&] { draw_polygon(points, count); });
 }
 
 void ImageDevice::erase_polygon(const Point* points, std::int32_t count) {

@@ -25,6 +25,8 @@ class LineStyle {
   std::int32_t dash_count = 0;
 };
 
+// The null pen: nothing drawn.
+inline constexpr std::int32_t kLineNull = 5;
 inline constexpr std::int32_t kUserStyleKind = 7;
 inline bool is_user_style(std::int32_t style) {
   return (style & 0xF) == kUserStyleKind;

@@ -72,16 +72,39 @@ TEST_F(RecordedShapes, Bar3dRoundsTheRiseTowardMinusInfinityAndOrdersCorners) {
   EXPECT_EQ(calls(), expected);
 }
 
-TEST_F(RecordedShapes, StrokeSwitchesToAHollowBrushOnlyWhenNeeded) {
+TEST_F(RecordedShapes, StrokeAndPaintDrawThroughTheTableAndRealiseNothing) {
   stroke_rect(1, 1, 5, 5);
-  const std::vector<std::string> solid = {"brush 1", "rect 1,1 5,5", "brush 0"};
-  EXPECT_EQ(calls(), solid);
-  calls().clear();
-  set_fill_style(kFillNull, 0, nullptr);
-  calls().clear();
-  stroke_rect(1, 1, 5, 5);
-  const std::vector<std::string> hollow = {"rect 1,1 5,5"};
-  EXPECT_EQ(calls(), hollow);
+  paint_rect(1, 1, 5, 5);
+  const std::vector<std::string> raw = {"rect 1,1 5,5", "rect 1,1 6,6"};
+  EXPECT_EQ(calls(), raw);
+}
+
+// The hollow brush and the null pen of the variants are switched on the surface alone: the pen
+// and brush the style realised stay the same objects, however costly to make again.
+TEST_F(Shapes, StrokeAndPaintKeepTheRealisedPenAndBrush) {
+  const std::uint32_t dashes[] = {3, 1};
+  set_line_style(7, 1, dashes, 2);  // a user style: its pen holds a copy of the dash array
+  set_fill_style(kFillSolid, 0, nullptr);
+  const SurfaceHandle surface = image().surface();
+  const gdi::ObjectHandle pen = gdi::get_current_object(surface, gdi::ObjectKind::pen);
+  const gdi::ObjectHandle brush = gdi::get_current_object(surface, gdi::ObjectKind::brush);
+  const std::size_t objects = gdi::live_object_count();
+  stroke_rect(2, 2, 20, 20);
+  paint_circle(40, 20, 6);
+  stroke_polygon(nullptr, 0);
+  EXPECT_EQ(gdi::get_current_object(surface, gdi::ObjectKind::pen), pen);
+  EXPECT_EQ(gdi::get_current_object(surface, gdi::ObjectKind::brush), brush);
+  EXPECT_EQ(gdi::live_object_count(), objects);
+  FillStyle fill;
+  get_fill_style(&fill);
+  EXPECT_EQ(fill.style, kFillSolid);
+  LineStyle line;
+  get_line_style(&line);
+  EXPECT_EQ(line.style, 7);
+  EXPECT_EQ(line.dash_count, 2);
+  EXPECT_EQ(pixel(10, 10), 0u);                    // the stroked rectangle's inside stays
+  EXPECT_EQ(pixel(2, 2) & 0xFFFFFF, 0xFFFFFFu);    // its dashed outline starts with a dash
+  EXPECT_EQ(pixel(40, 20) & 0xFFFFFF, 0xFFFFFFu);  // the painted circle is filled
 }
 
 TEST_F(Shapes, StrokeCircleLeavesTheInsideAndTheFillStyle) {
