@@ -1,5 +1,6 @@
 #include "quiz/plot_marks.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -33,13 +34,75 @@ std::int32_t to_pixel(double coordinate) {
   return static_cast<std::int32_t>(coordinate);
 }
 
+float sample_x(const PlotSweep& sweep, std::int32_t i) {
+  return static_cast<float>(static_cast<double>(i) / static_cast<double>(sweep.divisor));
+}
+
+// The longest first run tried: long enough that a flat stretch costs a handful of rows, short
+// enough that a run which ends early is found in few halvings.
+constexpr std::int32_t kLongestStride = 1 << 12;
+
 }  // namespace
 
+std::int32_t sample_mark_x(const PlotSweep& sweep, std::int32_t i) {
+  return to_pixel(static_cast<double>(sweep.origin_x) + static_cast<double>(sample_x(sweep, i)));
+}
+
+std::int32_t sample_mark_y(const PlotSweep& sweep, std::int32_t i) {
+  const auto y = static_cast<float>(sample_value(sweep, static_cast<double>(sample_x(sweep, i))));
+  return to_pixel(static_cast<double>(sweep.origin_y) - static_cast<double>(y));
+}
+
 Mark sample_mark(const PlotSweep& sweep, std::int32_t i) {
-  const auto x = static_cast<float>(static_cast<double>(i) / static_cast<double>(sweep.divisor));
-  const auto y = static_cast<float>(sample_value(sweep, static_cast<double>(x)));
-  return {to_pixel(static_cast<double>(sweep.origin_x) + static_cast<double>(x)),
-          to_pixel(static_cast<double>(sweep.origin_y) - static_cast<double>(y))};
+  return {sample_mark_x(sweep, i), sample_mark_y(sweep, i)};
+}
+
+SweepRows::SweepRows(const PlotSweep& sweep)
+    : sweep_(sweep), monotonic_(sweep.first >= 0 || sweep.last <= 0) {}
+
+std::int32_t SweepRows::evaluate(std::int32_t i) {
+  ++evaluations_;
+  return sample_mark_y(sweep_, i);
+}
+
+std::int32_t SweepRows::row(std::int32_t i) {
+  if (!monotonic_) return evaluate(i);
+  if (started_ && i <= run_last_) return run_row_;
+  // A new run starts at i: its row, then how far it holds.
+  run_row_ = started_ && next_known_ ? next_row_ : evaluate(i);
+  started_ = true;
+  next_known_ = false;
+  std::int32_t holds = i;  // the row is known to hold up to here
+  while (holds < sweep_.last) {
+    const std::int32_t probe = static_cast<std::int32_t>(
+        std::min<std::int64_t>(std::int64_t{holds} + stride_, sweep_.last));
+    const std::int32_t probe_row = evaluate(probe);
+    if (probe_row == run_row_) {
+      holds = probe;
+      stride_ = std::min(stride_ * 2, kLongestStride);
+      continue;
+    }
+    // The row changes after `holds` and by `probe`: halve down to the change.
+    std::int32_t changed = probe;
+    std::int32_t changed_row = probe_row;
+    while (changed - holds > 1) {
+      const std::int32_t middle = holds + (changed - holds) / 2;
+      const std::int32_t middle_row = evaluate(middle);
+      if (middle_row == run_row_) {
+        holds = middle;
+      } else {
+        changed = middle;
+        changed_row = middle_row;
+      }
+    }
+    // The next run starts at `changed`, whose row is known already.
+    next_row_ = changed_row;
+    next_known_ = true;
+    stride_ = holds - i + 1;
+    break;
+  }
+  run_last_ = holds;
+  return run_row_;
 }
 
 }  // namespace kanvo::quiz

@@ -58,6 +58,40 @@ TEST(PlotMarks, EachRecipeDrawsItsNumberOfMarks) {
   }
 }
 
+// The rows found by runs and halving are the rows of every sample, for every recipe; and the
+// busy recipes work out far fewer rows than they draw marks.
+TEST(PlotMarks, RowsFoundByRunsAreTheRowsOfEverySample) {
+  for (int index = 1; index <= FunctionCatalogue::kSize; ++index) {
+    std::vector<Mark> sampled;
+    for (const PlotSweep& sweep : plot_recipe(index)->sweeps()) {
+      for (std::int32_t i = sweep.first; i <= sweep.last; ++i) {
+        sampled.push_back(sample_mark(sweep, i));
+      }
+    }
+    EXPECT_EQ(marks_of(index), sampled) << index;
+  }
+  std::int64_t evaluations = 0;
+  for (const PlotSweep& sweep : plot_recipe(13)->sweeps()) {
+    SweepRows rows(sweep);
+    for (std::int32_t i = sweep.first; i <= sweep.last; ++i) rows.row(i);
+    evaluations += rows.evaluations();
+  }
+  EXPECT_LT(evaluations, 22'000 / 4);
+}
+
+// A sweep across zero is not monotonic (1 / x jumps there): every row is worked out.
+TEST(PlotMarks, SweepsAcrossZeroWorkOutEveryRow) {
+  PlotSweep across = sweep_of(2, 0);
+  across.first = -300;
+  across.last = 300;
+  across.rule = ValueRule::reciprocal;
+  SweepRows rows(across);
+  for (std::int32_t i = across.first; i <= across.last; ++i) {
+    EXPECT_EQ(rows.row(i), sample_mark(across, i).y) << i;
+  }
+  EXPECT_EQ(rows.evaluations(), 601);
+}
+
 TEST(PlotMarks, RecipeFourDrawsItsPositiveBranchFirstTheOthersTheirNegativeOne) {
   const std::vector<Mark> four = marks_of(4);
   // i = 1 first (x = 0.01, beside the axis on the right), then i = -10000 (x = -100).
