@@ -57,52 +57,60 @@ Mark sample_mark(const PlotSweep& sweep, std::int32_t i) {
   return {sample_mark_x(sweep, i), sample_mark_y(sweep, i)};
 }
 
-SweepRows::SweepRows(const PlotSweep& sweep)
-    : sweep_(sweep), monotonic_(sweep.first >= 0 || sweep.last <= 0) {}
+SweepCoordinate::SweepCoordinate(const PlotSweep& sweep, Sample sample, bool monotonic)
+    : sweep_(sweep), sample_(sample), monotonic_(monotonic) {}
 
-std::int32_t SweepRows::evaluate(std::int32_t i) {
-  ++evaluations_;
-  return sample_mark_y(sweep_, i);
+SweepCoordinate sweep_columns(const PlotSweep& sweep) {
+  return SweepCoordinate(sweep, sample_mark_x, true);
 }
 
-std::int32_t SweepRows::row(std::int32_t i) {
+SweepCoordinate sweep_rows(const PlotSweep& sweep) {
+  return SweepCoordinate(sweep, sample_mark_y, sweep.first >= 0 || sweep.last <= 0);
+}
+
+std::int32_t SweepCoordinate::evaluate(std::int32_t i) {
+  ++evaluations_;
+  return sample_(sweep_, i);
+}
+
+std::int32_t SweepCoordinate::at(std::int32_t i) {
   if (!monotonic_) return evaluate(i);
-  if (started_ && i <= run_last_) return run_row_;
-  // A new run starts at i: its row, then how far it holds.
-  run_row_ = started_ && next_known_ ? next_row_ : evaluate(i);
+  if (started_ && i <= run_last_) return run_value_;
+  // A new run starts at i: its value, then how far it holds.
+  run_value_ = started_ && next_known_ ? next_value_ : evaluate(i);
   started_ = true;
   next_known_ = false;
-  std::int32_t holds = i;  // the row is known to hold up to here
+  std::int32_t holds = i;  // the value is known to hold up to here
   while (holds < sweep_.last) {
     const std::int32_t probe = static_cast<std::int32_t>(
         std::min<std::int64_t>(std::int64_t{holds} + stride_, sweep_.last));
-    const std::int32_t probe_row = evaluate(probe);
-    if (probe_row == run_row_) {
+    const std::int32_t probe_value = evaluate(probe);
+    if (probe_value == run_value_) {
       holds = probe;
       stride_ = std::min(stride_ * 2, kLongestStride);
       continue;
     }
-    // The row changes after `holds` and by `probe`: halve down to the change.
+    // The value changes after `holds` and by `probe`: halve down to the change.
     std::int32_t changed = probe;
-    std::int32_t changed_row = probe_row;
+    std::int32_t changed_value = probe_value;
     while (changed - holds > 1) {
       const std::int32_t middle = holds + (changed - holds) / 2;
-      const std::int32_t middle_row = evaluate(middle);
-      if (middle_row == run_row_) {
+      const std::int32_t middle_value = evaluate(middle);
+      if (middle_value == run_value_) {
         holds = middle;
       } else {
         changed = middle;
-        changed_row = middle_row;
+        changed_value = middle_value;
       }
     }
-    // The next run starts at `changed`, whose row is known already.
-    next_row_ = changed_row;
+    // The next run starts at `changed`, whose value is known already.
+    next_value_ = changed_value;
     next_known_ = true;
     stride_ = holds - i + 1;
     break;
   }
   run_last_ = holds;
-  return run_row_;
+  return run_value_;
 }
 
 }  // namespace kanvo::quiz
