@@ -7,9 +7,10 @@
 namespace kanvo::surface::lines {
 
 ShapeOutline::ShapeOutline(DeviceContext& dc, raster::Painter& painter,
-                           std::span<const DevicePoint> closed_figure)
-    : dc_(dc), painter_(painter), figure_(closed_figure), wide_(draws_wide(dc)) {
-  if (wide_) cover_wide(dc_, painter_.box(), figure_, true, 0.0);
+                           std::span<const DevicePoint> closed_figure,
+                           const shapes::RoundedBox* curve)
+    : dc_(dc), painter_(painter), figure_(closed_figure), curve_(curve), wide_(draws_wide(dc)) {
+  if (wide_) cover_wide(dc_, painter_.box(), figure_, true, 0.0, curve_);
 }
 
 void ShapeOutline::fill_inside(std::int64_t y, std::int64_t x0, std::int64_t x1,
@@ -36,7 +37,7 @@ void ShapeOutline::draw() {
   if (wide_) {
     painter_.fill_spans(dc_.spans.spans(), pixel_word(dc_.pen->color));
   } else {
-    stroke_figure(dc_, figure_, true);
+    stroke_figure(dc_, figure_, true, curve_);
   }
 }
 

@@ -50,7 +50,7 @@ double thin_advance(std::span<const DevicePoint> points, bool closed) {
 }  // namespace
 
 double cover_wide(DeviceContext& dc, const Rect& box, std::span<const DevicePoint> points,
-                  bool closed, double position) {
+                  bool closed, double position, const shapes::RoundedBox* curve) {
   const PenObject& pen = *dc.pen;
   const std::int64_t width = pen_device_width(dc);
   // A wide pen of the plain call draws solid whatever its kind.
@@ -69,7 +69,7 @@ double cover_wide(DeviceContext& dc, const Rect& box, std::span<const DevicePoin
   if (pattern.solid()) {
     wide.add_figure(path, closed);
   } else {
-    after = wide.add_dashed_figure(path, closed, pattern, position);
+    after = wide.add_dashed_figure(path, closed, pattern, position, curve);
   }
   // The bands and wedges come out of the fill in order; round nibs, added before, need sorting.
   const bool has_nibs = !dc.spans.empty();
@@ -81,13 +81,13 @@ double cover_wide(DeviceContext& dc, const Rect& box, std::span<const DevicePoin
 namespace {
 
 double stroke(DeviceContext& dc, std::span<const DevicePoint> points, bool closed,
-              double position) {
+              double position, const shapes::RoundedBox* curve) {
   const PenObject* pen = dc.pen;
   if (pen == nullptr || pen->kind() == pen_style::kNull || points.empty()) return position;
   raster::Painter painter(dc);
   const PixelWord ink = pixel_word(pen->color);
   if (draws_wide(dc)) {
-    const double after = cover_wide(dc, painter.box(), points, closed, position);
+    const double after = cover_wide(dc, painter.box(), points, closed, position, curve);
     painter.fill_spans(dc.spans.spans(), ink);
     return after;
   }
@@ -105,12 +105,13 @@ double stroke(DeviceContext& dc, std::span<const DevicePoint> points, bool close
 
 }  // namespace
 
-void stroke_figure(DeviceContext& dc, std::span<const DevicePoint> points, bool closed) {
-  stroke(dc, points, closed, 0.0);
+void stroke_figure(DeviceContext& dc, std::span<const DevicePoint> points, bool closed,
+                   const shapes::RoundedBox* curve) {
+  stroke(dc, points, closed, 0.0, curve);
 }
 
 double stroke_chain(DeviceContext& dc, std::span<const DevicePoint> points, double position) {
-  return stroke(dc, points, false, position);
+  return stroke(dc, points, false, position, nullptr);
 }
 
 }  // namespace kanvo::surface::lines

@@ -12,11 +12,14 @@
 #include <span>
 
 #include "host/surface/dc/device_context.h"
+#include "host/surface/shapes/rounded_box.h"
 
 namespace kanvo::surface::lines {
 
-// The figure's outline with the dash pattern starting afresh.
-void stroke_figure(DeviceContext& dc, std::span<const DevicePoint> points, bool closed);
+// The figure's outline with the dash pattern starting afresh. `curve` is the box whose outline
+// the points follow, if any (a wide pen's dashes keep to its octants, see WideStroke).
+void stroke_figure(DeviceContext& dc, std::span<const DevicePoint> points, bool closed,
+                   const shapes::RoundedBox* curve = nullptr);
 
 // An open figure whose dash pattern runs on from `position` (a chain of line_to calls); returns
 // the position after it.
@@ -33,6 +36,6 @@ inline bool draws_wide(const DeviceContext& dc) {
 // The pixels a wide pen covers along the figure inside the box, normalised into the context's
 // scratch span list; returns the dash pattern's position after the figure.
 double cover_wide(DeviceContext& dc, const Rect& box, std::span<const DevicePoint> points,
-                  bool closed, double position);
+                  bool closed, double position, const shapes::RoundedBox* curve = nullptr);
 
 }  // namespace kanvo::surface::lines

@@ -216,9 +216,18 @@ void WideStroke::add_figure(std::span<const DevicePointF> points, bool closed) {
 }
 
 double WideStroke::add_dashed_figure(std::span<const DevicePointF> points, bool closed,
-                                     const DashPattern& pattern, double start) {
+                                     const DashPattern& pattern, double start,
+                                     const shapes::RoundedBox* curve) {
   const std::size_t count = points.size();
   if (count == 0) return start;
+  // How much further on the pattern stands at a point of a curve's outline.
+  auto lead = [&](std::size_t index) {
+    if (curve == nullptr || index % count == 0) return 0.0;
+    const DevicePointF& p = points[index % count];
+    return curve->beside_side_end(static_cast<std::int64_t>(p.x), static_cast<std::int64_t>(p.y))
+               ? 0.5
+               : 0.0;
+  };
   // Only the part of each segment near the box can show: beyond the pen's reach of it the
   // pattern is skipped over arithmetically instead of dash by dash.
   const double reach = static_cast<double>(pen_.width) + 2.0;
@@ -283,8 +292,8 @@ double WideStroke::add_dashed_figure(std::span<const DevicePointF> points, bool 
     const DevicePointF b = points[(i + 1) % count];
     const double dx = b.x - a.x;
     const double dy = b.y - a.y;
-    const double length = pattern_length(dx, dy);
-    if (!(length > 0.0)) continue;
+    if (dx == 0.0 && dy == 0.0) continue;
+    const double length = pattern_length(dx, dy) + lead(i + 1) - lead(i);
     const double span = std::hypot(dx, dy);
     heading = {dx / span, dy / span};
     first_segment = segments_seen++ == 0;

@@ -10,7 +10,11 @@
 // stroke is one shape: every pixel once.
 //
 // Dashes are measured along the path: a step between neighbouring pixels (as along the outline
-// of a curve) counts as one pixel, any longer segment by its exact length. The ends of each dash
+// of a curve) counts as one pixel, any longer segment by its exact length. Along the outline of
+// an ellipse or a rounded corner, the pixels beside the left and right ends of the corner
+// ellipses (farther across from its centre than up or down) stand half a unit further on, the
+// first point of the figure excepted: a step into that part counts one and a half, a step out of
+// it one half. The ends of each dash
 // fall on whole pixels (the exact distance from its segment's start, cut toward the start). A
 // dash is cut where the path turns: each piece lies on one segment and has the pen's ends, so
 // no join is drawn inside a dash. In a pattern of dots only, a segment shows its first dot
@@ -25,6 +29,7 @@
 #include "host/surface/lines/line_style.h"
 #include "host/surface/raster/polygon_fill.h"
 #include "host/surface/raster/span_list.h"
+#include "host/surface/shapes/rounded_box.h"
 
 namespace kanvo::surface::lines {
 
@@ -57,9 +62,11 @@ class WideStroke {
   // round end and nothing otherwise.
   void add_figure(std::span<const DevicePointF> points, bool closed);
   // A dashed figure: the dashes of the pattern from `start` on (in device units along the path),
-  // each with the pen's ends. Returns the position after the figure.
+  // each with the pen's ends. `curve` is the box whose outline the points follow, if any.
+  // Returns the position after the figure.
   double add_dashed_figure(std::span<const DevicePointF> points, bool closed,
-                           const DashPattern& pattern, double start);
+                           const DashPattern& pattern, double start,
+                           const shapes::RoundedBox* curve = nullptr);
 
  private:
   // Bands along the path (repeated points skipped), joins between them and the ends. `headings`

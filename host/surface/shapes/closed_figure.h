@@ -6,10 +6,12 @@
 
 #include "host/surface/dc/device_context.h"
 #include "host/surface/raster/polygon_fill.h"
+#include "host/surface/shapes/rounded_box.h"
 
 namespace kanvo::surface::shapes {
 
+// `curve` is the box whose outline the points follow, if any.
 void draw_closed_figure(DeviceContext& dc, std::span<const DevicePoint> points,
-                        raster::FillRule rule);
+                        raster::FillRule rule, const RoundedBox* curve = nullptr);
 
 }  // namespace kanvo::surface::shapes

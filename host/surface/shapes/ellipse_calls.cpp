@@ -81,7 +81,7 @@ bool copy_small_ellipse(const DeviceContext& dc, const shapes::RoundedBox& shape
 void stroke_rounded_box(DeviceContext& dc, raster::Painter& painter,
                         const shapes::RoundedBox& shape) {
   shapes::outline_points(shape, dc.scratch_device_points);
-  lines::ShapeOutline pen(dc, painter, dc.scratch_device_points);
+  lines::ShapeOutline pen(dc, painter, dc.scratch_device_points, &shape);
   const raster::BrushInk brush(dc);
   if (brush.kind() != raster::BrushInk::Kind::none) {
     dc.fill_spans.clear();

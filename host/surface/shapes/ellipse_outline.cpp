@@ -80,10 +80,10 @@ void outline_points(const RoundedBox& box, std::vector<DevicePoint>& points) {
   // The top right quadrant once, in doubled offsets; the other three are its mirrors.
   quadrant_points(box.corner_width, box.corner_height, points);
 
-  const std::int64_t left_x2 = 2 * box.left + box.corner_width - 1;
-  const std::int64_t right_x2 = 2 * (box.left + box.width) - box.corner_width - 1;
-  const std::int64_t top_y2 = 2 * box.top + box.corner_height - 1;
-  const std::int64_t bottom_y2 = 2 * (box.top + box.height) - box.corner_height - 1;
+  const std::int64_t left_x2 = box.left_x2();
+  const std::int64_t right_x2 = box.right_x2();
+  const std::int64_t top_y2 = box.top_y2();
+  const std::int64_t bottom_y2 = box.bottom_y2();
   const std::size_t quadrant = points.size();
   points.resize(4 * quadrant);
   // Mirrored offsets to pixels, each quadrant in counter-clockwise order, written back to front

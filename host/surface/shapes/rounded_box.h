@@ -32,6 +32,20 @@ struct RoundedBox {
   // The rows and columns it may touch: left <= x < right_end, top <= y < bottom_end.
   constexpr std::int64_t right_end() const { return left + width + (square() ? 1 : 0); }
   constexpr std::int64_t bottom_end() const { return top + height + (square() ? 1 : 0); }
+
+  // Doubled centres of the corner ellipses: left and right, top and bottom.
+  constexpr std::int64_t left_x2() const { return 2 * left + corner_width - 1; }
+  constexpr std::int64_t right_x2() const { return 2 * (left + width) - corner_width - 1; }
+  constexpr std::int64_t top_y2() const { return 2 * top + corner_height - 1; }
+  constexpr std::int64_t bottom_y2() const { return 2 * (top + height) - corner_height - 1; }
+
+  // Whether a pixel of the outline lies farther across from its corner's centre than up or down
+  // (the parts of the outline around the left and right ends of the corner ellipses).
+  constexpr bool beside_side_end(std::int64_t x, std::int64_t y) const {
+    const std::int64_t across = std::max<std::int64_t>({0, 2 * x - right_x2(), left_x2() - 2 * x});
+    const std::int64_t along = std::max<std::int64_t>({0, 2 * y - bottom_y2(), top_y2() - 2 * y});
+    return across > along;
+  }
 };
 
 namespace detail {
@@ -54,15 +68,10 @@ class RoundedBoxRows {
   }
 
  private:
-  // Doubled centres of the corner ellipses: left and right, top and bottom.
-  constexpr std::int64_t left_x2() const { return 2 * box_.left + box_.corner_width - 1; }
-  constexpr std::int64_t right_x2() const {
-    return 2 * (box_.left + box_.width) - box_.corner_width - 1;
-  }
-  constexpr std::int64_t top_y2() const { return 2 * box_.top + box_.corner_height - 1; }
-  constexpr std::int64_t bottom_y2() const {
-    return 2 * (box_.top + box_.height) - box_.corner_height - 1;
-  }
+  constexpr std::int64_t left_x2() const { return box_.left_x2(); }
+  constexpr std::int64_t right_x2() const { return box_.right_x2(); }
+  constexpr std::int64_t top_y2() const { return box_.top_y2(); }
+  constexpr std::int64_t bottom_y2() const { return box_.bottom_y2(); }
   constexpr std::int64_t middle_x2() const { return (box_.corner_width - 1) & 1; }
 
   constexpr bool visible(std::int64_t y) const { return y >= first_row_ && y < end_row_; }
