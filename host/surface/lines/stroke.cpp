@@ -80,8 +80,8 @@ double cover_wide(DeviceContext& dc, const Rect& box, std::span<const DevicePoin
 
 namespace {
 
-double stroke(DeviceContext& dc, std::span<const DevicePoint> points, bool closed,
-              double position, const shapes::RoundedBox* curve) {
+double stroke(DeviceContext& dc, std::span<const DevicePoint> points, bool closed, double position,
+              const shapes::RoundedBox* curve) {
   const PenObject* pen = dc.pen;
   if (pen == nullptr || pen->kind() == pen_style::kNull || points.empty()) return position;
   raster::Painter painter(dc);

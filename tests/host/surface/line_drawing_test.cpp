@@ -182,6 +182,31 @@ TEST_F(LineDrawing, WideDashesCountStepsBetweenNeighbouringPixelsAsOne) {
   EXPECT_EQ(at(19, 19), kWhite);
 }
 
+TEST_F(LineDrawing, WideDotsAlongAnEllipseFallAPixelEarlierBesideItsSideEnds) {
+  // Dots every 6 along the 60 pixels of the outline, counter-clockwise from (29,11). Near the
+  // top and bottom each dot falls on the pixel 6 steps on; beside the left and right ends the
+  // pixels stand half a unit further along the pattern, so the dot there falls one pixel earlier
+  // (at (26,7) and not (25,6), at (8,6) and not (7,7), and so on).
+  use_pen(geometric(pen_style::kDot, 3, 0xFFFFFF));
+  const ObjectHandle old_brush = select_object(dc_, get_stock_object(StockObject::null_brush));
+  ASSERT_TRUE(ellipse(dc_, 4, 4, 30, 20));
+  select_object(dc_, old_brush);
+  const Point centres[] = {{29, 11}, {26, 7}, {19, 4},  {13, 4},  {8, 6},
+                           {4, 11},  {7, 16}, {14, 19}, {20, 19}, {25, 17}};
+  // Each dot of a pen 3 wide is a plus of five pixels.
+  auto in_a_dot = [&](std::int32_t x, std::int32_t y) {
+    for (const Point& c : centres) {
+      if (std::abs(x - c.x) + std::abs(y - c.y) <= 1) return true;
+    }
+    return false;
+  };
+  for (std::int32_t y = 0; y < kHeight; ++y) {
+    for (std::int32_t x = 0; x < kWidth; ++x) {
+      EXPECT_EQ(at(x, y), in_a_dot(x, y) ? kWhite : 0u) << "at (" << x << ", " << y << ")";
+    }
+  }
+}
+
 TEST_F(LineDrawing, WidePolylinesPaintEachPixelOnceUnderXor) {
   use_pen(geometric(pen_style::kSolid | pen_style::kJoinMiter, 5, 0xFFFFFF));
   set_rop2(dc_, rop2::kXorPen);
