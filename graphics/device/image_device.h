@@ -4,6 +4,7 @@
 
 #include <array>
 #include <mutex>
+#include <utility>
 
 #include "graphics/context/working_target.h"
 #include "graphics/device/draw_device.h"
@@ -150,28 +151,24 @@ class ImageDevice : public DrawDevice {
   // throughout and no pen or brush (nor a copy of a pattern or dash array) is made per call.
   template <typename Draw>
   void with_hollow_brush(Draw&& draw) {
-    if (image().state().fill_style.style == kFillNull) {
-      draw();
-    } else {
-      with_stock_object(gdi::StockObject::null_brush, draw);
-    }
+    switch_for_call(image().state().fill_style.style != kFillNull, gdi::StockObject::null_brush,
+                    draw);
   }
   template <typename Draw>
   void with_null_pen(Draw&& draw) {
-    if (image().state().line_style.style == kLineNull) {
-      draw();
-    } else {
-      with_stock_object(gdi::StockObject::null_pen, draw);
-    }
+    switch_for_call(image().state().line_style.style != kLineNull, gdi::StockObject::null_pen,
+                    draw);
   }
 
  private:
-  // The image's surface; for the window device the canvas's and the window's (drawing there
-  // outside batch drawing only), under the lock. Inline and not virtual: every call goes
-  // through here, and the device's own slot is the only dispatch it pays for.
-  // Under the lock throughout, so that the window cannot go away between the two selections.
+  // Selects the stock object into every surface, draws, and selects back what each surface
+  // held; under the lock throughout, so that the window cannot go away in between.
   template <typename Draw>
-  void with_stock_object(gdi::StockObject stock, Draw& draw) {
+  void switch_for_call(bool needed, gdi::StockObject stock, Draw& draw) {
+    if (!needed) {
+      draw();
+      return;
+    }
     std::unique_lock<std::recursive_mutex> guard;
     if (window_lock_ != nullptr) guard = std::unique_lock(*window_lock_);
     const gdi::ObjectHandle temporary = gdi::get_stock_object(stock);
@@ -184,6 +181,9 @@ class ImageDevice : public DrawDevice {
     for (std::size_t i = 0; i < count; ++i) gdi::select_object(held[i].first, held[i].second);
   }
 
+  // The image's surface; for the window device the canvas's and the window's (drawing there
+  // outside batch drawing only), under the lock. Inline and not virtual: every call goes
+  // through here, and the device's own slot is the only dispatch it pays for.
   template <typename Visit>
   void visit_surfaces(Visit& visit, bool state_change) {
     if (window_lock_ == nullptr) {
