@@ -28,9 +28,19 @@ std::int64_t round_coordinate(double at, double offset, bool away) {
 }
 
 // Adds a piece of the stroke turned clockwise on the screen whatever the order of its corners,
-// so that under the winding rule overlapping pieces add up instead of cancelling.
+// so that under the winding rule overlapping pieces add up instead of cancelling. A piece whose
+// bounds miss the box is left out: it winds zero around every pixel outside them, so it changes
+// nothing there, and a long outline far from the box then costs the fill nothing.
 template <std::size_t N>
-void add_piece(raster::EdgeList& edges, DevicePoint (&corners)[N]) {
+void add_piece(raster::EdgeList& edges, const Rect& box, DevicePoint (&corners)[N]) {
+  DevicePoint low = corners[0];
+  DevicePoint high = corners[0];
+  for (const DevicePoint& p : corners) {
+    low = {std::min(low.x, p.x), std::min(low.y, p.y)};
+    high = {std::max(high.x, p.x), std::max(high.y, p.y)};
+  }
+  // Pixel (x, y) can be inside only for low.x <= x < high.x and low.y <= y < high.y.
+  if (high.x <= box.left || low.x >= box.right || high.y <= box.top || low.y >= box.bottom) return;
   __extension__ typedef __int128 Wide;  // corners reach 2^52: products need more than 64 bits
   Wide twice_area = 0;
   for (std::size_t i = 0; i < N; ++i) {
@@ -96,7 +106,7 @@ void WideStroke::add_band(DevicePointF a, DevicePointF b, DevicePointF u, bool s
       rounding.across(b0, {-n.x, -n.y}),
       rounding.across(a0, {-n.x, -n.y}),
   };
-  add_piece(edges_, corners);
+  add_piece(edges_, box_, corners);
 }
 
 void WideStroke::add_join(DevicePointF at, DevicePointF u1, DevicePointF u2) {
@@ -121,8 +131,8 @@ void WideStroke::add_join(DevicePointF at, DevicePointF u1, DevicePointF u2) {
   // rounding may leave open on the inner side.
   DevicePoint sliver1[3] = {inner1, outer1, centre};
   DevicePoint sliver2[3] = {centre, outer2, inner2};
-  add_piece(edges_, sliver1);
-  add_piece(edges_, sliver2);
+  add_piece(edges_, box_, sliver1);
+  add_piece(edges_, box_, sliver2);
   const double cos_half_sq = (1.0 + (u1.x * u2.x + u1.y * u2.y)) / 2.0;  // sin^2 of half the angle
   if (pen_.join == Join::miter && cos_half_sq * kMiterLimit * kMiterLimit >= 1.0) {
     // Outer edges: outer1 + s * u1 and outer2 + t * u2.
@@ -132,10 +142,10 @@ void WideStroke::add_join(DevicePointF at, DevicePointF u1, DevicePointF u2) {
     const DevicePoint tip{nearest(static_cast<double>(outer1.x) + u1.x * s),
                           nearest(static_cast<double>(outer1.y) + u1.y * s)};
     DevicePoint wedge[4] = {centre, outer1, tip, outer2};
-    add_piece(edges_, wedge);
+    add_piece(edges_, box_, wedge);
   } else {
     DevicePoint wedge[3] = {centre, outer1, outer2};
-    add_piece(edges_, wedge);
+    add_piece(edges_, box_, wedge);
   }
 }
 

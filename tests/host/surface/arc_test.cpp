@@ -172,5 +172,91 @@ TEST(ArcHostile, ExtremeBoxesAndRadialsReturnPromptlyInsideTheSurface) {
   EXPECT_FALSE(pie(DcHandle{4242}, 0, 0, 10, 10, 0, 0, 0, 0));
 }
 
+// A flat ellipse 196605 pixels across and 48 high whose right tip alone reaches the surface,
+// outlined by a pen 13 units wide: every piece of the outline far from the surface must cost
+// next to nothing, and the tip must come out as it does on any surface that shows it.
+class FarReachingWideArc : public ::testing::Test {
+ protected:
+  static constexpr std::int32_t kLeft = 65535;
+  static constexpr std::int32_t kTop = 18;
+  static constexpr std::int32_t kRight = 0;
+  static constexpr std::int32_t kBottom = -6;
+  // Radials far up and far left: the upper left quarter of the outline, nowhere near the tip.
+  static constexpr Point kUp{-100000, -1468390940};
+  static constexpr Point kLeftward{2147483646, 18};
+
+  FarReachingWideArc() : canvas_(33, 33) {
+    set_world_transform(canvas_.dc(), Transform{-3, 0, 0, 2, 2, 1});
+    delete_object(select_object(canvas_.dc(), create_pen(pen_style::kDash, 13, 0xFFFFFF)));
+    canvas_.hollow_brush();
+  }
+  CurveCanvas canvas_;
+};
+
+// The tip on a 33 by 33 surface: the outer edge at x = 2 bulges to x = 16 over the middle rows.
+const PixelSet kTip = pixels_from_rows(0, 0,
+                                       {
+                                           "###########",
+                                           "############",
+                                           "#############",
+                                           "##############",
+                                           "###############",
+                                           "###############",
+                                           "################",
+                                           "################",
+                                           "################",
+                                           "#################",
+                                           "#################",
+                                           "#################",
+                                           "#################",
+                                           "#################",
+                                           "#################",
+                                           "#################",
+                                           "#################",
+                                           "################",
+                                           "################",
+                                           "################",
+                                           "###############",
+                                           "###############",
+                                           "##############",
+                                           "#############",
+                                           "############",
+                                           "###########",
+                                           "##########",
+                                           "########",
+                                           "#####",
+                                       });
+
+TEST_F(FarReachingWideArc, APartFarFromTheSurfaceLeavesItUntouched) {
+  ASSERT_TRUE(
+      arc(canvas_.dc(), kLeft, kTop, kRight, kBottom, kUp.x, kUp.y, kLeftward.x, kLeftward.y));
+  EXPECT_TRUE(canvas_.painted().empty()) << canvas_.picture(kPen);
+}
+
+TEST_F(FarReachingWideArc, ThePartThroughTheTipDrawsTheTipAsTheWholeOutlineDoes) {
+  ASSERT_TRUE(
+      arc(canvas_.dc(), kLeft, kTop, kRight, kBottom, kLeftward.x, kLeftward.y, kUp.x, kUp.y));
+  EXPECT_EQ(canvas_.pixels_of(kPen), kTip) << canvas_.picture(kPen);
+  canvas_.clear();
+  ASSERT_TRUE(ellipse(canvas_.dc(), kLeft, kTop, kRight, kBottom));
+  EXPECT_EQ(canvas_.pixels_of(kPen), kTip) << canvas_.picture(kPen);
+}
+
+TEST_F(FarReachingWideArc, AWiderSurfaceShowsTheSameTipFurtherRight) {
+  for (const int shift : {1, 40, 167}) {
+    CurveCanvas wider(33 + shift, 33);
+    set_world_transform(wider.dc(), Transform{-3, 0, 0, 2, 2.0f + static_cast<float>(shift), 1});
+    delete_object(select_object(wider.dc(), create_pen(pen_style::kDash, 13, 0xFFFFFF)));
+    ASSERT_TRUE(
+        arc(wider.dc(), kLeft, kTop, kRight, kBottom, kLeftward.x, kLeftward.y, kUp.x, kUp.y));
+    // Left of the window the surface shows more of the outline.
+    PixelSet window;
+    for (const auto& [x, y] : wider.pixels_of(kPen)) {
+      if (x >= shift) window.insert({x - shift, y});
+    }
+    EXPECT_EQ(window, kTip) << "shift " << shift << "\n" << wider.picture(kPen);
+  }
+}
+
 }  // namespace
 }  // namespace kanvo::surface
