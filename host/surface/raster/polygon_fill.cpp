@@ -60,6 +60,27 @@ EdgeList::ActiveEdge EdgeList::activate(const Edge& edge, std::int64_t y) {
   return active;
 }
 
+void EdgeList::order_active() {
+  // Sorting by insertion costs next to nothing when the order barely changes from row to row,
+  // but grows with the square of the edges when many arrive or cross at once (a star of a
+  // hundred thousand spokes through the box): past a budget of moves the row is sorted outright.
+  // Edges with equal crossings may end in any order: the runs between them are empty.
+  std::size_t budget = 8 * active_.size();
+  for (std::size_t i = 1; i < active_.size(); ++i) {
+    const ActiveEdge edge = active_[i];
+    std::size_t j = i;
+    for (; j > 0 && active_[j - 1].x > edge.x && budget > 0; --j, --budget) {
+      active_[j] = active_[j - 1];
+    }
+    active_[j] = edge;
+    if (budget == 0) {
+      std::sort(active_.begin(), active_.end(),
+                [](const ActiveEdge& a, const ActiveEdge& b) { return a.x < b.x; });
+      return;
+    }
+  }
+}
+
 void EdgeList::fill(FillRule rule, const Rect& box, SpanList& out) {
   if (edges_.empty() || box.left >= box.right || box.top >= box.bottom) return;
   // Only edges that cross a row of the box count (a huge outline may have millions elsewhere);
@@ -76,8 +97,7 @@ void EdgeList::fill(FillRule rule, const Rect& box, SpanList& out) {
   const std::int64_t y_end = std::min<std::int64_t>(box.bottom, lowest);
   std::int64_t y = std::max<std::int64_t>(edges_.front().y_top, box.top);
 
-  // The edges crossing the current row, kept in order of their crossings: from row to row the
-  // order changes only where edges cross, so sorting by insertion costs next to nothing.
+  // The edges crossing the current row, kept in order of their crossings.
   active_.clear();
   std::size_t next = 0;
   for (; y < y_end; ++y) {
@@ -97,12 +117,7 @@ void EdgeList::fill(FillRule rule, const Rect& box, SpanList& out) {
       y = edges_[next].y_top - 1;
       continue;
     }
-    for (std::size_t i = 1; i < active_.size(); ++i) {
-      const ActiveEdge edge = active_[i];
-      std::size_t j = i;
-      for (; j > 0 && active_[j - 1].x > edge.x; --j) active_[j] = active_[j - 1];
-      active_[j] = edge;
-    }
+    order_active();
     int winding = 0;
     const std::size_t row_start = out.size();
     for (std::size_t k = 0; k + 1 < active_.size(); ++k) {

@@ -59,6 +59,8 @@ class EdgeList {
     int winding = 0;
   };
   static ActiveEdge activate(const Edge& edge, std::int64_t y);
+  // Puts the active edges in order of their crossings on the current row.
+  void order_active();
   static void advance(ActiveEdge& edge) {
     edge.whole += edge.step_whole;
     edge.rest += edge.step_rest;

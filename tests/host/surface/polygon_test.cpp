@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdint>
 #include <limits>
 #include <set>
@@ -194,6 +195,41 @@ TEST(PolygonScanConversion, RowByRowStepsMatchTheCrossingRuleExactly) {
         for (std::int64_t x = span.x0; x < span.x1; ++x) filled.insert({x, span.y});
       ASSERT_EQ(filled, brute_force_fill(polygon, winding, box)) << "round " << round;
     }
+  }
+}
+
+// Spokes through points all over the box at scattered angles: every edge crosses every row, in
+// an order that changes wholesale from row to row, many of them on the same pixel.
+TEST(PolygonScanConversion, ManySpokesThroughTheBoxMatchTheCrossingRule) {
+  constexpr std::int64_t kSpokes = 40000;
+  constexpr double kGoldenAngle = 2.39996322972865332;
+  constexpr double kReach = 1e6;
+  std::vector<DevicePoint> star;
+  for (std::int64_t i = 0; i < kSpokes; ++i) {
+    const double angle = kGoldenAngle * static_cast<double>(i);
+    const DevicePoint through{i * 7 % 48, i * 13 % 40};
+    const std::int64_t dx = std::llround(kReach * std::cos(angle));
+    const std::int64_t dy = std::llround(kReach * std::sin(angle));
+    star.push_back({through.x + dx, through.y + dy});
+    star.push_back({through.x - dx, through.y - dy});
+  }
+  const Rect box{0, 0, 48, 40};
+  raster::EdgeList edges;
+  raster::SpanList spans;
+  for (const bool winding : {false, true}) {
+    edges.clear();
+    edges.add_polygon(star);
+    spans.clear();
+    edges.fill(winding ? raster::FillRule::winding : raster::FillRule::alternate, box, spans);
+    std::set<std::pair<std::int64_t, std::int64_t>> filled;
+    for (const raster::Span& span : spans.spans())
+      for (std::int64_t x = span.x0; x < span.x1; ++x) filled.insert({x, span.y});
+    const auto expected = brute_force_fill(star, winding, box);
+    if (!winding) {  // a scatter of pixels in and out, not the whole box or none of it
+      EXPECT_GT(expected.size(), 0u);
+      EXPECT_LT(expected.size(), 48u * 40u);
+    }
+    ASSERT_EQ(filled, expected) << (winding ? "winding" : "alternate");
   }
 }
 
