@@ -168,6 +168,19 @@ std::set<std::pair<std::int64_t, std::int64_t>> brute_force_fill(
   return inside;
 }
 
+// The pixels the incremental scan conversion fills inside the box.
+std::set<std::pair<std::int64_t, std::int64_t>> scan_converted(
+    const std::vector<DevicePoint>& polygon, bool winding, const Rect& box) {
+  raster::EdgeList edges;
+  raster::SpanList spans;
+  edges.add_polygon(polygon);
+  edges.fill(winding ? raster::FillRule::winding : raster::FillRule::alternate, box, spans);
+  std::set<std::pair<std::int64_t, std::int64_t>> filled;
+  for (const raster::Span& span : spans.spans())
+    for (std::int64_t x = span.x0; x < span.x1; ++x) filled.insert({x, span.y});
+  return filled;
+}
+
 TEST(PolygonScanConversion, RowByRowStepsMatchTheCrossingRuleExactly) {
   std::uint64_t state = 7;
   const auto next = [&](std::int64_t range) {
@@ -175,8 +188,6 @@ TEST(PolygonScanConversion, RowByRowStepsMatchTheCrossingRuleExactly) {
     return static_cast<std::int64_t>((state >> 16) % static_cast<std::uint64_t>(range));
   };
   const Rect box{0, 0, 48, 40};
-  raster::EdgeList edges;
-  raster::SpanList spans;
   for (int round = 0; round < 300; ++round) {
     std::vector<DevicePoint> polygon;
     const int count = 3 + static_cast<int>(next(6));
@@ -186,14 +197,8 @@ TEST(PolygonScanConversion, RowByRowStepsMatchTheCrossingRuleExactly) {
       polygon.push_back({next(2 * reach) - reach / 2, next(2 * reach) - reach / 2});
     }
     for (const bool winding : {false, true}) {
-      edges.clear();
-      edges.add_polygon(polygon);
-      spans.clear();
-      edges.fill(winding ? raster::FillRule::winding : raster::FillRule::alternate, box, spans);
-      std::set<std::pair<std::int64_t, std::int64_t>> filled;
-      for (const raster::Span& span : spans.spans())
-        for (std::int64_t x = span.x0; x < span.x1; ++x) filled.insert({x, span.y});
-      ASSERT_EQ(filled, brute_force_fill(polygon, winding, box)) << "round " << round;
+      ASSERT_EQ(scan_converted(polygon, winding, box), brute_force_fill(polygon, winding, box))
+          << "round " << round;
     }
   }
 }
@@ -214,22 +219,13 @@ TEST(PolygonScanConversion, ManySpokesThroughTheBoxMatchTheCrossingRule) {
     star.push_back({through.x - dx, through.y - dy});
   }
   const Rect box{0, 0, 48, 40};
-  raster::EdgeList edges;
-  raster::SpanList spans;
   for (const bool winding : {false, true}) {
-    edges.clear();
-    edges.add_polygon(star);
-    spans.clear();
-    edges.fill(winding ? raster::FillRule::winding : raster::FillRule::alternate, box, spans);
-    std::set<std::pair<std::int64_t, std::int64_t>> filled;
-    for (const raster::Span& span : spans.spans())
-      for (std::int64_t x = span.x0; x < span.x1; ++x) filled.insert({x, span.y});
     const auto expected = brute_force_fill(star, winding, box);
     if (!winding) {  // a scatter of pixels in and out, not the whole box or none of it
       EXPECT_GT(expected.size(), 0u);
       EXPECT_LT(expected.size(), 48u * 40u);
     }
-    ASSERT_EQ(filled, expected) << (winding ? "winding" : "alternate");
+    ASSERT_EQ(scan_converted(star, winding, box), expected) << (winding ? "winding" : "alternate");
   }
 }
 
