@@ -91,6 +91,7 @@ class CornerRounding {
 
 void WideStroke::add_band(DevicePointF a, DevicePointF b, DevicePointF u, bool square_start,
                           bool square_end) {
+  if (covered_) return;
   const double half = static_cast<double>(pen_.width) / 2.0;
   const DevicePointF n{-u.y * half, u.x * half};
   const CornerRounding rounding;
@@ -110,6 +111,7 @@ void WideStroke::add_band(DevicePointF a, DevicePointF b, DevicePointF u, bool s
 }
 
 void WideStroke::add_join(DevicePointF at, DevicePointF u1, DevicePointF u2) {
+  if (covered_) return;
   if (pen_.join == Join::round) {
     add_disc(at);
     return;
@@ -150,6 +152,7 @@ void WideStroke::add_join(DevicePointF at, DevicePointF u1, DevicePointF u2) {
 }
 
 void WideStroke::add_disc(DevicePointF centre) {
+  if (covered_) return;
   // The pen's round nib is the filled ellipse of the width-by-width box that starts half the
   // width (rounded down) left of and above the centre pixel.
   shapes::RoundedBox nib;
@@ -160,6 +163,7 @@ void WideStroke::add_disc(DevicePointF centre) {
       nib.top + nib.height <= box_.top) {
     return;  // nothing of it shows (and a huge nib is not worth walking)
   }
+  const std::size_t first_new = discs_.size();
   shapes::RegionSpans collect{box_, discs_};
   if (nib.square()) {
     // Too small to round: the nib is its box (the far edges excluded, as for any filled box).
@@ -167,9 +171,14 @@ void WideStroke::add_disc(DevicePointF centre) {
          y < std::min<std::int64_t>(nib.top + nib.height, box_.bottom); ++y) {
       collect.interior(y, nib.left, nib.left + nib.width);
     }
-    return;
+  } else {
+    shapes::rasterize_rounded_box(nib, box_.top, box_.bottom, collect);
   }
-  shapes::rasterize_rounded_box(nib, box_.top, box_.bottom, collect);
+  // The nib's runs never overlap: as many pixels as the box holds means all of them.
+  std::int64_t pixels = 0;
+  for (const raster::Span& span : discs_.spans().subspan(first_new)) pixels += span.x1 - span.x0;
+  covered_ =
+      pixels == (std::int64_t{box_.right} - box_.left) * (std::int64_t{box_.bottom} - box_.top);
 }
 
 void WideStroke::add_path(std::span<const DevicePointF> points, bool closed,

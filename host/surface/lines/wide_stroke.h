@@ -86,6 +86,9 @@ class WideStroke {
   raster::SpanList& discs_;
   std::vector<DevicePointF>& dash_;
   std::vector<DevicePointF>& dash_headings_;
+  // A nib has covered every pixel of the box: nothing added after it can change the picture
+  // (a pen far wider than the surface would otherwise lay a huge nib on every point).
+  bool covered_ = false;
 };
 
 }  // namespace kanvo::surface::lines

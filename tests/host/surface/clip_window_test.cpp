@@ -86,6 +86,11 @@ TEST_F(ClipWindow, WideOutlinesOfEllipsesArcsAndRoundedBoxes) {
   EXPECT_TRUE(windows_agree([&] { ellipse(dc_, -20, 3, 45, 36); }, "ellipse"));
   EXPECT_TRUE(windows_agree([&] { arc(dc_, 2, -30, 60, 30, 60, 0, 0, 30); }, "arc"));
   EXPECT_TRUE(windows_agree([&] { round_rect(dc_, 4, 2, 44, 39, 30, 12); }, "rounded box"));
+  // Nibs wider than the narrow windows: one of them may cover a window whole.
+  use_pen(create_pen(pen_style::kSolid, 23, 0xFFFFFF));
+  EXPECT_TRUE(windows_agree([&] { ellipse(dc_, 10, 8, 40, 30); }, "ellipse of a wide pen"));
+  const Point zigzag[] = {{-5, 20}, {12, 2}, {20, 38}, {30, 14}, {52, 30}};
+  EXPECT_TRUE(windows_agree([&] { polyline(dc_, zigzag, 5); }, "polyline of a wide pen"));
   LogBrush ink;
   ink.color = 0xFFFFFF;
   use_pen(ext_create_pen(

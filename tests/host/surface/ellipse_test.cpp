@@ -311,6 +311,18 @@ TEST(EllipseHostile, HugeAndFarAwayBoxesReturnPromptlyAndStayInTheSurface) {
   EXPECT_FALSE(ellipse(DcHandle{12345}, 0, 0, 4, 4));
 }
 
+// A pen a million and a half pixels wide along the outline of an ellipse half a million across:
+// the nib at any point of the outline covers the whole surface. Once one has, the nibs of the
+// other million points cannot change a pixel and are not laid.
+TEST(EllipseHostile, APenFarWiderThanTheSurfaceCoversAllOfIt) {
+  CurveCanvas canvas(33, 33);
+  canvas.hollow_brush();
+  delete_object(select_object(canvas.dc(), create_pen(pen_style::kDashDotDot, 24, 0xFFFFFF)));
+  ASSERT_TRUE(set_world_transform(canvas.dc(), Transform{65535, 0, 0, 65535, 1, 0.5f}));
+  ASSERT_TRUE(ellipse(canvas.dc(), 8, 2, 0, 0));
+  EXPECT_EQ(canvas.pixels_of(kPen).size(), 33u * 33u) << canvas.picture(kPen);
+}
+
 // Boxes too large to walk are outlined row by row; the rows stay within a pixel of the walk.
 TEST(EllipseQuadrant, RowByRowOutlineFollowsTheWalk) {
   for (const auto& [w, h] : {std::pair<std::int64_t, std::int64_t>{201, 77},
