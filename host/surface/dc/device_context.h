@@ -13,6 +13,7 @@
 #include "host/surface/dc/world_transform.h"
 #include "host/surface/objects/object_table.h"
 #include "host/surface/objects/objects.h"
+#include "host/surface/raster/ellipse_quadrant.h"
 #include "host/surface/raster/polygon_fill.h"
 #include "host/surface/raster/span_list.h"
 #include "host/surface/surface.h"
@@ -76,6 +77,7 @@ class DeviceContext {
   std::vector<DevicePointF> scratch_path;
   std::vector<DevicePointF> scratch_dash;
   std::vector<DevicePointF> scratch_dash_headings;
+  std::vector<raster::QuadrantRow> scratch_nib_rows;
   raster::EdgeList edges;
 
   PixelTarget target() const {

@@ -163,7 +163,6 @@ void WideStroke::add_disc(DevicePointF centre) {
       nib.top + nib.height <= box_.top) {
     return;  // nothing of it shows (and a huge nib is not worth walking)
   }
-  const std::size_t first_new = discs_.size();
   shapes::RegionSpans collect{box_, discs_};
   if (nib.square()) {
     // Too small to round: the nib is its box (the far edges excluded, as for any filled box).
@@ -172,13 +171,25 @@ void WideStroke::add_disc(DevicePointF centre) {
       collect.interior(y, nib.left, nib.left + nib.width);
     }
   } else {
-    shapes::rasterize_rounded_box(nib, box_.top, box_.bottom, collect);
+    // Every nib of the stroke has the same outline: walked once, each nib shows only its rows in
+    // the box (a nib a million pixels wide at each of a million points would take forever).
+    if (nib_rows_.empty() && raster::quadrant_walkable(pen_.width, pen_.width)) {
+      raster::walk_quadrant_rows(pen_.width, pen_.width,
+                                 [&](const raster::QuadrantRow& row) { nib_rows_.push_back(row); });
+    }
+    shapes::rasterize_rounded_box(nib, box_.top, box_.bottom, collect, nib_rows_);
   }
-  // The nib's runs never overlap: as many pixels as the box holds means all of them.
-  std::int64_t pixels = 0;
-  for (const raster::Span& span : discs_.spans().subspan(first_new)) pixels += span.x1 - span.x0;
-  covered_ =
-      pixels == (std::int64_t{box_.right} - box_.left) * (std::int64_t{box_.bottom} - box_.top);
+  // Runs pile up where many nibs reach the box: merged whenever they have doubled, they stay
+  // about as many as the box has rows, and show when the nibs together cover all of it.
+  const auto rows = static_cast<std::size_t>(std::max(0, box_.bottom - box_.top));
+  if (discs_.size() >= 2 * merged_runs_ + rows) {
+    discs_.normalize();
+    const std::span<const raster::Span> runs = discs_.spans();
+    merged_runs_ = runs.size();
+    covered_ = runs.size() == rows && std::all_of(runs.begin(), runs.end(), [&](const auto& run) {
+                 return run.x0 == box_.left && run.x1 == box_.right;
+               });
+  }
 }
 
 void WideStroke::add_path(std::span<const DevicePointF> points, bool closed,

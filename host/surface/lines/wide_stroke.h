@@ -27,6 +27,7 @@
 
 #include "host/surface/dc/world_transform.h"
 #include "host/surface/lines/line_style.h"
+#include "host/surface/raster/ellipse_quadrant.h"
 #include "host/surface/raster/polygon_fill.h"
 #include "host/surface/raster/span_list.h"
 #include "host/surface/shapes/rounded_box.h"
@@ -48,15 +49,20 @@ struct WidePen {
 class WideStroke {
  public:
   // `dash` and `dash_headings` hold the points of one dash at a time and the directions of their
-  // segments (scratch memory kept by the caller).
+  // segments, `nib_rows` the rows of the round nib's outline, walked once for the whole stroke
+  // (scratch memory kept by the caller).
   WideStroke(const WidePen& pen, const Rect& box, raster::EdgeList& edges, raster::SpanList& discs,
-             std::vector<DevicePointF>& dash, std::vector<DevicePointF>& dash_headings)
+             std::vector<DevicePointF>& dash, std::vector<DevicePointF>& dash_headings,
+             std::vector<raster::QuadrantRow>& nib_rows)
       : pen_(pen),
         box_(box),
         edges_(edges),
         discs_(discs),
         dash_(dash),
-        dash_headings_(dash_headings) {}
+        dash_headings_(dash_headings),
+        nib_rows_(nib_rows) {
+    nib_rows_.clear();
+  }
 
   // A solid figure. Repeated points are skipped; a figure of one distinct point is a dot for a
   // round end and nothing otherwise.
@@ -86,8 +92,10 @@ class WideStroke {
   raster::SpanList& discs_;
   std::vector<DevicePointF>& dash_;
   std::vector<DevicePointF>& dash_headings_;
-  // A nib has covered every pixel of the box: nothing added after it can change the picture
-  // (a pen far wider than the surface would otherwise lay a huge nib on every point).
+  std::vector<raster::QuadrantRow>& nib_rows_;  // empty until the first nib that is walked
+  std::size_t merged_runs_ = 0;                 // runs of the nibs after they were last merged
+  // The nibs have covered every pixel of the box: nothing added after them can change the
+  // picture (a pen far wider than the surface would otherwise lay a huge nib on every point).
   bool covered_ = false;
 };
 

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <span>
 
 #include "host/surface/raster/ellipse_quadrant.h"
 #include "host/surface/raster/span_list.h"
@@ -54,8 +55,8 @@ template <class Sink>
 class RoundedBoxRows {
  public:
   constexpr RoundedBoxRows(const RoundedBox& box, std::int64_t first_row, std::int64_t end_row,
-                           Sink& sink)
-      : box_(box), first_row_(first_row), end_row_(end_row), sink_(sink) {}
+                           Sink& sink, std::span<const raster::QuadrantRow> walked)
+      : box_(box), first_row_(first_row), end_row_(end_row), sink_(sink), walked_(walked) {}
 
   constexpr void run() {
     if (box_.square()) {
@@ -127,9 +128,36 @@ class RoundedBoxRows {
   }
 
   constexpr void walked_rows() {
-    raster::walk_quadrant_rows(box_.corner_width, box_.corner_height,
-                               [&](const raster::QuadrantRow& row) { both_corner_rows(row); });
+    if (walked_.empty()) {
+      raster::walk_quadrant_rows(box_.corner_width, box_.corner_height,
+                                 [&](const raster::QuadrantRow& row) { both_corner_rows(row); });
+    } else {
+      walked_rows_in_view();
+    }
     straight_rows();
+  }
+
+  // The rows of the walk done before whose upper or lower pixel row is visible, each once:
+  // doubled offsets y with first <= (top_y2 - y) / 2 < end or first <= (bottom_y2 + y) / 2 < end.
+  constexpr void walked_rows_in_view() {
+    const std::int64_t upper_from = top_y2() - 2 * end_row_ + 1;
+    const std::int64_t upper_to = top_y2() - 2 * first_row_ + 1;
+    const std::int64_t lower_from = 2 * first_row_ - bottom_y2();
+    const std::int64_t lower_to = 2 * end_row_ - bottom_y2();
+    if (upper_to < lower_from || lower_to < upper_from) {
+      rows_between(upper_from, upper_to);
+      rows_between(lower_from, lower_to);
+    } else {
+      rows_between(std::min(upper_from, lower_from), std::max(upper_to, lower_to));
+    }
+  }
+  // The walked rows with from <= y < to.
+  constexpr void rows_between(std::int64_t from, std::int64_t to) {
+    const auto by_y = [](const raster::QuadrantRow& row, std::int64_t y) { return row.y < y; };
+    for (auto row = std::lower_bound(walked_.begin(), walked_.end(), from, by_y);
+         row != walked_.end() && row->y < to; ++row) {
+      both_corner_rows(*row);
+    }
   }
 
   // Too large to walk: only the visible rows, each from the ellipse equation.
@@ -154,6 +182,7 @@ class RoundedBoxRows {
   std::int64_t first_row_;
   std::int64_t end_row_;
   Sink& sink_;
+  std::span<const raster::QuadrantRow> walked_;
 };
 
 }  // namespace detail
@@ -173,10 +202,14 @@ struct RegionSpans {
   }
 };
 
+// `walked`, when given, holds the rows of walk_quadrant_rows for the box's corners, walked once
+// for a box drawn again and again at other places (a wide pen's nib at every point of a
+// stroke): each drawing then visits only the rows it shows instead of walking the whole corner.
 template <class Sink>
 constexpr void rasterize_rounded_box(const RoundedBox& box, std::int64_t first_row,
-                                     std::int64_t end_row, Sink& sink) {
-  detail::RoundedBoxRows<Sink>(box, first_row, end_row, sink).run();
+                                     std::int64_t end_row, Sink& sink,
+                                     std::span<const raster::QuadrantRow> walked = {}) {
+  detail::RoundedBoxRows<Sink>(box, first_row, end_row, sink, walked).run();
 }
 
 }  // namespace kanvo::surface::shapes

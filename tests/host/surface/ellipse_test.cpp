@@ -323,6 +323,18 @@ TEST(EllipseHostile, APenFarWiderThanTheSurfaceCoversAllOfIt) {
   EXPECT_EQ(canvas.pixels_of(kPen).size(), 33u * 33u) << canvas.picture(kPen);
 }
 
+// A circle 200000 pixels across around the surface, outlined by a pen as wide: the edge of the
+// nib at every one of its points runs through the middle of the surface, no nib covers it alone
+// and all of them together do (with the bands between them). Each nib must cost no more than
+// the rows it shows.
+TEST(EllipseHostile, NibsWhoseEdgesAllCrossTheSurfaceCoverItTogether) {
+  CurveCanvas canvas(33, 33);
+  canvas.hollow_brush();
+  delete_object(select_object(canvas.dc(), create_pen(pen_style::kSolid, 200000, 0xFFFFFF)));
+  ASSERT_TRUE(ellipse(canvas.dc(), 16 - 100000, 16 - 100000, 16 + 100000, 16 + 100000));
+  EXPECT_EQ(canvas.pixels_of(kPen).size(), 33u * 33u) << canvas.picture(kPen);
+}
+
 // Boxes too large to walk are outlined row by row; the rows stay within a pixel of the walk.
 TEST(EllipseQuadrant, RowByRowOutlineFollowsTheWalk) {
   for (const auto& [w, h] : {std::pair<std::int64_t, std::int64_t>{201, 77},
