@@ -28,14 +28,12 @@ bool select_clip_region(DcHandle handle, ObjectHandle region_handle) {
   DeviceContext* dc = context_of(handle);
   if (dc == nullptr) return false;
   if (region_handle == kNoObject) {
-    dc->has_clip = false;
-    dc->clip = {};
+    dc->remove_clip();
     return true;
   }
   PinnedObject<RegionObject> region(region_handle);
   if (!region) return false;
-  dc->has_clip = true;
-  dc->clip = region->box;
+  dc->set_clip(region->box);
   return true;
 }
 
@@ -43,8 +41,8 @@ int get_clip_region(DcHandle handle, ObjectHandle region_handle) {
   const DeviceContext* dc = context_of(handle);
   PinnedObject<RegionObject> region(region_handle);
   if (dc == nullptr || !region) return -1;
-  if (!dc->has_clip) return 0;
-  region->box = dc->clip;
+  if (!dc->has_clip()) return 0;
+  region->box = dc->clip();
   return 1;
 }
 

@@ -27,7 +27,7 @@ ObjectHandle select_bitmap(DeviceContext& dc, ObjectHandle handle) {
   ObjectHandle replaced = kNoObject;
   BitmapObject* bitmap = swap_held<BitmapObject>(dc.bitmap_pin, handle, replaced, true);
   if (bitmap == nullptr) return kNoObject;
-  dc.bitmap = bitmap;
+  dc.select_bitmap(bitmap);
   return replaced;
 }
 
@@ -45,6 +45,40 @@ void DeviceContext::update_pen_width() {
     const double width = static_cast<double>(pen->width) * std::sqrt(area);
     pen_width = width < 1e9 ? static_cast<std::int64_t>(std::floor(width)) : 1'000'000'000;
   }
+}
+
+void DeviceContext::select_bitmap(const BitmapObject* bitmap) {
+  target_ = {};
+  if (bitmap != nullptr && bitmap->bits_per_pixel == 32 && bitmap->bits != nullptr) {
+    target_ = {reinterpret_cast<PixelWord*>(bitmap->bits), bitmap->width, bitmap->height,
+               bitmap->stride_bytes / 4};
+  }
+  update_drawable_box();
+}
+
+void DeviceContext::set_clip(const Rect& clip) {
+  has_clip_ = true;
+  clip_ = clip;
+  update_drawable_box();
+}
+
+void DeviceContext::remove_clip() {
+  has_clip_ = false;
+  clip_ = {};
+  update_drawable_box();
+}
+
+void DeviceContext::update_drawable_box() {
+  drawable_ = {};
+  if (target_.empty()) return;
+  Rect box{0, 0, target_.width, target_.height};
+  if (has_clip_) {
+    box.left = std::max(box.left, clip_.left);
+    box.top = std::max(box.top, clip_.top);
+    box.right = std::min(box.right, clip_.right);
+    box.bottom = std::min(box.bottom, clip_.bottom);
+  }
+  if (box.left < box.right && box.top < box.bottom) drawable_ = box;
 }
 
 DcHandle create_compatible_dc(DcHandle reference) {

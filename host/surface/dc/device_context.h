@@ -46,8 +46,6 @@ class DeviceContext {
   Point current_position;  // logical coordinates
   // How far the pen's dash pattern has run along a chain of line_to calls; move_to restarts it.
   double line_style_position = 0.0;
-  bool has_clip = false;
-  Rect clip;  // device pixels; may be empty or reach outside the surface
 
   // ---- Selected objects: the pins on them and the objects behind them ----
   HeldObject pen_pin;
@@ -57,7 +55,6 @@ class DeviceContext {
   const PenObject* pen = nullptr;
   const BrushObject* brush = nullptr;
   const FontObject* font = nullptr;
-  BitmapObject* bitmap = nullptr;
 
   // The selected pen's width in device pixels: its world width scaled by the transform (the
   // square root of the area scale, so a mirror keeps the width); one for a cosmetic pen. Worked
@@ -80,32 +77,33 @@ class DeviceContext {
   std::vector<raster::QuadrantRow> scratch_nib_rows;
   raster::EdgeList edges;
 
-  PixelTarget target() const {
-    if (bitmap == nullptr || bitmap->bits_per_pixel != 32 || bitmap->bits == nullptr) return {};
-    return {reinterpret_cast<PixelWord*>(bitmap->bits), bitmap->width, bitmap->height,
-            bitmap->stride_bytes / 4};
-  }
+  // The selected bitmap's pixels.
+  const PixelTarget& target() const { return target_; }
   // The pixels drawing may touch: the surface, cut to the clip region. Empty when none.
-  Rect drawable_box() const { return drawable_box(target()); }
-  // The same for the context's target, already at hand.
-  Rect drawable_box(const PixelTarget& pixels) const {
-    if (pixels.empty()) return {};
-    Rect box{0, 0, pixels.width, pixels.height};
-    if (has_clip) {
-      box.left = std::max(box.left, clip.left);
-      box.top = std::max(box.top, clip.top);
-      box.right = std::min(box.right, clip.right);
-      box.bottom = std::min(box.bottom, clip.bottom);
-    }
-    if (box.left >= box.right || box.top >= box.bottom) return {};
-    return box;
-  }
+  const Rect& drawable_box() const { return drawable_; }
+  void select_bitmap(const BitmapObject* bitmap);
+
+  // The clip region, in device pixels; it may be empty or reach outside the surface.
+  bool has_clip() const { return has_clip_; }
+  const Rect& clip() const { return clip_; }
+  void set_clip(const Rect& clip);
+  void remove_clip();
+
   // Called whenever the pen or the transform changes.
   void update_pen_width();
   // Called once by every call that may have changed the pixels.
   void note_change() const {
     if (change_counter != nullptr) change_counter->fetch_add(1, std::memory_order_release);
   }
+
+ private:
+  // Worked out when the bitmap or the clip changes, not by every drawing call.
+  void update_drawable_box();
+
+  PixelTarget target_;
+  Rect drawable_;
+  bool has_clip_ = false;
+  Rect clip_;
 };
 
 // The context behind a handle, or null. The caller is the context's one user at this moment.

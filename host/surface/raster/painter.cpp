@@ -6,7 +6,7 @@ namespace kanvo::surface::raster {
 
 Painter::Painter(DeviceContext& dc, int rop2_code)
     : target_(dc.target()),
-      box_(dc.drawable_box(target_)),
+      box_(dc.drawable_box()),
       rop_(valid_rop2(rop2_code) ? rop2_code : rop2::kCopyPen),
       rop_code_(valid_rop2(rop2_code) ? rop2_code : rop2::kCopyPen),
       active_(!target_.empty() && box_.left < box_.right && box_.top < box_.bottom &&

@@ -31,45 +31,49 @@ shapes::RoundedBox rounded_box(const DeviceRect& box, std::int64_t corner_width,
 
 // The quiz's marks, and most small ellipses: wholly inside the drawable box, copied, with a solid
 // one-pixel pen or none and a solid brush or none. The pixels come from the table and are written
-// straight into the surface. False when the shape is not such a case.
-bool copy_small_ellipse(const DeviceContext& dc, const shapes::RoundedBox& shape,
-                        shapes::Outline outline) {
-  if (shape.corner_width != shape.width || shape.corner_height != shape.height ||
-      shape.width > shapes::kSmallEllipseLimit || shape.height > shapes::kSmallEllipseLimit) {
+// straight into the surface. False when the shape is not such a case. Inlined into the drawing
+// calls with the box in registers; the checks come likeliest to pass first.
+[[gnu::always_inline]] inline bool copy_small_ellipse(const DeviceContext& dc,
+                                                      const shapes::RoundedBox& shape,
+                                                      shapes::Outline outline) {
+  // Both sides 1 to kSmallEllipseLimit in one comparison (a side below 1 wraps around).
+  if (static_cast<std::uint64_t>((shape.width - 1) | (shape.height - 1)) >=
+          shapes::kSmallEllipseLimit ||
+      shape.corner_width != shape.width || shape.corner_height != shape.height ||
+      dc.rop2 != rop2::kCopyPen) {
     return false;
   }
-  const bool pen_solid =
-      outline == shapes::Outline::one_pixel &&
-      (dc.pen->kind() == pen_style::kSolid || dc.pen->kind() == pen_style::kInsideFrame);
-  const bool hollow = dc.brush == nullptr || dc.brush->style == BrushStyle::null;
-  if (dc.rop2 != rop2::kCopyPen || !(pen_solid || outline == shapes::Outline::none) ||
-      !(hollow || dc.brush->style == BrushStyle::solid) ||
-      (outline == shapes::Outline::none && shape.square())) {
-    return false;
-  }
-  const PixelTarget target = dc.target();
-  const Rect visible = dc.drawable_box(target);
-  if (shape.left < visible.left || shape.right_end() > visible.right || shape.top < visible.top ||
+  const BrushObject* brush = dc.brush;
+  const bool hollow = brush == nullptr || brush->style == BrushStyle::null;
+  if (!hollow && brush->style != BrushStyle::solid) return false;
+  // Without a pen, square corners are drawn like a rectangle.
+  if (outline == shapes::Outline::none && shape.square()) return false;
+  const Rect& visible = dc.drawable_box();
+  if (shape.left < visible.left || shape.top < visible.top || shape.right_end() > visible.right ||
       shape.bottom_end() > visible.bottom) {
     return false;
   }
   const shapes::SmallEllipse& runs =
       shapes::small_ellipse(static_cast<int>(shape.width), static_cast<int>(shape.height));
+  const PixelTarget& target = dc.target();
+  const std::ptrdiff_t stride = target.stride;
   PixelWord* const corner = target.row(static_cast<std::int32_t>(shape.top)) + shape.left;
-  const PixelWord fill = hollow ? 0 : pixel_word(dc.brush->color);
+  const PixelWord fill = hollow ? 0 : pixel_word(brush->color);
   if (!hollow) {
     for (int i = 0; i < runs.inside_count; ++i) {
       const shapes::ShapeRun& run = runs.inside[i];
-      PixelWord* row = corner + static_cast<std::ptrdiff_t>(run.dy) * target.stride;
+      PixelWord* row = corner + run.dy * stride;
       std::fill(row + run.x0, row + run.x1, fill);
     }
   }
-  if (pen_solid || !hollow) {
-    const PixelWord word = pen_solid ? pixel_word(dc.pen->color) : fill;
+  // A one-pixel outline is one of a solid pen (outline_of); without a pen the brush covers it.
+  const bool pen_drawn = outline == shapes::Outline::one_pixel;
+  if (pen_drawn || !hollow) {
+    const PixelWord word = pen_drawn ? pixel_word(dc.pen->color) : fill;
     for (int i = 0; i < runs.outline_count; i += shapes::SmallEllipse::kPixelBatch) {
       const shapes::ShapePixel* batch = runs.outline + i;
       for (int k = 0; k < shapes::SmallEllipse::kPixelBatch; ++k) {
-        corner[static_cast<std::ptrdiff_t>(batch[k].dy) * target.stride + batch[k].dx] = word;
+        corner[batch[k].dy * stride + batch[k].dx] = word;
       }
     }
   }

@@ -133,6 +133,43 @@ TEST_F(SurfaceTest, GetPixelIsInvalidOutsideTheSurfaceAndTheClip) {
   EXPECT_EQ(get_pixel(dc_, 3, 4), 0u);
 }
 
+// The box drawing may touch is the selected bitmap cut to the clip, whichever of them changed
+// last: a stale box would let a drawing call write outside the smaller surface.
+TEST_F(SurfaceTest, DrawableBoxFollowsTheBitmapAndTheClipWhicheverChangesLast) {
+  PixelWord* large_pixels = nullptr;
+  const ObjectHandle large = create_dib_section(32, 32, &large_pixels);
+  ASSERT_NE(large, kNoObject);
+  const ObjectHandle region = create_rect_region(4, 4, 24, 24);
+  ASSERT_TRUE(select_clip_region(dc_, region));
+  delete_object(region);
+  EXPECT_EQ(get_pixel(dc_, 20, 10), kInvalidColor);  // beyond the 16 x 12 surface
+  ASSERT_EQ(select_object(dc_, large), bitmap_);
+  EXPECT_EQ(get_pixel(dc_, 20, 20), 0u);
+  EXPECT_EQ(get_pixel(dc_, 26, 20), kInvalidColor);  // the clip still holds
+  EXPECT_TRUE(select_clip_region(dc_, kNoObject));
+  EXPECT_EQ(get_pixel(dc_, 26, 20), 0u);
+  use_pen(create_pen(pen_style::kSolid, 1, 0x0000FF));
+  ASSERT_TRUE(ellipse(dc_, 12, 8, 18, 14));  // wholly inside the large surface
+  // The part of it that falls on the small surface.
+  int painted_inside_small = 0;
+  for (std::int32_t y = 0; y < kHeight; ++y) {
+    for (std::int32_t x = 0; x < kWidth; ++x) painted_inside_small += large_pixels[y * 32 + x] != 0;
+  }
+  ASSERT_GT(painted_inside_small, 0);
+  ASSERT_EQ(select_object(dc_, bitmap_), large);
+  fill(0);
+  ASSERT_TRUE(ellipse(dc_, 12, 8, 18, 14));   // partly outside this surface
+  ASSERT_TRUE(ellipse(dc_, 20, 20, 24, 24));  // wholly outside it
+  EXPECT_EQ(kWidth * kHeight - count(0), painted_inside_small);
+  EXPECT_EQ(get_pixel(dc_, 26, 20), kInvalidColor);
+  // A monochrome bitmap gives nothing to draw into.
+  ASSERT_EQ(select_object(dc_, initial_bitmap_), bitmap_);
+  EXPECT_EQ(get_pixel(dc_, 0, 0), kInvalidColor);
+  ASSERT_EQ(select_object(dc_, bitmap_), initial_bitmap_);
+  EXPECT_EQ(get_pixel(dc_, 0, 0), 0u);
+  delete_object(large);
+}
+
 TEST_F(SurfaceTest, ChangeCounterCountsDrawingCalls) {
   std::atomic<std::uint64_t> changes{0};
   set_change_counter(dc_, &changes);
