@@ -1,6 +1,7 @@
 // Creating pens and brushes.
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 #include "host/surface/objects/object_table.h"
 #include "host/surface/surface.h"
@@ -103,7 +104,7 @@ ObjectHandle create_pen(std::uint32_t style, std::int32_t width, Color color) {
   } else {
     pen.style = kind;
   }
-  return add_object(pen);
+  return add_object(std::move(pen));
 }
 
 ObjectHandle ext_create_pen(std::uint32_t style, std::uint32_t width, const LogBrush& brush,
@@ -131,7 +132,7 @@ ObjectHandle ext_create_pen(std::uint32_t style, std::uint32_t width, const LogB
     pen.dash_count = dash_count;
     std::copy(dashes, dashes + dash_count, pen.dashes.begin());
   }
-  return add_object(pen);
+  return add_object(std::move(pen));
 }
 
 ObjectHandle create_solid_brush(Color color) {

@@ -1,5 +1,6 @@
 // Rectangle regions and the clip region of a context.
 #include <algorithm>
+#include <utility>
 
 #include "host/surface/dc/device_context.h"
 #include "host/surface/objects/object_table.h"
@@ -13,7 +14,7 @@ ObjectHandle create_rect_region(std::int32_t left, std::int32_t top, std::int32_
   region.box = {std::min(left, right), std::min(top, bottom), std::max(left, right),
                 std::max(top, bottom)};
   if (region.box.left == region.box.right || region.box.top == region.box.bottom) region.box = {};
-  return add_object(region);
+  return add_object(std::move(region));
 }
 
 bool get_region_box(ObjectHandle handle, Rect* box) {

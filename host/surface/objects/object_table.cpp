@@ -88,19 +88,19 @@ Table& table() {
 
 }  // namespace
 
-ObjectHandle add_object(PenObject object) {
+ObjectHandle add_object(PenObject&& object) {
   return ObjectHandle{table().add(std::move(object), SlotKind::pen)};
 }
-ObjectHandle add_object(BrushObject object) {
+ObjectHandle add_object(BrushObject&& object) {
   return ObjectHandle{table().add(std::move(object), SlotKind::brush)};
 }
-ObjectHandle add_object(FontObject object) {
+ObjectHandle add_object(FontObject&& object) {
   return ObjectHandle{table().add(std::move(object), SlotKind::font)};
 }
-ObjectHandle add_object(BitmapObject object) {
+ObjectHandle add_object(BitmapObject&& object) {
   return ObjectHandle{table().add(std::move(object), SlotKind::bitmap)};
 }
-ObjectHandle add_object(RegionObject object) {
+ObjectHandle add_object(RegionObject&& object) {
   return ObjectHandle{table().add(std::move(object), SlotKind::region)};
 }
 DcHandle add_device_context(std::unique_ptr<DeviceContext> context) {

@@ -61,11 +61,11 @@ inline SlotKind slot_kind_of_handle(std::uint32_t handle) {
 }
 
 // Creation: kNoObject (or kNoDc) when the table is full.
-ObjectHandle add_object(PenObject object);
-ObjectHandle add_object(BrushObject object);
-ObjectHandle add_object(FontObject object);
-ObjectHandle add_object(BitmapObject object);
-ObjectHandle add_object(RegionObject object);
+ObjectHandle add_object(PenObject&& object);
+ObjectHandle add_object(BrushObject&& object);
+ObjectHandle add_object(FontObject&& object);
+ObjectHandle add_object(BitmapObject&& object);
+ObjectHandle add_object(RegionObject&& object);
 DcHandle add_device_context(std::unique_ptr<DeviceContext> context);
 
 namespace detail {

@@ -44,6 +44,14 @@ constexpr std::uint64_t encode(const SlotState& state) {
   return (std::uint64_t{state.handle} << 32) | low;
 }
 
+// Whether `word` holds `handle` with, of the flags in `mask`, exactly `flags`: the usual checks of
+// a slot's state in one comparison.
+constexpr bool holds(std::uint64_t word, std::uint32_t handle, std::uint32_t mask,
+                     std::uint32_t flags) {
+  constexpr std::uint64_t kHandleField = ~std::uint64_t{0} << 32;
+  return (word & (kHandleField | mask)) == ((std::uint64_t{handle} << 32) | flags);
+}
+
 // The word of a free slot.
 inline constexpr std::uint64_t kFree = 0;
 

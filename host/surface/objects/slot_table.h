@@ -100,14 +100,13 @@ class SlotTable {
   Slot* find(std::uint32_t handle) const {
     Slot* slot = slot_if_allocated(handle & kIndexMask);
     if (slot == nullptr || handle == 0) return nullptr;
-    return state_of(*slot).handle == handle ? slot : nullptr;
+    return slot_state::holds(load_state(*slot), handle, 0, 0) ? slot : nullptr;
   }
   // The same, refusing an object that was deleted.
   Slot* find_undeleted(std::uint32_t handle) const {
     Slot* slot = slot_if_allocated(handle & kIndexMask);
     if (slot == nullptr || handle == 0) return nullptr;
-    const slot_state::SlotState state = state_of(*slot);
-    return state.handle == handle && !state.has(slot_state::kDeleted) ? slot : nullptr;
+    return slot_state::holds(load_state(*slot), handle, slot_state::kDeleted, 0) ? slot : nullptr;
   }
   bool is_stock(std::uint32_t handle) const {
     const Slot* slot = find(handle);
@@ -119,13 +118,13 @@ class SlotTable {
   Slot* pin(std::uint32_t handle, bool exclusive) {
     Slot* slot = slot_if_allocated(handle & kIndexMask);
     if (slot == nullptr || handle == 0) return nullptr;
-    const slot_state::SlotState state = state_of(*slot);
-    if (state.handle != handle || state.has(slot_state::kDeleted)) return nullptr;
-    if (state.has(slot_state::kStock)) return slot;
-    if (!exclusive && owned_by_caller(*slot, state)) {
+    const std::uint64_t word = load_state(*slot);
+    if (!exclusive && owned_by_caller(*slot, word, handle)) {
       ++slot->owner_pins;
       return slot;
     }
+    if (slot_state::holds(word, handle, slot_state::kStock, slot_state::kStock)) return slot;
+    if (!slot_state::holds(word, handle, slot_state::kDeleted, 0)) return nullptr;
     return pin_shared(*slot, handle, exclusive) ? slot : nullptr;
   }
   // Releases a pin; frees the object when it was deleted and this was its last pin.
@@ -135,32 +134,32 @@ class SlotTable {
   }
   // The same for the slot of `handle`, known to the caller (a pin keeps an object in its slot).
   void unpin_slot(Slot& slot, std::uint32_t handle, bool exclusive) {
-    const slot_state::SlotState state = state_of(slot);
-    if (state.handle != handle || state.has(slot_state::kStock)) return;
+    const std::uint64_t word = load_state(slot);
     // Any pin may be released against the owner's count: what counts is the sum of both.
-    if (!exclusive && owned_by_caller(slot, state) && slot.owner_pins > 0) {
+    if (!exclusive && owned_by_caller(slot, word, handle, true) && slot.owner_pins > 0) {
       --slot.owner_pins;
-      if (state.has(slot_state::kDeleted)) settle_owned(slot, handle);
+      if ((word & slot_state::kDeleted) != 0) settle_owned(slot, handle);
       return;
     }
+    if (!slot_state::holds(word, handle, slot_state::kStock, 0)) return;
     unpin_shared(slot, handle, exclusive);
   }
   // Deletes the object, or marks it to be freed by its last unpin. False for a handle that is not
   // live or already deleted; stock objects stay (true).
   bool remove(std::uint32_t handle) {
-    Slot* slot = find(handle);
-    if (slot == nullptr) return false;
-    std::uint64_t word = slot->state.load(std::memory_order_acquire);
-    const slot_state::SlotState state = slot_state::decode(word);
-    if (state.has(slot_state::kStock)) return true;
+    Slot* slot = slot_if_allocated(handle & kIndexMask);
+    if (slot == nullptr || handle == 0) return false;
+    std::uint64_t word = load_state(*slot);
     // The usual case: the creator deletes an object that nothing holds.
-    if (owned_by_caller(*slot, state) && !state.has(slot_state::kDeleted) &&
-        static_cast<std::int64_t>(slot->owner_pins) + state.pins == 0 &&
+    if (owned_by_caller(*slot, word, handle) &&
+        static_cast<std::int64_t>(slot->owner_pins) + slot_state::decode(word).pins == 0 &&
         slot->state.compare_exchange_strong(word, slot_state::kFree, std::memory_order_acq_rel,
                                             std::memory_order_acquire)) {
       release(*slot, handle);
       return true;
     }
+    if (slot_state::holds(word, handle, slot_state::kStock, slot_state::kStock)) return true;
+    if (!slot_state::holds(word, handle, 0, 0)) return false;
     return remove_shared(*slot, handle);
   }
 
@@ -182,13 +181,20 @@ class SlotTable {
     Chunk* chunk = chunks_[index / kChunkSlots].load(std::memory_order_acquire);
     return chunk != nullptr ? &chunk->slots[index % kChunkSlots] : nullptr;
   }
-  static slot_state::SlotState state_of(const Slot& slot) {
-    return slot_state::decode(slot.state.load(std::memory_order_acquire));
+  static std::uint64_t load_state(const Slot& slot) {
+    return slot.state.load(std::memory_order_acquire);
   }
-  static bool owned_by_caller(const Slot& slot, const slot_state::SlotState& state) {
-    const ThreadRecord* me = t_thread_slots.record;
-    return state.has(slot_state::kOwned) && me != nullptr &&
-           slot.owner.load(std::memory_order_relaxed) == me;
+  static slot_state::SlotState state_of(const Slot& slot) {
+    return slot_state::decode(load_state(slot));
+  }
+  // Whether the slot holds `handle`, created by the calling thread and still its own (deleted
+  // only when `deleted_too`). Owned slots always name their owner, so a thread without a record
+  // owns none.
+  static bool owned_by_caller(const Slot& slot, std::uint64_t word, std::uint32_t handle,
+                              bool deleted_too = false) {
+    const std::uint32_t mask = slot_state::kOwned | (deleted_too ? 0 : slot_state::kDeleted);
+    return slot_state::holds(word, handle, mask, slot_state::kOwned) &&
+           slot.owner.load(std::memory_order_relaxed) == t_thread_slots.record;
   }
 
   std::uint32_t take_free_slot_slowly();

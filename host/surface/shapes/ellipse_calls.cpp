@@ -58,24 +58,28 @@ shapes::RoundedBox rounded_box(const DeviceRect& box, std::int64_t corner_width,
   const PixelTarget& target = dc.target();
   const std::ptrdiff_t stride = target.stride;
   PixelWord* const corner = target.row(static_cast<std::int32_t>(shape.top)) + shape.left;
-  const PixelWord fill = hollow ? 0 : pixel_word(brush->color);
+  // A one-pixel outline is one of a solid pen (outline_of); without a pen the brush covers it.
+  const bool pen_drawn = outline == shapes::Outline::one_pixel;
+  PixelWord word = 0;
   if (!hollow) {
+    word = pixel_word(brush->color);
     for (int i = 0; i < runs.inside_count; ++i) {
       const shapes::ShapeRun& run = runs.inside[i];
       PixelWord* row = corner + run.dy * stride;
-      std::fill(row + run.x0, row + run.x1, fill);
+      std::fill(row + run.x0, row + run.x1, word);
     }
   }
-  // A one-pixel outline is one of a solid pen (outline_of); without a pen the brush covers it.
-  const bool pen_drawn = outline == shapes::Outline::one_pixel;
+  if (pen_drawn) word = pixel_word(dc.pen->color);
   if (pen_drawn || !hollow) {
-    const PixelWord word = pen_drawn ? pixel_word(dc.pen->color) : fill;
-    for (int i = 0; i < runs.outline_count; i += shapes::SmallEllipse::kPixelBatch) {
-      const shapes::ShapePixel* batch = runs.outline + i;
+    // Every outline has a pixel, so at least one batch.
+    const shapes::ShapePixel* batch = runs.outline;
+    const shapes::ShapePixel* const end = runs.outline + runs.outline_count;
+    do {
       for (int k = 0; k < shapes::SmallEllipse::kPixelBatch; ++k) {
         corner[batch[k].dy * stride + batch[k].dx] = word;
       }
-    }
+      batch += shapes::SmallEllipse::kPixelBatch;
+    } while (batch < end);
   }
   return true;
 }

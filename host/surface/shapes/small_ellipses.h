@@ -91,6 +91,17 @@ constexpr SmallEllipseTable make_small_ellipses() {
 
 inline constexpr SmallEllipseTable kSmallEllipses = detail::make_small_ellipses();
 
+namespace detail {
+constexpr bool every_outline_fills_a_batch() {
+  for (const SmallEllipse& shape : kSmallEllipses.shapes) {
+    if (shape.outline_count < SmallEllipse::kPixelBatch) return false;
+  }
+  return true;
+}
+}  // namespace detail
+// Drawing writes the outline batch by batch, the first without a check.
+static_assert(detail::every_outline_fills_a_batch());
+
 // The ellipse of a box of width x height pixels, 1 <= width, height <= kSmallEllipseLimit.
 inline const SmallEllipse& small_ellipse(int width, int height) {
   return kSmallEllipses.shapes[(width - 1) * kSmallEllipseLimit + (height - 1)];
