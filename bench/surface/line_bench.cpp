@@ -59,6 +59,18 @@ void BM_LinesWideDashed(benchmark::State& state) {
 }
 BENCHMARK(BM_LinesWideDashed);
 
+// Dots show one per segment, found without walking the pattern.
+void BM_LinesWideDotted(benchmark::State& state) {
+  draw_lines(state, geometric_pen(pen_style::kDot | pen_style::kEndCapSquare, 3), 0, kHeight);
+}
+BENCHMARK(BM_LinesWideDotted);
+
+// Dashed lines that start and end far outside: only the dashes near the surface are drawn.
+void BM_LinesWideDashedFarReaching(benchmark::State& state) {
+  draw_lines(state, geometric_pen(pen_style::kDashDot, 3), -2'000'000, 2'000'000);
+}
+BENCHMARK(BM_LinesWideDashedFarReaching);
+
 void BM_PolylineWideMiter(benchmark::State& state) {
   BenchSurface surface(kWidth, kHeight);
   delete_object(select_object(surface.dc, geometric_pen(pen_style::kJoinMiter, 5)));

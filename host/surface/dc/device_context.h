@@ -72,8 +72,6 @@ class DeviceContext {
   std::vector<Point> scratch_points;
   std::vector<DevicePoint> scratch_device_points;
   std::vector<DevicePointF> scratch_path;
-  std::vector<DevicePointF> scratch_dash;
-  std::vector<DevicePointF> scratch_dash_headings;
   std::vector<raster::QuadrantRow> scratch_nib_rows;
   raster::EdgeList edges;
 

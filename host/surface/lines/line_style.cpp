@@ -1,6 +1,8 @@
 #include "host/surface/lines/line_style.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 #include <span>
 
 namespace kanvo::surface::lines {
@@ -62,6 +64,7 @@ DashPattern::DashPattern(const std::uint32_t* lengths, int count, double scale) 
       const double length = static_cast<double>(lengths[i]) * scale;
       lengths_[static_cast<std::size_t>(count_++)] = length;
       sum += length;
+      offsets_[static_cast<std::size_t>(count_)] = sum;
     }
   }
   if (!(sum > 0.0) || !std::isfinite(sum)) {
@@ -95,6 +98,23 @@ void DashPattern::locate(double position, int& index, double& remaining) const {
   // Rounding left the phase at the very end of the period: the start of the next one.
   index = 0;
   remaining = lengths_[0];
+}
+
+void DashCursor::seek(double from) {
+  // A period or so early, whatever the rounding of the division; then dash by dash.
+  period_index_ = std::max(0.0, std::floor((from - origin_) / pattern_.period()) - 1.0);
+  piece_ = 0;
+  while (end() < from || (end() == from && start() < from)) next();
+}
+
+void DashCursor::next() {
+  piece_ += 2;
+  if (piece_ < pattern_.count()) return;
+  piece_ = 0;
+  const double before = at(0);
+  period_index_ += 1.0;
+  // So far along that a period no longer moves the pattern on: there are no more dashes.
+  if (!(at(0) > before)) period_index_ = std::numeric_limits<double>::infinity();
 }
 
 DashPattern dash_pattern_of(const PenObject& pen, bool one_pixel, double device_width) {

@@ -63,8 +63,8 @@ double cover_wide(DeviceContext& dc, const Rect& box, std::span<const DevicePoin
   }
   dc.edges.clear();
   dc.spans.clear();
-  WideStroke wide({width, end_cap_of(pen), join_of(pen)}, box, dc.edges, dc.spans, dc.scratch_dash,
-                  dc.scratch_dash_headings, dc.scratch_nib_rows);
+  WideStroke wide({width, end_cap_of(pen), join_of(pen)}, box, dc.edges, dc.spans,
+                  dc.scratch_nib_rows);
   double after = position;
   if (pattern.solid()) {
     wide.add_figure(path, closed);

@@ -245,6 +245,19 @@ void WideStroke::add_figure(std::span<const DevicePointF> points, bool closed) {
   add_path(points, closed, {});
 }
 
+void WideStroke::add_dash(DevicePointF from, DevicePointF to, DevicePointF heading) {
+  if (!same_point(from, to)) {
+    const DevicePointF ends[2] = {from, to};
+    const DevicePointF headings[2] = {heading, heading};
+    add_path(ends, false, headings);
+  } else if (pen_.cap == EndCap::square) {
+    // A dash of no length still has the direction of its segment: a square.
+    add_band(from, from, heading, true, true);
+  } else if (pen_.cap == EndCap::round) {
+    add_disc(from);
+  }
+}
+
 double WideStroke::add_dashed_figure(std::span<const DevicePointF> points, bool closed,
                                      const DashPattern& pattern, double start,
                                      const shapes::RoundedBox* curve) {
@@ -258,64 +271,25 @@ double WideStroke::add_dashed_figure(std::span<const DevicePointF> points, bool 
                ? 0.5
                : 0.0;
   };
-  // Only the part of each segment near the box can show: beyond the pen's reach of it the
-  // pattern is skipped over arithmetically instead of dash by dash.
+  // Only the part of each segment near the box can show: the dashes beyond the pen's reach of it
+  // are skipped. A dash partly near the box is drawn whole, so that it is the same dash however
+  // much of it shows.
   const double reach = static_cast<double>(pen_.width) + 2.0;
   const double near_left = static_cast<double>(box_.left) - reach;
   const double near_right = static_cast<double>(box_.right) + reach;
   const double near_top = static_cast<double>(box_.top) - reach;
   const double near_bottom = static_cast<double>(box_.bottom) + reach;
 
-  double position = start;
-  int index = 0;
-  double remaining = 0.0;
-  pattern.locate(position, index, remaining);
-  dash_.clear();
-  dash_headings_.clear();
-  DevicePointF heading{1.0, 0.0};  // direction of the current segment
-  double dash_begin = start;       // path position where the current dash piece starts
-  // A dash's bands keep the direction of the segment they lie on, whatever the rounding of its
-  // ends does to their own.
-  auto push = [&](DevicePointF point, double at) {
-    if (dash_.empty()) dash_begin = at;
-    dash_.push_back(point);
-    dash_headings_.push_back(heading);
-  };
-  auto is_dot = [&] {
-    return std::all_of(dash_.begin(), dash_.end(),
-                       [&](const DevicePointF& p) { return same_point(p, dash_.front()); });
-  };
-  // A pattern of dots shows the first dot of each segment only; a dot on the point where a
-  // segment starts belongs to the segment before as well.
+  double phase = std::fmod(start, pattern.period());
+  if (phase < 0.0) phase += pattern.period();
+  DashCursor dash(pattern, start - phase);
+  // A pattern of dots shows the first dot of each segment only, found from the segment's start
+  // whatever the box; a dot on the turn into a segment counts for the segment before as well.
   const bool dots_only = pattern.dots_only();
-  std::size_t segments_seen = 0;
-  bool first_segment = true;
-  double segment_start = start;
-  bool dot_on_segment = false;
+  bool after_turn = false;  // a segment of some length came before
   bool dot_on_previous_segment = false;
-  auto dot_shows = [&] {
-    if (!dots_only) return true;
-    const bool on_turn = !first_segment && dash_begin == segment_start;
-    const bool hidden = on_turn ? dot_on_previous_segment : dot_on_segment;
-    dot_on_segment = true;
-    return !hidden;
-  };
-  auto finish_dash = [&] {
-    if (dash_.empty()) return;
-    if (!is_dot()) {
-      add_path(dash_, false, dash_headings_);
-    } else if (dot_shows()) {
-      if (pen_.cap == EndCap::square) {
-        // A dash of no length still has the direction of its segment: a square.
-        add_band(dash_.front(), dash_.front(), heading, true, true);
-      } else if (pen_.cap == EndCap::round) {
-        add_disc(dash_.front());
-      }
-    }
-    dash_.clear();
-    dash_headings_.clear();
-  };
 
+  double position = start;  // along the path, where the segment starts
   const std::size_t segments = closed ? count : count - 1;
   for (std::size_t i = 0; i < segments; ++i) {
     const DevicePointF a = points[i];
@@ -325,16 +299,33 @@ double WideStroke::add_dashed_figure(std::span<const DevicePointF> points, bool 
     if (dx == 0.0 && dy == 0.0) continue;
     const double length = pattern_length(dx, dy) + lead(i + 1) - lead(i);
     const double span = std::hypot(dx, dy);
-    heading = {dx / span, dy / span};
-    first_segment = segments_seen++ == 0;
-    dot_on_previous_segment = dot_on_segment;
-    dot_on_segment = false;
-    segment_start = position;
-    // The ends of a dash fall on whole pixels: the exact distance from the segment's start,
-    // cut toward the start.
-    auto at = [&](double t) {
+    const DevicePointF heading{dx / span, dy / span};
+    const double segment_end = position + length;
+    const bool last = i + 1 == segments;
+    // A dash that starts on the point between two segments belongs to the later one; the end of
+    // the figure belongs to its last segment.
+    auto on_segment = [&](double at) { return at < segment_end || (last && at == segment_end); };
+    // The ends of a dash fall on whole pixels: the exact distance from the segment's start, cut
+    // toward the start.
+    auto point_at = [&](double at) {
+      if (at >= segment_end) return b;
+      const double t = std::max(0.0, at - position);
       return DevicePointF{a.x + std::trunc(dx * (t / length)), a.y + std::trunc(dy * (t / length))};
     };
+
+    const bool starts_at_turn = after_turn;
+    after_turn = true;
+    if (dots_only) {
+      dash.seek(position);
+      const bool dot = on_segment(dash.start());
+      if (dot && !(starts_at_turn && dash.start() == position && dot_on_previous_segment)) {
+        add_dash(point_at(dash.start()), point_at(dash.start()), heading);
+      }
+      dot_on_previous_segment = dot;
+      position = segment_end;
+      continue;
+    }
+
     // The stretch [t0, t1] of the segment near the box (Liang-Barsky).
     double t0 = 0.0;
     double t1 = length;
@@ -354,50 +345,19 @@ double WideStroke::add_dashed_figure(std::span<const DevicePointF> points, bool 
     cut(dx, near_right - a.x);
     cut(-dy, a.y - near_top);
     cut(dy, near_bottom - a.y);
-    if (t0 >= t1) {
-      // Nothing of this segment shows: any dash running on ends out of sight.
-      finish_dash();
-      position += length;
-      pattern.locate(position, index, remaining);
-      continue;
-    }
-    if (t0 > 0.0) {
-      finish_dash();
-      pattern.locate(position + t0, index, remaining);
-    }
-    double t = t0;
-    if (index % 2 == 0 && dash_.empty()) push(at(t), position + t);
-    while (t < t1) {
-      const double piece = std::min(remaining, t1 - t);
-      t += piece;
-      remaining -= piece;
-      if (remaining > 0.0) break;  // the piece runs on past this stretch
-      if (index % 2 == 0) {
-        push(at(t), position + t);
-        finish_dash();
-      }
-      index = (index + 1) % pattern.count();
-      remaining = pattern.length(index);
-      if (index % 2 == 0) push(at(t), position + t);
-    }
-    if (index % 2 == 0 && !dash_.empty()) {
-      push(t1 < length ? at(t1) : b, position + t1);
-      if (t1 >= length && i + 1 < segments) {
-        // The dash runs on past the turn: this piece ends here and the next starts here (a dot
-        // on the turn is drawn once, from the next segment).
-        if (!is_dot()) finish_dash();
-        dash_.clear();
-        dash_headings_.clear();
-        push(b, position + length);
+    if (t0 <= t1) {
+      for (dash.seek(position + t0); dash.start() <= position + t1 && on_segment(dash.start());
+           dash.next()) {
+        // Each dash is cut where the path turns, with the pen's ends on each piece; the piece
+        // before a turn is left out when it is no more than a pixel.
+        const bool runs_on = dash.end() > segment_end && !last;
+        const DevicePointF from = point_at(std::max(dash.start(), position));
+        const DevicePointF to = point_at(dash.end());
+        if (!(runs_on && same_point(from, to))) add_dash(from, to, heading);
       }
     }
-    if (t1 < length) {
-      finish_dash();
-      pattern.locate(position + length, index, remaining);
-    }
-    position += length;
+    position = segment_end;
   }
-  finish_dash();
   return position;
 }
 

@@ -48,19 +48,11 @@ struct WidePen {
 // the first and leaves no ends.
 class WideStroke {
  public:
-  // `dash` and `dash_headings` hold the points of one dash at a time and the directions of their
-  // segments, `nib_rows` the rows of the round nib's outline, walked once for the whole stroke
+  // `nib_rows` holds the rows of the round nib's outline, walked once for the whole stroke
   // (scratch memory kept by the caller).
   WideStroke(const WidePen& pen, const Rect& box, raster::EdgeList& edges, raster::SpanList& discs,
-             std::vector<DevicePointF>& dash, std::vector<DevicePointF>& dash_headings,
              std::vector<raster::QuadrantRow>& nib_rows)
-      : pen_(pen),
-        box_(box),
-        edges_(edges),
-        discs_(discs),
-        dash_(dash),
-        dash_headings_(dash_headings),
-        nib_rows_(nib_rows) {
+      : pen_(pen), box_(box), edges_(edges), discs_(discs), nib_rows_(nib_rows) {
     nib_rows_.clear();
   }
 
@@ -85,13 +77,14 @@ class WideStroke {
   // The join at a point between bands of unit directions u1 and u2.
   void add_join(DevicePointF at, DevicePointF u1, DevicePointF u2);
   void add_disc(DevicePointF centre);
+  // One piece of a dash along a segment of direction `heading`, with the pen's ends; a piece of
+  // no length is a dot.
+  void add_dash(DevicePointF from, DevicePointF to, DevicePointF heading);
 
   WidePen pen_;
   Rect box_;
   raster::EdgeList& edges_;
   raster::SpanList& discs_;
-  std::vector<DevicePointF>& dash_;
-  std::vector<DevicePointF>& dash_headings_;
   std::vector<raster::QuadrantRow>& nib_rows_;  // empty until the first nib that is walked
   std::size_t merged_runs_ = 0;                 // runs of the nibs after they were last merged
   // The nibs have covered every pixel of the box: nothing added after them can change the

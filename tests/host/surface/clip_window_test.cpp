@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "host/surface/surface.h"
@@ -98,6 +99,70 @@ TEST_F(ClipWindow, WideOutlinesOfEllipsesArcsAndRoundedBoxes) {
       5, ink, 0, nullptr));
   EXPECT_TRUE(windows_agree([&] { ellipse(dc_, 3, 2, 50, 30); }, "dashed ellipse"));
   EXPECT_TRUE(windows_agree([&] { rectangle(dc_, 6, 5, 41, 33); }, "dashed rectangle"));
+}
+
+// A pattern of dots shows one dot per segment: which one must not depend on the window, even
+// where the segment's earlier dots lie far outside it.
+TEST_F(ClipWindow, WideDotsKeepTheirFirstDotPerSegment) {
+  LogBrush ink;
+  ink.color = 0xFFFFFF;
+  use_pen(ext_create_pen(pen_style::kGeometric | pen_style::kDot | pen_style::kEndCapSquare, 3, ink,
+                         0, nullptr));
+  const Point path[] = {{57, -9}, {-13, -1}, {34, 28}, {51, 48}, {27, 22}};
+  EXPECT_TRUE(windows_agree([&] { polyline(dc_, path, 5); }, "dotted polyline"));
+}
+
+TEST_F(ClipWindow, WidePolylinesOfEveryPattern) {
+  std::uint64_t state = 29;
+  const auto next = [&](std::int32_t range) {
+    state = state * 6364136223846793005u + 1442695040888963407u;
+    return static_cast<std::int32_t>((state >> 24) % static_cast<std::uint64_t>(range));
+  };
+  const std::uint32_t kinds[] = {pen_style::kDot, pen_style::kDash, pen_style::kDashDot,
+                                 pen_style::kDashDotDot, pen_style::kUserStyle};
+  const std::uint32_t ends[] = {pen_style::kEndCapRound, pen_style::kEndCapSquare,
+                                pen_style::kEndCapFlat};
+  // Dots only, dots between dashes, and an odd count that runs twice per period.
+  const std::uint32_t dots[] = {0, 7};
+  const std::uint32_t mixed[] = {0, 5, 9, 4};
+  const std::uint32_t odd[] = {6, 3, 0};
+  const std::pair<const std::uint32_t*, std::uint32_t> user[] = {{dots, 2}, {mixed, 4}, {odd, 3}};
+  LogBrush ink;
+  ink.color = 0xFFFFFF;
+  int shown = 0;
+  for (int round = 0; round < 60; ++round) {
+    const std::uint32_t kind = kinds[round % 5];
+    const std::uint32_t style = pen_style::kGeometric | kind | ends[round / 5 % 3];
+    const auto& lengths = user[round / 15 % 3];
+    const bool user_style = kind == pen_style::kUserStyle;
+    use_pen(ext_create_pen(style, 2 + static_cast<std::uint32_t>(next(6)), ink,
+                           user_style ? lengths.second : 0, user_style ? lengths.first : nullptr));
+    std::vector<Point> points;
+    for (int i = 0, n = 2 + next(5); i < n; ++i) points.push_back({next(80) - 16, next(72) - 16});
+    SCOPED_TRACE(::testing::Message() << "round " << round);
+    shown += windows_agree(
+        [&] { polyline(dc_, points.data(), static_cast<std::int32_t>(points.size())); },
+        "patterned polyline");
+  }
+  EXPECT_GE(shown, 50);
+}
+
+// Closed figures: the pattern runs on around the closing segment; curved outlines step from
+// pixel to pixel.
+TEST_F(ClipWindow, WidePatternsAroundClosedFigures) {
+  LogBrush ink;
+  ink.color = 0xFFFFFF;
+  use_brush(get_stock_object(StockObject::null_brush));
+  const Point star[] = {{24, -14}, {31, 33}, {-9, 6}, {58, 8}, {14, 47}};
+  for (const std::uint32_t kind : {pen_style::kDot, pen_style::kDashDotDot}) {
+    for (const std::uint32_t end : {pen_style::kEndCapRound, pen_style::kEndCapSquare}) {
+      use_pen(ext_create_pen(pen_style::kGeometric | kind | end, 3, ink, 0, nullptr));
+      EXPECT_TRUE(windows_agree([&] { polygon(dc_, star, 5); }, "patterned star"));
+      EXPECT_TRUE(windows_agree([&] { ellipse(dc_, -20, 3, 45, 36); }, "patterned ellipse"));
+      EXPECT_TRUE(windows_agree([&] { arc(dc_, 2, -30, 60, 30, 60, 0, 0, 30); }, "patterned arc"));
+      EXPECT_TRUE(windows_agree([&] { round_rect(dc_, 4, 2, 44, 39, 30, 12); }, "patterned box"));
+    }
+  }
 }
 
 }  // namespace

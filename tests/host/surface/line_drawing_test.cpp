@@ -353,8 +353,9 @@ TEST_F(LineDrawing, HostileCoordinatesNeverHangOrWriteOutside) {
     if (pass == 1) {
       ASSERT_TRUE(set_world_transform(dc_, zoom));
     }
-    for (std::uint32_t style : {pen_style::kSolid, pen_style::kDash | pen_style::kJoinMiter,
-                                pen_style::kEndCapSquare | pen_style::kJoinBevel}) {
+    for (std::uint32_t style :
+         {pen_style::kSolid, pen_style::kDash | pen_style::kJoinMiter, pen_style::kDot,
+          pen_style::kEndCapSquare | pen_style::kJoinBevel}) {
       for (std::uint32_t width : {1u, 6u}) {
         use_pen(geometric(style, width, 0xFFFFFF));
         for (std::int32_t a : extremes) {
