@@ -20,6 +20,21 @@ class ClipWindow : public testing::SizedSurfaceTest<48, 40> {
   std::vector<PixelWord> picture() const {
     return std::vector<PixelWord>(pixels_, pixels_ + kWidth * kHeight);
   }
+  // The next of a fixed sequence of numbers below `range`, from the seed in `state_`.
+  std::int32_t next(std::int32_t range) {
+    state_ = state_ * 6364136223846793005u + 1442695040888963407u;
+    return static_cast<std::int32_t>((state_ >> 24) % static_cast<std::uint64_t>(range));
+  }
+  // Selects the pen and compares a polyline of two to six points in and around the surface in
+  // every window; returns whether it showed.
+  bool random_polyline_agrees(ObjectHandle pen) {
+    use_pen(pen);
+    std::vector<Point> points;
+    for (int i = 0, n = 2 + next(5); i < n; ++i) points.push_back({next(80) - 16, next(72) - 16});
+    return windows_agree(
+        [&] { polyline(dc_, points.data(), static_cast<std::int32_t>(points.size())); },
+        "polyline");
+  }
   // Draws the figure unclipped, then clipped to each window, and compares the two inside it;
   // returns whether the figure showed at all.
   template <class Draw>
@@ -53,14 +68,12 @@ class ClipWindow : public testing::SizedSurfaceTest<48, 40> {
     }
     return true;
   }
+
+  std::uint64_t state_ = 0;
 };
 
 TEST_F(ClipWindow, WidePolylinesOfEveryEndAndJoin) {
-  std::uint64_t state = 11;
-  const auto next = [&](std::int32_t range) {
-    state = state * 6364136223846793005u + 1442695040888963407u;
-    return static_cast<std::int32_t>((state >> 24) % static_cast<std::uint64_t>(range));
-  };
+  state_ = 11;
   const std::uint32_t ends[] = {pen_style::kEndCapRound, pen_style::kEndCapSquare,
                                 pen_style::kEndCapFlat};
   const std::uint32_t joins[] = {pen_style::kJoinRound, pen_style::kJoinBevel,
@@ -70,13 +83,9 @@ TEST_F(ClipWindow, WidePolylinesOfEveryEndAndJoin) {
   int shown = 0;
   for (int round = 0; round < 45; ++round) {
     const std::uint32_t style = pen_style::kGeometric | ends[round % 3] | joins[round / 3 % 3];
-    use_pen(ext_create_pen(style, 2 + static_cast<std::uint32_t>(next(11)), ink, 0, nullptr));
-    std::vector<Point> points;
-    for (int i = 0, n = 2 + next(5); i < n; ++i) points.push_back({next(80) - 16, next(72) - 16});
     SCOPED_TRACE(::testing::Message() << "round " << round);
-    shown += windows_agree(
-        [&] { polyline(dc_, points.data(), static_cast<std::int32_t>(points.size())); },
-        "polyline");
+    shown += random_polyline_agrees(
+        ext_create_pen(style, 2 + static_cast<std::uint32_t>(next(11)), ink, 0, nullptr));
   }
   EXPECT_GE(shown, 40);
 }
@@ -113,11 +122,7 @@ TEST_F(ClipWindow, WideDotsKeepTheirFirstDotPerSegment) {
 }
 
 TEST_F(ClipWindow, WidePolylinesOfEveryPattern) {
-  std::uint64_t state = 29;
-  const auto next = [&](std::int32_t range) {
-    state = state * 6364136223846793005u + 1442695040888963407u;
-    return static_cast<std::int32_t>((state >> 24) % static_cast<std::uint64_t>(range));
-  };
+  state_ = 29;
   const std::uint32_t kinds[] = {pen_style::kDot, pen_style::kDash, pen_style::kDashDot,
                                  pen_style::kDashDotDot, pen_style::kUserStyle};
   const std::uint32_t ends[] = {pen_style::kEndCapRound, pen_style::kEndCapSquare,
@@ -135,14 +140,10 @@ TEST_F(ClipWindow, WidePolylinesOfEveryPattern) {
     const std::uint32_t style = pen_style::kGeometric | kind | ends[round / 5 % 3];
     const auto& lengths = user[round / 15 % 3];
     const bool user_style = kind == pen_style::kUserStyle;
-    use_pen(ext_create_pen(style, 2 + static_cast<std::uint32_t>(next(6)), ink,
-                           user_style ? lengths.second : 0, user_style ? lengths.first : nullptr));
-    std::vector<Point> points;
-    for (int i = 0, n = 2 + next(5); i < n; ++i) points.push_back({next(80) - 16, next(72) - 16});
     SCOPED_TRACE(::testing::Message() << "round " << round);
-    shown += windows_agree(
-        [&] { polyline(dc_, points.data(), static_cast<std::int32_t>(points.size())); },
-        "patterned polyline");
+    shown += random_polyline_agrees(ext_create_pen(style, 2 + static_cast<std::uint32_t>(next(6)),
+                                                   ink, user_style ? lengths.second : 0,
+                                                   user_style ? lengths.first : nullptr));
   }
   EXPECT_GE(shown, 50);
 }
