@@ -1,6 +1,8 @@
 #include "host/surface/objects/object_table.h"
 
 #include <array>
+#include <cassert>
+#include <memory>
 #include <type_traits>
 #include <utility>
 #include <variant>
@@ -22,7 +24,11 @@ class Table {
   std::uint32_t add(T&& object, SlotKind kind, bool stock = false) {
     const std::uint32_t index = object_slots.take_free_slot();
     if (index == kNoSlot) return 0;
-    object_slots.slot_at(index).payload.template emplace<std::decay_t<T>>(std::forward<T>(object));
+    // A free slot holds the empty alternative (release resets it to that), which has nothing to
+    // destroy: the object is built over it without the variant's dispatch on what it held.
+    Payload& payload = object_slots.slot_at(index).payload;
+    assert(std::holds_alternative<std::monostate>(payload));
+    std::construct_at(&payload, std::in_place_type<std::decay_t<T>>, std::forward<T>(object));
     return object_slots.publish(index, static_cast<std::uint8_t>(kind), stock);
   }
 
