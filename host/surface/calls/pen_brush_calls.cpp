@@ -87,6 +87,31 @@ std::shared_ptr<const BrushPattern> pattern_of_packed_dib(const void* packed) {
   return pattern;
 }
 
+// A brush without a tile: what nearly every caller makes, so kept free of the tile's handling.
+ObjectHandle add_brush(BrushStyle style, Color color, HatchStyle hatch = HatchStyle::horizontal) {
+  BrushObject brush;
+  brush.style = style;
+  brush.color = color & 0x00FFFFFFu;
+  brush.hatch = hatch;
+  return add_object(std::move(brush));
+}
+
+// A brush of a bitmap's tile or of a packed device-independent bitmap's.
+[[gnu::noinline]] ObjectHandle add_pattern_brush(const LogBrush& description) {
+  BrushObject brush;
+  brush.style = description.style;
+  brush.color = description.color & 0x00FFFFFFu;
+  if (description.style == BrushStyle::pattern) {
+    PinnedObject<BitmapObject> bitmap(description.pattern_bitmap);
+    if (!bitmap) return kNoObject;
+    brush.pattern = pattern_of_bitmap(*bitmap.get());
+  } else {
+    brush.pattern = pattern_of_packed_dib(description.packed_dib);
+  }
+  if (brush.pattern == nullptr) return kNoObject;
+  return add_object(std::move(brush));
+}
+
 }  // namespace
 
 ObjectHandle create_pen(std::uint32_t style, std::int32_t width, Color color) {
@@ -136,10 +161,7 @@ ObjectHandle ext_create_pen(std::uint32_t style, std::uint32_t width, const LogB
 }
 
 ObjectHandle create_solid_brush(Color color) {
-  BrushObject brush;
-  brush.style = BrushStyle::solid;
-  brush.color = color & 0x00FFFFFFu;
-  return add_object(std::move(brush));
+  return add_brush(BrushStyle::solid, color);
 }
 
 ObjectHandle create_hatch_brush(HatchStyle hatch, Color color) {
@@ -158,35 +180,22 @@ ObjectHandle create_pattern_brush(ObjectHandle bitmap) {
 }
 
 ObjectHandle create_brush_indirect(const LogBrush& description) {
-  BrushObject brush;
-  brush.style = description.style;
-  brush.color = description.color & 0x00FFFFFFu;
   switch (description.style) {
     case BrushStyle::solid:
     case BrushStyle::null:
-      break;
+      return add_brush(description.style, description.color);
     case BrushStyle::hatched:
       if (description.hatch < HatchStyle::horizontal ||
           description.hatch > HatchStyle::diagonal_cross) {
         return kNoObject;
       }
-      brush.hatch = description.hatch;
-      break;
-    case BrushStyle::pattern: {
-      PinnedObject<BitmapObject> bitmap(description.pattern_bitmap);
-      if (!bitmap) return kNoObject;
-      brush.pattern = pattern_of_bitmap(*bitmap.get());
-      if (brush.pattern == nullptr) return kNoObject;
-      break;
-    }
+      return add_brush(description.style, description.color, description.hatch);
+    case BrushStyle::pattern:
     case BrushStyle::dib_pattern:
-      brush.pattern = pattern_of_packed_dib(description.packed_dib);
-      if (brush.pattern == nullptr) return kNoObject;
-      break;
+      return add_pattern_brush(description);
     default:
       return kNoObject;
   }
-  return add_object(std::move(brush));
 }
 
 }  // namespace kanvo::surface

@@ -109,15 +109,16 @@ void set_change_counter(DcHandle handle, std::atomic<std::uint64_t>* counter) {
 ObjectHandle select_object(DcHandle handle, ObjectHandle object) {
   DeviceContext* dc = context_of(handle);
   if (dc == nullptr) return kNoObject;
-  // The kind travels in the handle; the table checks that the handle is live.
-  switch (claimed_kind(static_cast<std::uint32_t>(object))) {
+  // The kind travels in the handle; the table checks that the handle is live. Brushes change
+  // most often (one or two for every shape of a plot), so they are tried first.
+  const SlotKind kind = claimed_kind(static_cast<std::uint32_t>(object));
+  if (kind == SlotKind::brush) return select_into(dc->brush_pin, dc->brush, object);
+  switch (kind) {
     case SlotKind::pen: {
       const ObjectHandle replaced = select_into(dc->pen_pin, dc->pen, object);
       dc->update_pen_width();
       return replaced;
     }
-    case SlotKind::brush:
-      return select_into(dc->brush_pin, dc->brush, object);
     case SlotKind::font:
       return select_into(dc->font_pin, dc->font, object);
     case SlotKind::bitmap:
