@@ -7,6 +7,8 @@
 
 namespace kanvo::surface {
 
+constinit thread_local ThreadSlots t_thread_slots;
+
 constinit SlotTable object_slots;
 
 namespace {

@@ -45,8 +45,10 @@ struct ThreadSlots {
   FreeRing ring;
 };
 // The library is linked into programs, never loaded at run time, so its thread-local data sits at
-// a fixed offset and is reached without a call.
-[[gnu::tls_model("initial-exec")]] inline constinit thread_local ThreadSlots t_thread_slots;
+// a fixed offset and is reached without a call. Defined once, in slot_table.cpp: as an inline
+// variable (vague linkage, offset 0 in the thread's block) optimised builds with the
+// undefined-behaviour checks reported every access to it as one through a null pointer.
+[[gnu::tls_model("initial-exec")]] extern constinit thread_local ThreadSlots t_thread_slots;
 
 struct Slot {
   std::atomic<std::uint64_t> state{slot_state::kFree};
