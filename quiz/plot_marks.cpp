@@ -106,7 +106,10 @@ std::int32_t SweepCoordinate::at(std::int32_t i) {
     // The next run starts at `changed`, whose value is known already.
     next_value_ = changed_value;
     next_known_ = true;
-    stride_ = holds - i + 1;
+    // The next probe goes as far as this run went (never past the longest stride, so that
+    // doubling it cannot overflow).
+    stride_ = static_cast<std::int32_t>(
+        std::min<std::int64_t>(std::int64_t{holds} - i + 1, kLongestStride));
     break;
   }
   run_last_ = holds;
