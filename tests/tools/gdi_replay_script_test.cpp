@@ -75,5 +75,29 @@ TEST(GdiReplayScripts, ReplaysThroughTheSurface) {
                                                 0x0000FF, 0xFF0000, 0xFF0000}));
 }
 
+// The reference's hash of a 117 x 126 surface filled with dark red, as its step file records it;
+// the top byte of each word takes no part.
+TEST(GdiReplayScripts, StepHashesMatchTheReferenceAndIgnoreTheTopByte) {
+  std::vector<std::uint32_t> pixels(117 * 126, 0x00800000u);
+  EXPECT_EQ(surface_hash(pixels.data(), pixels.size()), 0x1f45939cb39bef05ull);
+  for (std::size_t i = 0; i < pixels.size(); i += 7) pixels[i] |= 0xFF000000u;
+  EXPECT_EQ(surface_hash(pixels.data(), pixels.size()), 0x1f45939cb39bef05ull);
+  pixels[5] ^= 1u;
+  EXPECT_NE(surface_hash(pixels.data(), pixels.size()), 0x1f45939cb39bef05ull);
+}
+
+TEST(GdiReplayScripts, ObservesTheSurfaceAfterEveryOp) {
+  Script script;
+  std::string error;
+  ASSERT_TRUE(parse_script("size 2 1\nfill 0x0000FF\n\nsetpixel 1 0 0x00FF00\n", script, error));
+  std::vector<std::pair<int, std::vector<std::uint32_t>>> seen;
+  replay(script, [&](const Op& op, const std::uint32_t* pixels, std::size_t count) {
+    seen.emplace_back(op.line, std::vector<std::uint32_t>(pixels, pixels + count));
+  });
+  ASSERT_EQ(seen.size(), 2u);
+  EXPECT_EQ(seen[0], (std::pair<int, std::vector<std::uint32_t>>{2, {0xFF0000, 0xFF0000}}));
+  EXPECT_EQ(seen[1], (std::pair<int, std::vector<std::uint32_t>>{4, {0xFF0000, 0x00FF00}}));
+}
+
 }  // namespace
 }  // namespace kanvo::gdi_replay

@@ -30,7 +30,9 @@ constexpr const char* kUsage =
     "  --scale N                   magnification of those pictures (default 8)\n"
     "  --show                      print the differing area of each case as text\n"
     "  --known-differences FILE    cases (one name a line) allowed to differ; any other case\n"
-    "                              that differs makes the exit status 1\n";
+    "                              that differs makes the exit status 1\n"
+    "Where FOLDER/NAME.steps holds the reference's hash after every op, each case that differs\n"
+    "names the first op at which the replay parts from it, with the state in force there.\n";
 
 struct Options {
   fs::path folder;
@@ -48,6 +50,7 @@ struct Outcome {
   std::size_t differing = 0;
   std::size_t top_byte_differing = 0;
   int left = 0, top = 0, right = -1, bottom = -1;
+  std::string first_step;  // the first op whose step hash differs, with the state in force
 };
 
 bool parse_options(int argc, char** argv, Options& options) {
@@ -96,6 +99,53 @@ std::set<std::string> read_names(const fs::path& path, bool& ok) {
     if (words >> name) names.insert(name);
   }
   return names;
+}
+
+// NAME.steps: "LINE HASH" a line, one for each op after `size`.
+std::map<int, std::uint64_t> read_steps(const fs::path& path) {
+  std::map<int, std::uint64_t> steps;
+  std::ifstream file(path);
+  int line = 0;
+  std::string hash;
+  while (file >> line >> hash) steps[line] = std::stoull(hash, nullptr, 16);
+  return steps;
+}
+
+// The state ops last seen, by what they set, to say what was in force at an op.
+class StateInForce {
+ public:
+  void note(const std::string& op_name, const std::string& text) {
+    for (const auto& [prefix, key] : kKinds) {
+      if (op_name.rfind(prefix, 0) == 0) {
+        state_[key] = text;
+        return;
+      }
+    }
+  }
+  std::string describe() const {
+    std::string out;
+    for (const char* key : {"pen", "brush", "xform", "rop2", "clip", "bkmode", "polyfill"}) {
+      const auto it = state_.find(key);
+      out += std::string("; ") + key + ": " + (it == state_.end() ? "default" : it->second);
+    }
+    return out;
+  }
+
+ private:
+  static constexpr std::pair<const char*, const char*> kKinds[] = {
+      {"pen", "pen"},       {"upen", "pen"},         {"cpen", "pen"},      {"brush", "brush"},
+      {"xform", "xform"},   {"rop2", "rop2"},        {"cliprect", "clip"}, {"clipnone", "clip"},
+      {"bkmode", "bkmode"}, {"polyfill", "polyfill"}};
+  std::map<std::string, std::string> state_;
+};
+
+std::string trimmed_line(const std::vector<std::string>& lines, int line) {
+  if (line < 1 || line > static_cast<int>(lines.size())) return {};
+  std::string text = lines[static_cast<std::size_t>(line - 1)];
+  if (const auto hash = text.find('#'); hash != std::string::npos) text.erase(hash);
+  while (!text.empty() && (text.back() == ' ' || text.back() == '\t' || text.back() == '\r'))
+    text.pop_back();
+  return text;
 }
 
 PixelImage side_by_side(const PixelImage& expected, const PixelImage& actual, int scale) {
@@ -178,7 +228,26 @@ Outcome run_case(const fs::path& script_path, const Options& options) {
     outcome.problem = "expected image is not of the script's size";
     return outcome;
   }
-  PixelImage actual{script.width, script.height, replay(script)};
+  fs::path steps_path = script_path;
+  steps_path.replace_extension(".steps");
+  const std::map<int, std::uint64_t> steps = read_steps(steps_path);
+  std::vector<std::string> lines;
+  {
+    std::istringstream all(text);
+    for (std::string line; std::getline(all, line);) lines.push_back(line);
+  }
+  StateInForce state;
+  auto observe = [&](const Op& op, const std::uint32_t* pixels, std::size_t count) {
+    const std::string op_text = trimmed_line(lines, op.line);
+    if (outcome.first_step.empty()) {
+      const auto want = steps.find(op.line);
+      if (want != steps.end() && want->second != surface_hash(pixels, count)) {
+        outcome.first_step = "line " + std::to_string(op.line) + ": " + op_text + state.describe();
+      }
+    }
+    state.note(op.name, op_text);
+  };
+  PixelImage actual{script.width, script.height, replay(script, observe)};
   outcome.left = expected.width;
   outcome.top = expected.height;
   for (int y = 0; y < expected.height; ++y) {
@@ -263,6 +332,8 @@ int main(int argc, char** argv) {
       std::printf("%s: %zu pixels differ in x %d..%d, y %d..%d%s\n", outcome->name.c_str(),
                   outcome->differing, outcome->left, outcome->right, outcome->top, outcome->bottom,
                   mark);
+      if (!outcome->first_step.empty())
+        std::printf("  first differs after %s\n", outcome->first_step.c_str());
     }
   }
   std::size_t top_bytes = 0;

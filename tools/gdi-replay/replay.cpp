@@ -138,7 +138,19 @@ void run(s::DcHandle dc, s::PixelWord* pixels, std::size_t count, const Op& op) 
 
 }  // namespace
 
-std::vector<std::uint32_t> replay(const Script& script) {
+std::uint64_t surface_hash(const std::uint32_t* pixels, std::size_t count) {
+  std::uint64_t hash = 0xcbf29ce484222325ull;
+  for (std::size_t i = 0; i < count; ++i) {
+    const std::uint32_t word = pixels[i] & 0x00FFFFFFu;
+    for (int byte = 0; byte < 4; ++byte) {
+      hash ^= (word >> (8 * byte)) & 0xFFu;
+      hash *= 0x100000001b3ull;
+    }
+  }
+  return hash;
+}
+
+std::vector<std::uint32_t> replay(const Script& script, const StepObserver& after_each_op) {
   const s::DcHandle dc = s::create_compatible_dc(s::kNoDc);
   s::PixelWord* pixels = nullptr;
   const s::ObjectHandle bitmap = s::create_dib_section(script.width, script.height, &pixels);
@@ -147,7 +159,10 @@ std::vector<std::uint32_t> replay(const Script& script) {
   const std::size_t count = static_cast<std::size_t>(script.width) * script.height;
   if (pixels != nullptr) std::fill(pixels, pixels + count, 0u);
   if (pixels != nullptr) {
-    for (const Op& op : script.ops) run(dc, pixels, count, op);
+    for (const Op& op : script.ops) {
+      run(dc, pixels, count, op);
+      if (after_each_op) after_each_op(op, pixels, count);
+    }
   }
   std::vector<std::uint32_t> result(count, 0);
   if (pixels != nullptr) std::copy(pixels, pixels + count, result.begin());
