@@ -5,6 +5,11 @@
 #include <iterator>
 #include <sstream>
 
+#define STB_IMAGE_IMPLEMENTATION
+#define STBI_ONLY_PNG
+#define STBI_FAILURE_USERMSG
+#include <stb_image.h>
+
 namespace kanvo::gdi_replay {
 namespace {
 
@@ -121,6 +126,36 @@ bool write_png(const std::string& path, const PixelImage& image) {
   std::ofstream file(path, std::ios::binary);
   file.write(reinterpret_cast<const char*>(png.data()), static_cast<std::streamsize>(png.size()));
   return static_cast<bool>(file);
+}
+
+bool read_png_frame(const std::string& path, int frame, std::int32_t width, std::int32_t height,
+                    PixelImage& image, std::string& error) {
+  int strip_width = 0, strip_height = 0, channels = 0;
+  stbi_uc* rgb = stbi_load(path.c_str(), &strip_width, &strip_height, &channels, 3);
+  if (rgb == nullptr) {
+    error = path + ": " + stbi_failure_reason();
+    return false;
+  }
+  const bool fits = frame >= 0 && strip_height == height &&
+                    static_cast<std::int64_t>(frame + 1) * width <= strip_width;
+  if (fits) {
+    image.width = width;
+    image.height = height;
+    image.words.resize(static_cast<std::size_t>(width) * height);
+    for (std::int32_t y = 0; y < height; ++y) {
+      for (std::int32_t x = 0; x < width; ++x) {
+        const stbi_uc* p = rgb + 3 * (static_cast<std::size_t>(y) * strip_width +
+                                      static_cast<std::size_t>(frame) * width + x);
+        image.words[static_cast<std::size_t>(y) * width + x] =
+            (std::uint32_t{p[0]} << 16) | (std::uint32_t{p[1]} << 8) | p[2];
+      }
+    }
+  } else {
+    error = path + ": no frame " + std::to_string(frame) + " of " + std::to_string(width) + " x " +
+            std::to_string(height);
+  }
+  stbi_image_free(rgb);
+  return fits;
 }
 
 }  // namespace kanvo::gdi_replay

@@ -16,6 +16,11 @@ struct PixelImage {
 // "KPX1 W H\n" then W*H little-endian words. False with a message on a malformed file.
 bool read_px(const std::string& path, PixelImage& image, std::string& error);
 
+// One frame of a strip of equal frames laid left to right (NAME.steps.png: the reference surface
+// after each op). False with a message when the file cannot be read or holds no such frame.
+bool read_png_frame(const std::string& path, int frame, std::int32_t width, std::int32_t height,
+                    PixelImage& image, std::string& error);
+
 // An RGB PNG of the image (uncompressed deflate blocks: no library needed).
 bool write_png(const std::string& path, const PixelImage& image);
 

@@ -26,7 +26,9 @@ constexpr const char* kUsage =
     "  --case NAME                 only this case\n"
     "  --filter TEXT               only cases whose name contains TEXT\n"
     "  --images DIR                for each case that differs, write DIR/NAME.png:\n"
-    "                              expected | actual | differences (red), magnified\n"
+    "                              expected | actual | differences (red), magnified; and\n"
+    "                              where NAME.steps.png is there, DIR/NAME.step.png: the same\n"
+    "                              for the surface right after the first op that differs\n"
     "  --scale N                   magnification of those pictures (default 8)\n"
     "  --show                      print the differing area of each case as text\n"
     "  --known-differences FILE    cases (one name a line) allowed to differ; any other case\n"
@@ -50,7 +52,9 @@ struct Outcome {
   std::size_t differing = 0;
   std::size_t top_byte_differing = 0;
   int left = 0, top = 0, right = -1, bottom = -1;
-  std::string first_step;  // the first op whose step hash differs, with the state in force
+  std::string first_step;     // the first op whose step hash differs, with the state in force
+  int first_step_index = -1;  // its place among the ops after `size`
+  std::vector<std::uint32_t> first_step_surface;  // the replay's surface right after it
 };
 
 bool parse_options(int argc, char** argv, Options& options) {
@@ -237,15 +241,19 @@ Outcome run_case(const fs::path& script_path, const Options& options) {
     for (std::string line; std::getline(all, line);) lines.push_back(line);
   }
   StateInForce state;
+  int op_index = 0;
   auto observe = [&](const Op& op, const std::uint32_t* pixels, std::size_t count) {
     const std::string op_text = trimmed_line(lines, op.line);
     if (outcome.first_step.empty()) {
       const auto want = steps.find(op.line);
       if (want != steps.end() && want->second != surface_hash(pixels, count)) {
         outcome.first_step = "line " + std::to_string(op.line) + ": " + op_text + state.describe();
+        outcome.first_step_index = op_index;
+        outcome.first_step_surface.assign(pixels, pixels + count);
       }
     }
     state.note(op.name, op_text);
+    ++op_index;
   };
   PixelImage actual{script.width, script.height, replay(script, observe)};
   outcome.left = expected.width;
@@ -267,6 +275,16 @@ Outcome run_case(const fs::path& script_path, const Options& options) {
     fs::create_directories(options.images);
     write_png((options.images / (outcome.name + ".png")).string(),
               side_by_side(expected, actual, options.scale));
+    fs::path strip_path = script_path;
+    strip_path.replace_extension(".steps.png");
+    PixelImage expected_step;
+    if (outcome.first_step_index >= 0 && fs::exists(strip_path) &&
+        read_png_frame(strip_path.string(), outcome.first_step_index, script.width, script.height,
+                       expected_step, error)) {
+      const PixelImage actual_step{script.width, script.height, outcome.first_step_surface};
+      write_png((options.images / (outcome.name + ".step.png")).string(),
+                side_by_side(expected_step, actual_step, options.scale));
+    }
   }
   if (outcome.differing > 0 && options.show) show_text(outcome, expected, actual);
   return outcome;
