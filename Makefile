@@ -27,7 +27,8 @@ test: build
 
 bench: configure
 	@cmake --build $(BUILD_DIR) --target benchmarks
-	@for b in $(BUILD_DIR)/bench/bench-*; do $$b; done
+	@for b in $(BUILD_DIR)/bench/bench-*; do [ "$${b##*/}" = bench-peer ] || $$b; done
+	@/usr/bin/python3 bench/peer/compare.py $(BUILD_DIR)/bench/bench-peer
 
 sanitize-address sanitize-undefined sanitize-thread: sanitize-%: setup
 	@cmake -S . -B build-$* -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKANVO_SANITIZER=$* >/dev/null
