@@ -28,40 +28,29 @@ bool rectangle(DcHandle handle, std::int32_t left, std::int32_t top, std::int32_
     dc->note_change();
     return true;
   }
-  const bool flat = box.right == box.left || box.bottom == box.top;
-  if (!flat || lines::draws_wide(*dc)) {
-    // The outline runs from the logical top-left corner to the right and on around, wherever
-    // the world transform puts those corners (the dash pattern starts there).
-    DevicePoint corners[4] = {
-        {box.left, box.top}, {box.right, box.top}, {box.right, box.bottom}, {box.left, box.bottom}};
-    if (!dc->mapping.is_identity()) {
-      const std::int32_t logical_left = std::min(left, right);
-      const std::int32_t logical_right = std::max(left, right);
-      const std::int32_t logical_top = std::min(top, bottom);
-      const std::int32_t logical_bottom = std::max(top, bottom);
-      corners[0] = dc->mapping.map(logical_left, logical_top);
-      corners[1] = dc->mapping.map(logical_right, logical_top);
-      corners[2] = dc->mapping.map(logical_right, logical_bottom);
-      corners[3] = dc->mapping.map(logical_left, logical_bottom);
-    }
-    lines::ShapeOutline outline(*dc, painter, corners);
-    // Inside a one-pixel outline; under a wide one the whole box without its far edges, which
-    // shows in the gaps of a dashed pen.
-    const std::int64_t inset = outline.wide() ? 0 : 1;
-    for (std::int64_t y = std::max<std::int64_t>(box.top + inset, painter.box().top);
-         y < std::min<std::int64_t>(box.bottom, painter.box().bottom); ++y) {
-      outline.fill_inside(y, box.left + inset, box.right, brush);
-    }
-    outline.draw();
-    dc->note_change();
-    return true;
+  // The outline runs from the logical top-left corner to the right and on around, wherever the
+  // world transform puts those corners (the dash pattern starts there).
+  DevicePoint corners[4] = {
+      {box.left, box.top}, {box.right, box.top}, {box.right, box.bottom}, {box.left, box.bottom}};
+  if (!dc->mapping.is_identity()) {
+    const std::int32_t logical_left = std::min(left, right);
+    const std::int32_t logical_right = std::max(left, right);
+    const std::int32_t logical_top = std::min(top, bottom);
+    const std::int32_t logical_bottom = std::max(top, bottom);
+    corners[0] = dc->mapping.map(logical_left, logical_top);
+    corners[1] = dc->mapping.map(logical_right, logical_top);
+    corners[2] = dc->mapping.map(logical_right, logical_bottom);
+    corners[3] = dc->mapping.map(logical_left, logical_bottom);
   }
-  // A box of no width or height is a line; each of its pixels once.
-  const PixelWord pen = pixel_word(dc->pen->color);
+  // The brush covers the box without its far edges, then the outline is drawn over it: under a
+  // raster operation such as XOR the near edges meet both. A box of no width or height has no
+  // inside, and its outline runs there and back, so a one-pixel pen meets its inner pixels twice.
+  lines::ShapeOutline outline(*dc, painter, corners);
   for (std::int64_t y = std::max<std::int64_t>(box.top, painter.box().top);
-       y < std::min<std::int64_t>(box.bottom + 1, painter.box().bottom); ++y) {
-    painter.fill_span(y, box.left, box.right + 1, pen);
+       y < std::min<std::int64_t>(box.bottom, painter.box().bottom); ++y) {
+    outline.fill_inside(y, box.left, box.right, brush);
   }
+  outline.draw();
   dc->note_change();
   return true;
 }
