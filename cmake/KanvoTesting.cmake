@@ -10,7 +10,6 @@ function(kanvo_add_test name)
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest_main GTest::gmock)
   target_compile_definitions(${name} PRIVATE
     KANVO_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
-    KANVO_SHARED_DIR="${PROJECT_SOURCE_DIR}/../shared"
     KANVO_BINARY_DIR="${PROJECT_BINARY_DIR}")
   kanvo_warnings(${name})
   # The environment comes through `env` as the cases' launcher: a list of variables given as a

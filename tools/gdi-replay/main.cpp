@@ -22,7 +22,7 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: gdi-replay [options] FOLDER\n"
-    "Replays every FOLDER/NAME.ops and compares it with FOLDER/NAME.px.\n"
+    "Replays every FOLDER/NAME.ops and compares it with FOLDER/NAME.px (or NAME.png).\n"
     "  --case NAME                 only this case\n"
     "  --filter TEXT               only cases whose name contains TEXT\n"
     "  --images DIR                for each case that differs, write DIR/NAME.png:\n"
@@ -221,10 +221,15 @@ Outcome run_case(const fs::path& script_path, const Options& options) {
     outcome.problem = "invalid script, " + error;
     return outcome;
   }
+  // The expected image: NAME.px as rendered, or NAME.png, its colours as the repository keeps them.
   PixelImage expected;
   fs::path image_path = script_path;
   image_path.replace_extension(".px");
-  if (!read_px(image_path.string(), expected, error)) {
+  const bool raw = fs::exists(image_path);
+  if (!raw) image_path.replace_extension(".png");
+  if (!(raw ? read_px(image_path.string(), expected, error)
+            : read_png_frame(image_path.string(), 0, script.width, script.height, expected,
+                             error))) {
     outcome.problem = error;
     return outcome;
   }
@@ -262,7 +267,7 @@ Outcome run_case(const fs::path& script_path, const Options& options) {
     for (int x = 0; x < expected.width; ++x) {
       const std::size_t i = static_cast<std::size_t>(y) * expected.width + x;
       const std::uint32_t difference = expected.words[i] ^ actual.words[i];
-      if (difference & 0xFF000000u) ++outcome.top_byte_differing;
+      if (raw && (difference & 0xFF000000u)) ++outcome.top_byte_differing;  // PNG keeps none
       if ((difference & 0xFFFFFF) == 0) continue;
       ++outcome.differing;
       outcome.left = std::min(outcome.left, x);
