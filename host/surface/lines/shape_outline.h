@@ -45,7 +45,10 @@ class ShapeOutline {
 // The box an ellipse-like shape's outline follows so that an inside-frame pen wider than a pixel
 // stays within the shape's box: moved in on every side by the pen's reach from the outline
 // (half its device width, rounded down, to the left and up; one pixel less to the right and down
-// for an even width). Other pens keep the box; rectangles keep their box whatever the pen.
-DeviceRect inside_frame_box(const DeviceContext& dc, const DeviceRect& box);
+// for an even width). Corners less than twice the pen's width across (the whole box for an
+// ellipse) leave no room to move in: the outline then keeps the box, as for any other pen. Other
+// pens keep the box; rectangles keep their box whatever the pen.
+DeviceRect inside_frame_box(const DeviceContext& dc, const DeviceRect& box,
+                            std::int64_t corner_width, std::int64_t corner_height);
 
 }  // namespace kanvo::surface::lines

@@ -107,7 +107,9 @@ void stroke_rounded_box(DeviceContext& dc, raster::Painter& painter,
 // cut to the clip.
 void paint_rounded_box(DeviceContext& dc, DeviceRect box, std::int64_t corner_width,
                        std::int64_t corner_height, shapes::Outline outline) {
-  if (outline == shapes::Outline::stroked) box = lines::inside_frame_box(dc, box);
+  if (outline == shapes::Outline::stroked) {
+    box = lines::inside_frame_box(dc, box, corner_width, corner_height);
+  }
   if (box.empty()) return;
   const shapes::RoundedBox shape = rounded_box(box, corner_width, corner_height);
   raster::Painter painter(dc);

@@ -1,0 +1,63 @@
+// Wide geometric pens along ellipses, rounded rectangles, arcs, pies and chords: where the pen's
+// pixels fall, checked against pictures the platform drew.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+
+#include "host/surface/surface.h"
+#include "tests/host/surface/curve_canvas.h"
+
+namespace kanvo::surface {
+namespace {
+
+using testing::CurveCanvas;
+using testing::pixels_from_rows;
+using testing::PixelSet;
+
+constexpr PixelWord kPen = 0x00FFFFFFu;
+
+void select_pen(CurveCanvas& canvas, std::uint32_t style, std::uint32_t width) {
+  LogBrush ink;
+  ink.color = 0xFFFFFF;
+  delete_object(select_object(
+      canvas.dc(), ext_create_pen(pen_style::kGeometric | style, width, ink, 0, nullptr)));
+}
+
+constexpr std::uint32_t kInsideFrameFlatBevel =
+    pen_style::kInsideFrame | pen_style::kEndCapFlat | pen_style::kJoinBevel;
+
+TEST(InsideFramePen, ACornerNarrowerThanTwoPenWidthsKeepsTheBox) {
+  CurveCanvas canvas(20, 12);
+  canvas.hollow_brush();
+  select_pen(canvas, kInsideFrameFlatBevel, 3);
+  ASSERT_TRUE(round_rect(canvas.dc(), 12, 5, 14, 7, -4, 30));
+  EXPECT_EQ(canvas.pixels_of(kPen),
+            pixels_from_rows(11, 4, {".##..", "#####", "#####", "#####", ".###."}))
+      << canvas.picture(kPen);
+
+  // The same pixels as a pen that is not inside the frame.
+  CurveCanvas plain(20, 12);
+  plain.hollow_brush();
+  select_pen(plain, pen_style::kEndCapFlat | pen_style::kJoinBevel, 3);
+  ASSERT_TRUE(round_rect(plain.dc(), 12, 5, 14, 7, -4, 30));
+  EXPECT_EQ(canvas.pixels_of(kPen), plain.pixels_of(kPen));
+}
+
+TEST(InsideFramePen, ABoxOfTwoPenWidthsOrMoreKeepsThePenInside) {
+  for (const std::int32_t side : {6, 9, 14}) {
+    CurveCanvas canvas(24, 24);
+    canvas.hollow_brush();
+    select_pen(canvas, pen_style::kInsideFrame, 3);
+    ASSERT_TRUE(ellipse(canvas.dc(), 4, 4, 4 + side, 4 + side));
+    const PixelSet pixels = canvas.pixels_of(kPen);
+    ASSERT_FALSE(pixels.empty());
+    for (const auto& [x, y] : pixels) {
+      EXPECT_TRUE(x >= 4 && x < 4 + side && y >= 4 && y < 4 + side)
+          << side << ": " << x << ", " << y << "\n"
+          << canvas.picture(kPen);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace kanvo::surface
