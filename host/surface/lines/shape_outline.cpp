@@ -10,7 +10,7 @@ ShapeOutline::ShapeOutline(DeviceContext& dc, raster::Painter& painter,
                            std::span<const DevicePoint> closed_figure,
                            const shapes::RoundedBox* curve)
     : dc_(dc), painter_(painter), figure_(closed_figure), curve_(curve), wide_(draws_wide(dc)) {
-  if (wide_) cover_wide(dc_, painter_.box(), figure_, true, 0.0, curve_);
+  if (wide_) cover_wide(dc_, painter_.box(), figure_, true, curve_);
 }
 
 void ShapeOutline::fill_inside(std::int64_t y, std::int64_t x0, std::int64_t x1,

@@ -49,8 +49,8 @@ double thin_advance(std::span<const DevicePoint> points, bool closed) {
 
 }  // namespace
 
-double cover_wide(DeviceContext& dc, const Rect& box, std::span<const DevicePoint> points,
-                  bool closed, double position, const shapes::RoundedBox* curve) {
+void cover_wide(DeviceContext& dc, const Rect& box, std::span<const DevicePoint> points,
+                bool closed, const shapes::RoundedBox* curve) {
   const PenObject& pen = *dc.pen;
   const std::int64_t width = pen_device_width(dc);
   // A wide pen of the plain call draws solid whatever its kind.
@@ -65,17 +65,15 @@ double cover_wide(DeviceContext& dc, const Rect& box, std::span<const DevicePoin
   dc.spans.clear();
   WideStroke wide({width, end_cap_of(pen), join_of(pen)}, box, dc.edges, dc.spans,
                   dc.scratch_nib_rows);
-  double after = position;
   if (pattern.solid()) {
     wide.add_figure(path, closed);
   } else {
-    after = wide.add_dashed_figure(path, closed, pattern, position, curve);
+    wide.add_dashed_figure(path, closed, pattern, 0.0, curve);
   }
   // The bands and wedges come out of the fill in order; round nibs, added before, need sorting.
   const bool has_nibs = !dc.spans.empty();
   dc.edges.fill(raster::FillRule::winding, box, dc.spans);
   if (has_nibs) dc.spans.normalize();
-  return after;
 }
 
 namespace {
@@ -87,9 +85,10 @@ double stroke(DeviceContext& dc, std::span<const DevicePoint> points, bool close
   raster::Painter painter(dc);
   const PixelWord ink = pixel_word(pen->color);
   if (draws_wide(dc)) {
-    const double after = cover_wide(dc, painter.box(), points, closed, position, curve);
+    // A wide pen's pattern starts afresh with every call: along a chain of line_to calls too.
+    cover_wide(dc, painter.box(), points, closed, curve);
     painter.fill_spans(dc.spans.spans(), ink);
-    return after;
+    return 0.0;
   }
   const DashPattern pattern = dash_pattern_of(*pen, true, 1.0);
   if (!painter.active()) return position + thin_advance(points, closed);

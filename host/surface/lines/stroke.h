@@ -22,7 +22,7 @@ void stroke_figure(DeviceContext& dc, std::span<const DevicePoint> points, bool 
                    const shapes::RoundedBox* curve = nullptr);
 
 // An open figure whose dash pattern runs on from `position` (a chain of line_to calls); returns
-// the position after it.
+// the position after it. A wide pen's pattern starts afresh instead (the position after is 0).
 double stroke_chain(DeviceContext& dc, std::span<const DevicePoint> points, double position);
 
 // The pen's width in device pixels (DeviceContext::pen_width).
@@ -34,8 +34,8 @@ inline bool draws_wide(const DeviceContext& dc) {
   return dc.pen != nullptr && dc.pen->kind() != pen_style::kNull && dc.pen_width > 1;
 }
 // The pixels a wide pen covers along the figure inside the box, normalised into the context's
-// scratch span list; returns the dash pattern's position after the figure.
-double cover_wide(DeviceContext& dc, const Rect& box, std::span<const DevicePoint> points,
-                  bool closed, double position, const shapes::RoundedBox* curve = nullptr);
+// scratch span list.
+void cover_wide(DeviceContext& dc, const Rect& box, std::span<const DevicePoint> points,
+                bool closed, const shapes::RoundedBox* curve = nullptr);
 
 }  // namespace kanvo::surface::lines

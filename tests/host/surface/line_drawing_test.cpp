@@ -135,6 +135,18 @@ TEST_F(LineDrawing, WideDashesScaleWithTheWidthAndEachDashHasTheEnds) {
   EXPECT_EQ(row(22, 0, 48, kWhite), "..######..######..######..######..######..####..");
 }
 
+TEST_F(LineDrawing, WideDashesStartAfreshWithEachLineTo) {
+  // Dashes of 4 and gaps of 4 with flat ends: the first line ends two pixels into a gap, and the
+  // second starts with a whole dash rather than the rest of that gap.
+  use_pen(geometric(pen_style::kUserStyle | pen_style::kEndCapFlat, 2, 0xFFFFFF, {4, 4}));
+  move_to(dc_, 2, 4, nullptr);
+  ASSERT_TRUE(line_to(dc_, 8, 4));
+  ASSERT_TRUE(line_to(dc_, 21, 4));
+  EXPECT_EQ(row(4, 0, 24, kWhite), "..####..####....####....");
+  EXPECT_EQ(row(3, 0, 24, kWhite), row(4, 0, 24, kWhite));
+  EXPECT_EQ(row(5, 0, 24, kWhite), std::string(24, '.'));
+}
+
 TEST_F(LineDrawing, WideDotsShowOncePerSegmentStartingWithTheFirstPoint) {
   // Width 3, dots every 6 along the path: a straight line shows its first dot only, at its start.
   use_pen(geometric(pen_style::kDot, 3, 0xFFFFFF));
