@@ -91,5 +91,22 @@ TEST(DrawingApiPixels, ShapesMatchTheSurfaceCallsPixelForPixel) {
   }
 }
 
+TEST(DrawingApiPixels, LinesEndAsTheSurfaceEndsThemForTheLibrarysPen) {
+  CanvasImage image(12, 10);
+  set_working_image(&image);
+  set_line_color(0x00FF00);
+  const auto at = [&](std::int32_t x, std::int32_t y) { return image.pixels()[y * 12 + x]; };
+  draw_line(1, 2, 7, 2);  // along a row: the last pixel stays out
+  for (std::int32_t x = 1; x < 7; ++x) EXPECT_EQ(at(x, 2), 0x0000FF00u) << x;
+  EXPECT_EQ(at(7, 2), 0u);
+  EXPECT_EQ(at(0, 2), 0u);
+  draw_line(2, 9, 2, 4);  // along a column, upwards
+  EXPECT_EQ(at(2, 5), 0x0000FF00u);
+  EXPECT_EQ(at(2, 4), 0u);
+  draw_line(5, 4, 9, 8);  // slanted: ends on its last point
+  EXPECT_EQ(at(9, 8), 0x0000FF00u);
+  set_working_image(nullptr);
+}
+
 }  // namespace
 }  // namespace kanvo

@@ -109,8 +109,11 @@ TEST_F(GraphReveal, AxesAndMarksShowWhereTheRecipePutsThem) {
   EXPECT_EQ(shown.at(200, 41), kAxesWord);
   EXPECT_EQ(shown.at(200, 399), kAxesWord);
   EXPECT_EQ(shown.at(200, 30), 0u);
+  EXPECT_EQ(shown.at(200, 40), 0u);  // each axis leaves out the point it is drawn to
+  EXPECT_EQ(shown.at(50, 220), kAxesWord);
   EXPECT_EQ(shown.at(51, 220), kAxesWord);
   EXPECT_EQ(shown.at(399, 220), kAxesWord);
+  EXPECT_EQ(shown.at(400, 220), 0u);
   EXPECT_EQ(shown.at(410, 220), 0u);
   EXPECT_EQ(shown.at(300, 100), 0u);
   EXPECT_EQ(shown.at(100, 400), 0u);

@@ -96,10 +96,9 @@ double stroke(DeviceContext& dc, std::span<const DevicePoint> points, bool close
   thin.ink = ink;
   thin.gap_ink = pixel_word(dc.bk_color);
   thin.paint_gaps = !pen->geometric() && dc.bk_mode == static_cast<int>(BackgroundMode::opaque);
-  // The end pixel of a solid geometric one-pixel line shows without a world transform only.
-  thin.last_pixel = pen->geometric() && pattern.solid() && dc.mapping.is_identity();
+  thin.geometric = pen->geometric();
   thin.pattern = &pattern;
-  return stroke_thin(painter, points, closed, thin, position);
+  return stroke_thin(painter, points, closed, thin, position, dc.spans);
 }
 
 }  // namespace

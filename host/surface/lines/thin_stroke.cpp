@@ -7,9 +7,43 @@
 namespace kanvo::surface::lines {
 namespace {
 
+// Where the pixels of a figure go: straight to the painter, or into a list that paints each
+// pixel once.
+class PixelSink {
+ public:
+  PixelSink(raster::Painter& painter, raster::SpanList* once) : painter_(painter), once_(once) {}
+
+  // Pixels x0 <= x < x1 of row y, already inside the painter's box.
+  void run(std::int64_t y, std::int64_t x0, std::int64_t x1, PixelWord ink) {
+    if (once_ != nullptr) {
+      once_->add(static_cast<std::int32_t>(y), static_cast<std::int32_t>(x0),
+                 static_cast<std::int32_t>(x1));
+    } else {
+      painter_.fill_span(y, x0, x1, ink);
+    }
+  }
+  // The pixels of a line run, from its first pixel on for `count` pixels.
+  void run(const LineRun& run, std::int64_t done, std::int64_t count, PixelWord ink) {
+    const std::int64_t x = run.x_first + run.x_step * done;
+    if (run.x_step > 0) {
+      this->run(run.y, x, x + count, ink);
+    } else {
+      this->run(run.y, x - count + 1, x + 1, ink);
+    }
+  }
+  void finish(PixelWord ink) {
+    if (once_ == nullptr) return;
+    once_->normalize();
+    painter_.fill_spans(once_->spans(), ink);
+  }
+
+ private:
+  raster::Painter& painter_;
+  raster::SpanList* once_;
+};
+
 // Paints a run piece by piece along the pattern.
-void paint_dashed_run(raster::Painter& painter, const LineRun& run, const ThinPen& pen,
-                      double position) {
+void paint_dashed_run(PixelSink& sink, const LineRun& run, const ThinPen& pen, double position) {
   int index = 0;
   double remaining = 0.0;
   pen.pattern->locate(position + static_cast<double>(run.step_first), index, remaining);
@@ -19,13 +53,7 @@ void paint_dashed_run(raster::Painter& painter, const LineRun& run, const ThinPe
     // Pattern lengths are whole pixels here; a zero length piece paints nothing.
     const auto piece = static_cast<std::int64_t>(std::min(remaining, left));
     if (piece > 0 && (index % 2 == 0 || pen.paint_gaps)) {
-      const PixelWord ink = index % 2 == 0 ? pen.ink : pen.gap_ink;
-      const std::int64_t x = run.x_first + run.x_step * done;
-      if (run.x_step > 0) {
-        painter.fill_span(run.y, x, x + piece, ink);
-      } else {
-        painter.fill_span(run.y, x - piece + 1, x + 1, ink);
-      }
+      sink.run(run, done, piece, index % 2 == 0 ? pen.ink : pen.gap_ink);
     }
     done += piece;
     if (static_cast<double>(piece) >= remaining) {
@@ -40,32 +68,37 @@ void paint_dashed_run(raster::Painter& painter, const LineRun& run, const ThinPe
 }  // namespace
 
 double stroke_thin(raster::Painter& painter, std::span<const DevicePoint> points, bool closed,
-                   const ThinPen& pen, double position) {
+                   const ThinPen& pen, double position, raster::SpanList& scratch) {
   const std::size_t count = points.size();
   if (count == 0) return position;
   const std::size_t segments = closed ? count : count - 1;
   const bool dashed = pen.pattern != nullptr && !pen.pattern->solid();
+  // Segments of one figure meet at their ends; only a raster operation that shows a second
+  // coat needs the figure's pixels gathered first.
+  const bool once = pen.geometric && segments > 1 && !painter.repaint_is_harmless();
+  if (once) scratch.clear();
+  PixelSink sink(painter, once ? &scratch : nullptr);
   for (std::size_t i = 0; i < segments; ++i) {
     const DevicePoint from = points[i];
     const DevicePoint to = points[(i + 1) % count];
-    const bool last = !closed && pen.last_pixel && i + 1 == segments;
+    // A segment straight along a row or a column ends short of its last point, as a cosmetic
+    // one does; a slanted one (or a single point) ends on it.
+    const bool straight = (from.x == to.x) != (from.y == to.y);
+    const bool last = pen.geometric && !dashed && !closed && i + 1 == segments && !straight;
     const CosmeticLine line(from, to, last);
     if (dashed) {
       line.trace(painter.box(),
-                 [&](const LineRun& run) { paint_dashed_run(painter, run, pen, position); });
+                 [&](const LineRun& run) { paint_dashed_run(sink, run, pen, position); });
     } else {
-      line.trace(painter.box(), [&](const LineRun& run) {
-        if (run.x_step > 0) {
-          painter.fill_span(run.y, run.x_first, run.x_first + run.count, pen.ink);
-        } else {
-          painter.fill_span(run.y, run.x_first - run.count + 1, run.x_first + 1, pen.ink);
-        }
-      });
+      line.trace(painter.box(), [&](const LineRun& run) { sink.run(run, 0, run.count, pen.ink); });
     }
     position += static_cast<double>(line.steps() - (last ? 1 : 0));
   }
-  // A lone point of an open figure: the end pixel alone.
-  if (segments == 0 && pen.last_pixel) painter.fill_pixel(points[0].x, points[0].y, pen.ink);
+  // A lone point of an open figure: its end pixel alone.
+  if (segments == 0 && pen.geometric && !dashed) {
+    painter.fill_pixel(points[0].x, points[0].y, pen.ink);
+  }
+  sink.finish(pen.ink);
   return position;
 }
 

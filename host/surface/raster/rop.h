@@ -39,6 +39,15 @@ constexpr bool valid_rop2(int code) {
   return code >= rop2::kBlack && code <= rop2::kWhite;
 }
 
+// Whether applying the operation twice with the same pen gives what applying it once does: true
+// unless, for a pen bit of 0 or of 1, it inverts the destination.
+constexpr bool rop2_repeats_harmlessly(int code) {
+  const int table = code - 1;
+  const bool inverts_under_one = ((table >> 2) & 3) == 1;
+  const bool inverts_under_zero = (table & 3) == 1;
+  return !inverts_under_one && !inverts_under_zero;
+}
+
 // The truth table of a ternary raster operation: bits 16 to 23 of its code. Bit i holds the
 // result for pattern (i >> 2) & 1, source (i >> 1) & 1 and destination i & 1.
 constexpr std::uint8_t rop3_table(std::uint32_t code) {

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "host/surface/surface.h"
-#include "tests/host/surface/surface_fixture.h"
+#include "tests/host/surface/line_fixture.h"
 
 namespace kanvo::surface {
 namespace {
@@ -17,29 +17,7 @@ namespace {
 constexpr PixelWord kWhite = 0x00FFFFFFu;
 constexpr PixelWord kBlue = 0x000000FFu;  // the colour reference 0xFF0000 as a pixel word
 
-class LineDrawing : public testing::SizedSurfaceTest<48, 32> {
- protected:
-  ObjectHandle geometric(std::uint32_t style, std::uint32_t width, Color color,
-                         std::vector<std::uint32_t> dashes = {}) {
-    LogBrush brush;
-    brush.color = color;
-    return ext_create_pen(pen_style::kGeometric | style, width, brush,
-                          static_cast<std::uint32_t>(dashes.size()),
-                          dashes.empty() ? nullptr : dashes.data());
-  }
-  void line(std::int32_t x0, std::int32_t y0, std::int32_t x1, std::int32_t y1) {
-    move_to(dc_, x0, y0, nullptr);
-    ASSERT_TRUE(line_to(dc_, x1, y1));
-  }
-  // Row y from x0 to x1 (exclusive): '#' for `ink`, '.' for 0, '?' for anything else.
-  std::string row(std::int32_t y, std::int32_t x0, std::int32_t x1, PixelWord ink) const {
-    std::string text;
-    for (std::int32_t x = x0; x < x1; ++x) {
-      text += at(x, y) == ink ? '#' : at(x, y) == 0 ? '.' : '?';
-    }
-    return text;
-  }
-};
+class LineDrawing : public testing::LineSurfaceTest<48, 32> {};
 
 TEST_F(LineDrawing, ChainedLinesDrawEachCornerOnceAndLeaveOutTheEnd) {
   use_pen(create_pen(pen_style::kSolid, 1, 0xFFFFFF));
@@ -85,15 +63,6 @@ TEST_F(LineDrawing, UserStylesWithAnOddCountExchangeDashesAndGapsOnTheSecondRoun
   use_pen(geometric(pen_style::kUserStyle, 1, 0xFFFFFF, {4, 2, 1}));
   line(0, 0, 30, 0);
   EXPECT_EQ(row(0, 0, 30, kWhite), "####..#....##.####..#....##.##");
-}
-
-TEST_F(LineDrawing, SolidGeometricOnePixelPenTakesTheEndPoint) {
-  use_pen(geometric(pen_style::kSolid, 1, 0xFFFFFF));
-  line(2, 2, 9, 5);
-  EXPECT_EQ(at(9, 5), kWhite);
-  use_pen(create_pen(pen_style::kSolid, 0, 0xFFFFFF));
-  line(2, 8, 9, 11);
-  EXPECT_EQ(at(9, 11), 0u);
 }
 
 TEST_F(LineDrawing, WidePenCapsAndZeroLengthLines) {
@@ -311,18 +280,6 @@ TEST_F(LineDrawing, WorldTransformsScaleGeometricAndPlainPensButNotCosmeticOnes)
   use_pen(ext_create_pen(pen_style::kCosmetic | pen_style::kDash, 1, brush, 0, nullptr));
   line(1, 8, 20, 8);
   EXPECT_EQ(row(17, 0, 48, kWhite), std::string(48, '.'));  // one pixel wide, on row 16 only
-}
-
-TEST_F(LineDrawing, TransformedGeometricOnePixelLinesLeaveOutTheirEnd) {
-  Transform flip;
-  flip.m22 = -1.0f;
-  flip.dy = 31.0f;
-  ASSERT_TRUE(set_world_transform(dc_, flip));
-  use_pen(geometric(pen_style::kSolid, 1, 0xFFFFFF));
-  line(3, 1, 3, 20);  // device (3,30) up to (3,11)
-  EXPECT_EQ(at(3, 30), kWhite);
-  EXPECT_EQ(at(3, 12), kWhite);
-  EXPECT_EQ(at(3, 11), 0u);
 }
 
 TEST_F(LineDrawing, RectangleOutlinesStartAtTheLogicalTopLeftUnderAFlip) {

@@ -26,6 +26,18 @@ TEST(BinaryRasterOperations, EachCodeCombinesPenAndDestinationByItsName) {
   EXPECT_EQ(Rop2(rop2::kWhite).apply(p, d), 0xFFFFFFFFu);
 }
 
+TEST(BinaryRasterOperations, KnowWhichShowASecondCoat) {
+  // Those that invert the destination for some pen bit.
+  for (int code : {rop2::kNotMergePen, rop2::kMaskPenNot, rop2::kNot, rop2::kXorPen,
+                   rop2::kNotMaskPen, rop2::kNotXorPen, rop2::kMergePenNot}) {
+    EXPECT_FALSE(rop2_repeats_harmlessly(code)) << code;
+  }
+  for (int code : {rop2::kBlack, rop2::kMaskNotPen, rop2::kNotCopyPen, rop2::kMaskPen, rop2::kNop,
+                   rop2::kMergeNotPen, rop2::kCopyPen, rop2::kMergePen, rop2::kWhite}) {
+    EXPECT_TRUE(rop2_repeats_harmlessly(code)) << code;
+  }
+}
+
 TEST(TernaryRasterOperations, NamedCodesGiveTheirFormulas) {
   const std::uint32_t p = 0x00F0F0F0u;
   const std::uint32_t s = 0x00CCCCCCu;

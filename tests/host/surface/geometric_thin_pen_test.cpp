@@ -1,0 +1,110 @@
+// Geometric pens one device pixel wide: where their figures end and how often they meet a pixel.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+
+#include "host/surface/surface.h"
+#include "tests/host/surface/line_fixture.h"
+
+namespace kanvo::surface {
+namespace {
+
+constexpr PixelWord kGreen = 0x0000FF00u;
+constexpr PixelWord kWhite = 0x00FFFFFFu;
+
+class GeometricThinPen : public testing::LineSurfaceTest<24, 16> {
+ protected:
+  void SetUp() override {
+    LineSurfaceTest::SetUp();
+    use_pen(geometric(pen_style::kSolid, 1, 0x00FF00));
+  }
+  void use_transform(float scale_x, float scale_y, float dx, float dy) {
+    Transform transform;
+    transform.m11 = scale_x;
+    transform.m22 = scale_y;
+    transform.dx = dx;
+    transform.dy = dy;
+    ASSERT_TRUE(set_world_transform(dc_, transform));
+  }
+  // Column x from y0 to y1 (exclusive), as row() gives a row.
+  std::string column(std::int32_t x, std::int32_t y0, std::int32_t y1, PixelWord ink) const {
+    std::string text;
+    for (std::int32_t y = y0; y < y1; ++y)
+      text += at(x, y) == ink ? '#' : at(x, y) == 0 ? '.' : '?';
+    return text;
+  }
+};
+
+TEST_F(GeometricThinPen, HorizontalLineLeavesOutItsLastPixel) {
+  line(1, 2, 7, 2);
+  EXPECT_EQ(row(2, 0, 9, kGreen), ".######..");
+  line(7, 4, 1, 4);  // right to left
+  EXPECT_EQ(row(4, 0, 9, kGreen), "..######.");
+}
+
+TEST_F(GeometricThinPen, VerticalLineLeavesOutItsLastPixel) {
+  line(3, 1, 3, 6);
+  EXPECT_EQ(column(3, 0, 8, kGreen), ".#####..");
+  // Under a flip too: device (5,14) up to (5,9).
+  use_transform(1.0f, -1.0f, 0.0f, 15.0f);
+  line(5, 1, 5, 6);
+  EXPECT_EQ(column(5, 8, 16, kGreen), "..#####.");
+}
+
+TEST_F(GeometricThinPen, SlantedLineEndsOnItsLastPoint) {
+  line(2, 2, 9, 5);  // two pixels a row, the last pair ending on (9,5)
+  EXPECT_EQ(row(2, 0, 11, kGreen), "..##.......");
+  EXPECT_EQ(row(5, 0, 11, kGreen), "........##.");
+  line(12, 2, 14, 9);  // steep: one pixel a row, the last two on (14,8) and (14,9)
+  EXPECT_EQ(column(14, 0, 11, kGreen), "........##.");
+  line(20, 14, 16, 10);  // diagonal, up and to the left
+  for (int i = 0; i <= 4; ++i) EXPECT_EQ(at(20 - i, 14 - i), kGreen) << i;
+  // A cosmetic pen leaves the last point out on the same slant.
+  use_pen(create_pen(pen_style::kSolid, 0, 0xFFFFFF));
+  line(2, 8, 9, 11);
+  EXPECT_EQ(row(11, 0, 11, kWhite), "........#..");
+}
+
+TEST_F(GeometricThinPen, SlantedLineEndsOnItsLastPointUnderAHalfScale) {
+  use_transform(0.5f, 0.5f, 0.0f, 0.0f);  // width 1 is half a pixel: still one pixel wide
+  line(4, 4, 18, 10);                     // device (2,2) to (9,5)
+  EXPECT_EQ(row(5, 0, 11, kGreen), "........##.");
+  line(4, 20, 18, 20);  // device (2,10) to (9,10)
+  EXPECT_EQ(row(10, 0, 11, kGreen), "..#######..");
+}
+
+TEST_F(GeometricThinPen, PolylineEndsAsItsLastSegmentDoes) {
+  const Point bent[] = {{2, 2}, {8, 6}, {8, 10}};  // ends on a vertical segment
+  ASSERT_TRUE(polyline(dc_, bent, 3));
+  EXPECT_EQ(column(8, 5, 12, kGreen), ".####..");
+  const Point hook[] = {{12, 2}, {18, 2}, {21, 5}};  // ends on a slanted segment
+  ASSERT_TRUE(polyline(dc_, hook, 3));
+  EXPECT_EQ(row(2, 11, 20, kGreen), ".#######.");
+  EXPECT_EQ(at(21, 5), kGreen);
+}
+
+TEST_F(GeometricThinPen, FigurePaintsEachPixelOnceUnderXor) {
+  set_rop2(dc_, rop2::kXorPen);
+  // Out along row 2 and back over it: the pixels both segments take change once.
+  const Point back[] = {{2, 2}, {12, 2}, {4, 2}};
+  ASSERT_TRUE(polyline(dc_, back, 3));
+  EXPECT_EQ(row(2, 0, 15, kGreen), "..###########..");
+  // Two edges of a thin triangle share most of row 8.
+  use_brush(get_stock_object(StockObject::null_brush));
+  const Point thin[] = {{2, 7}, {14, 8}, {2, 9}};
+  ASSERT_TRUE(polygon(dc_, thin, 3));
+  EXPECT_EQ(row(7, 0, 16, kGreen), "..#######.......");
+  EXPECT_EQ(row(8, 0, 16, kGreen), "..#.....#######.");
+  EXPECT_EQ(row(9, 0, 16, kGreen), "..######........");
+}
+
+TEST_F(GeometricThinPen, CosmeticPenMeetsAPixelOncePerSegmentUnderXor) {
+  use_pen(create_pen(pen_style::kSolid, 0, 0xFFFFFF));
+  set_rop2(dc_, rop2::kXorPen);
+  const Point back[] = {{2, 2}, {12, 2}, {4, 2}};
+  ASSERT_TRUE(polyline(dc_, back, 3));
+  EXPECT_EQ(row(2, 0, 15, kWhite), "..###.......#..");
+}
+
+}  // namespace
+}  // namespace kanvo::surface
