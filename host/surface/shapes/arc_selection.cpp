@@ -117,7 +117,13 @@ ArcRange select_arc(std::span<const DevicePoint> outline, const RoundedBox& box,
 
   const std::size_t before_first = first == 0 ? count - 1 : first - 1;
   if (whole) return {false, first, before_first};
-  if (last == before_first) return {};  // both radials between the same two pixels
+  if (last == before_first) {
+    // Both radials between the same two pixels, in either order: the whole outline from the
+    // pixel after them round to the one before. A square outline's pixels stand too close to
+    // its centre for the radials to be told apart: it takes nothing.
+    if (box.square()) return {};
+    return {false, first, before_first};
+  }
   return {false, first, last};
 }
 

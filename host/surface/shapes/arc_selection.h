@@ -7,7 +7,8 @@
 // the start radial and ends at the last pixel at or before the end radial. A pixel exactly on a
 // radial is decided by the radial's direction as its sine and cosine give it: the platform draws
 // a radial straight up as leaning a hair to the right, one straight left as leaning a hair up,
-// and one straight down as leaning a hair to the right. Equal radials take the whole outline.
+// and one straight down as leaning a hair to the right. Equal radials take the whole outline,
+// and so do radials that fall between the same two pixels of a curved outline.
 #pragma once
 
 #include <cstddef>

@@ -64,6 +64,24 @@ TEST(ArcEnds, EqualRadialsDrawTheWholeOutlineButItsLastPixel) {
   EXPECT_EQ(canvas.pixels_of(kPen), whole);
 }
 
+// Radials a hair apart, between the same two pixels of the outline, in either order: the arc
+// runs from the pixel after them all the way round to the one before, which it leaves out.
+TEST(ArcEnds, RadialsBetweenTheSameTwoPixelsDrawTheWholeOutline) {
+  PixelSet whole = ellipse_outline(4, 6, 28, 26);
+  ASSERT_TRUE(whole.count({14, 25}) && whole.count({15, 25}));
+  whole.erase({14, 25});
+  for (const bool reversed : {false, true}) {
+    CurveCanvas canvas(32, 32);
+    canvas.pen(0xFFFFFF);
+    const Point a{15, 40};  // just left of straight down, past the bottom pixel (14, 25)
+    const Point b{14, 40};
+    const Point start = reversed ? b : a;
+    const Point end = reversed ? a : b;
+    ASSERT_TRUE(arc(canvas.dc(), 4, 6, 28, 26, start.x, start.y, end.x, end.y));
+    EXPECT_EQ(canvas.pixels_of(kPen), whole) << reversed << "\n" << canvas.picture(kPen);
+  }
+}
+
 TEST(ArcEnds, OnlyTheRadialsDirectionsCount) {
   CurveCanvas near(32, 32);
   CurveCanvas far(32, 32);
