@@ -15,42 +15,46 @@ constexpr std::uint32_t kCosmeticDashDot[] = {9, 6, 3, 6};
 constexpr std::uint32_t kCosmeticDashDotDot[] = {9, 3, 3, 3, 3, 3};
 constexpr std::uint32_t kAlternate[] = {1, 1};
 
-// Built-in kinds of a geometric pen one pixel wide, in pixels.
-constexpr std::uint32_t kThinDash[] = {3, 1};
-constexpr std::uint32_t kThinDot[] = {1, 1};
-constexpr std::uint32_t kThinDashDot[] = {3, 1, 1, 1};
-constexpr std::uint32_t kThinDashDotDot[] = {3, 1, 1, 1, 1, 1};
-
-// Built-in kinds of a wider geometric pen, in pen widths along the path: the round or square
-// ends of each dash add half a width on either side.
-constexpr std::uint32_t kWideDash[] = {2, 2};
-constexpr std::uint32_t kWideDot[] = {0, 2};
-constexpr std::uint32_t kWideDashDot[] = {2, 2, 0, 2};
-constexpr std::uint32_t kWideDashDotDot[] = {2, 2, 0, 2, 0, 2};
+// Built-in kinds of a geometric pen, in pixels for a pen one pixel wide and in pen widths for a
+// wider one: what shows of each dash and gap, the ends of the dash included.
+constexpr std::uint32_t kGeometricDash[] = {3, 1};
+constexpr std::uint32_t kGeometricDot[] = {1, 1};
+constexpr std::uint32_t kGeometricDashDot[] = {3, 1, 1, 1};
+constexpr std::uint32_t kGeometricDashDotDot[] = {3, 1, 1, 1, 1, 1};
 
 // The lengths of a built-in kind for each kind of pen.
 struct BuiltInKind {
   std::span<const std::uint32_t> cosmetic;
-  std::span<const std::uint32_t> thin;
-  std::span<const std::uint32_t> wide;
+  std::span<const std::uint32_t> geometric;
 };
 
 constexpr BuiltInKind kBuiltIn[] = {
-    {kCosmeticDash, kThinDash, kWideDash},
-    {kCosmeticDot, kThinDot, kWideDot},
-    {kCosmeticDashDot, kThinDashDot, kWideDashDot},
-    {kCosmeticDashDotDot, kThinDashDotDot, kWideDashDotDot},
+    {kCosmeticDash, kGeometricDash},
+    {kCosmeticDot, kGeometricDot},
+    {kCosmeticDashDot, kGeometricDashDot},
+    {kCosmeticDashDotDot, kGeometricDashDotDot},
 };
 
-DashPattern built_in(std::uint32_t kind, bool cosmetic, bool one_pixel, double width) {
+DashPattern built_in(const PenObject& pen, bool one_pixel, double width) {
+  const std::uint32_t kind = pen.kind();
   if (kind == pen_style::kAlternate) return DashPattern(kAlternate, 2, 1.0);
   if (kind < pen_style::kDash || kind > pen_style::kDashDotDot) return DashPattern();
   const BuiltInKind& lengths = kBuiltIn[kind - pen_style::kDash];
-  const std::span<const std::uint32_t> chosen = cosmetic    ? lengths.cosmetic
-                                                : one_pixel ? lengths.thin
-                                                            : lengths.wide;
-  return DashPattern(chosen.data(), static_cast<int>(chosen.size()),
-                     cosmetic || one_pixel ? 1.0 : width);
+  if (!pen.geometric()) {
+    return DashPattern(lengths.cosmetic.data(), static_cast<int>(lengths.cosmetic.size()), 1.0);
+  }
+  const std::span<const std::uint32_t> shown = lengths.geometric;
+  const int count = static_cast<int>(shown.size());
+  if (one_pixel) return DashPattern(shown.data(), count, 1.0);
+  if (pen.end_cap() == pen_style::kEndCapFlat) return DashPattern(shown.data(), count, width);
+  // Round and square ends reach half a width past either end of a dash: the dashes are laid a
+  // width shorter and the gaps a width longer.
+  std::array<std::uint32_t, std::size(kGeometricDashDotDot)> laid{};
+  for (int i = 0; i < count; ++i) {
+    const std::uint32_t length = shown[static_cast<std::size_t>(i)];
+    laid[static_cast<std::size_t>(i)] = i % 2 == 0 ? length - 1 : length + 1;
+  }
+  return DashPattern(laid.data(), count, width);
 }
 
 }  // namespace
@@ -122,7 +126,7 @@ DashPattern dash_pattern_of(const PenObject& pen, bool one_pixel, double device_
   if (kind == pen_style::kUserStyle) {
     return DashPattern(pen.dashes.data(), static_cast<int>(pen.dash_count), 1.0);
   }
-  return built_in(kind, !pen.geometric(), one_pixel, device_width);
+  return built_in(pen, one_pixel, device_width);
 }
 
 }  // namespace kanvo::surface::lines

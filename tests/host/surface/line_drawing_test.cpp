@@ -104,6 +104,22 @@ TEST_F(LineDrawing, WideDashesScaleWithTheWidthAndEachDashHasTheEnds) {
   EXPECT_EQ(row(22, 0, 48, kWhite), "..######..######..######..######..######..####..");
 }
 
+TEST_F(LineDrawing, WideBuiltInDashesWithFlatEndsShowThreeWidthsOnAndOneOff) {
+  // Width 2, flat ends: dashes of 6 and gaps of 2, as the round ends' dashes of 4 show with the
+  // half width they add on either side.
+  use_pen(geometric(pen_style::kDash | pen_style::kEndCapFlat, 2, 0xFFFFFF));
+  line(2, 4, 30, 4);
+  EXPECT_EQ(row(4, 0, 32, kWhite), "..######..######..######..####..");
+  EXPECT_EQ(row(3, 0, 32, kWhite), row(4, 0, 32, kWhite));
+  // Dots and the dash-dot kind: one width on, one off; three on, then one off, one on, one off.
+  use_pen(geometric(pen_style::kDot | pen_style::kEndCapFlat, 2, 0xFFFFFF));
+  line(2, 10, 14, 10);
+  EXPECT_EQ(row(10, 0, 16, kWhite), "..##..##..##....");
+  use_pen(geometric(pen_style::kDashDot | pen_style::kEndCapFlat, 2, 0xFFFFFF));
+  line(2, 16, 30, 16);
+  EXPECT_EQ(row(16, 0, 32, kWhite), "..######..##..######..##..####..");
+}
+
 TEST_F(LineDrawing, WideDashesStartAfreshWithEachLineTo) {
   // Dashes of 4 and gaps of 4 with flat ends: the first line ends two pixels into a gap, and the
   // second starts with a whole dash rather than the rest of that gap.
