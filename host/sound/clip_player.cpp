@@ -63,16 +63,23 @@ void ClipPlayer::play(std::string_view gbk_path) {
   wake_.notify_one();
 }
 
+bool ClipPlayer::idle() const {
+  std::lock_guard lock(mutex_);
+  return !busy_ && !request_.has_value();
+}
+
 void ClipPlayer::run() {
   const SDL_AudioDeviceID device = open_device(mixer_);
   for (;;) {
     std::string path;
     {
       std::unique_lock lock(mutex_);
+      busy_ = false;
       wake_.wait(lock, [this] { return stopping_ || request_.has_value(); });
       if (stopping_) break;
       path = std::move(*request_);
       request_.reset();
+      busy_ = true;
     }
     if (device == 0) continue;
     std::shared_ptr<const Clip> clip = load_clip(path);

@@ -28,13 +28,18 @@ class ClipPlayer {
   // The name of the clip being heard (its file, or "default sound"); empty when silent.
   std::string playing() const { return mixer_.playing(); }
 
+  // Whether the device is open (or known to be missing) and every request so far was handled:
+  // for callers that must know what the player did with a clip, even when nothing plays.
+  bool idle() const;
+
  private:
   void run();
 
   ClipMixer mixer_;
-  std::mutex mutex_;
+  mutable std::mutex mutex_;
   std::condition_variable wake_;
   std::optional<std::string> request_;  // only the latest request counts
+  bool busy_ = true;                    // opening the device or handling a request
   bool stopping_ = false;
   std::thread thread_;
 };

@@ -45,7 +45,8 @@ int index_of_label(const std::string& shown) {
 }
 
 // The graph window as it should look, 460 by 460: the frame and caption that the window system
-// paints for the quiz's window, active, and the expected graph in the client area.
+// paints for the quiz's window, active (our own look, which no rule fixes), and in the client
+// area the graph worked out from the recipe table.
 std::vector<PixelWord> expected_window(int index, Rect* client) {
   win::detail::FrameLook look;
   look.title = "kanvo-quiz";
@@ -58,12 +59,11 @@ std::vector<PixelWord> expected_window(int index, Rect* client) {
   win::detail::paint_frame(look, pixels.data());
   const win::detail::FrameInsets insets = win::detail::frame_insets(look.style, 0);
   *client = {insets.left, insets.top, kOuterSize - insets.right, kOuterSize - insets.bottom};
-  const CanvasImage graph =
+  const quiz::ExpectedPicture graph =
       quiz::expected_graph(index, client->right - client->left, client->bottom - client->top);
-  for (std::int32_t y = 0; y < graph.height(); ++y) {
-    for (std::int32_t x = 0; x < graph.width(); ++x) {
-      pixels[(client->top + y) * kOuterSize + client->left + x] =
-          graph.pixels()[y * graph.width() + x] & 0xFFFFFF;
+  for (std::int32_t y = 0; y < graph.height; ++y) {
+    for (std::int32_t x = 0; x < graph.width; ++x) {
+      pixels[(client->top + y) * kOuterSize + client->left + x] = graph.at(x, y);
     }
   }
   return pixels;

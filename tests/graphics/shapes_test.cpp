@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <limits>
 #include <numbers>
 #include <string>
 #include <vector>
@@ -199,22 +201,58 @@ TEST_F(Shapes, DrawingGoesOnlyToTheWorkingImage) {
   EXPECT_EQ(pixel(10, 3) & 0xFFFFFF, 0xFFFFFFu);
 }
 
-TEST_F(Shapes, HostileArgumentsDoNotFault) {
-  stroke_circle(INT32_MAX, INT32_MIN, INT32_MAX);
+// Arguments at the ends of the integer range and the nonsense a program may pass: what has a
+// result draws it, what has nothing to draw leaves the image as it was, and nothing faults.
+TEST_F(Shapes, HostileArgumentsDrawWhatTheyCoverAndNothingElse) {
+  const auto snapshot = [this] {
+    return std::vector<std::uint32_t>(image().pixels(),
+                                      image().pixels() + image().width() * image().height());
+  };
+  constexpr std::uint32_t kBlue = 0xFF0000;  // 0x00BBGGRR
+  constexpr std::uint32_t kBlueWord = 0x0000FF;
+  constexpr std::uint32_t kGreen = 0x00FF00;
+  const int all = kWidth * kHeight;
+
+  // A rectangle from one end of the range to the other: its outline lies far outside, its
+  // interior covers the image.
+  set_fill_color(kBlue);
   draw_rect(INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX);
+  EXPECT_EQ(count_pixels(kBlueWord), all);
+  // Reversed corners are ordered and the far edges widened by one: the same cover.
+  set_fill_color(kGreen);
+  paint_rect(INT32_MAX - 1, INT32_MAX - 1, INT32_MIN, INT32_MIN);
+  EXPECT_EQ(count_pixels(0x00FF00), all);
+  // The widening is 32-bit arithmetic: INT32_MAX + 1 wraps to INT32_MIN, an empty rectangle.
+  set_fill_color(kBlue);
   paint_rect(INT32_MAX, INT32_MAX, INT32_MIN, INT32_MIN);
-  move_pen_to(INT32_MAX, INT32_MAX);
-  move_pen_by(5, 5);
-  draw_line_by(INT32_MAX, INT32_MAX);
+  EXPECT_EQ(count_pixels(0x00FF00), all);
+  draw_bar3d(INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX, INT32_MAX, 1);
+  EXPECT_EQ(count_pixels(kBlueWord), all);
+
+  // Nothing to draw.
+  const std::vector<std::uint32_t> before = snapshot();
   draw_polygon(nullptr, 5);
   draw_polyline(nullptr, -1);
   const Point one[1] = {{3, 3}};
   draw_polygon(one, 1);
+  draw_polyline(one, 1);
+  draw_polygon(one, -7);
+  flood_fill(-5, -5, 0);  // outside the image
+  flood_fill(kWidth, kHeight, 0);
+  EXPECT_EQ(snapshot(), before);
+
+  // A circle whose box wraps around the range, a pen walked past its end and angles that are
+  // no angles: the calls return, and the sanitizer builds watch where they write.
+  stroke_circle(INT32_MAX, INT32_MIN, INT32_MAX);
+  move_pen_to(INT32_MAX, INT32_MAX);
+  move_pen_by(5, 5);
+  draw_line_by(INT32_MAX, INT32_MAX);
   draw_pie(0, 0, 0, 0, 1e300, -1e300);
   draw_arc(-100000, -100000, 100000, 100000, std::numeric_limits<double>::quiet_NaN(), 0);
-  draw_bar3d(INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX, INT32_MAX, 1);
-  flood_fill(-5, -5, 0);
-  SUCCEED();
+  draw_pie(0, 0, 10, 10, std::numeric_limits<double>::infinity(), 0);
+  // The image is still the working target and draws as before.
+  write_pixel(1, 1, 0x0000FF);
+  EXPECT_EQ(pixel(1, 1) & 0xFFFFFF, 0xFF0000u);
 }
 
 }  // namespace

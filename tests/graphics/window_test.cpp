@@ -2,13 +2,14 @@
 // repaints, re-opening, closing, and mouse messages from the screen.
 #include <gtest/gtest.h>
 
-#include <chrono>
+#include <atomic>
 #include <thread>
 
 #include "graphics/context/graphics_context.h"
 #include "graphics/kanvo.h"
 #include "host/windows/screen.h"
 #include "tests/support/process_figures.h"
+#include "tests/support/waiting_thread.h"
 
 namespace kanvo {
 namespace {
@@ -224,12 +225,18 @@ TEST_F(GraphicsWindow, ClicksAndTheWheelBecomeMouseMessages) {
 }
 
 TEST_F(GraphicsWindow, AWaitingReaderIsWokenByTheNextClick) {
-  std::thread user([this] {
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    inject(display::InputEvent::Kind::button_down, 5, 6, display::MouseButton::right);
+  std::atomic<pid_t> reader_thread{0};
+  std::atomic<bool> read{false};
+  MouseMessage message{};
+  std::thread reader([&] {
+    reader_thread = testing::this_thread_id();
+    message = get_mouse_message();
+    read = true;
   });
-  const MouseMessage message = get_mouse_message();
-  user.join();
+  EXPECT_TRUE(testing::eventually_waiting(reader_thread)) << "the reader never waited";
+  EXPECT_FALSE(read) << "the reader returned with no click";
+  inject(display::InputEvent::Kind::button_down, 5, 6, display::MouseButton::right);
+  reader.join();
   EXPECT_EQ(message.message, WM_RBUTTONDOWN);
   EXPECT_TRUE(message.right_button);
 }

@@ -8,6 +8,7 @@
 
 #include "quiz/function_catalogue.h"
 #include "quiz/plot_recipe.h"
+#include "tests/quiz/expected_graph.h"
 
 namespace kanvo::quiz {
 namespace {
@@ -81,6 +82,20 @@ TEST(PlotMarks, RowsFoundByRunsAreTheRowsOfEverySample) {
     evaluations += columns.evaluations() + rows.evaluations();
   }
   EXPECT_LT(evaluations, 22'000 / 2);
+}
+
+// Against the recipe table worked through sample by sample in the test itself.
+TEST(PlotMarks, EveryRecipeDrawsTheMarksOfItsTable) {
+  for (int index = 1; index <= FunctionCatalogue::kSize; ++index) {
+    const std::vector<ExpectedMark> expected = expected_marks(index);
+    const std::vector<Mark> marks = marks_of(index);
+    ASSERT_EQ(marks.size(), expected.size()) << index;
+    int differing = 0;
+    for (std::size_t n = 0; n < marks.size(); ++n) {
+      differing += marks[n].x != expected[n].x || marks[n].y != expected[n].y;
+    }
+    EXPECT_EQ(differing, 0) << "recipe " << index;
+  }
 }
 
 // A sweep across zero is not monotonic (1 / x jumps there): every row is worked out.

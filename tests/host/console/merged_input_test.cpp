@@ -4,11 +4,12 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <chrono>
+#include <atomic>
 #include <string>
 #include <thread>
 
 #include "host/console/token_reader.h"
+#include "tests/support/waiting_thread.h"
 
 namespace kanvo::console {
 namespace {
@@ -35,12 +36,20 @@ TEST(MergedInputTest, TypedTextWakesAReaderWaitingOnTheTerminal) {
   FakeTerminal terminal;
   MergedInput input(terminal.fds[0]);
   TokenReader answers(input);
-  std::thread typist([&] {
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    input.type("Y\n");
+  std::atomic<pid_t> reader_thread{0};
+  std::atomic<bool> answered{false};
+  std::string answer;
+  std::thread reader([&] {
+    reader_thread = testing::this_thread_id();
+    answer = answers.next_token().value_or("(end of input)");
+    answered = true;
   });
-  EXPECT_EQ(answers.next_token(), "Y");
-  typist.join();
+  const bool waited = testing::eventually_waiting(reader_thread);
+  EXPECT_TRUE(waited) << "the reader never waited";
+  EXPECT_FALSE(answered) << "the reader returned with nothing typed";
+  input.type("Y\n");
+  reader.join();
+  EXPECT_EQ(answer, "Y");
 }
 
 TEST(MergedInputTest, BothSourcesAreReadInTheOrderTheyArrive) {

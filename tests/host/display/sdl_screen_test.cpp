@@ -90,9 +90,13 @@ TEST(SdlScreenTest, WindowAppearsWhereItIsPlacedAndTakesAClick) {
 
   // DISPLAY names the server for xdotool.
   std::system("xdotool mousemove --sync 100 100 click 1");
+  // No assertion may leave before the window's thread is joined.
   std::unique_lock lock(g_mutex);
-  ASSERT_TRUE(g_clicked.wait_for(lock, 5s, [] { return g_click_position != -1; }));
-  EXPECT_EQ(g_click_position, make_lparam(97, 75));
+  EXPECT_TRUE(g_clicked.wait_for(lock, 20s, [] { return g_click_position != -1; }))
+      << "the click never reached the window";
+  if (g_click_position != -1) {
+    EXPECT_EQ(g_click_position, make_lparam(97, 75));
+  }
   lock.unlock();
 
   post_message(window, msg::kClose, 0, 0);

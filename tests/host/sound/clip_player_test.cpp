@@ -8,17 +8,20 @@
 #include <string>
 #include <thread>
 
+#include "tests/support/eventually.h"
+
 namespace kanvo::sound {
 namespace {
 
 // The player works in the background: wait (up to a generous limit) for what it reports.
+constexpr std::chrono::seconds kPatience(10);
+
 bool eventually_playing(const ClipPlayer& player, const std::string& name) {
-  const auto give_up = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-  while (std::chrono::steady_clock::now() < give_up) {
-    if (player.playing() == name) return true;
-    std::this_thread::sleep_for(std::chrono::milliseconds(5));
-  }
-  return false;
+  return testing::eventually([&] { return player.playing() == name; }, kPatience);
+}
+
+bool eventually_idle(const ClipPlayer& player) {
+  return testing::eventually([&] { return player.idle(); }, kPatience);
 }
 
 // The tests run with SDL's dummy audio driver, a device that plays in real time into nothing.
@@ -35,6 +38,7 @@ TEST(ClipPlayer, AClipThatIsNotFoundPlaysTheDefaultSound) {
   ClipPlayer player;
   player.play("\xD2\xF4\xC0\xD6\\the first quadrant.wav");
   EXPECT_TRUE(eventually_playing(player, "default sound"));
+  EXPECT_TRUE(eventually_idle(player));
   // The tone is short: then silence.
   EXPECT_TRUE(eventually_playing(player, ""));
 }
@@ -69,7 +73,9 @@ TEST(ClipPlayer, WithoutAnAudioDeviceNothingPlaysAndNothingIsPrinted) {
     ClipPlayer player;
     player.play("\xD2\xF4\xC0\xD6\\1st, 3rd quadrant.wav");
     player.play("missing.wav");
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    // Both requests handled, the device looked for: a missing clip would play the default
+    // sound if there were a device.
+    EXPECT_TRUE(eventually_idle(player));
     EXPECT_EQ(player.playing(), "");
   }
   dup2(saved_stderr, STDERR_FILENO);

@@ -2,6 +2,7 @@
 // outside the pixels (run these under the address sanitizer).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <vector>
 
@@ -13,27 +14,84 @@ namespace {
 
 using testing::SurfaceTest;
 
-constexpr std::int32_t kExtremes[] = {INT32_MIN, INT32_MIN + 1, -100000,       -1,       0, 1,
-                                      7,         100000,        INT32_MAX - 1, INT32_MAX};
+// The ends of the range, values far outside the 16 by 12 surface, and its edges.
+constexpr std::int32_t kExtremes[] = {INT32_MIN, INT32_MIN + 1, -100000,  -1, 0, 1, 7, 12, 16,
+                                      100000,    INT32_MAX - 1, INT32_MAX};
 
-TEST_F(SurfaceTest, RectanglesAndFillsAcrossThe32BitRange) {
+// A value brought into -100 to 100: beyond the 16 by 12 surface either way, so a shape whose
+// edges are moved so covers the same pixels.
+std::int32_t near(std::int32_t value) {
+  return std::clamp(value, -100, 100);
+}
+
+class ExtremeCoordinates : public SurfaceTest {
+ protected:
+  // A starting picture in which every pixel differs from its neighbours.
+  void paint_numbers() {
+    for (std::int32_t i = 0; i < kWidth * kHeight; ++i) {
+      pixels_[i] = 0x010203u * static_cast<PixelWord>(i + 1);
+    }
+  }
+  std::vector<PixelWord> picture() const {
+    return std::vector<PixelWord>(pixels_, pixels_ + kWidth * kHeight);
+  }
+  // The picture that `call` leaves from the numbered start.
+  template <typename Call>
+  std::vector<PixelWord> after(Call call) {
+    paint_numbers();
+    call();
+    return picture();
+  }
+};
+
+// Edges anywhere in the range cover what edges just outside the surface cover.
+TEST_F(ExtremeCoordinates, ShapesCoverWhatTheirVisiblePartCovers) {
   const ObjectHandle brush = create_solid_brush(0x00FF00);
+  int compared = 0;
+  int differing = 0;
   for (std::int32_t a : kExtremes) {
     for (std::int32_t b : kExtremes) {
-      rectangle(dc_, a, b, b, a);
-      rectangle(dc_, a, a, b, b);
-      fill_rect(dc_, {a, b, b, a}, brush);
-      pat_blt(dc_, a, b, b, a, rop3::kPatInvert);
-      pat_blt(dc_, a, b, a, b, rop3::kDstInvert);
-      bit_blt(dc_, a, b, b, a, dc_, b, a, rop3::kSrcCopy);
-      bit_blt(dc_, b, a, a, b, dc_, a, b, rop3::kSrcInvert);
-      set_pixel(dc_, a, b, 0xFF);
-      get_pixel(dc_, a, b);
-      ext_flood_fill(dc_, a, b, 0, FloodFillType::border);
+      const std::int32_t na = near(a);
+      const std::int32_t nb = near(b);
+      const auto same = [&](auto far_call, auto near_call) {
+        ++compared;
+        differing += after(far_call) != after(near_call);
+      };
+      same([&] { rectangle(dc_, a, b, b, a); }, [&] { rectangle(dc_, na, nb, nb, na); });
+      same([&] { rectangle(dc_, a, a, b, b); }, [&] { rectangle(dc_, na, na, nb, nb); });
+      same(
+          [&] {
+            fill_rect(dc_, {a, b, b, a}, brush);
+          },
+          [&] {
+            fill_rect(dc_, {na, nb, nb, na}, brush);
+          });
+      same([&] { pat_blt(dc_, a, b, b, a, rop3::kPatInvert); },
+           [&] { pat_blt(dc_, na, nb, nb, na, rop3::kPatInvert); });
+      same([&] { set_pixel(dc_, a, b, 0xFF); }, [&] { set_pixel(dc_, na, nb, 0xFF); });
+      same([&] { ext_flood_fill(dc_, a, b, 0, FloodFillType::border); },
+           [&] { ext_flood_fill(dc_, na, nb, 0, FloodFillType::border); });
+      // A copy onto itself changes nothing, however large.
+      ++compared;
+      differing +=
+          after([&] { bit_blt(dc_, a, b, a, b, dc_, a, b, rop3::kSrcCopy); }) != after([] {});
     }
   }
   delete_object(brush);
-  SUCCEED();  // the sanitizers watch the memory accesses
+  EXPECT_EQ(differing, 0) << "of " << compared << " calls";
+}
+
+TEST_F(ExtremeCoordinates, PixelsOutsideTheSurfaceAreNeitherReadNorWritten) {
+  paint_numbers();
+  const std::vector<PixelWord> start = picture();
+  for (std::int32_t a : kExtremes) {
+    for (std::int32_t b : kExtremes) {
+      if (a >= 0 && a < kWidth && b >= 0 && b < kHeight) continue;
+      EXPECT_EQ(get_pixel(dc_, a, b), kInvalidColor) << a << ", " << b;
+      EXPECT_FALSE(set_pixel(dc_, a, b, 0xFF)) << a << ", " << b;
+    }
+  }
+  EXPECT_EQ(picture(), start);
 }
 
 // The negation of a 32-bit value, wrapping as the machine does (INT32_MIN stays itself).
@@ -41,7 +99,43 @@ std::int32_t opposite(std::int32_t value) {
   return static_cast<std::int32_t>(0u - static_cast<std::uint32_t>(value));
 }
 
-TEST_F(SurfaceTest, HugeScalesAndOffsetsStayInsideThePixels) {
+// A surface over memory of our own with guard words on both sides: a write past the pixels shows.
+class GuardedSurface : public ::testing::Test {
+ protected:
+  static constexpr std::int32_t kWidth = 16;
+  static constexpr std::int32_t kHeight = 12;
+  static constexpr std::size_t kGuard = 4096;
+  static constexpr PixelWord kGuardWord = 0x5A5A5A5A;
+
+  void SetUp() override {
+    memory_.assign(kGuard + kWidth * kHeight + kGuard, kGuardWord);
+    dc_ = create_compatible_dc(kNoDc);
+    bitmap_ = create_dib_section_over(memory_.data() + kGuard, kWidth, kHeight);
+    ASSERT_NE(bitmap_, kNoObject);
+    initial_bitmap_ = select_object(dc_, bitmap_);
+    set_graphics_mode(dc_, GraphicsMode::advanced);
+  }
+  void TearDown() override {
+    select_object(dc_, initial_bitmap_);
+    delete_dc(dc_);
+    delete_object(bitmap_);
+  }
+  int guard_words_changed() const {
+    int changed = 0;
+    for (std::size_t i = 0; i < kGuard; ++i) {
+      changed += memory_[i] != kGuardWord;
+      changed += memory_[memory_.size() - 1 - i] != kGuardWord;
+    }
+    return changed;
+  }
+
+  std::vector<PixelWord> memory_;
+  DcHandle dc_ = kNoDc;
+  ObjectHandle bitmap_ = kNoObject;
+  ObjectHandle initial_bitmap_ = kNoObject;
+};
+
+TEST_F(GuardedSurface, HugeScalesAndOffsetsStayInsideThePixels) {
   const Transform transforms[] = {{1e30f, 0, 0, 1e30f, 0, 0},
                                   {-1e30f, 0, 0, 1e-30f, 1e30f, -1e30f},
                                   {3.5f, 0, 0, -2.25f, 2147483647.0f, -2147483648.0f},
@@ -55,20 +149,35 @@ TEST_F(SurfaceTest, HugeScalesAndOffsetsStayInsideThePixels) {
       set_pixel(dc_, a, a, 0xFF);
     }
   }
-  SUCCEED();
+  EXPECT_EQ(guard_words_changed(), 0);
 }
 
-TEST_F(SurfaceTest, ClipRegionsOutsideTheSurfaceOrEmpty) {
+TEST_F(ExtremeCoordinates, ClipRegionsOutsideTheSurfaceOrEmptyKeepTheRestUntouched) {
+  const ObjectHandle brush = create_solid_brush(0x123456);
+  use_brush(brush);
+  int outside_changed = 0;
   for (std::int32_t a : kExtremes) {
     for (std::int32_t b : kExtremes) {
       const ObjectHandle region = create_rect_region(a, b, b, a);
+      paint_numbers();
+      const std::vector<PixelWord> start = picture();
       select_clip_region(dc_, region);
       delete_object(region);
       rectangle(dc_, -5, -5, 50, 50);
       ext_flood_fill(dc_, 1, 1, 0x123456, FloodFillType::surface);
+      // Only pixels inside the region's box may change.
+      const std::int32_t left = std::min(a, b);
+      const std::int32_t right = std::max(a, b);
+      for (std::int32_t y = 0; y < kHeight; ++y) {
+        for (std::int32_t x = 0; x < kWidth; ++x) {
+          const bool in_region = x >= left && x < right && y >= left && y < right;
+          if (!in_region) outside_changed += pixels_[y * kWidth + x] != start[y * kWidth + x];
+        }
+      }
     }
   }
-  SUCCEED();
+  select_clip_region(dc_, kNoObject);
+  EXPECT_EQ(outside_changed, 0);
 }
 
 TEST(HostileArguments, NullPointersAndBadSizes) {

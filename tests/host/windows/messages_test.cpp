@@ -7,6 +7,7 @@
 
 #include "host/display/keys.h"
 #include "tests/host/windows/window_test_support.h"
+#include "tests/support/waiting_thread.h"
 
 namespace kanvo::win {
 namespace {
@@ -125,11 +126,21 @@ TEST_F(MessagesTest, SendToAWindowWhoseThreadEndsReturnsZero) {
     leaving.wait();  // ends without ever reading its queue
   });
   const WindowHandle window = created.get_future().get();
-  std::thread sender([&] { EXPECT_EQ(send_message(window, testing::kEcho, 5, 0), 0); });
-  std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  std::atomic<pid_t> sender_thread{0};
+  std::atomic<bool> returned{false};
+  LResult answer = -1;
+  std::thread sender([&] {
+    sender_thread = kanvo::testing::this_thread_id();
+    answer = send_message(window, testing::kEcho, 5, 0);
+    returned = true;
+  });
+  // The send waits for the owner, which never reads its queue, until the owner ends.
+  EXPECT_TRUE(kanvo::testing::eventually_waiting(sender_thread)) << "the send never waited";
+  EXPECT_FALSE(returned) << "the send returned while the owner lived";
   leave.set_value();
   owner.join();
   sender.join();
+  EXPECT_EQ(answer, 0);
   EXPECT_FALSE(is_window(window));
   EXPECT_TRUE(MessageLog::instance().of(testing::kEcho).empty());
 }
