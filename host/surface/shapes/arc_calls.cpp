@@ -48,17 +48,22 @@ bool draw_arc_figure(DcHandle handle, std::int32_t left, std::int32_t top, std::
   }
 
   std::vector<DevicePoint>& points = dc->scratch_device_points;
-  shapes::outline_points(shape, points);
-  const shapes::ArcRange range =
-      shapes::select_arc(points, shape, dc->mapping.map(start), dc->mapping.map(end));
-  if (range.empty) {
-    points.clear();
+  if (shape.width == 1) return true;  // a box one pixel wide has no arc
+  if (shape.height == 1) {
+    shapes::flat_arc_points(shape, dc->mapping.map(start), dc->mapping.map(end), points);
   } else {
-    // The arc's points to the front, in order.
-    const std::size_t length = (range.last + points.size() - range.first) % points.size() + 1;
-    std::rotate(points.begin(), points.begin() + static_cast<std::ptrdiff_t>(range.first),
-                points.end());
-    points.resize(length);
+    shapes::outline_points(shape, points);
+    const shapes::ArcRange range =
+        shapes::select_arc(points, shape, dc->mapping.map(start), dc->mapping.map(end));
+    if (range.empty) {
+      points.clear();
+    } else {
+      // The arc's points to the front, in order.
+      const std::size_t length = (range.last + points.size() - range.first) % points.size() + 1;
+      std::rotate(points.begin(), points.begin() + static_cast<std::ptrdiff_t>(range.first),
+                  points.end());
+      points.resize(length);
+    }
   }
   switch (figure) {
     case Figure::arc:

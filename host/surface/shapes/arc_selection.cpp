@@ -27,6 +27,17 @@ struct Radial {
   Direction direction;
 };
 
+// The radial from the box's centre to p. Across an odd number of pixels p stands for its pixel's
+// centre, as the outline's pixels do.
+Radial radial_of(const RoundedBox& box, DevicePoint p) {
+  const double centre_x = static_cast<double>(box.left) + static_cast<double>(box.width) / 2.0;
+  const double centre_y = static_cast<double>(box.top) + static_cast<double>(box.height) / 2.0;
+  const double x = static_cast<double>(p.x) + (box.width % 2 == 0 ? 0.0 : 0.5);
+  const double y = static_cast<double>(p.y) + (box.height % 2 == 0 ? 0.0 : 0.5);
+  const double a = std::atan2(centre_y - y, x - centre_x);
+  return {a < 0.0 ? a + kFullTurn : a, {std::cos(a), std::sin(a)}};
+}
+
 class OutlineAngles {
  public:
   OutlineAngles(std::span<const DevicePoint> outline, const RoundedBox& box)
@@ -38,12 +49,6 @@ class OutlineAngles {
     // not zero.
     trailing_zero_ = outline.size();
     while (trailing_zero_ > 1 && angle_of(point(trailing_zero_ - 1)) == 0.0) --trailing_zero_;
-  }
-
-  Radial radial(DevicePoint p) const {
-    const double a =
-        std::atan2(centre_y_ - static_cast<double>(p.y), static_cast<double>(p.x) - centre_x_);
-    return {a < 0.0 ? a + kFullTurn : a, {std::cos(a), std::sin(a)}};
   }
 
   // The sign of (angle of point i) - (the radial's angle), angle_limit standing in for the
@@ -100,8 +105,8 @@ ArcRange select_arc(std::span<const DevicePoint> outline, const RoundedBox& box,
   const std::size_t count = outline.size();
   if (count == 0) return {};
   const OutlineAngles angles(outline, box);
-  const Radial start = angles.radial(start_radial);
-  const Radial end = angles.radial(end_radial);
+  const Radial start = radial_of(box, start_radial);
+  const Radial end = radial_of(box, end_radial);
 
   // Angles only grow along the outline, so both ends are found by halving.
   std::size_t first = first_index_where(
@@ -125,6 +130,41 @@ ArcRange select_arc(std::span<const DevicePoint> outline, const RoundedBox& box,
     return {false, first, before_first};
   }
   return {false, first, last};
+}
+
+namespace {
+
+// Where a radial meets a flat outline, in sixteenths of a turn: 0 at the right end, 8 at the left
+// end, the middle at 4 over the top and 12 along the bottom. A radial above the middle meets the
+// outline there (a hair before the top when it leans right, a hair after when left), one below
+// the middle likewise at the bottom.
+int flat_position(const Radial& radial) {
+  const Direction d = radial.direction;
+  if (d.y > 0.0) return d.x > 0.0 ? 3 : 5;
+  if (d.y < 0.0) return d.x < 0.0 ? 11 : 13;
+  return d.x < 0.0 ? 8 : 0;
+}
+
+}  // namespace
+
+void flat_arc_points(const RoundedBox& box, DevicePoint start_radial, DevicePoint end_radial,
+                     std::vector<DevicePoint>& points) {
+  points.clear();
+  const DevicePoint middle{(2 * box.left + box.width) >> 1, box.top};
+  const auto point_at = [&](int position) -> DevicePoint {
+    if (position == 0) return {box.left + box.width - 1, box.top};
+    if (position == 8) return {box.left, box.top};
+    return middle;
+  };
+  const int first = flat_position(radial_of(box, start_radial));
+  const int last = flat_position(radial_of(box, end_radial));
+  const int sweep = (last - first + 15) % 16 + 1;  // 1 to 16: equal positions take the turn
+  points.push_back(point_at(first));
+  for (int step = 1; step < sweep; ++step) {
+    const int position = (first + step) % 16;
+    if (position % 4 == 0) points.push_back(point_at(position));
+  }
+  points.push_back(point_at(last));
 }
 
 }  // namespace kanvo::surface::shapes

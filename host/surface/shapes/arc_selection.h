@@ -2,7 +2,8 @@
 // radial counter-clockwise (on the screen) to the end radial.
 //
 // Each outline pixel stands for the corner of its pixel nearest the box's centre when the box is
-// even in that direction, for its centre when odd; the radials run from the centre of the box.
+// even in that direction, for its centre when odd; the radials run from the centre of the box to
+// their points, which stand for their pixels' centres in an odd direction as the outline's do.
 // The arc starts at the first pixel (counting from the right end of the middle row) at or past
 // the start radial and ends at the last pixel at or before the end radial. A pixel exactly on a
 // radial is decided by the radial's direction as its sine and cosine give it: the platform draws
@@ -13,6 +14,7 @@
 
 #include <cstddef>
 #include <span>
+#include <vector>
 
 #include "host/surface/dc/world_transform.h"
 #include "host/surface/shapes/rounded_box.h"
@@ -28,5 +30,13 @@ struct ArcRange {
 
 ArcRange select_arc(std::span<const DevicePoint> outline, const RoundedBox& box,
                     DevicePoint start_radial, DevicePoint end_radial);
+
+// The arc of a box one pixel high, which the platform flattens onto its top row: the outline runs
+// from the right end over the middle to the left end and back along the same row. Replaces
+// `points` by the arc's corners along that row, from the start radial counter-clockwise to the
+// end radial; a radial above the middle meets the row in the middle on the way over the top, one
+// below it on the way back. Equal meeting points take the whole turn.
+void flat_arc_points(const RoundedBox& box, DevicePoint start_radial, DevicePoint end_radial,
+                     std::vector<DevicePoint>& points);
 
 }  // namespace kanvo::surface::shapes

@@ -276,5 +276,66 @@ TEST_F(FarReachingWideArc, AWiderSurfaceShowsTheSameTipFurtherRight) {
   }
 }
 
+TEST(ArcEnds, AnOddBoxTakesItsRadialsThroughPixelCentres) {
+  // Across an odd number of pixels the outline's pixels stand for their centres, and so do the
+  // radial points: (9, 0) is seen from the centre (4.5, 3.5) as (9.5, 0.5), which takes in the
+  // pixel (7, 1) at the start; (0, 7) as (0.5, 7.5), through the centre of the pixel (1, 5) left
+  // out at the end.
+  CurveCanvas canvas(12, 9);
+  canvas.pen(0xFFFFFF);
+  ASSERT_TRUE(arc(canvas.dc(), 0, 0, 9, 7, 9, 0, 0, 7));
+  EXPECT_EQ(canvas.pixels_of(kPen), pixels_from_rows(0, 0,
+                                                     {"..#####.",  //
+                                                      ".#.....#",  //
+                                                      "#.......",  //
+                                                      "#.......",  //
+                                                      "#......."}))
+      << canvas.picture(kPen);
+}
+
+TEST(FlatArcs, ABoxOnePixelHighRunsAlongItsTopRowThereAndBack) {
+  CurveCanvas canvas(34, 3);
+  canvas.pen(0xFFFFFF);
+  // Over the top from the middle to the left end, back along the bottom to the middle.
+  ASSERT_TRUE(arc(canvas.dc(), 1, 1, 31, 2, 44, -7, 47, 5));
+  EXPECT_EQ(canvas.pixels_of(kPen), pixels_from_rows(0, 0,
+                                                     {"..................................",
+                                                      ".################.................",
+                                                      ".................................."}))
+      << canvas.picture(kPen);
+  // From below to above the middle on the right: the right half.
+  canvas.clear();
+  ASSERT_TRUE(arc(canvas.dc(), 1, 1, 31, 2, 44, 5, 47, -7));
+  EXPECT_EQ(canvas.pixels_of(kPen), pixels_from_rows(0, 0,
+                                                     {"..................................",
+                                                      "................###############...",
+                                                      ".................................."}))
+      << canvas.picture(kPen);
+  // Both radials above and to the right: both meet the row a hair before the top, and the arc
+  // takes the whole turn.
+  canvas.clear();
+  ASSERT_TRUE(arc(canvas.dc(), 1, 1, 31, 2, 44, -7, 40, -20));
+  EXPECT_EQ(canvas.pixels_of(kPen), pixels_from_rows(0, 0,
+                                                     {"..................................",
+                                                      ".##############################...",
+                                                      ".................................."}))
+      << canvas.picture(kPen);
+  // From above on the right to above on the left: just over the top, which is no pixel.
+  canvas.clear();
+  ASSERT_TRUE(arc(canvas.dc(), 1, 1, 31, 2, 44, -7, -10, -7));
+  EXPECT_TRUE(canvas.pixels_of(kPen).empty()) << canvas.picture(kPen);
+}
+
+TEST(FlatArcs, ABoxOnePixelWideHasNoArc) {
+  CurveCanvas canvas(6, 20);
+  canvas.pen(0xFFFFFF);
+  canvas.brush(0xFF0000);
+  ASSERT_TRUE(arc(canvas.dc(), 2, 1, 3, 18, -3, -8, 7, 15));
+  ASSERT_TRUE(pie(canvas.dc(), 2, 1, 3, 18, -3, -8, 7, 15));
+  ASSERT_TRUE(chord(canvas.dc(), 2, 1, 3, 18, -3, -8, 7, 15));
+  ASSERT_TRUE(arc(canvas.dc(), 4, 4, 5, 5, 9, 4, 9, 4));
+  EXPECT_TRUE(canvas.painted().empty()) << canvas.picture(kPen);
+}
+
 }  // namespace
 }  // namespace kanvo::surface
