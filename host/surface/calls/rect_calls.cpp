@@ -28,20 +28,11 @@ bool rectangle(DcHandle handle, std::int32_t left, std::int32_t top, std::int32_
     dc->note_change();
     return true;
   }
-  // The outline runs from the logical top-left corner to the right and on around, wherever the
-  // world transform puts those corners (the dash pattern starts there).
-  DevicePoint corners[4] = {
-      {box.left, box.top}, {box.right, box.top}, {box.right, box.bottom}, {box.left, box.bottom}};
-  if (!dc->mapping.is_identity()) {
-    const std::int32_t logical_left = std::min(left, right);
-    const std::int32_t logical_right = std::max(left, right);
-    const std::int32_t logical_top = std::min(top, bottom);
-    const std::int32_t logical_bottom = std::max(top, bottom);
-    corners[0] = dc->mapping.map(logical_left, logical_top);
-    corners[1] = dc->mapping.map(logical_right, logical_top);
-    corners[2] = dc->mapping.map(logical_right, logical_bottom);
-    corners[3] = dc->mapping.map(logical_left, logical_bottom);
-  }
+  // The outline runs from the corner the call names first, (left, top), towards (right, top)
+  // and on around, wherever the world transform puts those corners: the dash pattern starts
+  // there, and a box given right to left or bottom to top runs the other way round.
+  const DevicePoint corners[4] = {dc->mapping.map(left, top), dc->mapping.map(right, top),
+                                  dc->mapping.map(right, bottom), dc->mapping.map(left, bottom)};
   // The brush covers the box without its far edges, then the outline is drawn over it: under a
   // raster operation such as XOR the near edges meet both. A box of no width or height has no
   // inside, and its outline runs there and back, so a one-pixel pen meets its inner pixels twice.

@@ -1,6 +1,7 @@
 // A closed shape drawn with the context's pen and brush: the inside painted with the brush, the
-// outline with the pen. A pen wider than a pixel covers part of the inside; those pixels are
-// painted once, by the pen, so that raster operations such as XOR see each pixel once.
+// outline with the pen. A geometric pen, or one wider than a pixel, covers part of the inside;
+// those pixels are painted once, by the pen, so that raster operations such as XOR see each
+// pixel once. A cosmetic pen's outline goes over the brush.
 //
 //   lines::ShapeOutline outline(*dc, painter, corners);
 //   for (each row of the inside) outline.fill_inside(y, x0, x1, brush);
@@ -39,6 +40,7 @@ class ShapeOutline {
   std::span<const DevicePoint> figure_;
   const shapes::RoundedBox* curve_;
   bool wide_ = false;
+  bool covers_ = false;         // the pen's pixels are gathered, and the brush leaves them out
   std::size_t row_cursor_ = 0;  // first covered span of the rows not yet filled
 };
 

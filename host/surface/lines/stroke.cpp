@@ -78,27 +78,65 @@ void cover_wide(DeviceContext& dc, const Rect& box, std::span<const DevicePoint>
 
 namespace {
 
+ThinPen thin_pen_of(const DeviceContext& dc, const DashPattern& pattern) {
+  const PenObject& pen = *dc.pen;
+  ThinPen thin;
+  thin.ink = pixel_word(pen.color);
+  thin.gap_ink = pixel_word(dc.bk_color);
+  thin.paint_gaps = !pen.geometric() && dc.bk_mode == static_cast<int>(BackgroundMode::opaque);
+  thin.geometric = pen.geometric();
+  thin.pattern = &pattern;
+  return thin;
+}
+
+std::size_t segment_count(std::size_t points, bool closed) {
+  return points == 0 ? 0 : closed ? points : points - 1;
+}
+
+}  // namespace
+
+bool covers_as_one_shape(const DeviceContext& dc) {
+  return dc.pen != nullptr && dc.pen->kind() != pen_style::kNull &&
+         (dc.pen->geometric() || draws_wide(dc));
+}
+
+void cover_figure(DeviceContext& dc, raster::Painter& painter, std::span<const DevicePoint> points,
+                  bool closed, const shapes::RoundedBox* curve) {
+  if (draws_wide(dc)) {
+    cover_wide(dc, painter.box(), points, closed, curve);
+    return;
+  }
+  dc.spans.clear();
+  const DashPattern pattern = dash_pattern_of(*dc.pen, true, 1.0);
+  stroke_thin(painter, points, closed, thin_pen_of(dc, pattern), 0.0, &dc.spans);
+  dc.spans.normalize();
+}
+
+namespace {
+
 double stroke(DeviceContext& dc, std::span<const DevicePoint> points, bool closed, double position,
               const shapes::RoundedBox* curve) {
   const PenObject* pen = dc.pen;
   if (pen == nullptr || pen->kind() == pen_style::kNull || points.empty()) return position;
   raster::Painter painter(dc);
   const PixelWord ink = pixel_word(pen->color);
-  if (draws_wide(dc)) {
-    // A wide pen's pattern starts afresh with every call: along a chain of line_to calls too.
-    cover_wide(dc, painter.box(), points, closed, curve);
-    painter.fill_spans(dc.spans.spans(), ink);
+  // A geometric or wide pen's pattern starts afresh with every call, along a chain of line_to
+  // calls too. One shape meets each pixel once; segments drawn one by one meet the pixels they
+  // share twice, which shows only under raster operations such as XOR.
+  if (covers_as_one_shape(dc)) {
+    if (draws_wide(dc) ||
+        (segment_count(points.size(), closed) > 1 && !painter.repaint_is_harmless())) {
+      cover_figure(dc, painter, points, closed, curve);
+      painter.fill_spans(dc.spans.spans(), ink);
+    } else {
+      const DashPattern pattern = dash_pattern_of(*pen, true, 1.0);
+      stroke_thin(painter, points, closed, thin_pen_of(dc, pattern), 0.0);
+    }
     return 0.0;
   }
   const DashPattern pattern = dash_pattern_of(*pen, true, 1.0);
   if (!painter.active()) return position + thin_advance(points, closed);
-  ThinPen thin;
-  thin.ink = ink;
-  thin.gap_ink = pixel_word(dc.bk_color);
-  thin.paint_gaps = !pen->geometric() && dc.bk_mode == static_cast<int>(BackgroundMode::opaque);
-  thin.geometric = pen->geometric();
-  thin.pattern = &pattern;
-  return stroke_thin(painter, points, closed, thin, position, dc.spans);
+  return stroke_thin(painter, points, closed, thin_pen_of(dc, pattern), position);
 }
 
 }  // namespace

@@ -4,14 +4,15 @@
 //   lines::stroke_figure(*dc, corners, /*closed=*/true);   // a shape's outline
 //
 // Points are device pixels (the world transform already applied). A null pen draws nothing.
-// A pen one device pixel wide draws segment by segment (the raster operation meets a pixel
-// shared by two crossing segments twice, as each segment is its own line); a wider pen covers
-// its whole figure as one shape and paints each pixel once.
+// A cosmetic pen draws segment by segment (the raster operation meets a pixel shared by two
+// crossing segments twice, as each segment is its own line); a geometric pen, and a wide one of
+// any kind, covers its whole figure as one shape and paints each pixel once.
 #pragma once
 
 #include <span>
 
 #include "host/surface/dc/device_context.h"
+#include "host/surface/raster/painter.h"
 #include "host/surface/shapes/rounded_box.h"
 
 namespace kanvo::surface::lines {
@@ -22,7 +23,8 @@ void stroke_figure(DeviceContext& dc, std::span<const DevicePoint> points, bool 
                    const shapes::RoundedBox* curve = nullptr);
 
 // An open figure whose dash pattern runs on from `position` (a chain of line_to calls); returns
-// the position after it. A wide pen's pattern starts afresh instead (the position after is 0).
+// the position after it. A geometric or wide pen's pattern starts afresh instead (the position
+// after is 0).
 double stroke_chain(DeviceContext& dc, std::span<const DevicePoint> points, double position);
 
 // The pen's width in device pixels (DeviceContext::pen_width).
@@ -37,5 +39,13 @@ inline bool draws_wide(const DeviceContext& dc) {
 // scratch span list.
 void cover_wide(DeviceContext& dc, const Rect& box, std::span<const DevicePoint> points,
                 bool closed, const shapes::RoundedBox* curve = nullptr);
+// Whether the pen draws a figure as one shape, each pixel once, with nothing of the brush under
+// it: geometric pens of any width and wide pens of the plain call. A cosmetic pen draws segment
+// by segment over the brush.
+bool covers_as_one_shape(const DeviceContext& dc);
+// The pixels a pen that covers_as_one_shape() covers along the figure inside the painter's box,
+// normalised into the context's scratch span list.
+void cover_figure(DeviceContext& dc, raster::Painter& painter, std::span<const DevicePoint> points,
+                  bool closed, const shapes::RoundedBox* curve = nullptr);
 
 }  // namespace kanvo::surface::lines

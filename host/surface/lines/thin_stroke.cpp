@@ -7,17 +7,17 @@
 namespace kanvo::surface::lines {
 namespace {
 
-// Where the pixels of a figure go: straight to the painter, or into a list that paints each
-// pixel once.
+// Where the pixels of a figure go: straight to the painter, or into a list.
 class PixelSink {
  public:
-  PixelSink(raster::Painter& painter, raster::SpanList* once) : painter_(painter), once_(once) {}
+  PixelSink(raster::Painter& painter, raster::SpanList* gather)
+      : painter_(painter), gather_(gather) {}
 
   // Pixels x0 <= x < x1 of row y, already inside the painter's box.
   void run(std::int64_t y, std::int64_t x0, std::int64_t x1, PixelWord ink) {
-    if (once_ != nullptr) {
-      once_->add(static_cast<std::int32_t>(y), static_cast<std::int32_t>(x0),
-                 static_cast<std::int32_t>(x1));
+    if (gather_ != nullptr) {
+      gather_->add(static_cast<std::int32_t>(y), static_cast<std::int32_t>(x0),
+                   static_cast<std::int32_t>(x1));
     } else {
       painter_.fill_span(y, x0, x1, ink);
     }
@@ -31,15 +31,10 @@ class PixelSink {
       this->run(run.y, x - count + 1, x + 1, ink);
     }
   }
-  void finish(PixelWord ink) {
-    if (once_ == nullptr) return;
-    once_->normalize();
-    painter_.fill_spans(once_->spans(), ink);
-  }
 
  private:
   raster::Painter& painter_;
-  raster::SpanList* once_;
+  raster::SpanList* gather_;
 };
 
 // Paints a run piece by piece along the pattern.
@@ -68,16 +63,12 @@ void paint_dashed_run(PixelSink& sink, const LineRun& run, const ThinPen& pen, d
 }  // namespace
 
 double stroke_thin(raster::Painter& painter, std::span<const DevicePoint> points, bool closed,
-                   const ThinPen& pen, double position, raster::SpanList& scratch) {
+                   const ThinPen& pen, double position, raster::SpanList* gather) {
   const std::size_t count = points.size();
   if (count == 0) return position;
   const std::size_t segments = closed ? count : count - 1;
   const bool dashed = pen.pattern != nullptr && !pen.pattern->solid();
-  // Segments of one figure meet at their ends; only a raster operation that shows a second
-  // coat needs the figure's pixels gathered first.
-  const bool once = pen.geometric && segments > 1 && !painter.repaint_is_harmless();
-  if (once) scratch.clear();
-  PixelSink sink(painter, once ? &scratch : nullptr);
+  PixelSink sink(painter, gather);
   for (std::size_t i = 0; i < segments; ++i) {
     const DevicePoint from = points[i];
     const DevicePoint to = points[(i + 1) % count];
@@ -96,9 +87,12 @@ double stroke_thin(raster::Painter& painter, std::span<const DevicePoint> points
   }
   // A lone point of an open figure: its end pixel alone.
   if (segments == 0 && pen.geometric && !dashed) {
-    painter.fill_pixel(points[0].x, points[0].y, pen.ink);
+    const Rect& box = painter.box();
+    const DevicePoint p = points[0];
+    if (p.x >= box.left && p.x < box.right && p.y >= box.top && p.y < box.bottom) {
+      sink.run(p.y, p.x, p.x + 1, pen.ink);
+    }
   }
-  sink.finish(pen.ink);
   return position;
 }
 

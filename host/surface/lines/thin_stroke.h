@@ -28,9 +28,9 @@ struct ThinPen {
   const DashPattern* pattern = nullptr;  // null or solid(): no pattern
 };
 
-// Paints the figure and returns the pattern position after it (`position` plus the pixels
-// stepped). `scratch` holds a geometric figure's pixels where painting one twice would show.
+// Paints the figure, or with `gather` adds its pixels there instead (the caller paints them
+// once), and returns the pattern position after it (`position` plus the pixels stepped).
 double stroke_thin(raster::Painter& painter, std::span<const DevicePoint> points, bool closed,
-                   const ThinPen& pen, double position, raster::SpanList& scratch);
+                   const ThinPen& pen, double position, raster::SpanList* gather = nullptr);
 
 }  // namespace kanvo::surface::lines

@@ -37,6 +37,8 @@ class Painter {
   const PixelTarget& target() const { return target_; }
   // Whether painting a pixel twice leaves what painting it once does (false under XOR, say).
   bool repaint_is_harmless() const { return rop2_repeats_harmlessly(rop_code_); }
+  // Whether a pixel shows only the last ink painted on it (false under XOR or a merge, say).
+  bool overwrites() const { return rop2_ignores_destination(rop_code_); }
 
   // Pixels x0 <= x < x1 of row y in one pixel word. Inline: shapes call it for every short run.
   void fill_span(std::int64_t y, std::int64_t x0, std::int64_t x1, PixelWord ink) {

@@ -39,6 +39,13 @@ constexpr bool valid_rop2(int code) {
   return code >= rop2::kBlack && code <= rop2::kWhite;
 }
 
+// Whether the result is the pen's alone, whatever the destination held (a pixel painted over
+// shows only its last coat).
+constexpr bool rop2_ignores_destination(int code) {
+  const int table = code - 1;
+  return ((table >> 3) & 1) == ((table >> 2) & 1) && ((table >> 1) & 1) == (table & 1);
+}
+
 // Whether applying the operation twice with the same pen gives what applying it once does: true
 // unless, for a pen bit of 0 or of 1, it inverts the destination.
 constexpr bool rop2_repeats_harmlessly(int code) {

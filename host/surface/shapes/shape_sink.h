@@ -36,11 +36,13 @@ class ShapeSink {
         pen_word_(dc.pen != nullptr ? pixel_word(dc.pen->color) : 0),
         draws_outline_(draws_outline),
         fills_(brush_.kind() != raster::BrushInk::Kind::none),
+        // A geometric pen's outline is its own shape, with no brush under it.
+        brush_under_outline_(fills_ && dc.pen != nullptr && !dc.pen->geometric()),
         inside_(inside) {}
 
   void outline(std::int64_t y, std::int64_t x0, std::int64_t x1) {
     if (draws_outline_) {
-      if (fills_) paint(y, x0, x1, brush_);
+      if (brush_under_outline_) paint(y, x0, x1, brush_);
       paint(y, x0, x1, pen_word_);
     } else if (fills_) {
       paint(y, x0, x1, brush_);
@@ -74,6 +76,7 @@ class ShapeSink {
   PixelWord pen_word_;
   bool draws_outline_;
   bool fills_;
+  bool brush_under_outline_;
   bool inside_;
 };
 

@@ -106,5 +106,45 @@ TEST_F(GeometricThinPen, CosmeticPenMeetsAPixelOncePerSegmentUnderXor) {
   EXPECT_EQ(row(2, 0, 15, kWhite), "..###.......#..");
 }
 
+TEST_F(GeometricThinPen, DashPatternStartsAfreshWithEveryLineTo) {
+  use_pen(geometric(pen_style::kDash, 1, 0x00FF00));  // 3 on, 1 off
+  move_to(dc_, 0, 0, nullptr);
+  ASSERT_TRUE(line_to(dc_, 5, 0));   // 0..4: on on on off on
+  ASSERT_TRUE(line_to(dc_, 12, 0));  // from 5 the pattern starts again
+  EXPECT_EQ(row(0, 0, 13, kGreen), "###.####.###.");
+}
+
+TEST_F(GeometricThinPen, RectangleOutlineStartsAtTheCornerTheCallNamesFirst) {
+  use_pen(geometric(pen_style::kDash, 1, 0x00FF00));
+  use_brush(get_stock_object(StockObject::null_brush));
+  // Given right to left, the outline starts at (20,2) and runs along the top to the left.
+  ASSERT_TRUE(rectangle(dc_, 20, 2, 4, 10));
+  EXPECT_EQ(row(2, 4, 21, kGreen), "#.###.###.###.###");
+  ASSERT_TRUE(rectangle(dc_, 4, 12, 20, 15));  // left to right: from (4,12)
+  EXPECT_EQ(row(12, 4, 21, kGreen), "###.###.###.###.#");
+}
+
+TEST_F(GeometricThinPen, ShapeOutlinesHaveNoBrushUnderThem) {
+  use_brush(create_solid_brush(0xFF0000));  // pixel word 0x0000FF
+  set_rop2(dc_, rop2::kNot);
+  // Under R2_NOT every pixel of the box changes once, the outline's by the pen alone.
+  ASSERT_TRUE(rectangle(dc_, 2, 2, 8, 6));
+  for (std::int32_t y = 0; y < 8; ++y) {
+    for (std::int32_t x = 0; x < 10; ++x) {
+      const bool in_box = x >= 2 && x <= 8 && y >= 2 && y <= 6;  // the far edges too
+      EXPECT_EQ(at(x, y) & 0xFFFFFFu, in_box ? 0xFFFFFFu : 0u) << x << ", " << y;
+    }
+  }
+  // Under XOR the outline shows the pen's colour, not the pen's over the brush's.
+  set_rop2(dc_, rop2::kXorPen);
+  ASSERT_TRUE(ellipse(dc_, 10, 2, 20, 10));
+  EXPECT_EQ(at(15, 2), kGreen);       // top of the outline
+  EXPECT_EQ(at(15, 6), 0x000000FFu);  // inside
+  const Point triangle[] = {{10, 11}, {20, 11}, {10, 15}};
+  ASSERT_TRUE(polygon(dc_, triangle, 3));
+  EXPECT_EQ(at(15, 11), kGreen);
+  EXPECT_EQ(at(11, 12), 0x000000FFu);
+}
+
 }  // namespace
 }  // namespace kanvo::surface
