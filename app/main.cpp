@@ -1,6 +1,7 @@
 // kanvo-quiz: the power-function quiz on the console.
 #include <ctime>
 
+#include "graphics/context/text_encoding.h"
 #include "host/console/standard_console.h"
 #include "host/sound/clip_player.h"
 #include "host/windows/console_window.h"
@@ -8,6 +9,8 @@
 #include "quiz/quiz_driver.h"
 
 int main() {
+  // Every text of the quiz is GBK, as its catalogue spells it.
+  kanvo::set_text_encoding(kanvo::TEXT_GBK);
   kanvo::console::StandardConsole terminal;
   // Keys pressed in the graph window reach the console's window and come back here as typing.
   kanvo::win::set_console_input([&terminal](std::string_view text) { terminal.type(text); });

@@ -73,7 +73,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         set_bk_mode(dc, 1 + in.byte() % 2);
         break;
       case 4:
-        text_out(dc, in.number(), in.number(), in.text());
+        // Either encoding reads any bytes at all.
+        text_out(dc, in.number(), in.number(), in.text(),
+                 in.byte() & 1 ? kanvo::text::TextEncoding::gbk : kanvo::text::TextEncoding::utf8);
         break;
       case 5: {
         Size extent;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "graphics/color/color_models.h"
+#include "graphics/context/text_encoding.h"
 #include "graphics/device/drawing_api.h"
 #include "graphics/device/drawing_constants.h"
 #include "graphics/device/window_api.h"
@@ -23,6 +24,7 @@ using kanvo::Point;
 using kanvo::Rect;
 using kanvo::RegionHandle;
 using kanvo::SurfaceHandle;
+using kanvo::TextEncoding;
 using kanvo::TextInputDialog;
 using kanvo::WindowHandle;
 
@@ -136,6 +138,7 @@ using kanvo::char_width;
 using kanvo::draw_char_in_rect;
 using kanvo::draw_text_in_rect;
 using kanvo::get_font;
+using kanvo::get_text_encoding;
 using kanvo::get_text_style;
 using kanvo::out_char;
 using kanvo::out_char_at;
@@ -145,6 +148,7 @@ using kanvo::set_font;
 using kanvo::set_font_ext;
 using kanvo::set_font_full;
 using kanvo::set_font_logfont;
+using kanvo::set_text_encoding;
 using kanvo::set_text_style;
 using kanvo::set_text_style_ext;
 using kanvo::set_text_style_full;
@@ -263,6 +267,8 @@ using kanvo::SRCCOPY;
 using kanvo::SRCERASE;
 using kanvo::SRCINVERT;
 using kanvo::SRCPAINT;
+using kanvo::TEXT_GBK;
+using kanvo::TEXT_UTF8;
 using kanvo::TRANSPARENT;
 using kanvo::WHITENESS;
 using kanvo::WINDING;

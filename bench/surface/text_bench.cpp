@@ -33,8 +33,12 @@ struct TextSurface : BenchSurface {
     description.quality = quality;
     std::strcpy(description.face_name.data(), "System");
     select_object(dc, create_font_indirect(description));
+    kanvo::text::set_program_encoding(kanvo::text::TextEncoding::gbk);
   }
-  ~TextSurface() { delete_object(select_object(dc, get_stock_object(StockObject::system_font))); }
+  ~TextSurface() {
+    delete_object(select_object(dc, get_stock_object(StockObject::system_font)));
+    kanvo::text::set_program_encoding(kanvo::text::TextEncoding::utf8);
+  }
 };
 
 void draw_lines(benchmark::State& state, std::string_view text, std::uint8_t quality) {

@@ -12,7 +12,7 @@
 #include "graphics/files/bitmap_file.h"
 #include "graphics/files/picture_decoder.h"
 #include "graphics/files/resources.h"
-#include "host/text/program_text.h"
+#include "graphics/platform/text_encoding.h"
 
 namespace kanvo {
 namespace {

@@ -7,8 +7,7 @@
 #include "graphics/context/window_canvas.h"
 #include "graphics/device/window_api.h"
 #include "graphics/input/dialog_layout.h"
-#include "host/text/code_page.h"
-#include "host/text/program_text.h"
+#include "graphics/platform/text_encoding.h"
 
 namespace kanvo {
 namespace {
@@ -40,10 +39,6 @@ std::string as_gbk(const char* text) {
   return text::utf32_to_gbk(text::decode_program_text(text));
 }
 
-bool is_utf8(const char* text) {
-  return text != nullptr && text::reads_as_utf8(text);
-}
-
 void register_class_once() {
   if (ui::get_class_info(kClassName, nullptr)) return;
   ui::WindowClass window_class;
@@ -60,7 +55,8 @@ std::int32_t measure_prompt(gdi::ObjectHandle font, const std::string& prompt, s
   const SurfaceHandle dc = gdi::create_compatible_dc(gdi::kNoDc);
   gdi::select_object(dc, font);
   Rect box{0, 0, width, 10};
-  const std::int32_t height = gdi::draw_text(dc, prompt, &box, kMeasureFormat);
+  const std::int32_t height =
+      gdi::draw_text(dc, prompt, &box, kMeasureFormat, text::TextEncoding::gbk);
   gdi::delete_dc(dc);
   return height;
 }
@@ -124,7 +120,7 @@ TextInputDialog::TextInputDialog(char* buffer, std::int32_t buffer_size, const c
       prompt_gbk_(as_gbk(prompt)),
       title_gbk_(as_gbk(title)),
       default_gbk_(as_gbk(default_text)),
-      answer_in_utf8_(is_utf8(prompt) || is_utf8(title) || is_utf8(default_text)) {
+      answer_in_utf8_(text::program_encoding() == text::TextEncoding::utf8) {
   register_class_once();
   LogFont description;
   description.height = kFontHeight;

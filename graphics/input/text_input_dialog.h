@@ -4,8 +4,8 @@
 // closes, with its owner (the graphics window while one is open, otherwise the console's window)
 // disabled meanwhile.
 //
-// Texts are GBK, or UTF-8 (host/text/program_text.h); when the prompt, title or default text is
-// UTF-8, the answer is written in UTF-8 too and the field's limit counts UTF-8 bytes.
+// Texts, the answer included, are in the program's text encoding (set_text_encoding); in UTF-8
+// the field's limit counts UTF-8 bytes.
 #pragma once
 
 #include <cstdint>

@@ -16,6 +16,7 @@
 #include <string_view>
 
 #include "host/surface/types.h"
+#include "host/text/program_text.h"
 
 namespace kanvo::surface {
 
@@ -186,17 +187,20 @@ bool bit_blt(DcHandle destination, std::int32_t x, std::int32_t y, std::int32_t 
              std::uint32_t rop);
 
 // ---- Text ------------------------------------------------------------------------------------
-// Texts are byte strings in GBK; a text that is valid UTF-8 and not plain ASCII is read as UTF-8,
-// the encoding programs written on this platform usually hold.
+// Texts are byte strings in the encoding given, by default the one the program chose
+// (host/text/program_text.h); the window system's own texts are GBK.
 
 ObjectHandle create_font_indirect(const LogFont& description);
 bool get_font_description(ObjectHandle font, LogFont* description);
 // Draws the text with its cell's top-left corner at (x, y), in the text colour; in the opaque
 // background mode the cells are first filled with the background colour.
-bool text_out(DcHandle dc, std::int32_t x, std::int32_t y, std::string_view text);
-bool get_text_extent(DcHandle dc, std::string_view text, Size* extent);
+bool text_out(DcHandle dc, std::int32_t x, std::int32_t y, std::string_view text,
+              kanvo::text::TextEncoding encoding = kanvo::text::program_encoding());
+bool get_text_extent(DcHandle dc, std::string_view text, Size* extent,
+                     kanvo::text::TextEncoding encoding = kanvo::text::program_encoding());
 // Lays the text out in the rectangle by the text_format flags; returns the height of the text
 // (0 on failure). With kCalcRect nothing is drawn and the rectangle's right and bottom are set.
-std::int32_t draw_text(DcHandle dc, std::string_view text, Rect* rect, std::uint32_t format);
+std::int32_t draw_text(DcHandle dc, std::string_view text, Rect* rect, std::uint32_t format,
+                       kanvo::text::TextEncoding encoding = kanvo::text::program_encoding());
 
 }  // namespace kanvo::surface

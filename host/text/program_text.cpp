@@ -1,17 +1,28 @@
 #include "host/text/program_text.h"
 
 #include <algorithm>
+#include <atomic>
 
 #include "host/text/code_page.h"
 
 namespace kanvo::text {
 namespace {
 
+std::atomic<TextEncoding> g_program_encoding{TextEncoding::utf8};
+
 bool is_continuation(unsigned char byte) {
   return (byte & 0xC0) == 0x80;
 }
 
 }  // namespace
+
+void set_program_encoding(TextEncoding encoding) {
+  g_program_encoding.store(encoding, std::memory_order_relaxed);
+}
+
+TextEncoding program_encoding() {
+  return g_program_encoding.load(std::memory_order_relaxed);
+}
 
 std::size_t utf8_sequence(std::string_view bytes, char32_t* code_point) {
   if (bytes.empty()) return 0;
@@ -58,25 +69,33 @@ bool is_valid_utf8(std::string_view bytes) {
   return true;
 }
 
-bool reads_as_utf8(std::string_view bytes) {
-  const bool ascii = std::all_of(bytes.begin(), bytes.end(),
-                                 [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-  return !ascii && is_valid_utf8(bytes);
-}
-
-std::u32string decode_program_text(std::string_view bytes) {
-  if (!reads_as_utf8(bytes)) return gbk_to_utf32(bytes);
+std::u32string decode_text(std::string_view bytes, TextEncoding encoding) {
+  if (encoding == TextEncoding::gbk) return gbk_to_utf32(bytes);
   std::u32string result;
   result.reserve(bytes.size());
   while (!bytes.empty()) {
-    char32_t code_point = 0;
-    bytes.remove_prefix(utf8_sequence(bytes, &code_point));
-    result.push_back(code_point);
+    char32_t code_point = U'\uFFFD';
+    const std::size_t length = utf8_sequence(bytes, &code_point);
+    result.push_back(length == 0 ? U'\uFFFD' : code_point);
+    bytes.remove_prefix(std::max<std::size_t>(length, 1));
   }
   return result;
 }
 
+std::u32string decode_program_text(std::string_view bytes) {
+  return decode_text(bytes, program_encoding());
+}
+
+std::string encode_text(std::u32string_view text, TextEncoding encoding) {
+  return encoding == TextEncoding::gbk ? utf32_to_gbk(text) : utf32_to_utf8(text);
+}
+
+std::string encode_program_text(std::u32string_view text) {
+  return encode_text(text, program_encoding());
+}
+
 std::string file_system_path(std::string_view bytes) {
+  // Decoded first: a GBK trail byte may be 0x5C, which is a backslash only on its own.
   std::string path = utf32_to_utf8(decode_program_text(bytes));
   std::replace(path.begin(), path.end(), '\\', '/');
   return path;

@@ -104,7 +104,8 @@ void paint_title(surface::DcHandle dc, const FrameLook& look, const CaptionBoxes
   }
   surface::draw_text(dc, look.title, &text_box,
                      surface::text_format::kLeft | surface::text_format::kVCenter |
-                         surface::text_format::kSingleLine | surface::text_format::kNoPrefix);
+                         surface::text_format::kSingleLine | surface::text_format::kNoPrefix,
+                     text::TextEncoding::gbk);
   surface::select_object(dc, old);
   surface::delete_object(font);
 }

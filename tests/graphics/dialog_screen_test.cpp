@@ -217,7 +217,7 @@ TEST_F(DialogScreenTest, TextCopiedInOneProgramPastesInAnother) {
   // The second dialog, wider and as high, comes up in front of the first and hides it.
   const std::string pasted = run(
       "0 0 0 64", [&](const DialogPicture&) { key("ctrl+v Return"); }, 357);
-  EXPECT_EQ(pasted, "confirmed=1\ntext=from elsewhere \\xC4\\xE3\\xBA\\xC3\n");
+  EXPECT_EQ(pasted, "confirmed=1\ntext=from elsewhere \\xE4\\xBD\\xA0\\xE5\\xA5\\xBD\n");
   point_at(picture);
   key("Escape");
   EXPECT_EQ(finish(copier), "confirmed=0\ntext=untouched\n");

@@ -13,6 +13,7 @@
 #include "tests/graphics/dialog_picture.h"
 #include "tests/host/windows/window_test_support.h"
 #include "tests/support/eventually.h"
+#include "tests/support/program_encoding.h"
 
 namespace kanvo {
 namespace {
@@ -378,12 +379,25 @@ TEST_F(TextInputDialogTest, BuffersWithoutRoomGetNothingWrittenIntoThem) {
 }
 
 TEST_F(TextInputDialogTest, ADefaultTooLongForTheBufferIsCutBetweenCharacters) {
+  const testing::ScopedProgramEncoding gbk(text::TextEncoding::gbk);
   Request request;
   request.buffer_size = 4;
   request.default_text = "\xC8\xB7\xB6\xA8\xC8\xA1";  // 确定取 in GBK, 6 bytes
   EXPECT_TRUE(ask(request, [&](WindowHandle) { testing_ui::stroke(keys::kReturn); }));
   EXPECT_STREQ(buffer_, "\xC8\xB7");  // 确, and no half of 定
   EXPECT_EQ(buffer_[3], kSentinel[3]);
+}
+
+TEST_F(TextInputDialogTest, AGbkProgramGetsAGbkAnswer) {
+  const testing::ScopedProgramEncoding gbk(text::TextEncoding::gbk);
+  Request request;
+  request.title = "\xB1\xEA\xCC\xE2";         // 标题
+  request.default_text = "\xC4\xE3\xBA\xC3";  // 你好
+  EXPECT_TRUE(ask(request, [&](WindowHandle dialog) {
+    EXPECT_EQ(text_of(dialog), "\xB1\xEA\xCC\xE2");
+    testing_ui::stroke(keys::kReturn);
+  }));
+  EXPECT_STREQ(buffer_, "\xC4\xE3\xBA\xC3");
 }
 
 TEST_F(TextInputDialogTest, Utf8TextsGetAUtf8AnswerCountedInUtf8Bytes) {

@@ -99,17 +99,32 @@ TEST_F(TextOutput, NullTextsAreEmpty) {
   EXPECT_EQ(get_x(), 0);
 }
 
-// Programs hold their texts in UTF-8 or in GBK: both spellings of a text draw the same glyphs.
-TEST_F(TextOutput, Utf8AndGbkSpellingsDrawTheSameText) {
-  const char* utf8 = "幂函数 y";
+// A program holds its texts in the encoding it chose: UTF-8 unless it says GBK. Both spellings of
+// a text draw the same glyphs under their own choice; "确" in GBK (C8 B7) would read as "ȷ" in
+// UTF-8, so nothing may guess.
+TEST_F(TextOutput, EachChosenEncodingDrawsItsSpellingOfTheText) {
+  ASSERT_EQ(get_text_encoding(), TEXT_UTF8);
+  const auto drawn = [&](const char* text) {
+    clear_canvas();
+    out_text_at(0, 0, text);
+    return std::vector<std::uint32_t>(image().pixels(), image().pixels() + kWidth * kHeight);
+  };
+  const char* utf8 = "确定 幂函数 y";
   const std::string gbk = testing::to_gbk(utf8);
-  EXPECT_EQ(text_width(utf8), text_width(gbk.c_str()));
-  out_text_at(0, 0, gbk.c_str());
-  const std::vector<std::uint32_t> from_gbk(image().pixels(), image().pixels() + kWidth * kHeight);
-  clear_canvas();
-  out_text_at(0, 0, utf8);
-  const std::vector<std::uint32_t> from_utf8(image().pixels(), image().pixels() + kWidth * kHeight);
-  EXPECT_EQ(from_utf8, from_gbk);
+  ASSERT_EQ(gbk.substr(0, 2), "\xC8\xB7");
+  const auto from_utf8 = drawn(utf8);
+  const int utf8_width = text_width(utf8);
+  const auto gbk_read_as_utf8 = drawn(gbk.c_str());
+
+  set_text_encoding(TEXT_GBK);
+  EXPECT_EQ(get_text_encoding(), TEXT_GBK);
+  EXPECT_EQ(drawn(gbk.c_str()), from_utf8);
+  EXPECT_EQ(text_width(gbk.c_str()), utf8_width);
+  EXPECT_NE(gbk_read_as_utf8, from_utf8);
+  // Not an encoding: the choice stays.
+  set_text_encoding(static_cast<TextEncoding>(7));
+  EXPECT_EQ(get_text_encoding(), TEXT_GBK);
+  set_text_encoding(TEXT_UTF8);
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
-// Reads the characters of a text one at a time, without copying it: GBK bytes, or UTF-8 for a
-// text that programs hand over in UTF-8 (decided once per call, see text_encoding_of). With
-// prefixes on, '&' marks the next character as underlined and "&&" stands for a literal '&' (a
-// lone '&' at the end shows nothing).
+// Reads the characters of a text one at a time, without copying it, in the encoding the caller
+// names (host/text/program_text.h). With prefixes on, '&' marks the next character as underlined
+// and "&&" stands for a literal '&' (a lone '&' at the end shows nothing).
 #pragma once
 
 #include <cstddef>
@@ -12,13 +11,7 @@
 
 namespace kanvo::surface::text {
 
-enum class TextEncoding : bool { gbk, utf8 };
-
-// UTF-8 for a text that is valid UTF-8 and not plain ASCII, GBK for everything else: the rule for
-// every text and path that programs pass.
-inline TextEncoding text_encoding_of(std::string_view text) {
-  return kanvo::text::reads_as_utf8(text) ? TextEncoding::utf8 : TextEncoding::gbk;
-}
+using kanvo::text::TextEncoding;
 
 struct TextChar {
   char32_t code = 0;
@@ -43,7 +36,7 @@ class CharReader {
                                   ? kanvo::text::utf8_sequence(rest, &out->code)
                                   : kanvo::text::decode_gbk_char(rest, &out->code);
     if (taken == 0) {
-      // Only a piece cut from a UTF-8 text in the middle of a character gets here.
+      // A byte that starts no UTF-8 character.
       out->code = U'\uFFFD';
       ++position_;
     } else {

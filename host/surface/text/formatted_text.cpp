@@ -18,13 +18,13 @@ std::int32_t saturate(std::int64_t value) {
 }  // namespace
 
 std::int32_t format_text(raster::Painter* painter, const TextColors& colors, const Font& font,
-                         const WorldMapping& mapping, std::string_view text, Rect* rect,
-                         std::uint32_t format) {
+                         const WorldMapping& mapping, std::string_view text, TextEncoding encoding,
+                         Rect* rect, std::uint32_t format) {
   namespace tf = text_format;
   if (rect == nullptr) return 0;
   const bool single_line = (format & tf::kSingleLine) != 0;
   const bool measure_only = (format & tf::kCalcRect) != 0 || painter == nullptr;
-  const Run run{text, text_encoding_of(text), (format & tf::kNoPrefix) == 0,
+  const Run run{text, encoding, (format & tf::kNoPrefix) == 0,
                 (format & tf::kExpandTabs) != 0 ? kTabColumns * font.cell().average_width : 0};
   const std::int64_t line_height = font.cell().height;
   const std::int64_t box_width = std::int64_t{rect->right} - rect->left;

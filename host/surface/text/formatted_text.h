@@ -19,7 +19,7 @@ namespace kanvo::surface::text {
 // nothing is painted (`painter` may be null) and the rectangle's right and bottom are set to
 // bound the text: right = left + the widest line, bottom = top + the height.
 std::int32_t format_text(raster::Painter* painter, const TextColors& colors, const Font& font,
-                         const WorldMapping& mapping, std::string_view text, Rect* rect,
-                         std::uint32_t format);
+                         const WorldMapping& mapping, std::string_view text, TextEncoding encoding,
+                         Rect* rect, std::uint32_t format);
 
 }  // namespace kanvo::surface::text

@@ -24,14 +24,15 @@ text::TextColors colors_of(const DeviceContext& dc) {
 
 }  // namespace
 
-bool text_out(DcHandle handle, std::int32_t x, std::int32_t y, std::string_view text) {
+bool text_out(DcHandle handle, std::int32_t x, std::int32_t y, std::string_view text,
+              kanvo::text::TextEncoding encoding) {
   DeviceContext* dc = context_of(handle);
   if (dc == nullptr) return false;
   const std::shared_ptr<const text::Font> font = selected_font(*dc);
   if (!font) return false;
   // Text ignores the raster operation.
   raster::Painter painter(*dc, rop2::kCopyPen);
-  const text::Run run{text, text::text_encoding_of(text)};
+  const text::Run run{text, encoding};
   if (text::is_turned(*font, dc->graphics_mode)) {
     text::paint_turned_run(painter, *dc, colors_of(*dc), *font, x, y, run);
   } else {
@@ -41,20 +42,22 @@ bool text_out(DcHandle handle, std::int32_t x, std::int32_t y, std::string_view 
   return true;
 }
 
-bool get_text_extent(DcHandle handle, std::string_view text, Size* extent) {
+bool get_text_extent(DcHandle handle, std::string_view text, Size* extent,
+                     kanvo::text::TextEncoding encoding) {
   if (extent == nullptr) return false;
   *extent = {};
   DeviceContext* dc = context_of(handle);
   if (dc == nullptr) return false;
   const std::shared_ptr<const text::Font> font = selected_font(*dc);
   if (!font) return false;
-  const std::int64_t width = text::measure_run(*font, {text, text::text_encoding_of(text)});
+  const std::int64_t width = text::measure_run(*font, {text, encoding});
   extent->cx = static_cast<std::int32_t>(std::min<std::int64_t>(width, INT32_MAX));
   extent->cy = font->cell().height;
   return true;
 }
 
-std::int32_t draw_text(DcHandle handle, std::string_view text, Rect* rect, std::uint32_t format) {
+std::int32_t draw_text(DcHandle handle, std::string_view text, Rect* rect, std::uint32_t format,
+                       kanvo::text::TextEncoding encoding) {
   if (rect == nullptr) return 0;
   DeviceContext* dc = context_of(handle);
   if (dc == nullptr) return 0;
@@ -62,7 +65,7 @@ std::int32_t draw_text(DcHandle handle, std::string_view text, Rect* rect, std::
   if (!font) return 0;
   raster::Painter painter(*dc, rop2::kCopyPen);
   const std::int32_t height =
-      text::format_text(&painter, colors_of(*dc), *font, dc->mapping, text, rect, format);
+      text::format_text(&painter, colors_of(*dc), *font, dc->mapping, text, encoding, rect, format);
   if ((format & text_format::kCalcRect) == 0) dc->note_change();
   return height;
 }

@@ -67,7 +67,8 @@ void paint(WindowHandle window, const ButtonState& state) {
   }
   surface::draw_text(dc, title_of(window), &text_box,
                      surface::text_format::kCenter | surface::text_format::kVCenter |
-                         surface::text_format::kSingleLine);
+                         surface::text_format::kSingleLine,
+                     text::TextEncoding::gbk);
   if (state.focused) {
     paint_focus(dc, {box.left + kFocusInset, box.top + kFocusInset, box.right - kFocusInset,
                      box.bottom - kFocusInset});

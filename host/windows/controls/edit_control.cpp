@@ -132,7 +132,7 @@ void draw_run(surface::DcHandle dc, EditState& edit, std::size_t start, std::siz
   std::int32_t x = line_x;
   for (std::size_t i = start; i <= end; ++i) {
     if (i == end || text[i] == U'\t') {
-      if (!piece.empty()) surface::text_out(dc, left + piece_x, y, piece);
+      if (!piece.empty()) surface::text_out(dc, left + piece_x, y, piece, text::TextEncoding::gbk);
       piece.clear();
       if (i == end) break;
       x = edit.measure.advance_from(x, text[i]);
@@ -214,7 +214,7 @@ void copy_selection(const EditState& edit) {
 }
 
 bool paste(EditState& edit) {
-  return edit.text.insert(text::decode_program_text(clipboard_text()));
+  return edit.text.insert(text::decode_text(clipboard_text(), text::TextEncoding::utf8));
 }
 
 // The caret's new place for a movement key; nothing for other keys.

@@ -27,7 +27,7 @@ void paint(WindowHandle window, const StaticState& state) {
     format |= surface::text_format::kNoPrefix;
   }
   Rect box = scope.client();
-  surface::draw_text(dc, title_of(window), &box, format);
+  surface::draw_text(dc, title_of(window), &box, format, text::TextEncoding::gbk);
 }
 
 LResult handle(WindowHandle window, StaticState& state, std::uint32_t message, WParam wparam,

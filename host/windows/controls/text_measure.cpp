@@ -25,7 +25,7 @@ void TextMeasure::set_font(surface::ObjectHandle font) {
   surface::select_object(dc_, font);
   widths_.clear();
   surface::Size extent;
-  surface::get_text_extent(dc_, "x", &extent);
+  surface::get_text_extent(dc_, "x", &extent, text::TextEncoding::gbk);
   line_height_ = extent.cy;
   tab_width_ = kTabStopCharacters * extent.cx;
 }
@@ -37,7 +37,7 @@ std::int32_t TextMeasure::advance(char32_t character) {
   const std::string_view shown =
       text::encode_gbk_char(character, &bytes) ? std::string_view(bytes) : std::string_view("?");
   surface::Size extent;
-  surface::get_text_extent(dc_, shown, &extent);
+  surface::get_text_extent(dc_, shown, &extent, text::TextEncoding::gbk);
   widths_.emplace(character, extent.cx);
   return extent.cx;
 }

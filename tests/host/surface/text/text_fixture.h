@@ -1,5 +1,5 @@
 // A memory context over a 32-bit surface large enough for lines of text, with helpers to make
-// fonts and to look at what text painted.
+// fonts and to look at what text painted. Texts are GBK, as the window system's are.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -12,6 +12,7 @@
 
 #include "host/surface/surface.h"
 #include "tests/host/surface/surface_fixture.h"
+#include "tests/support/program_encoding.h"
 
 namespace kanvo::surface::testing {
 
@@ -51,6 +52,8 @@ class TextSurfaceTest : public SizedSurfaceTest<320, 160> {
   static constexpr PixelWord kInkWord = 0x000000FF;
   static constexpr Color kCell = rgb(255, 255, 0);  // yellow background
   static constexpr PixelWord kCellWord = 0x00FFFF00;
+
+  kanvo::testing::ScopedProgramEncoding gbk_texts_{kanvo::text::TextEncoding::gbk};
 
   void SetUp() override {
     SizedSurfaceTest::SetUp();

@@ -53,21 +53,50 @@ TEST_F(TextOutput, IdeographsAreRealGlyphsNotReplacementBoxes) {
   EXPECT_NE(unmapped, std::vector<PixelWord>(kWidth * kHeight, kPaper));
 }
 
-TEST_F(TextOutput, Utf8TextsFromProgramsDrawLikeTheirGbkBytes) {
+TEST_F(TextOutput, EachEncodingDrawsItsOwnSpellingOfTheSameText) {
+  using kanvo::text::TextEncoding;
   const std::string_view utf8 = "\xE5\xB9\x82\xE5\x87\xBD\xE6\x95\xB0y=x^(1/2)";  // 幂函数y=x^(1/2)
-  text_out(dc_, 4, 4, kPowerFunction);
+  text_out(dc_, 4, 4, kPowerFunction, TextEncoding::gbk);
   const auto gbk = snapshot();
   clear();
-  text_out(dc_, 4, 4, utf8);
+  text_out(dc_, 4, 4, utf8, TextEncoding::utf8);
   EXPECT_EQ(snapshot(), gbk);
-  EXPECT_EQ(extent(utf8), extent(kPowerFunction));
+  Size utf8_extent;
+  get_text_extent(dc_, utf8, &utf8_extent, TextEncoding::utf8);
+  EXPECT_EQ(utf8_extent, extent(kPowerFunction));
   Rect from_utf8{0, 0, 40, 0};
   Rect from_gbk = from_utf8;
-  draw_text(dc_, utf8, &from_utf8, text_format::kWordBreak | text_format::kCalcRect);
-  draw_text(dc_, kPowerFunction, &from_gbk, text_format::kWordBreak | text_format::kCalcRect);
+  draw_text(dc_, utf8, &from_utf8, text_format::kWordBreak | text_format::kCalcRect,
+            TextEncoding::utf8);
+  draw_text(dc_, kPowerFunction, &from_gbk, text_format::kWordBreak | text_format::kCalcRect,
+            TextEncoding::gbk);
   EXPECT_EQ(from_utf8, from_gbk);
-  // A text that is not valid UTF-8 stays GBK, even where a piece of it would be valid UTF-8.
-  EXPECT_EQ(extent("\xE5\xB9\x82\xFF").cx, extent("\xE5\xB9").cx + extent("\x82\xFF").cx);
+}
+
+// "确" is C8 B7 in GBK, and the same two bytes are valid UTF-8 for U+0237 ("ȷ"): the chosen
+// encoding alone decides which of the two is drawn.
+TEST_F(TextOutput, TheChosenEncodingDecidesEvenWhereBothCouldReadTheBytes) {
+  using kanvo::text::TextEncoding;
+  const auto image_of = [&](std::string_view text, TextEncoding encoding) {
+    clear();
+    text_out(dc_, 4, 4, text, encoding);
+    return snapshot();
+  };
+  const auto gbk = image_of("\xC8\xB7", TextEncoding::gbk);
+  const auto utf8 = image_of("\xE7\xA1\xAE", TextEncoding::utf8);
+  const auto dotless_j = image_of("\xC8\xB7", TextEncoding::utf8);
+  EXPECT_EQ(gbk, utf8);
+  EXPECT_NE(gbk, dotless_j);
+  // The default follows the program's choice.
+  {
+    kanvo::testing::ScopedProgramEncoding chosen(TextEncoding::utf8);
+    clear();
+    text_out(dc_, 4, 4, "\xE7\xA1\xAE");
+    EXPECT_EQ(snapshot(), utf8);
+  }
+  clear();
+  text_out(dc_, 4, 4, "\xC8\xB7");
+  EXPECT_EQ(snapshot(), gbk);
 }
 
 TEST_F(TextOutput, AdvancingByTheExtentPlacesTheNextTextExactlyAfter) {
