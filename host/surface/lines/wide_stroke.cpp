@@ -19,10 +19,16 @@ std::int64_t nearest(double value) {
   return static_cast<std::int64_t>(clamp_coordinate(std::floor(value + 0.5)));
 }
 
-// One coordinate of a corner at `at + offset`, rounded away from `at` or to the nearest pixel.
-std::int64_t round_coordinate(double at, double offset, bool away) {
+// One coordinate of a corner at `at + offset`, rounded away from `at` or to the nearest pixel
+// (halves toward `at` or up).
+std::int64_t round_coordinate(double at, double offset, bool away, bool halves_toward = false) {
   const double value = at + offset;
-  if (!away || offset == 0.0) return nearest(value);
+  if (!away || offset == 0.0) {
+    if (halves_toward && offset > 0.0) {
+      return static_cast<std::int64_t>(clamp_coordinate(std::ceil(value - 0.5)));
+    }
+    return nearest(value);
+  }
   return static_cast<std::int64_t>(
       clamp_coordinate(offset > 0.0 ? std::ceil(value) : std::floor(value)));
 }
@@ -74,8 +80,9 @@ DevicePointF direction(const DevicePointF& a, const DevicePointF& b) {
 }  // namespace
 
 // Rounding of corner offsets: an offset across the path rounds away from the path when it
-// points right, an offset along it (a square end) when it points down; any other to the nearest
-// pixel, halves up.
+// points right, any other to the nearest pixel, halves up. An offset along it (a square end)
+// rounds away when it points down at a slant or straight right, any other to the nearest pixel,
+// halves toward the path point (so straight down, half a pixel is left out).
 class CornerRounding {
  public:
   static DevicePoint across(const DevicePointF& at, DevicePointF offset) {
@@ -83,9 +90,9 @@ class CornerRounding {
     return {round_coordinate(at.x, offset.x, away), round_coordinate(at.y, offset.y, away)};
   }
   static DevicePointF along(DevicePointF offset) {
-    const bool away = offset.y > 0.0 || (offset.y == 0.0 && offset.x > 0.0);
-    return {static_cast<double>(round_coordinate(0.0, offset.x, away)),
-            static_cast<double>(round_coordinate(0.0, offset.y, away))};
+    const bool away = (offset.y > 0.0 && offset.x != 0.0) || (offset.y == 0.0 && offset.x > 0.0);
+    return {static_cast<double>(round_coordinate(0.0, offset.x, away, true)),
+            static_cast<double>(round_coordinate(0.0, offset.y, away, true))};
   }
 };
 

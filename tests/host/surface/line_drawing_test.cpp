@@ -120,6 +120,31 @@ TEST_F(LineDrawing, WideBuiltInDashesWithFlatEndsShowThreeWidthsOnAndOneOff) {
   EXPECT_EQ(row(16, 0, 32, kWhite), "..######..##..######..##..####..");
 }
 
+TEST_F(LineDrawing, WideSquareEndsStraightDownLeaveOutTheirLastHalfPixel) {
+  // Width 5, square ends: the ends reach 2.5 past each end point. Straight down that half
+  // pixel is left out, whichever way the line runs; straight right it is taken in.
+  use_pen(geometric(pen_style::kSolid | pen_style::kEndCapSquare, 5, 0xFFFFFF));
+  line(4, 10, 4, 20);
+  line(12, 20, 12, 10);
+  std::string down;
+  std::string up;
+  for (std::int32_t y = 6; y < 24; ++y) {
+    down += at(4, y) == kWhite ? '#' : '.';
+    up += at(12, y) == kWhite ? '#' : '.';
+  }
+  EXPECT_EQ(down, "..##############..");  // rows 8..21
+  EXPECT_EQ(up, down);
+  line(20, 28, 30, 28);
+  EXPECT_EQ(row(28, 16, 34, kWhite), "..###############.");  // columns 18..32
+  // A dot of a square-ended pen is its square: five columns, four rows.
+  use_pen(geometric(pen_style::kDot | pen_style::kEndCapSquare, 5, 0xFFFFFF));
+  line(40, 12, 40, 0);
+  EXPECT_EQ(row(9, 36, 44, kWhite), "........");
+  EXPECT_EQ(row(10, 36, 44, kWhite), "..#####.");
+  EXPECT_EQ(row(13, 36, 44, kWhite), "..#####.");
+  EXPECT_EQ(row(14, 36, 44, kWhite), "........");
+}
+
 TEST_F(LineDrawing, WideDashesStartAfreshWithEachLineTo) {
   // Dashes of 4 and gaps of 4 with flat ends: the first line ends two pixels into a gap, and the
   // second starts with a whole dash rather than the rest of that gap.
