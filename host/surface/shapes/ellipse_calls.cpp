@@ -89,6 +89,13 @@ shapes::RoundedBox rounded_box(const DeviceRect& box, std::int64_t corner_width,
 void stroke_rounded_box(DeviceContext& dc, raster::Painter& painter,
                         const shapes::RoundedBox& shape) {
   shapes::outline_points(shape, dc.scratch_device_points);
+  if (shape.width == 1 || shape.height == 1) {
+    // Two pixels across: the outline runs as a rectangle's does, from the top left corner.
+    const std::int64_t right = shape.left + shape.width;
+    const std::int64_t bottom = shape.top + shape.height;
+    dc.scratch_device_points = {
+        {shape.left, shape.top}, {right, shape.top}, {right, bottom}, {shape.left, bottom}};
+  }
   lines::ShapeOutline pen(dc, painter, dc.scratch_device_points, &shape);
   const raster::BrushInk brush(dc);
   if (brush.kind() != raster::BrushInk::Kind::none) {

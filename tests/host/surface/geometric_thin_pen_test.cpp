@@ -124,6 +124,15 @@ TEST_F(GeometricThinPen, RectangleOutlineStartsAtTheCornerTheCallNamesFirst) {
   EXPECT_EQ(row(12, 4, 21, kGreen), "###.###.###.###.#");
 }
 
+TEST_F(GeometricThinPen, EllipseTwoPixelsHighRunsAsARectangleDoes) {
+  use_pen(geometric(pen_style::kDash, 1, 0x00FF00));  // 3 on, 1 off
+  use_brush(get_stock_object(StockObject::null_brush));
+  // From the top left corner along the top, down the right end and back along the bottom.
+  ASSERT_TRUE(ellipse(dc_, 2, 2, 20, 3));
+  EXPECT_EQ(row(2, 2, 21, kGreen), "###.###.###.###.###");
+  EXPECT_EQ(row(3, 2, 21, kGreen), "##.###.###.###.###.");
+}
+
 TEST_F(GeometricThinPen, ShapeOutlinesHaveNoBrushUnderThem) {
   use_brush(create_solid_brush(0xFF0000));  // pixel word 0x0000FF
   set_rop2(dc_, rop2::kNot);
