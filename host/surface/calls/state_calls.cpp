@@ -132,7 +132,6 @@ bool move_to(DcHandle handle, std::int32_t x, std::int32_t y, Point* old) {
   if (dc == nullptr) return false;
   if (old != nullptr) *old = dc->current_position;
   dc->current_position = {x, y};
-  dc->line_style_position = 0.0;
   return true;
 }
 

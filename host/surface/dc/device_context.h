@@ -44,8 +44,6 @@ class DeviceContext {
   int poly_fill_mode = static_cast<int>(PolyFillMode::alternate);
   Point brush_origin;      // device pixels
   Point current_position;  // logical coordinates
-  // How far the pen's dash pattern has run along a chain of line_to calls; move_to restarts it.
-  double line_style_position = 0.0;
 
   // ---- Selected objects: the pins on them and the objects behind them ----
   HeldObject pen_pin;

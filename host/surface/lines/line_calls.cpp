@@ -9,7 +9,7 @@ bool line_to(DcHandle handle, std::int32_t x, std::int32_t y) {
   DeviceContext* dc = context_of(handle);
   if (dc == nullptr) return false;
   const DevicePoint points[2] = {dc->mapping.map(dc->current_position), dc->mapping.map(x, y)};
-  dc->line_style_position = lines::stroke_chain(*dc, points, dc->line_style_position);
+  lines::stroke_figure(*dc, points, false);
   dc->current_position = {x, y};
   dc->note_change();
   return true;

@@ -34,19 +34,6 @@ Join join_of(const PenObject& pen) {
   }
 }
 
-// How far a one-pixel figure runs its pattern: its steps along each segment's major axis.
-double thin_advance(std::span<const DevicePoint> points, bool closed) {
-  double steps = 0.0;
-  const std::size_t count = points.size();
-  const std::size_t segments = count == 0 ? 0 : closed ? count : count - 1;
-  for (std::size_t i = 0; i < segments; ++i) {
-    const DevicePoint a = points[i];
-    const DevicePoint b = points[(i + 1) % count];
-    steps += static_cast<double>(std::max(std::abs(b.x - a.x), std::abs(b.y - a.y)));
-  }
-  return steps;
-}
-
 }  // namespace
 
 void cover_wide(DeviceContext& dc, const Rect& box, std::span<const DevicePoint> points,
@@ -112,42 +99,24 @@ void cover_figure(DeviceContext& dc, raster::Painter& painter, std::span<const D
   dc.spans.normalize();
 }
 
-namespace {
-
-double stroke(DeviceContext& dc, std::span<const DevicePoint> points, bool closed, double position,
-              const shapes::RoundedBox* curve) {
-  const PenObject* pen = dc.pen;
-  if (pen == nullptr || pen->kind() == pen_style::kNull || points.empty()) return position;
-  raster::Painter painter(dc);
-  const PixelWord ink = pixel_word(pen->color);
-  // A geometric or wide pen's pattern starts afresh with every call, along a chain of line_to
-  // calls too. One shape meets each pixel once; segments drawn one by one meet the pixels they
-  // share twice, which shows only under raster operations such as XOR.
-  if (covers_as_one_shape(dc)) {
-    if (draws_wide(dc) ||
-        (segment_count(points.size(), closed) > 1 && !painter.repaint_is_harmless())) {
-      cover_figure(dc, painter, points, closed, curve);
-      painter.fill_spans(dc.spans.spans(), ink);
-    } else {
-      const DashPattern pattern = dash_pattern_of(*pen, true, 1.0);
-      stroke_thin(painter, points, closed, thin_pen_of(dc, pattern), 0.0);
-    }
-    return 0.0;
-  }
-  const DashPattern pattern = dash_pattern_of(*pen, true, 1.0);
-  if (!painter.active()) return position + thin_advance(points, closed);
-  return stroke_thin(painter, points, closed, thin_pen_of(dc, pattern), position);
-}
-
-}  // namespace
-
 void stroke_figure(DeviceContext& dc, std::span<const DevicePoint> points, bool closed,
                    const shapes::RoundedBox* curve) {
-  stroke(dc, points, closed, 0.0, curve);
-}
-
-double stroke_chain(DeviceContext& dc, std::span<const DevicePoint> points, double position) {
-  return stroke(dc, points, false, position, nullptr);
+  const PenObject* pen = dc.pen;
+  if (pen == nullptr || pen->kind() == pen_style::kNull || points.empty()) return;
+  raster::Painter painter(dc);
+  if (!painter.active()) return;
+  const PixelWord ink = pixel_word(pen->color);
+  const DashPattern pattern = dash_pattern_of(*pen, true, 1.0);
+  // A geometric or wide pen covers the figure as one shape, which meets each pixel once;
+  // segments drawn one by one meet the pixels they share twice, which shows only under raster
+  // operations such as XOR.
+  if (covers_as_one_shape(dc) && (draws_wide(dc) || (segment_count(points.size(), closed) > 1 &&
+                                                     !painter.repaint_is_harmless()))) {
+    cover_figure(dc, painter, points, closed, curve);
+    painter.fill_spans(dc.spans.spans(), ink);
+    return;
+  }
+  stroke_thin(painter, points, closed, thin_pen_of(dc, pattern), 0.0);
 }
 
 }  // namespace kanvo::surface::lines

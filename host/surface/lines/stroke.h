@@ -17,15 +17,11 @@
 
 namespace kanvo::surface::lines {
 
-// The figure's outline with the dash pattern starting afresh. `curve` is the box whose outline
-// the points follow, if any (a wide pen's dashes keep to its octants, see WideStroke).
+// The figure's outline with the dash pattern starting afresh: for every call, so a chain of
+// line_to calls starts its pattern again at each one, whatever the pen. `curve` is the box whose
+// outline the points follow, if any (a wide pen's dashes keep to its octants, see WideStroke).
 void stroke_figure(DeviceContext& dc, std::span<const DevicePoint> points, bool closed,
                    const shapes::RoundedBox* curve = nullptr);
-
-// An open figure whose dash pattern runs on from `position` (a chain of line_to calls); returns
-// the position after it. A geometric or wide pen's pattern starts afresh instead (the position
-// after is 0).
-double stroke_chain(DeviceContext& dc, std::span<const DevicePoint> points, double position);
 
 // The pen's width in device pixels (DeviceContext::pen_width).
 inline std::int64_t pen_device_width(const DeviceContext& dc) {

@@ -35,16 +35,16 @@ TEST_F(LineDrawing, ChainedLinesDrawEachCornerOnceAndLeaveOutTheEnd) {
   EXPECT_EQ(position, (Point{2, 2}));
 }
 
-TEST_F(LineDrawing, CosmeticDashesRunOnAlongAChainAndRestartAfterMoveTo) {
+TEST_F(LineDrawing, CosmeticDashesStartAfreshWithEachLineToButRunOnAlongAPolyline) {
   use_pen(create_pen(pen_style::kDot, 1, 0xFFFFFF));  // 3 on, 3 off
   set_bk_mode(dc_, static_cast<int>(BackgroundMode::transparent));
   move_to(dc_, 0, 0, nullptr);
   line_to(dc_, 4, 0);   // pixels 0..3: on on on off
-  line_to(dc_, 12, 0);  // runs on: 4, 5 off, 6..8 on, 9..11 off
-  EXPECT_EQ(row(0, 0, 13, kWhite), "###...###....");
-  line(0, 2, 4, 2);  // move_to restarts the pattern
-  line(4, 2, 12, 2);
-  EXPECT_EQ(row(2, 0, 13, kWhite), "###.###...##.");
+  line_to(dc_, 12, 0);  // afresh: 4..6 on, 7..9 off, 10 and 11 on
+  EXPECT_EQ(row(0, 0, 13, kWhite), "###.###...##.");
+  const Point corners[3] = {{0, 2}, {4, 2}, {12, 2}};
+  ASSERT_TRUE(polyline(dc_, corners, 3));  // runs on: 4, 5 off, 6..8 on, 9..11 off
+  EXPECT_EQ(row(2, 0, 13, kWhite), "###...###....");
 }
 
 TEST_F(LineDrawing, OpaqueGapsOfCosmeticPensTakeTheBackgroundColour) {
