@@ -5,7 +5,7 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 CMAKE_FLAGS ?=
 
-.PHONY: all setup configure build run test bench sanitize-address sanitize-undefined sanitize-thread format clean
+.PHONY: all setup configure build run test package bench sanitize-address sanitize-undefined sanitize-thread format clean
 
 all: build
 
@@ -24,6 +24,10 @@ run: build
 
 test: build
 	@cd $(BUILD_DIR) && ctest --output-on-failure --timeout 600
+
+# The Debian packages, in $(BUILD_DIR)/ (see the README).
+package: build
+	@cd $(BUILD_DIR) && cpack -G DEB
 
 bench: configure
 	@cmake --build $(BUILD_DIR) --target benchmarks

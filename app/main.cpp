@@ -1,6 +1,7 @@
 // kanvo-quiz: the power-function quiz on the console.
 #include <ctime>
 
+#include "app/installed_data.h"
 #include "graphics/context/text_encoding.h"
 #include "host/console/standard_console.h"
 #include "host/sound/clip_player.h"
@@ -14,7 +15,8 @@ int main() {
   kanvo::console::StandardConsole terminal;
   // Keys pressed in the graph window reach the console's window and come back here as typing.
   kanvo::win::set_console_input([&terminal](std::string_view text) { terminal.type(text); });
-  kanvo::sound::ClipPlayer clips;
+  // The working directory's clips first, then those installed with the program.
+  kanvo::sound::ClipPlayer clips({{}, kanvo::app::installed_data_folder()});
   kanvo::quiz::QuizDriver driver({
       .console = terminal.console(),
       .answers = terminal.answers(),

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "host/sdl_setup.h"
+#include "host/sound/clip_folders.h"
 #include "host/sound/quiet_stderr.h"
 
 namespace kanvo::sound {
@@ -44,7 +45,8 @@ SDL_AudioDeviceID open_device(ClipMixer& mixer) {
 
 }  // namespace
 
-ClipPlayer::ClipPlayer() : thread_([this] { run(); }) {}
+ClipPlayer::ClipPlayer(std::vector<std::filesystem::path> clip_folders)
+    : clip_folders_(std::move(clip_folders)), thread_([this] { run(); }) {}
 
 ClipPlayer::~ClipPlayer() {
   {
@@ -82,7 +84,7 @@ void ClipPlayer::run() {
       busy_ = true;
     }
     if (device == 0) continue;
-    std::shared_ptr<const Clip> clip = load_clip(path);
+    std::shared_ptr<const Clip> clip = load_clip(find_clip_file(path, clip_folders_));
     mixer_.start(clip ? std::move(clip) : default_sound());
   }
   if (device != 0) {

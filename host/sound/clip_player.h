@@ -3,11 +3,13 @@
 #pragma once
 
 #include <condition_variable>
+#include <filesystem>
 #include <mutex>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <thread>
+#include <vector>
 
 #include "host/sound/clip_mixer.h"
 
@@ -15,8 +17,9 @@ namespace kanvo::sound {
 
 class ClipPlayer {
  public:
-  // Starts the audio thread, which opens the default audio device.
-  ClipPlayer();
+  // Starts the audio thread, which opens the default audio device. Clips are looked up in the
+  // folders in turn (find_clip_file); by default in the working directory alone.
+  explicit ClipPlayer(std::vector<std::filesystem::path> clip_folders = {std::filesystem::path()});
   ~ClipPlayer();
   ClipPlayer(const ClipPlayer&) = delete;
   ClipPlayer& operator=(const ClipPlayer&) = delete;
@@ -35,6 +38,7 @@ class ClipPlayer {
  private:
   void run();
 
+  const std::vector<std::filesystem::path> clip_folders_;
   ClipMixer mixer_;
   mutable std::mutex mutex_;
   std::condition_variable wake_;

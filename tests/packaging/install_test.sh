@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# install_test.sh BUILD_DIR: installs the built library into a temporary prefix, then, as a user
-# of the installed package would, builds the examples with CMake (find_package) and one example
-# with pkg-config, and runs them without a screen.
+# install_test.sh BUILD_DIR: installs the build into a temporary prefix, then, as a user of the
+# installed library would, builds the examples with CMake (find_package) and one example with
+# pkg-config, and runs them without a screen. debian_packages_test.sh does the same with the
+# Debian packages in /usr.
 set -euo pipefail
 
 build=$1
@@ -14,8 +15,10 @@ fail() {
 }
 
 cmake --install "$build" --prefix "$prefix" >"$work/install.log"
-for path in lib/libkanvo.a include/kanvo/kanvo.h lib/cmake/Kanvo/KanvoConfig.cmake \
-            lib/pkgconfig/kanvo.pc share/doc/kanvo/docs/guide.md share/doc/kanvo/examples/shapes.cpp; do
+for path in lib/libkanvo.a lib/libkanvo.so.0.1 lib/libkanvo.so include/kanvo/kanvo.h \
+            lib/cmake/Kanvo/KanvoConfig.cmake lib/pkgconfig/kanvo.pc lib/pkgconfig/kanvo-static.pc \
+            share/doc/kanvo/docs/guide.md share/doc/kanvo/examples/shapes.cpp bin/kanvo-quiz \
+            "share/kanvo-quiz/音乐/the first quadrant..wav"; do
   [[ -f $prefix/$path ]] || fail "$path is not installed"
 done
 # Only the library and what it needs: no test or tool code, no second copy of kanvo.h.
@@ -37,6 +40,8 @@ flags=$(pkg-config --cflags --libs kanvo) || fail "pkg-config does not know kanv
 # shellcheck disable=SC2086 # the flags are words
 c++ -Wall -Wextra -Wpedantic -Werror -o "$work/shapes" "$examples/shapes.cpp" $flags \
   || fail "build with pkg-config"
+# The loader does not search the temporary prefix; CMake's builds carry its path themselves.
+export LD_LIBRARY_PATH=$prefix/lib
 
 run() {
   local folder=$work/run-$1

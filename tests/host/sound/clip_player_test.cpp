@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <thread>
 
@@ -41,6 +42,14 @@ TEST(ClipPlayer, AClipThatIsNotFoundPlaysTheDefaultSound) {
   EXPECT_TRUE(eventually_idle(player));
   // The tone is short: then silence.
   EXPECT_TRUE(eventually_playing(player, ""));
+}
+
+// An installed program's clips: a folder that holds none is passed over for the next.
+TEST(ClipPlayer, LooksForTheClipInItsFoldersInTurn) {
+  ClipPlayer player(
+      {std::filesystem::path("/no/such/folder"), std::filesystem::path(KANVO_SOURCE_DIR)});
+  player.play("\xD2\xF4\xC0\xD6\\the first quadrant..wav");
+  EXPECT_TRUE(eventually_playing(player, KANVO_SOURCE_DIR "/音乐/the first quadrant..wav"));
 }
 
 // Restores an environment variable when the test ends.
