@@ -85,16 +85,18 @@ shapes::RoundedBox rounded_box(const DeviceRect& box, std::int64_t corner_width,
 }
 
 // A dashed or wide pen follows the one-pixel outline: its dashes pixel by pixel, a wide pen
-// around it. The brush fills the shape where the pen does not cover it.
+// around it. The brush fills the shape where the pen does not cover it. Asked for corners of two
+// pixels or less (an ellipse that small across too), the outline runs as a rectangle's does:
+// from the top left corner along the top, down the right side and back along the bottom.
 void stroke_rounded_box(DeviceContext& dc, raster::Painter& painter,
-                        const shapes::RoundedBox& shape) {
-  shapes::outline_points(shape, dc.scratch_device_points);
-  if (shape.width == 1 || shape.height == 1) {
-    // Two pixels across: the outline runs as a rectangle's does, from the top left corner.
+                        const shapes::RoundedBox& shape, bool runs_as_rectangle) {
+  if (runs_as_rectangle) {
     const std::int64_t right = shape.left + shape.width;
     const std::int64_t bottom = shape.top + shape.height;
     dc.scratch_device_points = {
         {shape.left, shape.top}, {right, shape.top}, {right, bottom}, {shape.left, bottom}};
+  } else {
+    shapes::outline_points(shape, dc.scratch_device_points);
   }
   lines::ShapeOutline pen(dc, painter, dc.scratch_device_points, &shape);
   const raster::BrushInk brush(dc);
@@ -128,7 +130,7 @@ void paint_rounded_box(DeviceContext& dc, DeviceRect box, std::int64_t corner_wi
     return;
   }
   if (outline == shapes::Outline::stroked) {
-    stroke_rounded_box(dc, painter, shape);
+    stroke_rounded_box(dc, painter, shape, corner_width <= 2 || corner_height <= 2);
   } else {
     const bool inside = shape.left >= visible.left && shape.right_end() <= visible.right &&
                         shape.top >= visible.top && shape.bottom_end() <= visible.bottom;

@@ -124,13 +124,15 @@ TEST_F(GeometricThinPen, RectangleOutlineStartsAtTheCornerTheCallNamesFirst) {
   EXPECT_EQ(row(12, 4, 21, kGreen), "###.###.###.###.#");
 }
 
-TEST_F(GeometricThinPen, EllipseTwoPixelsHighRunsAsARectangleDoes) {
+TEST_F(GeometricThinPen, ShapesWithCornersOfTwoPixelsOrLessRunAsARectangleDoes) {
   use_pen(geometric(pen_style::kDash, 1, 0x00FF00));  // 3 on, 1 off
   use_brush(get_stock_object(StockObject::null_brush));
   // From the top left corner along the top, down the right end and back along the bottom.
   ASSERT_TRUE(ellipse(dc_, 2, 2, 20, 3));
   EXPECT_EQ(row(2, 2, 21, kGreen), "###.###.###.###.###");
   EXPECT_EQ(row(3, 2, 21, kGreen), "##.###.###.###.###.");
+  ASSERT_TRUE(round_rect(dc_, 2, 6, 20, 10, 7, 0));
+  EXPECT_EQ(row(6, 2, 21, kGreen), "###.###.###.###.###");
 }
 
 TEST_F(GeometricThinPen, ShapeOutlinesHaveNoBrushUnderThem) {
