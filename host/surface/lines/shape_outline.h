@@ -44,13 +44,18 @@ class ShapeOutline {
   std::size_t row_cursor_ = 0;  // first covered span of the rows not yet filled
 };
 
+// Which call a framed shape comes from: an ellipse (or an arc, pie or chord of one) or a rounded
+// rectangle.
+enum class FramedShape { ellipse, rounded_rectangle };
+
 // The box an ellipse-like shape's outline follows so that an inside-frame pen wider than a pixel
 // stays within the shape's box: moved in on every side by the pen's reach from the outline
 // (half its device width, rounded down, to the left and up; one pixel less to the right and down
 // for an even width). Corners less than twice the pen's width across (the whole box for an
-// ellipse) leave no room to move in: the outline then keeps the box, as for any other pen. Other
+// ellipse) leave no room to move in: a rounded rectangle then keeps its box, as for any other
+// pen, and an ellipse takes its right and bottom edges in as well, one pixel further out. Other
 // pens keep the box; rectangles keep their box whatever the pen.
-DeviceRect inside_frame_box(const DeviceContext& dc, const DeviceRect& box,
+DeviceRect inside_frame_box(const DeviceContext& dc, const DeviceRect& box, FramedShape shape,
                             std::int64_t corner_width, std::int64_t corner_height);
 
 }  // namespace kanvo::surface::lines

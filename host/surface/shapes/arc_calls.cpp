@@ -31,7 +31,8 @@ bool draw_arc_figure(DcHandle handle, std::int32_t left, std::int32_t top, std::
   if (box.empty()) return true;
   const shapes::Outline outline = shapes::outline_of(*dc);
   if (outline == shapes::Outline::stroked) {
-    box = lines::inside_frame_box(*dc, box, box.right - box.left, box.bottom - box.top);
+    box = lines::inside_frame_box(*dc, box, lines::FramedShape::ellipse, box.right - box.left,
+                                  box.bottom - box.top);
   }
   if (box.empty()) return true;
   shapes::RoundedBox shape;

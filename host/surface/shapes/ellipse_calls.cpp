@@ -114,10 +114,11 @@ void stroke_rounded_box(DeviceContext& dc, raster::Painter& painter,
 
 // Draws the box with corners of corner_width x corner_height device pixels through the painter,
 // cut to the clip.
-void paint_rounded_box(DeviceContext& dc, DeviceRect box, std::int64_t corner_width,
-                       std::int64_t corner_height, shapes::Outline outline) {
+void paint_rounded_box(DeviceContext& dc, DeviceRect box, lines::FramedShape framed,
+                       std::int64_t corner_width, std::int64_t corner_height,
+                       shapes::Outline outline) {
   if (outline == shapes::Outline::stroked) {
-    box = lines::inside_frame_box(dc, box, corner_width, corner_height);
+    box = lines::inside_frame_box(dc, box, framed, corner_width, corner_height);
   }
   if (box.empty()) return;
   const shapes::RoundedBox shape = rounded_box(box, corner_width, corner_height);
@@ -150,6 +151,7 @@ void paint_rounded_box(DeviceContext& dc, DeviceRect box, std::int64_t corner_wi
 // spot. Inlined into its callers with the box in registers: a box stored and read back whole
 // stalls the read until the stores have landed, on every mark.
 [[gnu::always_inline]] inline bool draw_rounded_box(DeviceContext& dc, const DeviceRect& mapped,
+                                                    lines::FramedShape framed,
                                                     std::int64_t corner_width,
                                                     std::int64_t corner_height) {
   const bool compatible = dc.graphics_mode == GraphicsMode::compatible;
@@ -162,7 +164,7 @@ void paint_rounded_box(DeviceContext& dc, DeviceRect box, std::int64_t corner_wi
     dc.note_change();
     return true;
   }
-  paint_rounded_box(dc, box, corner_width, corner_height, outline);
+  paint_rounded_box(dc, box, framed, corner_width, corner_height, outline);
   return true;
 }
 
@@ -179,7 +181,8 @@ bool ellipse(DcHandle handle, std::int32_t left, std::int32_t top, std::int32_t 
   DeviceContext* dc = context_of(handle);
   if (dc == nullptr) return false;
   const DeviceRect box = map_rect(dc->mapping, left, top, right, bottom);
-  return draw_rounded_box(*dc, box, box.right - box.left, box.bottom - box.top);
+  return draw_rounded_box(*dc, box, lines::FramedShape::ellipse, box.right - box.left,
+                          box.bottom - box.top);
 }
 
 bool round_rect(DcHandle handle, std::int32_t left, std::int32_t top, std::int32_t right,
@@ -187,7 +190,8 @@ bool round_rect(DcHandle handle, std::int32_t left, std::int32_t top, std::int32
   DeviceContext* dc = context_of(handle);
   if (dc == nullptr) return false;
   const DeviceRect box = map_rect(dc->mapping, left, top, right, bottom);
-  return draw_rounded_box(*dc, box, corner_extent(corner_width, dc->mapping.scale_x()),
+  return draw_rounded_box(*dc, box, lines::FramedShape::rounded_rectangle,
+                          corner_extent(corner_width, dc->mapping.scale_x()),
                           corner_extent(corner_height, dc->mapping.scale_y()));
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <string>
 
 #include "host/surface/surface.h"
 #include "tests/host/surface/curve_canvas.h"
@@ -41,6 +42,21 @@ TEST(InsideFramePen, ACornerNarrowerThanTwoPenWidthsKeepsTheBox) {
   select_pen(plain, pen_style::kEndCapFlat | pen_style::kJoinBevel, 3);
   ASSERT_TRUE(round_rect(plain.dc(), 12, 5, 14, 7, -4, 30));
   EXPECT_EQ(canvas.pixels_of(kPen), plain.pixels_of(kPen));
+}
+
+// An ellipse the pen cannot move in takes its right and bottom edges in: its sides lie one
+// pixel further right than a plain pen's (rows away from the narrow ends, as the platform drew
+// them).
+TEST(InsideFramePen, ANarrowEllipseTakesItsFarEdgesIn) {
+  CurveCanvas canvas(40, 40);
+  canvas.brush(0x0000FF);
+  select_pen(canvas, kInsideFrameFlatBevel, 2);
+  ASSERT_TRUE(ellipse(canvas.dc(), 28, 12, 31, 32));
+  for (int y = 16; y <= 28; ++y) {
+    std::string row;
+    for (int x = 26; x <= 32; ++x) row += canvas.at(x, y) == kPen ? '#' : '.';
+    EXPECT_EQ(row, ".##.##.") << y << "\n" << canvas.picture(kPen);
+  }
 }
 
 TEST(InsideFramePen, ABoxOfTwoPenWidthsOrMoreKeepsThePenInside) {
