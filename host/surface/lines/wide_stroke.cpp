@@ -313,11 +313,11 @@ double WideStroke::add_dashed_figure(std::span<const DevicePointF> points, bool 
     // the figure belongs to its last segment.
     auto on_segment = [&](double at) { return at < segment_end || (last && at == segment_end); };
     // The ends of a dash fall on whole pixels: the exact distance from the segment's start, cut
-    // toward the start.
+    // toward the start (multiplied out before dividing, so that a whole distance stays whole).
     auto point_at = [&](double at) {
       if (at >= segment_end) return b;
       const double t = std::max(0.0, at - position);
-      return DevicePointF{a.x + std::trunc(dx * (t / length)), a.y + std::trunc(dy * (t / length))};
+      return DevicePointF{a.x + std::trunc(dx * t / length), a.y + std::trunc(dy * t / length)};
     };
 
     const bool starts_at_turn = after_turn;

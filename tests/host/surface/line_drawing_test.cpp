@@ -145,6 +145,13 @@ TEST_F(LineDrawing, WideSquareEndsStraightDownLeaveOutTheirLastHalfPixel) {
   EXPECT_EQ(row(14, 36, 44, kWhite), "........");
 }
 
+TEST_F(LineDrawing, WideDashEndsAtAWholeDistanceFallExactlyThere) {
+  // A dash of 13 along a line of 23 ends 13 pixels on, not one short by rounding on the way.
+  use_pen(geometric(pen_style::kUserStyle | pen_style::kEndCapFlat, 3, 0xFFFFFF, {13, 40}));
+  line(4, 5, 27, 5);
+  EXPECT_EQ(row(5, 0, 28, kWhite), "....#############...........");
+}
+
 TEST_F(LineDrawing, WideDashesStartAfreshWithEachLineTo) {
   // Dashes of 4 and gaps of 4 with flat ends: the first line ends two pixels into a gap, and the
   // second starts with a whole dash rather than the rest of that gap.
