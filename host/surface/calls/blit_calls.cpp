@@ -89,7 +89,11 @@ bool bit_blt(DcHandle destination, std::int32_t x, std::int32_t y, std::int32_t 
   const DeviceContext* src = context_of(source);
   if (src == nullptr) return false;
   const DeviceRect area = map_extent(dc->mapping, x, y, width, height);
-  const DevicePoint origin = src->mapping.map(source_x, source_y);
+  // The source takes the same extent through its own mapping; the two boxes meet at their
+  // top-left corners, so an extent that runs backwards or a flipped mapping moves the boxes but
+  // does not mirror the picture.
+  const DeviceRect source_area = map_extent(src->mapping, source_x, source_y, width, height);
+  const DevicePoint origin{source_area.left, source_area.top};
   const PixelTarget source_pixels = src->target();
   if (source_pixels.empty()) return false;
   const Rect box = dc->drawable_box();

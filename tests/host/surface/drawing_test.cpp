@@ -84,6 +84,27 @@ TEST_F(SurfaceTest, OverlappingBlitsReadTheOldPixels) {
   for (std::int32_t y = 3; y < 11; ++y) EXPECT_EQ(at(0, y), static_cast<PixelWord>(y - 3));
 }
 
+TEST_F(SurfaceTest, BlitsWithABackwardExtentMoveBothBoxesAndDoNotMirror) {
+  for (std::int32_t x = 0; x < kWidth; ++x) pixels_[x] = static_cast<PixelWord>(x);
+  // Three pixels back from x = 6 (the origin's column in, the far one out): 4..6 from 9..11, in
+  // order.
+  ASSERT_TRUE(bit_blt(dc_, 6, 0, -3, 1, dc_, 11, 0, rop3::kNotSrcCopy));
+  EXPECT_EQ(at(3, 0), 3u);
+  EXPECT_EQ(at(4, 0) & 0x00FFFFFFu, ~9u & 0x00FFFFFFu);
+  EXPECT_EQ(at(5, 0) & 0x00FFFFFFu, ~10u & 0x00FFFFFFu);
+  EXPECT_EQ(at(6, 0) & 0x00FFFFFFu, ~11u & 0x00FFFFFFu);
+  EXPECT_EQ(at(7, 0), 7u);
+  // Under a flipped mapping the source box flips as the destination's does: device rows 1..2
+  // (logical 1 to 3 below the flip at y = 3) from device rows 4..5 (logical -2 to 0).
+  for (std::int32_t y = 0; y < kHeight; ++y) pixels_[y * kWidth + 1] = static_cast<PixelWord>(y);
+  set_world_transform(dc_, {1, 0, 0, -1, 0, 3});
+  ASSERT_TRUE(bit_blt(dc_, 1, 1, 1, 2, dc_, 1, -2, rop3::kNotSrcCopy));
+  EXPECT_EQ(at(1, 0), 0u);
+  EXPECT_EQ(at(1, 1) & 0x00FFFFFFu, ~4u & 0x00FFFFFFu);
+  EXPECT_EQ(at(1, 2) & 0x00FFFFFFu, ~5u & 0x00FFFFFFu);
+  EXPECT_EQ(at(1, 3), 3u);
+}
+
 TEST_F(SurfaceTest, BlitsBetweenContextsSkipSourcePixelsOutsideTheSource) {
   const DcHandle source = create_compatible_dc(dc_);
   PixelWord* source_pixels = nullptr;
