@@ -46,9 +46,11 @@ bool ext_flood_fill(DcHandle handle, std::int32_t x, std::int32_t y, Color color
     return false;
   }
   const PixelTarget target = dc->target();
-  const Color wanted = color & 0x00FFFFFFu;
+  // The whole pixel word is compared, top byte included: a pixel that a raster operation left
+  // with its top byte set is not the colour asked for, whatever its red, green and blue.
+  const PixelWord wanted = pixel_word(color & 0x00FFFFFFu);
   auto fillable = [&](std::int32_t px, std::int32_t py) {
-    const bool same = color_of_pixel(target.row(py)[px]) == wanted;
+    const bool same = target.row(py)[px] == wanted;
     return type == FloodFillType::border ? !same : same;
   };
   const auto start_x = static_cast<std::int32_t>(start.x);

@@ -144,6 +144,27 @@ TEST_F(SurfaceTest, FloodFillStopsAtTheBorderAndStaysInTheClip) {
   EXPECT_FALSE(ext_flood_fill(dc_, 12, 0, 0x000000, FloodFillType::surface));
 }
 
+TEST_F(SurfaceTest, FloodFillSeesTheTopByteThatInvertingLeaves) {
+  // Column 3 is black as R2_NOT leaves white (top byte set), column 6 plain black: a fill up to
+  // black runs over the first and stops at the second.
+  fill(kGreen);
+  for (std::int32_t y = 0; y < kHeight; ++y) {
+    pixels_[y * kWidth + 3] = 0xFF000000u;
+    pixels_[y * kWidth + 6] = 0u;
+  }
+  use_brush(create_solid_brush(0x0000FF));
+  ASSERT_TRUE(ext_flood_fill(dc_, 0, 0, 0x000000, FloodFillType::border));
+  EXPECT_EQ(at(3, 5), kRed);
+  EXPECT_EQ(at(5, 5), kRed);
+  EXPECT_EQ(at(6, 5), 0u);
+  EXPECT_EQ(at(7, 5), kGreen);
+  EXPECT_EQ(count(kRed), 6 * kHeight);
+  // A fill of the black surface from column 6 takes that column alone.
+  EXPECT_TRUE(ext_flood_fill(dc_, 6, 0, 0x000000, FloodFillType::surface));
+  EXPECT_EQ(at(6, 5), kRed);
+  EXPECT_EQ(count(kRed), 7 * kHeight);
+}
+
 TEST_F(SurfaceTest, FloodFillOfAWholeLargeSurfaceUsesNoRecursion) {
   const DcHandle dc = create_compatible_dc(kNoDc);
   PixelWord* pixels = nullptr;
