@@ -1,10 +1,14 @@
 // kanvo-quiz: the power-function quiz on the console.
 #include <ctime>
+#include <filesystem>
+#include <vector>
 
 #include "app/installed_data.h"
 #include "graphics/context/text_encoding.h"
 #include "host/console/standard_console.h"
-#include "host/sound/clip_player.h"
+#include "host/sound/clip.h"
+#include "host/sound/clip_folders.h"
+#include "host/sound/sound_player.h"
 #include "host/windows/console_window.h"
 #include "quiz/graph_plotter.h"
 #include "quiz/quiz_driver.h"
@@ -16,12 +20,17 @@ int main() {
   // Keys pressed in the graph window reach the console's window and come back here as typing.
   kanvo::win::set_console_input([&terminal](std::string_view text) { terminal.type(text); });
   // The working directory's clips first, then those installed with the program.
-  kanvo::sound::ClipPlayer clips({{}, kanvo::app::installed_data_folder()});
+  const std::vector<std::filesystem::path> clip_folders{{}, kanvo::app::installed_data_folder()};
+  kanvo::sound::SoundPlayer clips;
   kanvo::quiz::QuizDriver driver({
       .console = terminal.console(),
       .answers = terminal.answers(),
       .clock = [] { return static_cast<std::int64_t>(std::time(nullptr)); },
-      .play_clip = [&clips](std::string_view path) { clips.play(path); },
+      .play_clip =
+          [&](std::string_view path) {
+            clips.play_clip(
+                kanvo::sound::find_clip_file(kanvo::sound::clip_file_path(path), clip_folders));
+          },
       .plot_graph = kanvo::quiz::plot_graph,
   });
   driver.run();

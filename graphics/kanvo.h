@@ -12,6 +12,7 @@
 #include "graphics/input/mouse_input.h"
 #include "graphics/input/mouse_message.h"
 #include "graphics/input/text_input_dialog.h"
+#include "graphics/sound/sound_api.h"
 
 // Types.
 using kanvo::CanvasImage;
@@ -183,6 +184,12 @@ using kanvo::WM_RBUTTONUP;
 
 // Asking for text.
 using kanvo::ask_text;
+
+// Sound.
+using kanvo::loop_clip;
+using kanvo::play_clip;
+using kanvo::play_effect;
+using kanvo::stop_clip;
 
 // Colours.
 using kanvo::hsl_to_rgb;

@@ -1,10 +1,8 @@
 #include "host/sound/clip.h"
 
-#include <SDL.h>
-
 #include <algorithm>
 #include <cmath>
-#include <cstring>
+#include <cstdint>
 #include <numbers>
 
 #include "host/text/code_page.h"
@@ -12,12 +10,9 @@
 namespace kanvo::sound {
 namespace {
 
-// Frees the buffer of SDL_LoadWAV whatever happens after loading.
-struct WavBuffer {
-  Uint8* bytes = nullptr;
-  Uint32 length = 0;
-  ~WavBuffer() { SDL_FreeWAV(bytes); }
-};
+void append_le(std::string& out, std::uint32_t value, int bytes) {
+  for (int i = 0; i < bytes; ++i) out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
+}
 
 }  // namespace
 
@@ -28,53 +23,37 @@ std::string clip_file_path(std::string_view gbk_path) {
   return path;
 }
 
-std::shared_ptr<const Clip> load_clip(const std::string& path) {
-  SDL_AudioSpec spec{};
-  WavBuffer wav;
-  if (SDL_LoadWAV(path.c_str(), &spec, &wav.bytes, &wav.length) == nullptr) return nullptr;
-
-  // Converted in one piece: SDL's streaming converter drops the end of a resampled clip.
-  SDL_AudioCVT conversion{};
-  if (SDL_BuildAudioCVT(&conversion, spec.format, spec.channels, spec.freq, AUDIO_S16SYS, 1,
-                        kSampleRate) < 0) {
-    return nullptr;
-  }
-  const Uint32 frame_bytes = SDL_AUDIO_BITSIZE(spec.format) / 8u * spec.channels;
-  const Uint32 length = frame_bytes == 0 ? 0 : wav.length - wav.length % frame_bytes;
-  std::vector<Uint8> buffer(static_cast<std::size_t>(length) *
-                            static_cast<std::size_t>(std::max(conversion.len_mult, 1)));
-  std::copy_n(wav.bytes, length, buffer.begin());
-  conversion.buf = buffer.data();
-  conversion.len = static_cast<int>(length);
-  if (SDL_ConvertAudio(&conversion) != 0) return nullptr;
-
-  auto clip = std::make_shared<Clip>();
-  clip->name = path;
-  clip->samples.resize(static_cast<std::size_t>(conversion.len_cvt) / sizeof(std::int16_t));
-  std::memcpy(clip->samples.data(), buffer.data(), clip->samples.size() * sizeof(std::int16_t));
-  return clip;
-}
-
-std::shared_ptr<const Clip> default_sound() {
-  static const std::shared_ptr<const Clip> tone = [] {
-    // A fifth of a second of 880 Hz, faded in and out so that it does not click.
-    constexpr int kLength = kSampleRate / 5;
-    constexpr int kFade = kSampleRate / 100;
+const std::string& default_sound_wave() {
+  static const std::string wave = [] {
+    constexpr int kRate = 16000;
+    constexpr int kLength = kRate / 5;
+    constexpr int kFade = kRate / 100;
     constexpr double kFrequency = 880.0;
     constexpr double kAmplitude = 0.3 * 32767.0;
-    auto clip = std::make_shared<Clip>();
-    clip->name = "default sound";
-    clip->samples.resize(kLength);
+    constexpr std::uint32_t kDataBytes = kLength * 2;
+    std::string wav = "RIFF";
+    append_le(wav, 36 + kDataBytes, 4);
+    wav += "WAVEfmt ";
+    append_le(wav, 16, 4);
+    append_le(wav, 1, 2);  // PCM
+    append_le(wav, 1, 2);  // mono
+    append_le(wav, kRate, 4);
+    append_le(wav, kRate * 2, 4);
+    append_le(wav, 2, 2);
+    append_le(wav, 16, 2);
+    wav += "data";
+    append_le(wav, kDataBytes, 4);
     for (int i = 0; i < kLength; ++i) {
       const double envelope = std::min(
           {1.0, static_cast<double>(i) / kFade, static_cast<double>(kLength - 1 - i) / kFade});
-      const double phase = 2.0 * std::numbers::pi * kFrequency * i / kSampleRate;
-      clip->samples[static_cast<std::size_t>(i)] =
+      const double phase = 2.0 * std::numbers::pi * kFrequency * i / kRate;
+      const auto sample =
           static_cast<std::int16_t>(std::lround(kAmplitude * envelope * std::sin(phase)));
+      append_le(wav, static_cast<std::uint16_t>(sample), 2);
     }
-    return clip;
+    return wav;
   }();
-  return tone;
+  return wave;
 }
 
 }  // namespace kanvo::sound

@@ -1,8 +1,10 @@
 #include "quiz/function_catalogue.h"
 
+#include <SDL.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <optional>
 #include <set>
 #include <string>
 
@@ -133,21 +135,32 @@ TEST(FunctionCatalogue, ExponentValues) {
   EXPECT_EQ(FunctionCatalogue::find(2)->exponent.value(), -1.0);
 }
 
+// The clip's length in seconds; nothing when it is no wave file SDL reads.
+std::optional<double> wave_seconds(const std::string& path) {
+  SDL_AudioSpec spec{};
+  Uint8* bytes = nullptr;
+  Uint32 length = 0;
+  if (SDL_LoadWAV(path.c_str(), &spec, &bytes, &length) == nullptr) return std::nullopt;
+  SDL_FreeWAV(bytes);
+  const double frame_bytes = SDL_AUDIO_BITSIZE(spec.format) / 8.0 * spec.channels;
+  return length / frame_bytes / spec.freq;
+}
+
 // Run from the repository root, as the program is.
 TEST(VoiceClips, EveryCueHasAPlayableRecordingLongerThanHalfASecond) {
   for (const PowerFunction& function : FunctionCatalogue::functions()) {
     const std::string path = sound::clip_file_path(function.answer->clip_path);
     SCOPED_TRACE(path);
-    const std::shared_ptr<const sound::Clip> clip = sound::load_clip(path);
-    ASSERT_NE(clip, nullptr);
-    EXPECT_GT(clip->seconds(), 0.5);
+    const std::optional<double> seconds = wave_seconds(path);
+    ASSERT_TRUE(seconds.has_value());
+    EXPECT_GT(*seconds, 0.5);
   }
 }
 
 TEST(VoiceClips, ASingleDotSpellingIsNotFound) {
   ASSERT_TRUE(std::filesystem::exists("音乐/the first quadrant..wav"));
   EXPECT_FALSE(std::filesystem::exists("音乐/the first quadrant.wav"));
-  EXPECT_EQ(sound::load_clip("音乐/the first quadrant.wav"), nullptr);
+  EXPECT_FALSE(wave_seconds("音乐/the first quadrant.wav").has_value());
 }
 
 }  // namespace
