@@ -69,8 +69,10 @@ bool pat_blt(DcHandle handle, std::int32_t left, std::int32_t top, std::int32_t 
   const std::int64_t y0 = std::max<std::int64_t>(area.top, box.top);
   const std::int64_t y1 = std::min<std::int64_t>(area.bottom, box.bottom);
   if (x0 >= x1 || y0 >= y1) return true;
-  const PixelTarget target = dc->target();
   const raster::BrushInk ink(*dc);
+  // A hollow brush gives no pattern to lay: an operation that reads one leaves the pixels alone.
+  if (raster::rop3_uses_pattern(table) && ink.kind() == raster::BrushInk::Kind::none) return true;
+  const PixelTarget target = dc->target();
   const Combination how{raster::Rop3(table), raster::rop3_uses_pattern(table), ink};
   for (std::int64_t y = y0; y < y1; ++y) {
     combine_row(target.row(static_cast<std::int32_t>(y)) + x0, nullptr, x0, y, x1 - x0, how);

@@ -105,6 +105,19 @@ TEST_F(SurfaceTest, BlitsWithABackwardExtentMoveBothBoxesAndDoNotMirror) {
   EXPECT_EQ(at(1, 3), 3u);
 }
 
+TEST_F(SurfaceTest, AHollowBrushLaysNoPatternButABlitReadsItAsZero) {
+  fill(kGreen);
+  use_brush(create_brush_indirect(LogBrush{BrushStyle::null}));
+  // NOT pattern would paint white from an all-zero pattern; with no pattern it paints nothing.
+  ASSERT_TRUE(pat_blt(dc_, 0, 0, 4, 4, 0x000F0001u));
+  EXPECT_EQ(count(kGreen), kWidth * kHeight);
+  // 0xB8 gives S & D under a clear pattern and D | ~S under a set one: a black source pixel over
+  // green reads the zero pattern and turns black.
+  pixels_[0] = 0u;
+  ASSERT_TRUE(bit_blt(dc_, 5, 0, 1, 1, dc_, 0, 0, 0x00B8074Au));
+  EXPECT_EQ(at(5, 0), 0u);
+}
+
 TEST_F(SurfaceTest, BlitsBetweenContextsSkipSourcePixelsOutsideTheSource) {
   const DcHandle source = create_compatible_dc(dc_);
   PixelWord* source_pixels = nullptr;
