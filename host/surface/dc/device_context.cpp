@@ -37,12 +37,11 @@ void DeviceContext::update_pen_width() {
   if (pen == nullptr || (!pen->geometric() && !pen->plain)) {
     pen_width = 1;
   } else if (mapping.is_identity()) {
-    pen_width = std::min<std::int64_t>(pen->width, 1'000'000'000);  // no scale: no square root
+    pen_width = std::min<std::int64_t>(pen->width, 1'000'000'000);  // no scale
   } else {
     const Transform& t = mapping.transform();
-    const double area =
-        std::abs(static_cast<double>(t.m11) * t.m22 - static_cast<double>(t.m12) * t.m21);
-    const double width = static_cast<double>(pen->width) * std::sqrt(area);
+    const double width = static_cast<double>(pen->width) *
+                         std::hypot(static_cast<double>(t.m11), static_cast<double>(t.m12));
     pen_width = width < 1e9 ? static_cast<std::int64_t>(std::floor(width)) : 1'000'000'000;
   }
 }

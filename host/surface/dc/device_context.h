@@ -54,9 +54,10 @@ class DeviceContext {
   const BrushObject* brush = nullptr;
   const FontObject* font = nullptr;
 
-  // The selected pen's width in device pixels: its world width scaled by the transform (the
-  // square root of the area scale, so a mirror keeps the width); one for a cosmetic pen. Worked
-  // out when the pen or the transform changes, not by every shape that asks.
+  // The selected pen's width in device pixels: its world width scaled as the transform scales a
+  // step along x (a mirror keeps the width, and a scale along y alone leaves it), rounded down;
+  // one for a cosmetic pen. Worked out when the pen or the transform changes, not by every
+  // shape that asks.
   std::int64_t pen_width = 1;
 
   std::atomic<std::uint64_t>* change_counter = nullptr;

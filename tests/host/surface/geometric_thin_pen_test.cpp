@@ -73,6 +73,21 @@ TEST_F(GeometricThinPen, SlantedLineEndsOnItsLastPointUnderAHalfScale) {
   EXPECT_EQ(row(10, 0, 11, kGreen), "..#######..");
 }
 
+TEST_F(GeometricThinPen, DeviceWidthIsTheWidthScaledAlongX) {
+  // Twice as wide along x, as tall along y: one unit is two device pixels, a wide pen.
+  use_transform(2.0f, 1.0f, 0.0f, 0.0f);
+  use_pen(geometric(pen_style::kSolid | pen_style::kEndCapFlat, 1, 0x00FF00));
+  line(1, 5, 10, 5);  // device (2,5) to (20,5): rows 4 and 5, columns 2 to 19
+  EXPECT_EQ(column(10, 2, 8, kGreen), "..##..");
+  EXPECT_EQ(count(kGreen), 2 * 18);
+  fill(0);
+  // As wide along x, twice as tall along y: still one pixel wide.
+  use_transform(1.0f, 2.0f, 0.0f, 0.0f);
+  line(5, 1, 5, 6);  // device (5,2) down to (5,12)
+  EXPECT_EQ(column(5, 0, 14, kGreen), "..##########..");
+  EXPECT_EQ(count(kGreen), 10);
+}
+
 TEST_F(GeometricThinPen, PolylineEndsAsItsLastSegmentDoes) {
   const Point bent[] = {{2, 2}, {8, 6}, {8, 10}};  // ends on a vertical segment
   ASSERT_TRUE(polyline(dc_, bent, 3));
