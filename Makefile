@@ -22,8 +22,11 @@ build: configure
 run: build
 	@$(BUILD_DIR)/app/kanvo-quiz
 
+# In CI (CI=true) the set-up has installed every tool, so a screen or terminal test that would
+# skip for want of one fails instead.
 test: build
-	@cd $(BUILD_DIR) && ctest --output-on-failure --timeout 600
+	@cd $(BUILD_DIR) && $(if $(filter true,$(CI)),KANVO_REQUIRE_SCREEN_TESTS=1) \
+		ctest --output-on-failure --timeout 600
 
 # The Debian packages, in $(BUILD_DIR)/ (see the README).
 package: build

@@ -1,7 +1,7 @@
 // The built quiz on a real X server (Xvfb), answered "Y" in a real terminal with the clock fixed:
 // the graph window as a screenshot shows it, frame and caption included, pixel for pixel against
 // the graph worked out here from the drawn function's recipe; again after the window was
-// minimised and restored. Skipped where a tool is missing.
+// minimised and restored. Skipped where a tool is missing (a failure in CI).
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -17,6 +17,7 @@
 #include "tests/app/terminal_screen.h"
 #include "tests/quiz/expected_graph.h"
 #include "tests/support/eventually.h"
+#include "tests/support/required_tools.h"
 #include "tests/support/x_server.h"
 
 namespace kanvo::testing {
@@ -92,10 +93,7 @@ Differences compare(const display::Image& screen, const std::vector<PixelWord>& 
 class QuizScreenTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    for (const char* tool : {"Xvfb", "xdotool", "import", "tmux", "faketime"}) {
-      if (!on_path(tool))
-        GTEST_SKIP() << tool << " is not installed (scripts/setup.sh installs it)";
-    }
+    KANVO_REQUIRE_TOOLS("Xvfb", "xdotool", "import", "tmux", "faketime");
     server_ = std::make_unique<Xvfb>();
     ASSERT_TRUE(server_->running()) << "Xvfb did not start";
   }

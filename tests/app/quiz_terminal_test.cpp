@@ -8,6 +8,7 @@
 
 #include "tests/app/quiz_program.h"
 #include "tests/app/terminal_screen.h"
+#include "tests/support/required_tools.h"
 
 namespace kanvo::testing {
 namespace {
@@ -68,17 +69,8 @@ void expect_colors(const std::vector<ScreenLine>& screen, const std::string& tex
   }
 }
 
-bool have_tools(std::string& missing) {
-  for (const char* tool : {"tmux", "faketime"}) {
-    if (!command_exists(tool)) missing += std::string(missing.empty() ? "" : ", ") + tool;
-  }
-  return missing.empty();
-}
-
 TEST(QuizInATerminal, ThreeRoundsThenEndOfInput) {
-  std::string missing;
-  if (!have_tools(missing))
-    GTEST_SKIP() << "needs " << missing << " (scripts/setup.sh installs them)";
+  KANVO_REQUIRE_TOOLS("tmux", "faketime");
 
   TerminalSession terminal(quiz_command("2023-11-14 22:13:20"));  // 1,700,000,000 s
   ASSERT_TRUE(terminal.started());
@@ -170,7 +162,7 @@ void PrintTo(const Interruption& interruption, std::ostream* out) {
 class QuizInterrupted : public ::testing::TestWithParam<Interruption> {};
 
 TEST_P(QuizInterrupted, TheTerminalGetsItsColoursBack) {
-  if (!command_exists("tmux")) GTEST_SKIP() << "needs tmux (scripts/setup.sh installs it)";
+  KANVO_REQUIRE_TOOLS("tmux");
 
   TerminalSession terminal(quiz_command(""));
   ASSERT_TRUE(terminal.started());

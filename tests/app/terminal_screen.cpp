@@ -26,10 +26,6 @@ CommandResult run_command(const std::string& command) {
   return result;
 }
 
-bool command_exists(const std::string& name) {
-  return run_command("command -v " + name + " >/dev/null").status == 0;
-}
-
 std::string shell_quote(const std::string& text) {
   std::string quoted = "'";
   for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);

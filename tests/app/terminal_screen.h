@@ -14,8 +14,6 @@ struct CommandResult {
 };
 CommandResult run_command(const std::string& command);
 
-bool command_exists(const std::string& name);
-
 // Quotes a string for the shell.
 std::string shell_quote(const std::string& text);
 

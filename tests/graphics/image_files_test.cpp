@@ -13,6 +13,7 @@
 #include "graphics/files/bitmap_file.h"
 #include "graphics/files/resources.h"
 #include "graphics/kanvo.h"
+#include "tests/support/required_tools.h"
 
 namespace kanvo {
 namespace {
@@ -261,10 +262,6 @@ TEST(ImageCopies, GetAndPutThroughTheWorkingTarget) {
 namespace kanvo {
 namespace {
 
-bool have_tool(const char* name) {
-  return std::system((std::string("command -v ") + name + " >/dev/null 2>&1").c_str()) == 0;
-}
-
 std::string run(const std::string& command) {
   std::string output;
   if (FILE* pipe = ::popen(command.c_str(), "r")) {
@@ -288,9 +285,7 @@ void write_ppm(const std::string& path, const CanvasImage& image) {
 }
 
 TEST_F(ImageFiles, OtherDecodersReadTheSavedBitmapWithTheSamePixels) {
-  if (!have_tool("identify") || !have_tool("compare")) {
-    GTEST_SKIP() << "needs ImageMagick's identify and compare (scripts/setup.sh installs them)";
-  }
+  KANVO_REQUIRE_TOOLS("identify", "compare");
   CanvasImage image(37, 19);
   fill_pattern(image);
   save_image(path("saved.bmp").c_str(), &image);

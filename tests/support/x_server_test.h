@@ -1,5 +1,5 @@
 // A test suite whose cases share one X server (Xvfb). The cases are skipped, with the reason,
-// when a tool the suite names in `kTools` is not installed.
+// when a tool the suite names in `kTools` is not installed (failed where skipping is forbidden).
 //
 //   class MyScreenTest : public XServerTest<MyScreenTest> {
 //    public:
@@ -11,6 +11,7 @@
 
 #include <string>
 
+#include "tests/support/required_tools.h"
 #include "tests/support/x_server.h"
 
 namespace kanvo::testing {
@@ -20,7 +21,7 @@ class XServerTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
     for (const char* tool : Suite::kTools) {
-      if (!on_path(tool)) {
+      if (!tool_installed(tool)) {
         missing_ = std::string(tool) + " is not installed (scripts/setup.sh installs it)";
         return;
       }
@@ -32,7 +33,7 @@ class XServerTest : public ::testing::Test {
     server_ = nullptr;
   }
   void SetUp() override {
-    if (!missing_.empty()) GTEST_SKIP() << missing_;
+    if (!missing_.empty()) KANVO_SKIP_OR_FAIL(missing_);
     ASSERT_TRUE(server_->running()) << "Xvfb did not start";
   }
 

@@ -15,6 +15,7 @@
 #include "host/windows/screen.h"
 #include "host/windows/windows.h"
 #include "tests/support/eventually.h"
+#include "tests/support/required_tools.h"
 #include "tests/support/x_server.h"
 
 namespace kanvo::win {
@@ -22,7 +23,6 @@ namespace {
 
 using namespace std::chrono_literals;
 using testing::eventually;
-using testing::on_path;
 using testing::output_of;
 using testing::Xvfb;
 
@@ -41,9 +41,7 @@ LResult procedure(WindowHandle window, std::uint32_t message, WParam wparam, LPa
 }
 
 TEST(SdlScreenTest, WindowAppearsWhereItIsPlacedAndTakesAClick) {
-  for (const char* tool : {"Xvfb", "xdotool", "xwininfo", "xdpyinfo", "import"}) {
-    if (!on_path(tool)) GTEST_SKIP() << tool << " is not installed (scripts/setup.sh installs it)";
-  }
+  KANVO_REQUIRE_TOOLS("Xvfb", "xdotool", "xwininfo", "xdpyinfo", "import");
   Xvfb server;
   ASSERT_TRUE(server.running()) << "Xvfb did not start";
   setenv("DISPLAY", server.display().c_str(), 1);
