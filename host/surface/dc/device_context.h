@@ -72,6 +72,8 @@ class DeviceContext {
   std::vector<DevicePoint> scratch_device_points;
   std::vector<DevicePointF> scratch_path;
   std::vector<raster::QuadrantRow> scratch_nib_rows;
+  std::vector<DevicePointF> scratch_dash_path;
+  std::vector<DevicePointF> scratch_dash_headings;
   raster::EdgeList edges;
 
   // The selected bitmap's pixels.

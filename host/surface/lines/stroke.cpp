@@ -51,7 +51,7 @@ void cover_wide(DeviceContext& dc, const Rect& box, std::span<const DevicePoint>
   dc.edges.clear();
   dc.spans.clear();
   WideStroke wide({width, end_cap_of(pen), join_of(pen)}, box, dc.edges, dc.spans,
-                  dc.scratch_nib_rows);
+                  dc.scratch_nib_rows, dc.scratch_dash_path, dc.scratch_dash_headings);
   if (pattern.solid()) {
     wide.add_figure(path, closed);
   } else {

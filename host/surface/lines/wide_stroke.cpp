@@ -265,6 +265,20 @@ void WideStroke::add_dash(DevicePointF from, DevicePointF to, DevicePointF headi
   }
 }
 
+void WideStroke::add_dash_path() {
+  if (dash_path_.empty()) return;
+  const DevicePointF first = dash_path_.front();
+  const bool one_point = std::all_of(dash_path_.begin(), dash_path_.end(),
+                                     [&](const DevicePointF& p) { return same_point(p, first); });
+  if (one_point) {
+    add_dash(first, first, dash_headings_.back());
+  } else {
+    add_path(dash_path_, false, dash_headings_);
+  }
+  dash_path_.clear();
+  dash_headings_.clear();
+}
+
 double WideStroke::add_dashed_figure(std::span<const DevicePointF> points, bool closed,
                                      const DashPattern& pattern, double start,
                                      const shapes::RoundedBox* curve) {
@@ -355,16 +369,31 @@ double WideStroke::add_dashed_figure(std::span<const DevicePointF> points, bool 
     if (t0 <= t1) {
       for (dash.seek(position + t0); dash.start() <= position + t1 && on_segment(dash.start());
            dash.next()) {
-        // Each dash is cut where the path turns, with the pen's ends on each piece; the piece
-        // before a turn is left out when it is no more than a pixel.
         const bool runs_on = dash.end() > segment_end && !last;
         const DevicePointF from = point_at(std::max(dash.start(), position));
         const DevicePointF to = point_at(dash.end());
-        if (!(runs_on && same_point(from, to))) add_dash(from, to, heading);
+        if (pen_.join == Join::bevel) {
+          // Cut where the path turns, with the pen's ends on each piece; the piece before a
+          // turn is left out when it has no length.
+          if (!(runs_on && same_point(from, to))) add_dash(from, to, heading);
+          continue;
+        }
+        // Runs on from the segment before: the dash so far goes on to this segment's end or the
+        // dash's own.
+        const bool goes_on = dash.start() < position && !dash_path_.empty();
+        if (!goes_on) add_dash_path();
+        if (dash_path_.empty()) {
+          dash_path_.push_back(from);
+          dash_headings_.push_back(heading);
+        }
+        dash_path_.push_back(to);
+        dash_headings_.push_back(heading);
+        if (!runs_on) add_dash_path();
       }
     }
     position = segment_end;
   }
+  add_dash_path();
   return position;
 }
 

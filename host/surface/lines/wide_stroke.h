@@ -15,10 +15,10 @@
 // an ellipse or a rounded corner, the pixels beside the left and right ends of the corner
 // ellipses (farther across from its centre than up or down) stand half a unit further on, the
 // first point of the figure excepted: a step into that part counts one and a half, a step out of
-// it one half. The ends of each dash
-// fall on whole pixels (the exact distance from its segment's start, cut toward the start). A
-// dash is cut where the path turns: each piece lies on one segment and has the pen's ends, so
-// no join is drawn inside a dash. In a pattern of dots only, a segment shows its first dot
+// it one half. The ends of each dash fall on whole pixels (the exact distance from its segment's
+// start, cut toward the start). A dash runs on through the turns of the path with the pen's
+// joins, round or miter; with a bevel join it is cut where the path turns instead, each piece
+// with the pen's ends. In a pattern of dots only, a segment shows its first dot
 // alone (a dot on the point between two segments counts for both).
 #pragma once
 
@@ -49,12 +49,22 @@ struct WidePen {
 // the first and leaves no ends.
 class WideStroke {
  public:
-  // `nib_rows` holds the rows of the round nib's outline, walked once for the whole stroke
-  // (scratch memory kept by the caller).
+  // `nib_rows` holds the rows of the round nib's outline, walked once for the whole stroke, and
+  // `dash_path` the points of a dash that runs on through turns, with the direction of the
+  // segment each point ends in `dash_headings` (scratch memory kept by the caller).
   WideStroke(const WidePen& pen, const Rect& box, raster::EdgeList& edges, raster::SpanList& discs,
-             std::vector<raster::QuadrantRow>& nib_rows)
-      : pen_(pen), box_(box), edges_(edges), discs_(discs), nib_rows_(nib_rows) {
+             std::vector<raster::QuadrantRow>& nib_rows, std::vector<DevicePointF>& dash_path,
+             std::vector<DevicePointF>& dash_headings)
+      : pen_(pen),
+        box_(box),
+        edges_(edges),
+        discs_(discs),
+        nib_rows_(nib_rows),
+        dash_path_(dash_path),
+        dash_headings_(dash_headings) {
     nib_rows_.clear();
+    dash_path_.clear();
+    dash_headings_.clear();
   }
 
   // A solid figure. Repeated points are skipped; a figure of one distinct point is a dot for a
@@ -81,13 +91,17 @@ class WideStroke {
   // One piece of a dash along a segment of direction `heading`, with the pen's ends; a piece of
   // no length is a dot.
   void add_dash(DevicePointF from, DevicePointF to, DevicePointF heading);
+  // The dash collected in dash_path_, through the turns it runs on past, with the pen's ends.
+  void add_dash_path();
 
   WidePen pen_;
   Rect box_;
   raster::EdgeList& edges_;
   raster::SpanList& discs_;
   std::vector<raster::QuadrantRow>& nib_rows_;  // empty until the first nib that is walked
-  std::size_t merged_runs_ = 0;                 // runs of the nibs after they were last merged
+  std::vector<DevicePointF>& dash_path_;
+  std::vector<DevicePointF>& dash_headings_;
+  std::size_t merged_runs_ = 0;  // runs of the nibs after they were last merged
   // The nibs have covered every pixel of the box: nothing added after them can change the
   // picture (a pen far wider than the surface would otherwise lay a huge nib on every point).
   bool covered_ = false;

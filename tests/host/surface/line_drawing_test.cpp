@@ -199,6 +199,24 @@ TEST_F(LineDrawing, WideDashesAreCutWhereThePathTurns) {
   EXPECT_EQ(row(9, 36, 42, kWhite), "...#..");
 }
 
+TEST_F(LineDrawing, WideDashesRunOnThroughTurnsWithMiterAndRoundJoins) {
+  // A dash of 30 from (4,20): 16 along the first segment, 14 up the second. With a miter join
+  // it turns the corner whole, the outer corner (columns 20..21, rows 20..21) filled.
+  use_pen(geometric(pen_style::kUserStyle | pen_style::kEndCapFlat | pen_style::kJoinMiter, 4,
+                    0xFFFFFF, {30, 10}));
+  const Point bend[] = {{4, 20}, {20, 20}, {20, 4}};
+  ASSERT_TRUE(polyline(dc_, bend, 3));
+  EXPECT_EQ(row(21, 2, 24, kWhite), "..##################..");
+  EXPECT_EQ(row(6, 16, 24, kWhite), "..####..");
+  EXPECT_EQ(row(5, 16, 24, kWhite), "........");
+  // With a bevel join the dash is cut at the turn: two flat ends and the corner left open.
+  fill(0);
+  use_pen(geometric(pen_style::kUserStyle | pen_style::kEndCapFlat | pen_style::kJoinBevel, 4,
+                    0xFFFFFF, {30, 10}));
+  ASSERT_TRUE(polyline(dc_, bend, 3));
+  EXPECT_EQ(row(21, 2, 24, kWhite), "..################....");
+}
+
 TEST_F(LineDrawing, WideDashesCountStepsBetweenNeighbouringPixelsAsOne) {
   // A staircase of diagonal steps, as along a curve's outline: 6 steps of dash, 6 of gap, the
   // dash's flat end cut at the point it reaches.
