@@ -3,12 +3,16 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <limits>
 #include <numbers>
+#include <vector>
 
 #include "graphics/files/bitmap_file.h"
 #include "graphics/files/resources.h"
@@ -143,6 +147,7 @@ TEST_F(ImageFiles, NothingIsSavedWithoutPixelsOrName) {
   EXPECT_FALSE(fs::exists(path("empty.bmp")));
   CanvasImage image(2, 2);
   save_image(nullptr, &image);
+  EXPECT_TRUE(fs::is_empty(path("")));
 }
 
 TEST_F(ImageFiles, SavingReplacesTheFileWholeAndLeavesNoTemporaryFiles) {
@@ -206,32 +211,109 @@ TEST(RotateImage, IntoItselfWorksFromACopy) {
   EXPECT_TRUE(same_pixels(source, separate));
 }
 
-TEST(RotateImage, BackgroundAndEdges) {
+// Nearest-pixel rotation as its rules put it, worked out plainly: the destination pixel (x, y)
+// shows the source pixel at the truncation toward zero of the turned point plus one half.
+std::vector<std::uint32_t> turned_by_the_rules(const CanvasImage& source, double angle,
+                                               std::uint32_t background, bool auto_size,
+                                               std::int32_t* width, std::int32_t* height,
+                                               int* from_column_zero_left_of_it = nullptr) {
+  const double cs = std::cos(-angle);
+  const double sn = std::sin(-angle);
+  const double w = source.width();
+  const double h = source.height();
+  *width = source.width();
+  *height = source.height();
+  if (auto_size) {
+    *width = static_cast<std::int32_t>(
+        std::max(std::abs(cs * w + sn * h), std::abs(cs * w - sn * h)) + 0.5);
+    *height = static_cast<std::int32_t>(
+        std::max(std::abs(-sn * w + cs * h), std::abs(-sn * w - cs * h)) + 0.5);
+  }
+  const double ox = 0.5 * w - 0.5 * *width * cs - 0.5 * *height * sn;
+  const double oy = 0.5 * h + 0.5 * *width * sn - 0.5 * *height * cs;
+  const std::uint32_t fill =
+      ((background & 0xFF) << 16) | (background & 0xFF00FF00) | ((background >> 16) & 0xFF);
+  std::vector<std::uint32_t> pixels(static_cast<std::size_t>(*width) * *height, fill);
+  for (std::int32_t y = 0; y < *height; ++y) {
+    for (std::int32_t x = 0; x < *width; ++x) {
+      const double sx = x * cs + y * sn + ox;
+      const double sy = -x * sn + y * cs + oy;
+      const auto ix = static_cast<std::int64_t>(sx + 0.5);
+      const auto iy = static_cast<std::int64_t>(sy + 0.5);
+      if (ix < 0 || ix >= source.width() || iy < 0 || iy >= source.height()) continue;
+      pixels[y * *width + x] = source.pixels()[iy * source.width() + ix];
+      if (from_column_zero_left_of_it != nullptr && sx < -0.5) ++*from_column_zero_left_of_it;
+    }
+  }
+  return pixels;
+}
+
+int pixels_unlike(const CanvasImage& image, const std::vector<std::uint32_t>& expected) {
+  int unlike = 0;
+  for (std::size_t i = 0; i < expected.size(); ++i) unlike += image.pixels()[i] != expected[i];
+  return unlike;
+}
+
+TEST(RotateImage, NearestPixelsFollowTheRulesAtEveryAngle) {
+  CanvasImage source(9, 6);
+  fill_pattern(source);
+  int left_of_the_source = 0;
+  for (const double angle : {0.3, -0.7, std::numbers::pi / 4, 2.0, 3.5, -5.9}) {
+    for (const bool auto_size : {false, true}) {
+      std::int32_t width = 0;
+      std::int32_t height = 0;
+      const std::vector<std::uint32_t> expected = turned_by_the_rules(
+          source, angle, 0x336699, auto_size, &width, &height, &left_of_the_source);
+      CanvasImage turned;
+      rotate_image(&turned, &source, angle, 0x336699, auto_size, false);
+      ASSERT_EQ(turned.width(), width) << angle;
+      ASSERT_EQ(turned.height(), height) << angle;
+      EXPECT_EQ(pixels_unlike(turned, expected), 0) << "angle " << angle << ", auto " << auto_size;
+    }
+  }
+  // Points up to half a pixel left of the source (-0.7 + 0.5 truncates to 0) show its column 0;
+  // the angles above have such points.
+  EXPECT_GT(left_of_the_source, 0);
+}
+
+TEST(RotateImage, AGreyBackgroundFillsEveryByte) {
   CanvasImage source(4, 4);
   for (int i = 0; i < 16; ++i) source.pixels()[i] = 0x00FFFFFF;
   CanvasImage turned;
   rotate_image(&turned, &source, std::numbers::pi / 4, 0x808080, true, false);
-  EXPECT_EQ(turned.pixels()[0], 0x80808080u);  // grey background is a byte fill
+  EXPECT_EQ(turned.pixels()[0], 0x80808080u);
   const std::int32_t centre = turned.height() / 2 * turned.width() + turned.width() / 2;
   EXPECT_EQ(turned.pixels()[centre], 0x00FFFFFFu);
-  // Nearest rounding: a source point at -0.7 still maps to column 0.
-  CanvasImage wide(3, 1);
-  wide.pixels()[0] = 0x11;
-  CanvasImage shifted;
-  rotate_image(&shifted, &wide, 0, 0, false, false);
-  EXPECT_EQ(shifted.pixels()[0], 0x11u);
 }
 
-TEST(RotateImage, HostileArgumentsChangeNothingOrGiveSomePicture) {
+TEST(RotateImage, HostileArgumentsChangeNothingOrGiveTheRulesPicture) {
   CanvasImage source(4, 4);
+  fill_pattern(source);
   CanvasImage target(2, 2);
+  for (int i = 0; i < 4; ++i) target.pixels()[i] = 0x123456;
+  const auto untouched = [&target] {
+    return target.width() == 2 && target.height() == 2 &&
+           std::all_of(target.pixels(), target.pixels() + 4,
+                       [](std::uint32_t p) { return p == 0x123456; });
+  };
   rotate_image(&target, nullptr, 1, 0, true, true);
+  EXPECT_TRUE(untouched()) << "no source";
   CanvasImage empty;
   rotate_image(&target, &empty, 1, 0, true, true);
-  EXPECT_EQ(target.width(), 2);
+  EXPECT_TRUE(untouched()) << "an empty source";
   rotate_image(&target, &source, std::numeric_limits<double>::quiet_NaN(), 0, true, true);
+  EXPECT_TRUE(untouched()) << "a NaN angle";
+  rotate_image(&target, &source, std::numeric_limits<double>::infinity(), 0, true, false);
+  EXPECT_TRUE(untouched()) << "an infinite angle";
+  // A huge angle is still an angle: its cosine and sine turn the picture.
+  std::int32_t width = 0;
+  std::int32_t height = 0;
+  const std::vector<std::uint32_t> expected =
+      turned_by_the_rules(source, 1e300, 0, true, &width, &height);
   rotate_image(&target, &source, 1e300, 0, true, false);
-  SUCCEED();
+  ASSERT_EQ(target.width(), width);
+  ASSERT_EQ(target.height(), height);
+  EXPECT_EQ(pixels_unlike(target, expected), 0);
 }
 
 TEST(ImageCopies, GetAndPutThroughTheWorkingTarget) {
@@ -245,15 +327,40 @@ TEST(ImageCopies, GetAndPutThroughTheWorkingTarget) {
   EXPECT_EQ(piece.pixels()[11], canvas.pixels()[8 * 20 + 8] & 0xFFFFFF);
   put_image(0, 0, &piece, gdi::rop3::kSrcCopy);
   EXPECT_EQ(canvas.pixels()[0] & 0xFFFFFF, piece.pixels()[0]);
+  // Source XOR destination, from the piece's (1, 1) onto (10, 10), two by two.
+  std::vector<std::uint32_t> before(canvas.pixels(), canvas.pixels() + 400);
   put_image_part(10, 10, 2, 2, &piece, 1, 1, gdi::rop3::kSrcInvert);
+  for (std::int32_t dy = 0; dy < 2; ++dy) {
+    for (std::int32_t dx = 0; dx < 2; ++dx) {
+      const std::int32_t at = (10 + dy) * 20 + 10 + dx;
+      EXPECT_EQ(canvas.pixels()[at] & 0xFFFFFF,
+                (before[at] ^ piece.pixels()[(1 + dy) * 4 + 1 + dx]) & 0xFFFFFF);
+    }
+  }
+  EXPECT_EQ(canvas.pixels()[12 * 20 + 12], before[12 * 20 + 12]);
   // Positions and sizes beyond the surfaces copy only what overlaps.
   get_image(&piece, -10, -10, 15, 15);
   EXPECT_EQ(piece.width(), 15);
   EXPECT_EQ(piece.pixels()[14 * 15 + 14], canvas.pixels()[4 * 20 + 4] & 0xFFFFFF);
+  EXPECT_EQ(piece.pixels()[10 * 15 + 10], canvas.pixels()[0] & 0xFFFFFF);
+  before.assign(canvas.pixels(), canvas.pixels() + 400);
   put_image_part(18, 18, 100, 100, &piece, 0, 0, gdi::rop3::kSrcCopy);
+  for (std::int32_t y = 0; y < 20; ++y) {
+    for (std::int32_t x = 0; x < 20; ++x) {
+      const std::uint32_t want =
+          x >= 18 && y >= 18 ? piece.pixels()[(y - 18) * 15 + x - 18] : before[y * 20 + x];
+      EXPECT_EQ(canvas.pixels()[y * 20 + x] & 0xFFFFFF, want & 0xFFFFFF) << x << ", " << y;
+    }
+  }
+  const std::vector<std::uint32_t> kept(piece.pixels(), piece.pixels() + 15 * 15);
   get_image(&piece, 0, 0, -4, 3);  // no pixels: the image stays as it was
   EXPECT_EQ(piece.width(), 15);
+  EXPECT_EQ(piece.height(), 15);
+  EXPECT_TRUE(std::equal(kept.begin(), kept.end(), piece.pixels()));
+  // No window is open: the absent image is the window's canvas, which has no pixels.
+  before.assign(canvas.pixels(), canvas.pixels() + 400);
   put_image(0, 0, nullptr, gdi::rop3::kSrcCopy);
+  EXPECT_TRUE(std::equal(before.begin(), before.end(), canvas.pixels()));
 }
 
 }  // namespace

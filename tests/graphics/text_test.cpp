@@ -71,15 +71,45 @@ TEST_F(TextOutput, SingleCharacterFormsMatchTheTextForms) {
   EXPECT_EQ(char_height('A'), text_height("A"));
 }
 
+// White text (the default text colour) in its black cell, then without the cell on blue: the
+// glyph covers the same pixels either way, and only the opaque mode paints the cell.
 TEST_F(TextOutput, OpaqueCellsAndTransparentGlyphs) {
-  for (std::int32_t i = 0; i < kWidth * kHeight; ++i) image().pixels()[i] = 0x00FFFFFF;
+  constexpr std::uint32_t kBlueWord = 0x000000FF;
+  const auto fill = [this](std::uint32_t word) {
+    for (std::int32_t i = 0; i < kWidth * kHeight; ++i) image().pixels()[i] = word;
+  };
+  const auto pixels_unlike = [this](std::uint32_t word) {
+    std::vector<bool> unlike(kWidth * kHeight);
+    for (std::int32_t i = 0; i < kWidth * kHeight; ++i) {
+      unlike[i] = (image().pixels()[i] & 0xFFFFFF) != word;
+    }
+    return unlike;
+  };
+  fill(kBlueWord);
   out_text_at(0, 0, "W");
-  const int black_after_opaque = count_pixels(0x000000);
-  EXPECT_GT(black_after_opaque, 0);  // the cell background
-  for (std::int32_t i = 0; i < kWidth * kHeight; ++i) image().pixels()[i] = 0x00FFFFFF;
+  const int cell = count_pixels(0x000000) + count_pixels(0xFFFFFF);
+  EXPECT_GT(count_pixels(0x000000), 0);  // the cell background
+  EXPECT_GT(count_pixels(0xFFFFFF), 0);  // the glyph
+  const std::vector<bool> glyph_on_black = pixels_unlike(0x000000);
+
+  fill(kBlueWord);
   set_bk_mode(1);
   out_text_at(0, 0, "W");
-  EXPECT_EQ(count_pixels(0x000000), 0);  // white glyphs on white: nothing else changed
+  EXPECT_EQ(count_pixels(0x000000), 0);  // no cell
+  EXPECT_GT(count_pixels(0xFFFFFF), 0);
+  EXPECT_LT(count_pixels(0xFFFFFF), cell);
+  // The pixels the glyph changed on blue are the glyph's pixels in the black cell.
+  const std::vector<bool> glyph_on_blue = pixels_unlike(kBlueWord);
+  int glyph_pixels = 0;
+  int differing = 0;
+  for (std::int32_t i = 0; i < kWidth * kHeight; ++i) {
+    const bool in_cell = (i % kWidth) < text_width("W") && (i / kWidth) < text_height("W");
+    if (!in_cell) continue;
+    glyph_pixels += glyph_on_blue[i];
+    differing += glyph_on_blue[i] != glyph_on_black[i];
+  }
+  EXPECT_GT(glyph_pixels, 0);
+  EXPECT_EQ(differing, 0);
 }
 
 TEST_F(TextOutput, CalcRectMeasuresWithoutDrawing) {
