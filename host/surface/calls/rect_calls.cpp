@@ -33,15 +33,7 @@ bool rectangle(DcHandle handle, std::int32_t left, std::int32_t top, std::int32_
   // there, and a box given right to left or bottom to top runs the other way round.
   const DevicePoint corners[4] = {dc->mapping.map(left, top), dc->mapping.map(right, top),
                                   dc->mapping.map(right, bottom), dc->mapping.map(left, bottom)};
-  // The brush covers the box without its far edges, then the outline is drawn over it: under a
-  // raster operation such as XOR the near edges meet both. A box of no width or height has no
-  // inside, and its outline runs there and back, so a one-pixel pen meets its inner pixels twice.
-  lines::ShapeOutline outline(*dc, painter, corners);
-  for (std::int64_t y = std::max<std::int64_t>(box.top, painter.box().top);
-       y < std::min<std::int64_t>(box.bottom, painter.box().bottom); ++y) {
-    outline.fill_inside(y, box.left, box.right, brush);
-  }
-  outline.draw();
+  lines::draw_outlined_box(*dc, painter, box, corners);
   dc->note_change();
   return true;
 }

@@ -47,6 +47,19 @@ void ShapeOutline::draw() {
   }
 }
 
+void draw_outlined_box(DeviceContext& dc, raster::Painter& painter, const DeviceRect& box,
+                       std::span<const DevicePoint> corners) {
+  const raster::BrushInk brush(dc);
+  ShapeOutline outline(dc, painter, corners);
+  if (brush.kind() != raster::BrushInk::Kind::none) {
+    for (std::int64_t y = std::max<std::int64_t>(box.top, painter.box().top);
+         y < std::min<std::int64_t>(box.bottom, painter.box().bottom); ++y) {
+      outline.fill_inside(y, box.left, box.right, brush);
+    }
+  }
+  outline.draw();
+}
+
 DeviceRect inside_frame_box(const DeviceContext& dc, const DeviceRect& box, FramedShape shape,
                             std::int64_t corner_width, std::int64_t corner_height) {
   if (dc.pen == nullptr || dc.pen->kind() != pen_style::kInsideFrame) return box;

@@ -48,6 +48,13 @@ class ShapeOutline {
 // rectangle.
 enum class FramedShape { ellipse, rounded_rectangle };
 
+// A box drawn as a rectangle is: the brush over the box without its right and bottom edges,
+// then the outline along `corners` (the closed figure of the box's corners) over it, so that
+// under a raster operation such as XOR a one-pixel cosmetic outline's near edges meet both. A box
+// of no width or height has no inside, and its outline runs there and back.
+void draw_outlined_box(DeviceContext& dc, raster::Painter& painter, const DeviceRect& box,
+                       std::span<const DevicePoint> corners);
+
 // The box an ellipse-like shape's outline follows so that an inside-frame pen wider than a pixel
 // stays within the shape's box: moved in on every side by the pen's reach from the outline
 // (half its device width, rounded down, to the left and up; one pixel less to the right and down

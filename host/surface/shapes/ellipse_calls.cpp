@@ -136,10 +136,19 @@ void paint_rounded_box(DeviceContext& dc, DeviceRect box, lines::FramedShape fra
     const bool inside = shape.left >= visible.left && shape.right_end() <= visible.right &&
                         shape.top >= visible.top && shape.bottom_end() <= visible.bottom;
     shapes::ShapeSink sink(painter, dc, outline == shapes::Outline::one_pixel, inside);
-    if (outline == shapes::Outline::none && shape.square()) {
-      // Like a rectangle without a pen: the right and bottom edges stay out.
-      painter.fill_box(shape.left, shape.top, shape.left + shape.width, shape.top + shape.height,
-                       sink.brush());
+    if (shape.square()) {
+      // Corners this small make a rectangle, drawn as one is.
+      const DeviceRect square{shape.left, shape.top, shape.left + shape.width,
+                              shape.top + shape.height};
+      if (outline == shapes::Outline::none) {
+        painter.fill_box(square.left, square.top, square.right, square.bottom, sink.brush());
+      } else {
+        const DevicePoint corners[4] = {{square.left, square.top},
+                                        {square.right, square.top},
+                                        {square.right, square.bottom},
+                                        {square.left, square.bottom}};
+        lines::draw_outlined_box(dc, painter, square, corners);
+      }
     } else {
       shapes::rasterize_rounded_box(shape, visible.top, visible.bottom, sink);
     }

@@ -42,6 +42,20 @@ TEST_F(ThinOutline, RectangleBrushCoversTheNearEdgesUnderThePen) {
             "..........\n");
 }
 
+TEST_F(ThinOutline, RoundedRectangleWithCornersOfTwoPixelsIsARectangle) {
+  set_rop2(dc_, rop2::kNot);
+  ASSERT_TRUE(round_rect(dc_, 1, 1, 6, 5, 2, 17));
+  EXPECT_EQ(picture(),
+            "..........\n"
+            "......#...\n"
+            "..#####...\n"
+            "..#####...\n"
+            "..#####...\n"
+            ".######...\n"
+            "..........\n"
+            "..........\n");
+}
+
 TEST_F(ThinOutline, FlatRectangleOutlineRunsThereAndBack) {
   // No inside; the outline goes right and comes back, so only its two ends are met once.
   set_rop2(dc_, rop2::kNot);
