@@ -81,8 +81,8 @@ DevicePointF direction(const DevicePointF& a, const DevicePointF& b) {
 
 // Rounding of corner offsets: an offset across the path rounds away from the path when it
 // points right, any other to the nearest pixel, halves up. An offset along it (a square end)
-// rounds away when it points down at a slant or straight right, any other to the nearest pixel,
-// halves toward the path point (so straight down, half a pixel is left out).
+// rounds away when it points down at a slant, any other to the nearest pixel, halves toward the
+// path point.
 class CornerRounding {
  public:
   static DevicePoint across(const DevicePointF& at, DevicePointF offset) {
@@ -90,7 +90,7 @@ class CornerRounding {
     return {round_coordinate(at.x, offset.x, away), round_coordinate(at.y, offset.y, away)};
   }
   static DevicePointF along(DevicePointF offset) {
-    const bool away = (offset.y > 0.0 && offset.x != 0.0) || (offset.y == 0.0 && offset.x > 0.0);
+    const bool away = offset.y > 0.0 && offset.x != 0.0;
     return {static_cast<double>(round_coordinate(0.0, offset.x, away, true)),
             static_cast<double>(round_coordinate(0.0, offset.y, away, true))};
   }

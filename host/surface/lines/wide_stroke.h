@@ -3,9 +3,9 @@
 // Each segment is a four-sided band whose corners are the path points moved by half the width
 // across the segment (and by half the width along it at square ends), each move rounded to whole
 // pixels on its own. The rounding is not symmetric: a move across the segment that points right,
-// or a move along it that points down at a slant or straight right, is rounded away from the
-// path point; any other move to the nearest pixel (a move along the segment with its halves
-// toward the path point). Joins fill the wedge between two bands on the outer side (a bevel
+// or a move along it that points down at a slant, is rounded away from the path point; any
+// other move to the nearest pixel (a move along the segment with its halves toward the path
+// point). Joins fill the wedge between two bands on the outer side (a bevel
 // triangle, or up to the rounded intersection of the outer edges for a miter within the limit);
 // round joins and round ends add the pen's disc, the filled ellipse of a width-by-width box. The
 // whole stroke is one shape: every pixel once.

@@ -120,9 +120,10 @@ TEST_F(LineDrawing, WideBuiltInDashesWithFlatEndsShowThreeWidthsOnAndOneOff) {
   EXPECT_EQ(row(16, 0, 32, kWhite), "..######..##..######..##..####..");
 }
 
-TEST_F(LineDrawing, WideSquareEndsStraightDownLeaveOutTheirLastHalfPixel) {
-  // Width 5, square ends: the ends reach 2.5 past each end point. Straight down that half
-  // pixel is left out, whichever way the line runs; straight right it is taken in.
+TEST_F(LineDrawing, WideSquareEndsAlongTheAxesRoundTheirHalfPixelTowardTheEndPoint) {
+  // Width 5, square ends: the ends reach 2.5 past each end point, rounded to 2 along either
+  // axis whichever way the line runs, so the band covers two pixels before its start point and
+  // one after its end point (the far edge is left out).
   use_pen(geometric(pen_style::kSolid | pen_style::kEndCapSquare, 5, 0xFFFFFF));
   line(4, 10, 4, 20);
   line(12, 20, 12, 10);
@@ -135,7 +136,9 @@ TEST_F(LineDrawing, WideSquareEndsStraightDownLeaveOutTheirLastHalfPixel) {
   EXPECT_EQ(down, "..##############..");  // rows 8..21
   EXPECT_EQ(up, down);
   line(20, 28, 30, 28);
-  EXPECT_EQ(row(28, 16, 34, kWhite), "..###############.");  // columns 18..32
+  EXPECT_EQ(row(28, 16, 34, kWhite), "..##############..");  // columns 18..31
+  line(30, 30, 20, 30);
+  EXPECT_EQ(row(30, 16, 34, kWhite), row(28, 16, 34, kWhite));
   // A dot of a square-ended pen is its square: five columns, four rows.
   use_pen(geometric(pen_style::kDot | pen_style::kEndCapSquare, 5, 0xFFFFFF));
   line(40, 12, 40, 0);
