@@ -9,7 +9,7 @@
 #   - apt remove takes every installed file away again.
 # Installing into /usr needs root. Exits with 77 (skipped) without root or without the tools, and
 # when one of the packages is installed already: removing it afterwards would undo the machine's
-# own installation.
+# own installation. Runs on one machine wait for each other.
 set -euo pipefail
 
 build=$(cd "$1" && pwd)
@@ -24,9 +24,13 @@ fail() {
 }
 
 ((EUID == 0)) || skip "installing packages needs root"
-for tool in apt-get dpkg-deb dpkg-shlibdeps cpack cmake c++ pkg-config strace readelf ldd; do
+for tool in apt-get dpkg-deb dpkg-shlibdeps cpack cmake c++ pkg-config strace readelf ldd flock; do
   command -v "$tool" >/dev/null || skip "$tool is not installed"
 done
+# Runs of this test from other build folders on the machine install and remove the same
+# packages: one at a time.
+exec 9>/tmp/kanvo-debian-packages-test.lock
+flock -w 480 9 || skip "another run of this test has held the machine's packages for 8 minutes"
 installed() { [[ $(dpkg-query -W -f='${Status}' "$1" 2>/dev/null) == "install ok installed" ]]; }
 for package in "${packages[@]}"; do
   ! installed "$package" || skip "$package is installed on this machine already"
@@ -37,7 +41,7 @@ apt_get() { apt-get -y -qq -o DPkg::Lock::Timeout=120 "$@"; }
 clean_up() {
   local leftovers=()
   for package in "${packages[@]}"; do installed "$package" && leftovers+=("$package"); done
-  ((${#leftovers[@]} == 0)) || apt_get remove "${leftovers[@]}" >/dev/null 2>&1 || true
+  ((${#leftovers[@]} == 0)) || apt_get purge "${leftovers[@]}" >/dev/null 2>&1 || true
   rm -rf "$work"
 }
 trap clean_up EXIT
