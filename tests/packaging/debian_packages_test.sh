@@ -41,7 +41,9 @@ apt_get() { apt-get -y -qq -o DPkg::Lock::Timeout=120 "$@"; }
 clean_up() {
   local leftovers=()
   for package in "${packages[@]}"; do installed "$package" && leftovers+=("$package"); done
-  ((${#leftovers[@]} == 0)) || apt_get purge "${leftovers[@]}" >/dev/null 2>&1 || true
+  ((${#leftovers[@]} == 0)) || apt_get remove "${leftovers[@]}" >/dev/null 2>&1 || true
+  # The records kept for the maintainer scripts go too (apt knows no package it cannot fetch).
+  dpkg --purge "${packages[@]}" >/dev/null 2>&1 || true
   rm -rf "$work"
 }
 trap clean_up EXIT
@@ -55,14 +57,16 @@ for package in "${packages[@]}"; do
   [[ -n $deb ]] || fail "cpack made no package $package"
   debs+=("$deb")
 done
-dpkg-deb -f "${debs[0]}" Depends | grep -q fonts-wqy-microhei || fail "the library does not depend on its fonts"
-dpkg-deb -f "${debs[0]}" Depends | grep -q libsdl2 || fail "the library's run-time dependencies are missing"
+depends=$(dpkg-deb -f "${debs[0]}" Depends)
+[[ $depends == *fonts-wqy-microhei* ]] || fail "the library does not depend on its fonts"
+[[ $depends == *libsdl2-2.0-0* ]] || fail "the library's run-time dependencies are missing"
 DEBIAN_FRONTEND=noninteractive apt_get install "${debs[@]}" >"$work/apt.log" 2>&1 \
   || { cat "$work/apt.log"; fail "apt install"; }
 
 library=$(dpkg -L libkanvo0.1 | grep '/libkanvo\.so\.[0-9.]*$' | sort | tail -1)
 [[ -n $library ]] || fail "libkanvo0.1 holds no shared library"
-readelf -d "$library" | grep -q 'SONAME.*\[libkanvo\.so\.0\.1\]' || fail "$library has not the soname libkanvo.so.0.1"
+readelf -d "$library" | grep 'SONAME.*\[libkanvo\.so\.0\.1\]' >/dev/null \
+  || fail "$library has not the soname libkanvo.so.0.1"
 for path in /usr/bin/kanvo-quiz /usr/include/kanvo/kanvo.h /usr/lib/libkanvo.a /usr/lib/libkanvo.so \
             /usr/share/doc/kanvo/docs/guide.md /usr/share/doc/kanvo/examples/shapes.cpp; do
   [[ -e $path ]] || fail "$path is not installed"
@@ -70,9 +74,10 @@ done
 clips=(/usr/share/kanvo-quiz/音乐/*.wav)
 ((${#clips[@]} == 6)) || fail "${#clips[@]} clips installed, not 6"
 
-# The library: built as a pupil would, against the installed files only.
+# The library: built as a pupil would, against the installed files only. grep reads all it is
+# given (no -q) throughout: under pipefail a writer cut off early would fail the pipe.
 examples=/usr/share/doc/kanvo/examples
-links_shared() { ldd "$1" | grep -q 'libkanvo\.so\.0\.1 => /'; }
+links_shared() { ldd "$1" | grep 'libkanvo\.so\.0\.1 => /' >/dev/null; }
 run_once() {  # run_once FOLDER PROGRAM ARGS...: runs it without a screen in FOLDER
   local folder=$1
   shift
@@ -86,7 +91,8 @@ links_shared "$work/shapes-shared" || fail "pkg-config kanvo does not link the s
 # shellcheck disable=SC2046
 c++ -Wall -Wextra -Wpedantic -Werror -o "$work/shapes-static" "$examples/shapes.cpp" \
   $(pkg-config --cflags --libs kanvo-static) || fail "build with pkg-config kanvo-static"
-! ldd "$work/shapes-static" | grep -q libkanvo || fail "kanvo-static links the shared library"
+! ldd "$work/shapes-static" | grep libkanvo >/dev/null \
+  || fail "kanvo-static links the shared library"
 run_once "$work/run-shared" "$work/shapes-shared" --once
 run_once "$work/run-static" "$work/shapes-static" --once
 [[ -s $work/run-shared/shapes.bmp ]] || fail "shapes.bmp was not written"
@@ -114,7 +120,8 @@ cmake -S "$work/static-project" -B "$work/static-project/build" -G Ninja >"$work
   || { cat "$work/configure.log"; fail "configure with Kanvo::kanvo_static"; }
 cmake --build "$work/static-project/build" >"$work/build.log" \
   || { cat "$work/build.log"; fail "build with Kanvo::kanvo_static"; }
-! ldd "$work/static-project/build/shapes" | grep -q libkanvo || fail "Kanvo::kanvo_static links the shared library"
+! ldd "$work/static-project/build/shapes" | grep libkanvo >/dev/null \
+  || fail "Kanvo::kanvo_static links the shared library"
 
 # The quiz: one revealed round, then the end of input; strace lists the clip files it looks at.
 quiz_opens() {  # quiz_opens FOLDER: the clip files the quiz opened, started in FOLDER
@@ -153,6 +160,4 @@ done <<<"$files"
 for folder in /usr/include/kanvo /usr/lib/cmake/Kanvo /usr/share/kanvo-quiz /usr/share/doc/kanvo; do
   [[ ! -e $folder ]] || fail "$folder is left after apt remove"
 done
-# The library's package keeps a record for its maintainer scripts until it is purged.
-apt_get purge "${packages[@]}" >/dev/null 2>&1 || true
 echo "packaged, installed with apt, built against and run, removed again"
