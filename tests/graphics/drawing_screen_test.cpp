@@ -1,0 +1,372 @@
+// What a user sees of the library's drawing and feels of its mouse, on a real X server (Xvfb):
+// batch drawing and its flushes, shapes, pixels and images under an origin and an aspect ratio,
+// and mouse messages from xdotool. A probe program (screen_probe) draws what each test tells it
+// to; the expected pixels follow from the drawing rules, stated here. Skipped where a tool is
+// missing (a failure in CI).
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <array>
+#include <chrono>
+#include <cstdio>
+#include <optional>
+#include <string>
+
+#include "graphics/kanvo.h"
+#include "tests/support/eventually.h"
+#include "tests/support/x_server_test.h"
+
+namespace kanvo::testing {
+namespace {
+
+using display::PixelWord;
+using std::chrono::milliseconds;
+
+constexpr const char* kProbe = KANVO_BINARY_DIR "/tests/graphics/screen_probe";
+constexpr PixelWord kActiveCaption = 0x0078D7;
+// Each look at the screen runs import, which takes long on a busy machine.
+constexpr milliseconds kPatience(30000);
+
+// Screen pixels are 0x00RRGGBB; the probe takes colours as 0x00BBGGRR.
+constexpr PixelWord kBlack = 0x000000;
+constexpr PixelWord kRed = 0xFF0000;     // 0x0000FF
+constexpr PixelWord kGreen = 0x00FF00;   // 0x00FF00
+constexpr PixelWord kBlue = 0x0000FF;    // 0xFF0000
+constexpr PixelWord kYellow = 0xFFFF00;  // 0x00FFFF
+constexpr PixelWord kWhite = 0xFFFFFF;
+
+// The probe on the server: commands go to its standard input, its answers come line by line.
+class Probe {
+ public:
+  Probe(const Xvfb& server, const std::string& arguments) {
+    int to_probe[2];
+    int from_probe[2];
+    if (pipe(to_probe) != 0 || pipe(from_probe) != 0) return;
+    pid_ = fork();
+    if (pid_ == 0) {
+      dup2(to_probe[0], STDIN_FILENO);
+      dup2(from_probe[1], STDOUT_FILENO);
+      close(to_probe[1]);
+      close(from_probe[0]);
+      const std::string command = "DISPLAY=" + server.display() +
+                                  " KANVO_DISPLAY= WAYLAND_DISPLAY= SDL_VIDEODRIVER=x11 exec "
+                                  "timeout 120 " +
+                                  kProbe + " " + arguments;
+      execl("/bin/sh", "sh", "-c", command.c_str(), static_cast<char*>(nullptr));
+      _exit(127);
+    }
+    close(to_probe[0]);
+    close(from_probe[1]);
+    input_ = to_probe[1];
+    output_ = from_probe[0];
+  }
+  ~Probe() {
+    if (input_ >= 0) close(input_);  // end of input ends the probe
+    if (pid_ > 0) {
+      int status = 0;
+      waitpid(pid_, &status, 0);
+    }
+    if (output_ >= 0) close(output_);
+  }
+  Probe(const Probe&) = delete;
+  Probe& operator=(const Probe&) = delete;
+
+  // The next line without its line feed; nothing when none comes within `patience`.
+  std::optional<std::string> line(milliseconds patience = kPatience) {
+    const auto deadline = std::chrono::steady_clock::now() + patience;
+    for (;;) {
+      const std::size_t end = pending_.find('\n');
+      if (end != std::string::npos) {
+        std::string text = pending_.substr(0, end);
+        pending_.erase(0, end + 1);
+        return text;
+      }
+      const auto left =
+          std::chrono::duration_cast<milliseconds>(deadline - std::chrono::steady_clock::now());
+      pollfd ready{output_, POLLIN, 0};
+      if (left.count() <= 0 || poll(&ready, 1, static_cast<int>(left.count())) != 1) return {};
+      char buffer[256];
+      const ssize_t got = read(output_, buffer, sizeof buffer);
+      if (got <= 0) return {};
+      pending_.append(buffer, static_cast<std::size_t>(got));
+    }
+  }
+  // Sends one command and returns the probe's answer.
+  std::string ask(const std::string& command) {
+    const std::string text = command + "\n";
+    if (write(input_, text.data(), text.size()) != static_cast<ssize_t>(text.size())) return {};
+    return line().value_or("no answer to " + command);
+  }
+  // Several commands, each answered "ok"; false at the first other answer.
+  bool run(std::initializer_list<std::string> commands) {
+    for (const std::string& command : commands) {
+      const std::string answer = ask(command);
+      if (answer != "ok") {
+        ADD_FAILURE() << command << ": " << answer;
+        return false;
+      }
+    }
+    return true;
+  }
+  // The next mouse message other than a move.
+  std::string next_message() {
+    const std::string move = "message=" + std::to_string(WM_MOUSEMOVE) + " ";
+    for (;;) {
+      std::string next = ask("mouse");
+      if (!next.starts_with(move)) return next;
+    }
+  }
+
+ private:
+  pid_t pid_ = -1;
+  int input_ = -1;
+  int output_ = -1;
+  std::string pending_;
+};
+
+std::string message(std::uint32_t id, int x, int y, int wheel, int left, int middle, int right,
+                    int ctrl = 0, int shift = 0) {
+  char text[160];
+  std::snprintf(text, sizeof text,
+                "message=%u x=%d y=%d wheel=%d left=%d middle=%d right=%d ctrl=%d shift=%d", id, x,
+                y, wheel, left, middle, right, ctrl, shift);
+  return text;
+}
+
+class DrawingScreenTest : public XServerTest<DrawingScreenTest> {
+ public:
+  static constexpr std::array kTools{"Xvfb", "xdotool", "import", "timeout"};
+
+ protected:
+  // Starts the probe with a canvas of 200 by 150 and waits until its window is on the screen.
+  void start(Probe& probe) {
+    const std::optional<std::string> first = probe.line();
+    ASSERT_TRUE(first && std::sscanf(first->c_str(), "client %d %d", &client_.x, &client_.y) == 2)
+        << "the probe printed " << first.value_or("nothing");
+    ASSERT_TRUE(eventually(
+        [&] {
+          return shows_on_screen({5, -10}, kActiveCaption);
+        },
+        kPatience))
+        << "the window never showed";
+  }
+  // The pixel at a client point as the screen shows it.
+  PixelWord at(const display::Image& screen, Point point) const {
+    const std::int32_t x = client_.x + point.x;
+    const std::int32_t y = client_.y + point.y;
+    if (x < 0 || y < 0 || x >= screen.width || y >= screen.height) return 0xFFFFFFFF;
+    return screen.at(x, y) & 0xFFFFFF;
+  }
+  bool shows_on_screen(Point point, PixelWord color) const {
+    return at(server_->screenshot(), point) == color;
+  }
+  // Waits until the client point shows the colour; then the whole screen as it was.
+  display::Image once_shown(Point point, PixelWord color) const {
+    display::Image screen;
+    const bool shown = eventually(
+        [&] {
+          screen = server_->screenshot();
+          return at(screen, point) == color;
+        },
+        kPatience);
+    EXPECT_TRUE(shown) << "(" << point.x << ", " << point.y << ") never showed " << std::hex
+                       << color << "; it shows " << at(screen, point);
+    return screen;
+  }
+  void xdotool(const std::string& arguments) const { server_->run("xdotool " + arguments); }
+  void point_at(Point point) const {
+    xdotool("mousemove --sync " + std::to_string(client_.x + point.x) + " " +
+            std::to_string(client_.y + point.y));
+  }
+
+  Point client_{-1, -1};
+};
+
+// While batching, primitives reach the canvas only. A flush of a small block shows that block
+// (so the screen has been refreshed since the batched drawing) and nothing else; a whole flush
+// shows the rest.
+TEST_F(DrawingScreenTest, BatchedDrawingShowsAtTheFlushesOnly) {
+  Probe probe(*server_, "200 150 0");
+  ASSERT_NO_FATAL_FAILURE(start(probe));
+  // paint_rect(l, t, r, b) covers columns l to r and rows t to b, both ends included.
+  ASSERT_TRUE(probe.run({"batch", "fill 0000FF", "paintrect 20 20 60 60", "fill 00FF00",
+                         "paintrect 150 100 170 120", "flushrect 150 100 169 119"}));
+  display::Image screen = once_shown({160, 110}, kGreen);
+  EXPECT_EQ(at(screen, {40, 40}), kBlack) << "batched drawing showed before its flush";
+  EXPECT_EQ(at(screen, {170, 110}), kBlack);  // beyond the block
+  ASSERT_TRUE(probe.run({"flush"}));
+  screen = once_shown({40, 40}, kRed);
+  EXPECT_EQ(at(screen, {20, 20}), kRed);
+  EXPECT_EQ(at(screen, {60, 60}), kRed);
+  EXPECT_EQ(at(screen, {61, 61}), kBlack);
+
+  // Under an origin the block's corner is logical: (0, 0) to (19, 19) is device 100 to 119
+  // across and 50 to 69 down. The flush of the whole canvas copies device pixels.
+  ASSERT_TRUE(probe.run({"origin 100 50", "fill FF0000", "paintrect 0 0 20 20",
+                         "paintrect -95 -45 -85 -35", "flushrect 0 0 19 19"}));
+  screen = once_shown({110, 60}, kBlue);
+  EXPECT_EQ(at(screen, {100, 50}), kBlue);
+  EXPECT_EQ(at(screen, {119, 69}), kBlue);
+  EXPECT_EQ(at(screen, {10, 10}), kBlack) << "outside the flushed block";
+  // end_batch_draw flushes the whole canvas and ends batching: what is drawn next shows at once.
+  ASSERT_TRUE(probe.run({"end"}));
+  screen = once_shown({10, 10}, kBlue);
+  EXPECT_EQ(at(screen, {5, 5}), kBlue);
+  ASSERT_TRUE(probe.run({"origin 0 0", "fill FFFFFF", "paintrect 0 140 10 150"}));
+  once_shown({5, 145}, kWhite);
+
+  // end_batch_draw_rect flushes its block only, and ends batching too.
+  ASSERT_TRUE(probe.run({"batch", "fill 00FFFF", "paintrect 180 0 200 20", "paintrect 0 100 10 110",
+                         "endrect 180 0 199 19"}));
+  screen = once_shown({190, 10}, kYellow);
+  EXPECT_NE(at(screen, {5, 105}), kYellow);
+  ASSERT_TRUE(probe.run({"fill FFFFFF", "paintrect 0 120 10 130"}));
+  screen = once_shown({5, 125}, kWhite);
+  EXPECT_NE(at(screen, {5, 105}), kYellow) << "end_batch_draw_rect flushed more than its block";
+}
+
+// clear_canvas while batching leaves the window as it was until a flush; clear_clip_region with
+// a clip region fills the region on the window at once, batching or not.
+TEST_F(DrawingScreenTest, ClearingWhileBatching) {
+  Probe probe(*server_, "200 150 0");
+  ASSERT_NO_FATAL_FAILURE(start(probe));
+  ASSERT_TRUE(probe.run({"bk 0000FF", "batch", "clear", "flushrect 0 0 9 9"}));
+  display::Image screen = once_shown({5, 5}, kRed);
+  EXPECT_EQ(at(screen, {100, 100}), kBlack) << "the cleared canvas showed before a flush";
+  ASSERT_TRUE(probe.run({"flush"}));
+  once_shown({100, 100}, kRed);
+
+  ASSERT_TRUE(probe.run({"clip 50 50 100 100", "bk FF0000", "clearclip"}));
+  screen = once_shown({75, 75}, kBlue);
+  EXPECT_EQ(at(screen, {50, 50}), kBlue);
+  EXPECT_EQ(at(screen, {99, 99}), kBlue);
+  EXPECT_EQ(at(screen, {100, 100}), kRed);
+  EXPECT_EQ(at(screen, {30, 30}), kRed);
+  ASSERT_TRUE(probe.run({"noclip", "end"}));
+}
+
+// Outline in the line colour, interior in the fill colour, for every kind of closed shape; a
+// pixel; text in the text colour; then a pixel and a rectangle under an origin and an aspect
+// ratio, where logical (x, y) is device (x * ax + ox, y * ay + oy).
+TEST_F(DrawingScreenTest, ShapesTextAndPixelsAsDrawn) {
+  Probe probe(*server_, "200 150 0");
+  ASSERT_NO_FATAL_FAILURE(start(probe));
+  ASSERT_TRUE(probe.run({"color FFFFFF", "fill 0000FF", "rect 10 10 50 40", "circle 100 30 15",
+                         "ellipse 130 10 190 50", "roundrect 10 60 60 100 20 20",
+                         "pie 70 60 130 120 1.5707963", "polygon 150 60 190 60 170 100",
+                         "pixel 5 140 0080FF", "text 20 110 W", "line 0 0 0 9"}));
+  const display::Image screen = once_shown({0, 5}, kWhite);  // the last call shows
+  // In the advanced graphics mode a rectangle takes its far edges too: its outline runs on
+  // columns 10 and 50 and rows 10 and 40.
+  EXPECT_EQ(at(screen, {10, 25}), kWhite);
+  EXPECT_EQ(at(screen, {30, 10}), kWhite);
+  EXPECT_EQ(at(screen, {50, 25}), kWhite);
+  EXPECT_EQ(at(screen, {30, 40}), kWhite);
+  EXPECT_EQ(at(screen, {49, 25}), kRed);
+  EXPECT_EQ(at(screen, {30, 39}), kRed);
+  EXPECT_EQ(at(screen, {51, 25}), kBlack);
+  EXPECT_EQ(at(screen, {30, 41}), kBlack);
+  EXPECT_EQ(at(screen, {9, 25}), kBlack);
+  EXPECT_EQ(at(screen, {30, 25}), kRed);
+  // A circle of radius 15 about (100, 30): its box is 85 to 115 by 15 to 45.
+  EXPECT_EQ(at(screen, {100, 30}), kRed);
+  EXPECT_EQ(at(screen, {100, 15}), kWhite);
+  EXPECT_EQ(at(screen, {100, 13}), kBlack);
+  EXPECT_EQ(at(screen, {86, 16}), kBlack);  // the box's corner is outside the circle
+  EXPECT_EQ(at(screen, {160, 30}), kRed);   // the ellipse's centre
+  EXPECT_EQ(at(screen, {131, 11}), kBlack);
+  // Rounded corners leave the box's corner out; the middle of an edge is outline.
+  EXPECT_EQ(at(screen, {35, 80}), kRed);
+  EXPECT_EQ(at(screen, {35, 60}), kWhite);
+  EXPECT_EQ(at(screen, {10, 60}), kBlack);
+  // The pie from a quarter turn round to 0, counter-clockwise: three quarters of the disc about
+  // (100, 90), all but the upper right one.
+  EXPECT_EQ(at(screen, {85, 105}), kRed);
+  EXPECT_EQ(at(screen, {85, 75}), kRed);
+  EXPECT_EQ(at(screen, {115, 105}), kRed);
+  EXPECT_EQ(at(screen, {115, 75}), kBlack);
+  EXPECT_EQ(at(screen, {170, 70}), kRed);  // inside the triangle
+  EXPECT_EQ(at(screen, {152, 95}), kBlack);
+  EXPECT_EQ(at(screen, {5, 140}), 0xFF8000u);  // 0x0080FF: red 255, green 128
+  // Text: white glyph pixels in a black cell (the default background colour, opaque).
+  int glyph = 0;
+  for (std::int32_t y = 110; y < 130; ++y) {
+    for (std::int32_t x = 20; x < 40; ++x) glyph += at(screen, {x, y}) == kWhite;
+  }
+  EXPECT_GT(glyph, 10);
+
+  ASSERT_TRUE(probe.run(
+      {"origin 50 40", "aspect 2 3", "fill 00FF00", "paintrect 0 0 5 5", "pixel 10 10 FF0000"}));
+  const display::Image turned = once_shown({70, 70}, kBlue);  // (10 * 2 + 50, 10 * 3 + 40)
+  // paint_rect (0, 0) to (5, 5) covers the logical box from 0 up to 6 on each axis, that is
+  // device 50 up to 62 across and 40 up to 58 down.
+  EXPECT_EQ(at(turned, {50, 40}), kGreen);
+  EXPECT_EQ(at(turned, {61, 57}), kGreen);
+  EXPECT_NE(at(turned, {62, 57}), kGreen);
+  EXPECT_NE(at(turned, {61, 58}), kGreen);
+  EXPECT_NE(at(turned, {49, 40}), kGreen);
+}
+
+// put_image onto the window while batching changes the canvas only; get_image reads the window's
+// canvas back.
+TEST_F(DrawingScreenTest, ImagesOntoAndFromTheWindow) {
+  Probe probe(*server_, "200 150 0");
+  ASSERT_NO_FATAL_FAILURE(start(probe));
+  ASSERT_TRUE(probe.run({"batch", "put 10 10 30 20 FF0000", "fill 00FF00",
+                         "paintrect 150 100 160 110", "flushrect 150 100 159 109"}));
+  display::Image screen = once_shown({155, 105}, kGreen);
+  EXPECT_EQ(at(screen, {20, 20}), kBlack) << "the image showed before a flush";
+  ASSERT_TRUE(probe.run({"end"}));
+  screen = once_shown({20, 20}, kBlue);
+  EXPECT_EQ(at(screen, {10, 10}), kBlue);
+  EXPECT_EQ(at(screen, {39, 29}), kBlue);
+  EXPECT_EQ(at(screen, {40, 30}), kBlack);
+  // Pixel words 0x00RRGGBB of the corners of the piece read back.
+  EXPECT_EQ(probe.ask("get 5 5 10 10"), "image 10 10 000000 000000 000000 0000ff");
+  EXPECT_EQ(probe.ask("get 10 10 30 20"), "image 30 20 0000ff 0000ff 0000ff 0000ff");
+}
+
+// The mouse through the window: buttons with their key-state flags, double clicks, the wheel
+// with its screen position turned into client coordinates, and flushing the queue.
+TEST_F(DrawingScreenTest, TheMouseThroughTheWindow) {
+  Probe probe(*server_, "200 150 0");
+  ASSERT_NO_FATAL_FAILURE(start(probe));
+  point_at({30, 40});
+  xdotool("click 3");
+  EXPECT_EQ(probe.next_message(), message(WM_RBUTTONDOWN, 30, 40, 0, 0, 0, 1));
+  EXPECT_EQ(probe.next_message(), message(WM_RBUTTONUP, 30, 40, 0, 0, 0, 0));
+  xdotool("click 2");
+  EXPECT_EQ(probe.next_message(), message(WM_MBUTTONDOWN, 30, 40, 0, 0, 1, 0));
+  EXPECT_EQ(probe.next_message(), message(WM_MBUTTONUP, 30, 40, 0, 0, 0, 0));
+  // Away from the user (button 4), then towards (button 5): 120 a notch.
+  point_at({70, 25});
+  xdotool("click 4");
+  EXPECT_EQ(probe.next_message(), message(WM_MOUSEWHEEL, 70, 25, 120, 0, 0, 0));
+  xdotool("click 5");
+  EXPECT_EQ(probe.next_message(), message(WM_MOUSEWHEEL, 70, 25, -120, 0, 0, 0));
+  xdotool("keydown ctrl keydown shift click 1 keyup shift keyup ctrl");
+  EXPECT_EQ(probe.next_message(), message(WM_LBUTTONDOWN, 70, 25, 0, 1, 0, 0, 1, 1));
+  EXPECT_EQ(probe.next_message(), message(WM_LBUTTONUP, 70, 25, 0, 0, 0, 0, 1, 1));
+  // A second press soon after the first at the same place is a double click (away from the
+  // last click, which would make a double click of the first press).
+  point_at({120, 80});
+  xdotool("click --repeat 2 --delay 100 1");
+  EXPECT_EQ(probe.next_message(), message(WM_LBUTTONDOWN, 120, 80, 0, 1, 0, 0));
+  EXPECT_EQ(probe.next_message(), message(WM_LBUTTONUP, 120, 80, 0, 0, 0, 0));
+  EXPECT_EQ(probe.next_message(), message(WM_LBUTTONDBLCLK, 120, 80, 0, 1, 0, 0));
+  EXPECT_EQ(probe.next_message(), message(WM_LBUTTONUP, 120, 80, 0, 0, 0, 0));
+  // A held message is thrown away by flush_mouse_messages; the next one is queued as usual.
+  xdotool("mousedown 3");
+  EXPECT_TRUE(eventually([&] { return probe.ask("hit") == "hit=1"; }, kPatience));
+  EXPECT_EQ(probe.ask("flushmouse"), "ok");
+  EXPECT_EQ(probe.ask("hit"), "hit=0");
+  xdotool("mouseup 3");
+  EXPECT_EQ(probe.next_message(), message(WM_RBUTTONUP, 120, 80, 0, 0, 0, 0));
+}
+
+}  // namespace
+}  // namespace kanvo::testing
