@@ -1,22 +1,29 @@
 #include "graphics/context/graphics_context.h"
 
-#include <cstdlib>
+#include "graphics/platform/process_end.h"
 
 namespace kanvo {
 namespace {
 
 GraphicsContext* context_instance = nullptr;
 
-void close_window_at_exit() {
-  if (context_instance != nullptr) context_instance->canvas.close();
+// The window's part of the process's end: the window closes and its thread is joined (unless
+// the end runs on that thread); then the lock is kept, so that a drawing thread other than the
+// exiting one stops at its next drawing call instead of drawing while the process goes down.
+void close_window_at_end() {
+  if (context_instance == nullptr) return;
+  context_instance->canvas.close();
+  context_instance->canvas.join_window_thread();
+  context_instance->lock.lock();
 }
 
 }  // namespace
 
 void close_window_when_exiting() {
-  // Registered after the window system's own exit work, so it runs before that.
-  static const bool registered = std::atexit(close_window_at_exit) == 0;
-  (void)registered;
+  // Never destroyed: the step must stay until the end has run.
+  static const process_end::EndStep* const step =
+      new process_end::EndStep(process_end::EndStage::window_users, close_window_at_end);
+  (void)step;
 }
 
 GraphicsContext::GraphicsContext() = default;

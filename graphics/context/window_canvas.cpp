@@ -7,6 +7,7 @@
 #include "graphics/context/graphics_context.h"
 #include "graphics/context/window_thread.h"
 #include "graphics/device/drawing_api.h"
+#include "graphics/platform/process_end.h"
 
 namespace kanvo {
 
@@ -22,6 +23,8 @@ WindowCanvas::~WindowCanvas() {
 }
 
 void WindowCanvas::reset() {
+  // The window's thread repaints from the canvas's surface and transform.
+  std::lock_guard guard(graphics_context().lock);
   CanvasImage::reset();
   if (window_dc_ == gdi::kNoDc) return;
   reset_surface(window_dc_);
@@ -30,7 +33,11 @@ void WindowCanvas::reset() {
 }
 
 void WindowCanvas::resize(std::int32_t width, std::int32_t height) {
-  CanvasImage::resize(width, height);
+  {
+    // A repaint must not read the pixels while they are replaced.
+    std::lock_guard guard(graphics_context().lock);
+    CanvasImage::resize(width, height);
+  }
   const WindowHandle handle = window();
   if (handle == ui::kNoWindow || width <= 0 || height <= 0) return;
   Rect outer;
@@ -46,6 +53,9 @@ void WindowCanvas::resize(std::int32_t width, std::int32_t height) {
 WindowHandle WindowCanvas::open(std::int32_t width, std::int32_t height, std::int32_t flags) {
   GraphicsContext& context = graphics_context();
   if (window() != ui::kNoWindow) context.window_device.window_close();
+  join_window_thread();
+  // No new thread once the process is ending.
+  if (process_end::ending()) return ui::kNoWindow;
 
   const WindowHandle console = console_window_of_process();
   had_console_ = console != ui::kNoWindow;
@@ -66,8 +76,13 @@ WindowHandle WindowCanvas::open(std::int32_t width, std::int32_t height, std::in
   params.console_window = console;
 
   ready_event_.reset();
-  thread_ = std::thread(&WindowThread::run, this, params);
+  {
+    std::lock_guard guard(thread_mutex_);
+    thread_ = std::thread(&WindowThread::run, this, params);
+  }
   ready_event_.wait();
+  // A window that could not be created leaves a thread that ends at once.
+  if (window() == ui::kNoWindow) join_window_thread();
 
   {
     std::lock_guard guard(context.lock);
@@ -87,8 +102,15 @@ WindowHandle WindowCanvas::open(std::int32_t width, std::int32_t height, std::in
   return window();
 }
 
+void WindowCanvas::join_window_thread() {
+  if (on_window_thread()) return;
+  std::lock_guard guard(thread_mutex_);
+  if (thread_.joinable()) thread_.join();
+}
+
 void WindowCanvas::close() {
-  const WindowHandle handle = window();
+  // The user (on the window's thread) and the program may close at once: one of them does it.
+  const WindowHandle handle = window_.exchange(ui::kNoWindow, std::memory_order_acq_rel);
   if (handle == ui::kNoWindow) return;
   GraphicsContext& context = graphics_context();
   {
@@ -104,17 +126,14 @@ void WindowCanvas::close() {
   if (console_hidden) ui::get_window_rect(handle, &last_place);
 
   ui::show_window(handle, ui::show::kHide);
-  window_.store(ui::kNoWindow, std::memory_order_release);
-  if (thread_.joinable() && thread_.get_id() == std::this_thread::get_id()) {
-    // The user closed the window: its own thread destroys it and ends the process.
+  if (on_window_thread()) {
+    // The user closed the window: its own thread destroys it, which ends the process.
+    WindowThread::closed_by_user();
     ui::destroy_window(handle);
-    thread_.detach();
   } else {
     // The program closed it: the window's thread destroys it and ends; nothing lingers.
-    closing_by_program_.store(true, std::memory_order_release);
     ui::request_destroy(handle);
-    if (thread_.joinable()) thread_.join();
-    closing_by_program_.store(false, std::memory_order_release);
+    join_window_thread();
   }
   // A reader waiting for a mouse message would wait forever now: wake it.
   ready_event_.signal();

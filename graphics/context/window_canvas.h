@@ -4,6 +4,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <mutex>
 #include <thread>
 
 #include "graphics/context/auto_reset_event.h"
@@ -41,8 +42,13 @@ class WindowCanvas : public CanvasImage {
   // Opens a window whose client area is width x height (closing any earlier one) and makes it the
   // working target; returns the window, or null when it could not be created.
   WindowHandle open(std::int32_t width, std::int32_t height, std::int32_t flags);
-  // Hides and frees the window; the process goes on. Nothing while no window is open.
+  // Hides and frees the window; the process goes on. Nothing while no window is open. On the
+  // window's own thread (the user closed it) the window is destroyed there, which ends the
+  // process.
   void close();
+  // Waits until the thread of a window that is gone has ended (the user closed the window, or
+  // it could not be created); nothing on a window's own thread.
+  void join_window_thread();
 
   WindowHandle window() const { return window_.load(std::memory_order_acquire); }
   SurfaceHandle window_dc() const { return window_dc_; }
@@ -59,12 +65,15 @@ class WindowCanvas : public CanvasImage {
   MessageQueue messages_;
   std::atomic<WindowHandle> window_{ui::kNoWindow};
   SurfaceHandle window_dc_{};
+  // Started, joined and replaced by the threads that open and close windows, never by a window's
+  // own thread.
+  std::mutex thread_mutex_;
   std::thread thread_;
   std::atomic<bool> wake_requested_{false};
-  // Set while the program itself closes the window, so that its destruction does not end the
-  // process as a close by the user does.
-  std::atomic<bool> closing_by_program_{false};
 };
+
+// Whether the calling thread is a graphics window's own thread.
+bool on_window_thread();
 
 // The console's window, or null when the process has no console (no terminal).
 WindowHandle console_window_of_process();

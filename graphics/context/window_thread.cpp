@@ -7,6 +7,7 @@
 
 #include "graphics/context/graphics_context.h"
 #include "graphics/input/mouse_input.h"
+#include "graphics/platform/process_end.h"
 
 namespace kanvo {
 
@@ -19,6 +20,10 @@ constexpr std::uint32_t kVirtualKeyCancel = 3;  // Ctrl+Break: never forwarded
 // The window procedure reaches the canvas and the key target through these.
 std::atomic<WindowCanvas*> active_canvas{nullptr};
 std::atomic<WindowHandle> key_target{ui::kNoWindow};
+
+thread_local bool t_window_thread = false;
+// The user closed this thread's window: its destruction ends the process.
+thread_local bool t_closed_by_user = false;
 
 // The program file's name without its folder and without its extension, if it has one.
 std::string program_title() {
@@ -48,7 +53,16 @@ void repaint_from_canvas(WindowHandle window, WindowCanvas& canvas) {
 
 }  // namespace
 
+bool on_window_thread() {
+  return t_window_thread;
+}
+
+void WindowThread::closed_by_user() {
+  t_closed_by_user = true;
+}
+
 void WindowThread::run(WindowCanvas* canvas, WindowThreadParams params) {
+  t_window_thread = true;
   active_canvas.store(canvas, std::memory_order_release);
   key_target.store(params.console_window, std::memory_order_release);
 
@@ -114,11 +128,12 @@ ui::LResult WindowThread::procedure(WindowHandle window, std::uint32_t message, 
       return 0;
     case ui::msg::kDestroy: {
       ui::post_quit_message(0);
-      if (canvas->closing_by_program_.load(std::memory_order_acquire)) return 0;
-      // Closed by the user: the process ends, as closing the console would end it.
+      if (!t_closed_by_user || process_end::ending()) return 0;
+      // Closed by the user: the process ends, as closing the console would end it. The console's
+      // thread is told by a posted message: it ends the process, and joins this thread on the way.
       const WindowHandle console = key_target.load(std::memory_order_acquire);
       if (console == ui::kNoWindow) std::exit(0);
-      ui::send_message(console, ui::msg::kClose, 0, 0);
+      ui::post_message(console, ui::msg::kClose, 0, 0);
       return 0;
     }
     default:

@@ -24,6 +24,8 @@ struct WindowThreadParams {
 
 struct WindowThread {
   static void run(WindowCanvas* canvas, WindowThreadParams params);
+  // Called on the window's thread when the user's close destroys the window.
+  static void closed_by_user();
   static ui::LResult procedure(WindowHandle window, std::uint32_t message, ui::WParam wparam,
                                ui::LParam lparam);
 };

@@ -142,6 +142,13 @@ class ImageDevice : public DrawDevice {
   void for_each_drawing_surface(Visit&& visit) {
     visit_surfaces(visit, false);
   }
+  // Runs `change` holding the window's lock, if this device has one.
+  template <typename Change>
+  void with_window_lock(Change&& change) {
+    std::unique_lock<std::recursive_mutex> guard;
+    if (window_lock_ != nullptr) guard = std::unique_lock(*window_lock_);
+    change();
+  }
   // Selects a new pen, brush or font into every surface, deleting what it replaces.
   void select_everywhere(gdi::ObjectHandle object);
 

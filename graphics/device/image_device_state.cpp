@@ -67,10 +67,13 @@ void ImageDevice::set_bk_mode(int mode) {
 }
 
 void ImageDevice::set_origin(std::int32_t x, std::int32_t y) {
-  gdi::Transform& transform = image().state().transform;
-  transform.dx = static_cast<float>(x);
-  transform.dy = static_cast<float>(y);
-  for_each_surface([&](SurfaceHandle dc) { gdi::set_world_transform(dc, transform); });
+  // Under the lock: a repaint puts the window canvas's transform back on its surfaces.
+  with_window_lock([&] {
+    gdi::Transform& transform = image().state().transform;
+    transform.dx = static_cast<float>(x);
+    transform.dy = static_cast<float>(y);
+    for_each_surface([&](SurfaceHandle dc) { gdi::set_world_transform(dc, transform); });
+  });
 }
 
 void ImageDevice::set_clip_region(RegionHandle region) {
@@ -167,10 +170,12 @@ void ImageDevice::get_aspect_ratio(float* x, float* y) {
 }
 
 void ImageDevice::set_aspect_ratio(float x, float y) {
-  gdi::Transform& transform = image().state().transform;
-  transform.m11 = x;
-  transform.m22 = y;
-  for_each_surface([&](SurfaceHandle dc) { gdi::set_world_transform(dc, transform); });
+  with_window_lock([&] {
+    gdi::Transform& transform = image().state().transform;
+    transform.m11 = x;
+    transform.m22 = y;
+    for_each_surface([&](SurfaceHandle dc) { gdi::set_world_transform(dc, transform); });
+  });
 }
 
 int ImageDevice::get_rop2() {

@@ -29,8 +29,11 @@ constexpr std::uint32_t kMultiLineEditStyle =
     ui::style::kChild | ui::style::kVisible | ui::style::kVScroll | ui::style::kTabStop |
     ui::edit_style::kAutoVScroll | ui::edit_style::kMultiLine;
 
-// One dialog at a time: the window procedure finds it and its owner here.
+// One dialog at a time: the window procedure finds it and its owner here. Other threads wait for
+// their turn; the thread that shows the dialog gets no second one (from a window procedure that
+// its modal loop runs), since it would wait for itself.
 std::mutex g_one_dialog;
+thread_local bool t_asking = false;
 TextInputDialog* g_current = nullptr;
 WindowHandle g_owner = ui::kNoWindow;
 
@@ -100,7 +103,12 @@ std::string window_text(WindowHandle window) {
 
 bool ask_text(char* buffer, std::int32_t buffer_size, const char* prompt, const char* title,
               const char* default_text, std::int32_t width, std::int32_t height, bool ok_only) {
+  if (t_asking) return false;
   const std::lock_guard one_at_a_time(g_one_dialog);
+  t_asking = true;
+  struct Done {
+    ~Done() { t_asking = false; }
+  } done;
   const WindowHandle graphics_window = get_window_handle();
   const WindowHandle owner =
       graphics_window != ui::kNoWindow ? graphics_window : console_window_of_process();

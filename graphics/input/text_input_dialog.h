@@ -22,7 +22,8 @@ namespace kanvo {
 // width, height: the client size asked for (width 0: the usual 357; any other at least 200;
 // height at least 93, and above 0 a multi-line field, where Enter starts a new line and
 // Ctrl+Enter confirms). ok_only: no Cancel button, no close box, Escape ignored. Any of the
-// texts may be null. One dialog shows at a time: a call from another thread waits its turn.
+// texts may be null. One dialog shows at a time: a call from another thread waits its turn, and a
+// call from the thread that shows one (from a window procedure meanwhile) returns false at once.
 bool ask_text(char* buffer, std::int32_t buffer_size, const char* prompt, const char* title,
               const char* default_text, std::int32_t width, std::int32_t height, bool ok_only);
 

@@ -3,6 +3,7 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <chrono>
 #include <future>
 #include <mutex>
 #include <string>
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include "host/display/sdl_keys.h"
+#include "host/process/orderly_end.h"
 #include "host/sdl_setup.h"
 
 namespace kanvo::display {
@@ -109,10 +111,14 @@ struct SdlDisplay::Loop {
       const int wait =
           SDL_TICKS_PASSED(now, next_refresh) ? 0 : static_cast<int>(next_refresh - now);
       SDL_Event event;
-      if (SDL_WaitEventTimeout(&event, wait) != 0) {
+      bool handled = false;
+      while (SDL_PollEvent(&event) != 0) {
         handle(event);
-        while (SDL_PollEvent(&event) != 0) handle(event);
+        handled = true;
       }
+      // Not SDL's own wait: on X11 it wakes a waiter by sending an event to a window, which may
+      // be the one this thread is destroying, and Xlib ends the process for that error.
+      if (!handled) display.wait_for_wake(wait);
       if (SDL_TICKS_PASSED(SDL_GetTicks(), next_refresh)) {
         sync();
         next_refresh = SDL_GetTicks() + period;
@@ -289,6 +295,8 @@ struct SdlDisplay::Loop {
         mirrors.erase(window.id);
         return false;
       }
+      // A first window may load more (input methods, cursors).
+      process::libraries_may_have_loaded();
       by_sdl_id[SDL_GetWindowID(m.window)] = window.id;
       SDL_SetWindowHitTest(m.window, hit_test, this);
       m.outer = window.outer;
@@ -374,6 +382,11 @@ std::unique_ptr<SdlDisplay> SdlDisplay::open(Scene& scene) {
       SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
       SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
       SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
+      // Pictures go to the screen through the window's own framebuffer (shared memory on X11,
+      // shm buffers on Wayland): no OpenGL driver is loaded into the program, and no decoration
+      // plugin, whose start-up would race the program's exit.
+      SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+      SDL_SetHint(SDL_HINT_VIDEO_WAYLAND_ALLOW_LIBDECOR, "0");
       if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
         opened.set_value(false);
         return;
@@ -383,6 +396,8 @@ std::unique_ptr<SdlDisplay> SdlDisplay::open(Scene& scene) {
     }
     self->bounds_ = to_rect(bounds);
     self->work_area_ = to_rect(usable);
+    // SDL has loaded its video driver's libraries.
+    process::libraries_may_have_loaded();
     opened.set_value(true);
     Loop{*self}.run();
   });
@@ -398,6 +413,7 @@ bool SdlDisplay::on_display_thread(const std::function<void()>& job) {
   std::unique_lock lock(jobs_mutex_);
   if (!taking_jobs_) return false;
   jobs_.push_back(&pending);
+  wake();
   jobs_done_.wait(lock, [&] { return pending.done || !taking_jobs_; });
   return pending.done;
 }
@@ -440,8 +456,25 @@ std::optional<std::string> SdlDisplay::clipboard_text() {
   return text;
 }
 
+void SdlDisplay::wake() {
+  {
+    std::lock_guard lock(wake_mutex_);
+    woken_ = true;
+  }
+  woken_up_.notify_all();
+}
+
+void SdlDisplay::wait_for_wake(int milliseconds) {
+  std::unique_lock lock(wake_mutex_);
+  if (milliseconds > 0) {
+    woken_up_.wait_for(lock, std::chrono::milliseconds(milliseconds), [this] { return woken_; });
+  }
+  woken_ = false;
+}
+
 SdlDisplay::~SdlDisplay() {
   stopping_.store(true, std::memory_order_release);
+  wake();
   if (thread_.joinable()) thread_.join();
 }
 

@@ -41,12 +41,20 @@ class SdlDisplay final : public Display {
   bool on_display_thread(const std::function<void()>& job);
   void run_jobs();
   void stop_jobs();
+  // Ends the display thread's wait at once (for a job, or to stop), whatever its clock says.
+  void wake();
+  // On the display thread: waits up to so long for the next wake; SDL events are looked at
+  // after it.
+  void wait_for_wake(int milliseconds);
 
   Scene& scene_;
   Rect bounds_;
   Rect work_area_;
   std::uint32_t double_click_ms_ = 500;
   std::atomic<bool> stopping_{false};
+  std::mutex wake_mutex_;
+  std::condition_variable woken_up_;
+  bool woken_ = false;
   std::thread thread_;
 
   struct Job {

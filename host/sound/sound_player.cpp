@@ -157,12 +157,16 @@ class SoundPlayer::Mixer {
 SoundPlayer::SoundPlayer() : thread_([this] { run(); }) {}
 
 SoundPlayer::~SoundPlayer() {
+  stop();
+}
+
+void SoundPlayer::stop() {
   {
     std::lock_guard lock(mutex_);
     stopping_ = true;
   }
   wake_.notify_one();
-  thread_.join();
+  if (thread_.joinable() && thread_.get_id() != std::this_thread::get_id()) thread_.join();
 }
 
 void SoundPlayer::request(Request request) {
@@ -208,6 +212,8 @@ void SoundPlayer::set_output_tap(OutputTap tap) {
 void SoundPlayer::run() {
   {
     Mixer mixer(*this);
+    // SDL and the mixer have loaded their drivers' and decoders' libraries.
+    process::libraries_may_have_loaded();
     for (;;) {
       Request next;
       {
@@ -235,6 +241,8 @@ void SoundPlayer::run() {
           mixer.play_effect(next.path);
           break;
       }
+      // A first file of a kind may have loaded its decoder.
+      process::libraries_may_have_loaded();
     }
   }
   // SDL keeps per-thread data (its error message) for threads it did not start.

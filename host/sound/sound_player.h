@@ -15,6 +15,8 @@
 #include <string>
 #include <thread>
 
+#include "host/process/orderly_end.h"
+
 namespace kanvo::sound {
 
 // What the device is fed, after mixing: interleaved 16-bit stereo at kOutputRate.
@@ -55,6 +57,8 @@ class SoundPlayer {
 
   void request(Request request);
   void run();
+  // Ends the audio thread and waits for it (unless called on it).
+  void stop();
 
   mutable std::mutex mutex_;
   std::condition_variable wake_;
@@ -65,6 +69,8 @@ class SoundPlayer {
   std::mutex tap_mutex_;
   OutputTap tap_;
   std::thread thread_;
+  // A process that ends without destroying the player stops the audio thread on the way.
+  process::EndStep stops_at_end_{process::EndStage::sound, [this] { stop(); }};
 };
 
 }  // namespace kanvo::sound

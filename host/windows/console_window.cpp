@@ -7,6 +7,7 @@
 #include <string>
 #include <thread>
 
+#include "host/process/orderly_end.h"
 #include "host/text/code_page.h"
 #include "host/windows/classes.h"
 #include "host/windows/messages.h"
@@ -57,6 +58,9 @@ LResult console_procedure(WindowHandle window, std::uint32_t message, WParam wpa
       return 0;
     case msg::kClose:
       std::exit(0);
+    case msg::kDestroy:
+      post_quit_message(0);
+      return 0;
     default:
       return default_window_procedure(window, message, wparam, lparam);
   }
@@ -88,20 +92,36 @@ void run_console_window(std::promise<WindowHandle>* created) {
   }
 }
 
+// The console window's thread, stopped at the process's end (unless the end runs on it: a
+// close of the console ends the process from there).
+struct ConsoleThread {
+  std::thread thread;
+  WindowHandle window = kNoWindow;
+  process::EndStep stops_at_end{process::EndStage::windows, [this] { stop(); }};
+
+  void stop() {
+    if (!thread.joinable() || thread.get_id() == std::this_thread::get_id()) return;
+    request_destroy(window);
+    thread.join();
+  }
+};
+
 }  // namespace
 
 WindowHandle console_window() {
-  static const WindowHandle window = [] {
+  // Never destroyed: its thread may be stopped only at the end.
+  static ConsoleThread* const console = [] {
+    auto* made = new ConsoleThread;
     std::promise<WindowHandle> created;
     std::future<WindowHandle> handle = created.get_future();
     // The thread owns the promise: this one may be gone from here while the answer is still
     // being handed over.
-    std::thread([created = std::move(created)]() mutable {
-      run_console_window(&created);
-    }).detach();
-    return handle.get();
+    made->thread =
+        std::thread([created = std::move(created)]() mutable { run_console_window(&created); });
+    made->window = handle.get();
+    return made;
   }();
-  return window;
+  return console->window;
 }
 
 void set_console_input(TypedInputSink sink) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "host/process/orderly_end.h"
 #include "host/windows/controls/system_classes.h"
 #include "host/windows/frame.h"
 #include "host/windows/screen.h"
@@ -54,9 +55,17 @@ WindowManager& WindowManager::instance() {
 
 display::Display& WindowManager::screen() {
   if (!display_) {
-    display_ = display::open_display(*this);
-    static const bool closes_at_exit = [] { return std::atexit(close_display) == 0; }();
-    (void)closes_at_exit;
+    // Once the process is ending no display thread is started again: the windows that are
+    // still made are kept off-screen.
+    if (process::ending()) {
+      display_ = std::make_shared<display::HeadlessDisplay>(*this);
+    } else {
+      display_ = display::open_display(*this);
+    }
+    // Never destroyed: the step must stay until the end has run.
+    static const process::EndStep* const closes_at_end =
+        new process::EndStep(process::EndStage::display, close_display);
+    (void)closes_at_end;
   }
   return *display_;
 }

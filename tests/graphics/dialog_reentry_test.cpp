@@ -1,0 +1,66 @@
+// ask_text called again by the thread that shows a dialog, from a window procedure its modal
+// loop runs (a second dialog's owner): one dialog shows at a time, so the second call returns
+// false at once instead of waiting for itself.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <thread>
+
+#include "graphics/kanvo.h"
+#include "tests/support/eventually.h"
+
+namespace kanvo {
+namespace {
+
+constexpr std::uint32_t kAskAgain = ui::msg::kUser + 7;
+std::atomic<bool> g_asked_again{false};
+std::atomic<bool> g_second_answer{true};
+
+ui::LResult asking_owner(WindowHandle window, std::uint32_t message, ui::WParam wparam,
+                         ui::LParam lparam) {
+  if (message == kAskAgain) {
+    char buffer[16] = "kept";
+    g_second_answer = ask_text(buffer, sizeof buffer, "Again?", "Kanvo", nullptr, 0, 0, false);
+    g_asked_again = true;
+    return 0;
+  }
+  return ui::default_window_procedure(window, message, wparam, lparam);
+}
+
+TEST(AskTextAgain, FromTheAskingThreadReturnsFalseAtOnce) {
+  ui::WindowClass owner_class;
+  owner_class.name = "KanvoAskingOwner";
+  owner_class.procedure = asking_owner;
+  ui::register_class(owner_class);
+  ui::CreateParams params;
+  params.class_name = "KanvoAskingOwner";
+  params.title = "owner";
+  params.style = ui::style::kCaption;
+  params.width = 100;
+  params.height = 60;
+  const WindowHandle owner = ui::create_window(params);
+  ASSERT_NE(owner, ui::kNoWindow);
+
+  std::thread driver([&] {
+    WindowHandle dialog = ui::kNoWindow;
+    ASSERT_TRUE(testing::eventually([&] {
+      dialog = ui::find_window("Kanvo_InputBox", nullptr);
+      return dialog != ui::kNoWindow && ui::is_window_visible(dialog);
+    }));
+    ui::post_message(owner, kAskAgain, 0, 0);
+    EXPECT_TRUE(testing::eventually([] { return g_asked_again.load(); }));
+    ui::post_message(dialog, ui::msg::kCommand, ui::command_wparam(2, 0), 0);  // Cancel
+  });
+  char buffer[16] = "untouched";
+  const bool first_answer =
+      ask_text(buffer, sizeof buffer, "First?", "Kanvo", nullptr, 0, 0, false);
+  driver.join();
+  EXPECT_TRUE(g_asked_again);
+  EXPECT_FALSE(g_second_answer);
+  EXPECT_FALSE(first_answer);
+  EXPECT_STREQ(buffer, "untouched");
+  ui::destroy_window(owner);
+}
+
+}  // namespace
+}  // namespace kanvo

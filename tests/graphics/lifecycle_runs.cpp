@@ -1,0 +1,238 @@
+#include "tests/graphics/lifecycle_runs.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <optional>
+#include <thread>
+
+extern char** environ;
+
+namespace kanvo::testing {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+using std::chrono::milliseconds;
+
+constexpr milliseconds kHangAfter(10000);
+
+// One run of the probe, its output read line by line.
+class ProbeRun {
+ public:
+  ProbeRun(const Xvfb& server, const std::string& way, const std::vector<std::string>& wrapper) {
+    std::vector<std::string> words = wrapper;
+    words.push_back(lifecycle_probe_path());
+    words.push_back(way);
+    std::vector<char*> argv;
+    for (std::string& word : words) argv.push_back(word.data());
+    argv.push_back(nullptr);
+    std::vector<std::string> environment = {"DISPLAY=" + server.display(), "SDL_VIDEODRIVER=x11",
+                                            "SDL_AUDIODRIVER=dummy"};
+    const auto replaced = [](std::string_view variable) {
+      for (const char* name : {"DISPLAY=", "WAYLAND_DISPLAY=", "KANVO_DISPLAY=", "SDL_VIDEODRIVER=",
+                               "SDL_AUDIODRIVER="}) {
+        if (variable.starts_with(name)) return true;
+      }
+      return false;
+    };
+    for (char** variable = environ; *variable != nullptr; ++variable) {
+      if (!replaced(*variable)) environment.emplace_back(*variable);
+    }
+    std::vector<char*> envp;
+    for (std::string& variable : environment) envp.push_back(variable.data());
+    envp.push_back(nullptr);
+
+    int out[2];
+    if (pipe2(out, O_CLOEXEC) != 0) return;
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+    if (posix_spawnp(&pid_, argv[0], &actions, nullptr, argv.data(), envp.data()) != 0) pid_ = 0;
+    posix_spawn_file_actions_destroy(&actions);
+    close(out[1]);
+    output_ = out[0];
+    started_ = Clock::now();
+  }
+  ~ProbeRun() {
+    if (pid_ != 0) {
+      kill(pid_, SIGKILL);
+      waitpid(pid_, nullptr, 0);
+    }
+    if (output_ >= 0) close(output_);
+  }
+  ProbeRun(const ProbeRun&) = delete;
+  ProbeRun& operator=(const ProbeRun&) = delete;
+
+  pid_t pid() const { return pid_; }
+  // The next line; nothing at the end of the output or when the run is taking too long.
+  std::optional<std::string> line() {
+    for (;;) {
+      const std::size_t end = pending_.find('\n');
+      if (end != std::string::npos) {
+        std::string text = pending_.substr(0, end);
+        pending_.erase(0, end + 1);
+        return text;
+      }
+      const auto left =
+          std::chrono::duration_cast<milliseconds>(started_ + kHangAfter - Clock::now());
+      pollfd ready{output_, POLLIN, 0};
+      if (left.count() <= 0 || poll(&ready, 1, static_cast<int>(left.count())) != 1) return {};
+      char buffer[256];
+      const ssize_t got = read(output_, buffer, sizeof buffer);
+      if (got <= 0) return {};
+      pending_.append(buffer, static_cast<std::size_t>(got));
+    }
+  }
+  // Waits for the end; its wait status, or nothing when it hangs (it is killed then).
+  std::optional<int> end() {
+    while (Clock::now() < started_ + kHangAfter) {
+      int status = 0;
+      if (waitpid(pid_, &status, WNOHANG) == pid_) {
+        pid_ = 0;
+        ended_ = Clock::now();
+        return status;
+      }
+      std::this_thread::sleep_for(milliseconds(1));
+    }
+    return std::nullopt;
+  }
+  Clock::time_point ended() const { return ended_; }
+
+ private:
+  pid_t pid_ = 0;
+  int output_ = -1;
+  std::string pending_;
+  Clock::time_point started_;
+  Clock::time_point ended_;
+};
+
+// Whether a library of an OpenGL driver is mapped into the process.
+bool maps_gl(pid_t pid) {
+  std::ifstream maps("/proc/" + std::to_string(pid) + "/maps");
+  std::string line;
+  while (std::getline(maps, line)) {
+    for (const char* name : {"libGL", "libEGL", "swrast", "llvmpipe", "libLLVM", "_dri.so"}) {
+      if (line.find(name) != std::string::npos) return true;
+    }
+  }
+  return false;
+}
+
+// The probe's X window, once it is on the screen with the point inside.
+bool shown_around(const Xvfb& server, pid_t pid, int x, int y) {
+  const auto deadline = Clock::now() + milliseconds(5000);
+  while (Clock::now() < deadline) {
+    std::string window =
+        server.run("xdotool search --onlyvisible --pid " + std::to_string(pid) + " 2>/dev/null");
+    window.resize(window.find('\n') == std::string::npos ? 0 : window.find('\n'));
+    if (!window.empty()) {
+      const surface::Rect rect = server.window_rect(window);
+      if (x >= rect.left && x < rect.right && y >= rect.top && y < rect.bottom) return true;
+    }
+    std::this_thread::sleep_for(milliseconds(20));
+  }
+  return false;
+}
+
+void click(const Xvfb& server, int x, int y) {
+  server.run("xdotool mousemove --sync " + std::to_string(x) + " " + std::to_string(y) +
+             " click 1");
+}
+
+}  // namespace
+
+std::string lifecycle_probe_path() {
+  return KANVO_BINARY_DIR "/tests/graphics/lifecycle_probe";
+}
+
+LifecycleFigures run_lifecycle(const Xvfb& server, const std::string& way, int runs,
+                               const std::vector<std::string>& wrapper) {
+  LifecycleFigures figures;
+  for (int run = 0; run < runs; ++run) {
+    ++figures.runs;
+    ProbeRun probe(server, way, wrapper);
+    std::string failure;
+    std::optional<Clock::time_point> last_call;
+    if (way == "click") {
+      const std::optional<std::string> line = probe.line();
+      int x = -1;
+      int y = -1;
+      if (!line || std::sscanf(line->c_str(), "closebox %d %d", &x, &y) != 2) {
+        failure = "no close box: " + line.value_or("nothing");
+      } else if (!shown_around(server, probe.pid(), x, y)) {
+        failure = "the window did not show";
+      } else {
+        // Let a first picture reach the screen before looking for a driver.
+        std::this_thread::sleep_for(milliseconds(50));
+        if (maps_gl(probe.pid())) ++figures.gl_mapped;
+        // The press is the user's last word: the end is timed from when it is sent.
+        last_call = Clock::now();
+        click(server, x, y);
+      }
+    } else {
+      while (std::optional<std::string> line = probe.line()) {
+        if (*line == "last") last_call = Clock::now();
+      }
+    }
+    const std::optional<int> status = probe.end();
+    if (!status) {
+      ++figures.hangs;
+      if (failure.empty()) failure = "hung";
+    } else if (!WIFEXITED(*status) || WEXITSTATUS(*status) != 0) {
+      ++figures.crashes;
+      failure = WIFSIGNALED(*status) ? "signal " + std::to_string(WTERMSIG(*status))
+                                     : "exit code " + std::to_string(WEXITSTATUS(*status));
+    } else if (!last_call) {
+      ++figures.crashes;
+      if (failure.empty()) failure = "ended before its last call";
+    } else {
+      const double ms =
+          std::chrono::duration<double, std::milli>(probe.ended() - *last_call).count();
+      figures.longest_end_ms = std::max(figures.longest_end_ms, ms);
+    }
+    if (!failure.empty() && figures.first_failure.empty()) {
+      figures.first_failure = "run " + std::to_string(run + 1) + ": " + failure;
+    }
+  }
+  return figures;
+}
+
+std::string put_image_reaches_the_screen(const Xvfb& server) {
+  ProbeRun probe(server, "put", {});
+  const std::optional<std::string> line = probe.line();
+  int x = -1;
+  int y = -1;
+  if (!line || std::sscanf(line->c_str(), "client %d %d", &x, &y) != 2) {
+    return "the probe printed " + line.value_or("nothing");
+  }
+  if (!shown_around(server, probe.pid(), x + 100, y + 75)) return "the window did not show";
+  // The click comes once the window is on the screen, so no first repaint follows the image.
+  std::this_thread::sleep_for(milliseconds(200));
+  click(server, x + 150, y + 100);
+  if (probe.line() != "put") return "the probe did not put the image";
+  std::string seen;
+  bool shown = false;
+  const auto deadline = Clock::now() + milliseconds(5000);
+  while (!shown && Clock::now() < deadline) {
+    const display::Image screen = server.screenshot();
+    if (screen.width > x + 35 && screen.height > y + 35) {
+      const display::PixelWord inside = screen.at(x + 35, y + 35) & 0xFFFFFF;
+      const display::PixelWord outside = screen.at(x + 100, y + 100) & 0xFFFFFF;
+      shown = inside == 0xFF0000 && outside == 0;
+      seen = "inside " + std::to_string(inside) + ", outside " + std::to_string(outside);
+    }
+    std::this_thread::sleep_for(milliseconds(50));
+  }
+  click(server, x + 160, y + 110);  // ends the probe
+  return shown ? "" : "the screen shows " + seen;
+}
+
+}  // namespace kanvo::testing
