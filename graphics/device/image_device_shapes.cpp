@@ -1,5 +1,6 @@
 // The shape operations of the image device: pixels, the pen position, lines, the closed shapes in
 // their four variants, arcs, polygons and flood fill.
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -7,7 +8,6 @@
 #include "graphics/device/image_device.h"
 #include "graphics/device/shape_variants.h"
 #include "graphics/device/wrapping_math.h"
-#include "graphics/image/pixel_fill.h"
 
 namespace kanvo {
 namespace {
@@ -24,10 +24,14 @@ std::int32_t round_half_away(double value) {
 
 void ImageDevice::clear_canvas() {
   CanvasImage& target = image();
-  fill_with_color(
-      target.pixels(),
-      static_cast<std::size_t>(target.width()) * static_cast<std::size_t>(target.height()),
-      target.state().bk_color);
+  // Red and blue exchanged, the top byte carried over; a grey gets no byte fill, which would set
+  // the top byte of every pixel word too.
+  if (target.pixels() != nullptr) {
+    std::fill_n(
+        target.pixels(),
+        static_cast<std::size_t>(target.width()) * static_cast<std::size_t>(target.height()),
+        gdi::swap_red_blue(target.state().bk_color));
+  }
   move_pen_to(0, 0);
 }
 

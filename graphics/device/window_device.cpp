@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "graphics/context/graphics_context.h"
-#include "graphics/image/pixel_fill.h"
 
 namespace kanvo {
 WindowDevice::WindowDevice(GraphicsContext& context)
@@ -12,7 +11,7 @@ WindowDevice::WindowDevice(GraphicsContext& context)
 void WindowDevice::clear_canvas() {
   WindowCanvas& canvas = context_.canvas;
   {
-    // Red and blue exchanged, the top byte carried over; no byte fill for greys here.
+    // Red and blue exchanged, the top byte carried over, as on images.
     const std::uint32_t word = gdi::swap_red_blue(canvas.state().bk_color);
     std::lock_guard guard(context_.lock);
     if (canvas.pixels() != nullptr) {

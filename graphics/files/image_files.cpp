@@ -46,7 +46,8 @@ std::uint32_t over(std::uint32_t picture, std::uint32_t under) {
 
 // Draws the picture stretched (nearest pixel) into the rectangle (0, 0, width, height) of the
 // image's logical space, through its origin and scale, over what is there; pixels falling outside
-// the image are cut off.
+// the image or its clip region are cut off. The picture is blended onto a copy of the covered
+// part, which then goes back through the surface, so that its clip region applies.
 void render_picture(const DecodedPicture& picture, CanvasImage& image, std::int32_t width,
                     std::int32_t height) {
   if (image.pixels() == nullptr) return;
@@ -55,29 +56,39 @@ void render_picture(const DecodedPicture& picture, CanvasImage& image, std::int3
   const double top = t.dy;
   const double right = t.dx + static_cast<double>(width) * t.m11;
   const double bottom = t.dy + static_cast<double>(height) * t.m22;
-  const double x0 =
-      std::clamp(std::round(std::min(left, right)), 0.0, static_cast<double>(image.width()));
-  const double x1 =
-      std::clamp(std::round(std::max(left, right)), 0.0, static_cast<double>(image.width()));
-  const double y0 =
-      std::clamp(std::round(std::min(top, bottom)), 0.0, static_cast<double>(image.height()));
-  const double y1 =
-      std::clamp(std::round(std::max(top, bottom)), 0.0, static_cast<double>(image.height()));
   if (right == left || bottom == top) return;
-  for (auto y = static_cast<std::int32_t>(y0); y < static_cast<std::int32_t>(y1); ++y) {
+  const auto bound = [](double value, std::int32_t size) {
+    return static_cast<std::int32_t>(std::clamp(std::round(value), 0.0, static_cast<double>(size)));
+  };
+  const std::int32_t x0 = bound(std::min(left, right), image.width());
+  const std::int32_t x1 = bound(std::max(left, right), image.width());
+  const std::int32_t y0 = bound(std::min(top, bottom), image.height());
+  const std::int32_t y1 = bound(std::max(top, bottom), image.height());
+  if (x1 <= x0 || y1 <= y0) return;
+  CanvasImage covered(x1 - x0, y1 - y0);
+  if (covered.pixels() == nullptr) return;
+  for (std::int32_t y = y0; y < y1; ++y) {
     const double v = (y + 0.5 - top) / (bottom - top);
     const auto py = std::clamp(static_cast<std::int64_t>(v * picture.height), std::int64_t{0},
                                std::int64_t{picture.height} - 1);
-    std::uint32_t* row = image.pixels() + static_cast<std::size_t>(y) * image.width();
+    const std::uint32_t* under = image.pixels() + static_cast<std::size_t>(y) * image.width();
+    std::uint32_t* row =
+        covered.pixels() + static_cast<std::size_t>(y - y0) * static_cast<std::size_t>(x1 - x0);
     const std::uint32_t* source =
         picture.pixels.data() + static_cast<std::size_t>(py) * picture.width;
-    for (auto x = static_cast<std::int32_t>(x0); x < static_cast<std::int32_t>(x1); ++x) {
+    for (std::int32_t x = x0; x < x1; ++x) {
       const double u = (x + 0.5 - left) / (right - left);
       const auto px = std::clamp(static_cast<std::int64_t>(u * picture.width), std::int64_t{0},
                                  std::int64_t{picture.width} - 1);
-      row[x] = over(source[px], row[x]);
+      row[x - x0] = over(source[px], under[x]);
     }
   }
+  // Device pixels: the transform is set aside for the copy.
+  const gdi::Transform identity{};
+  gdi::set_world_transform(image.surface(), identity);
+  gdi::bit_blt(image.surface(), x0, y0, x1 - x0, y1 - y0, covered.surface(), 0, 0,
+               gdi::rop3::kSrcCopy);
+  gdi::set_world_transform(image.surface(), t);
 }
 
 void load_into(CanvasImage* image, std::span<const std::uint8_t> encoded, std::int32_t width,
@@ -93,7 +104,18 @@ void load_into(CanvasImage* image, std::span<const std::uint8_t> encoded, std::i
     target.resize(width, height);
     if (target.width() != width || target.height() != height) return;  // could not be held
   }
-  render_picture(*picture, target, width, height);
+  GraphicsContext& context = graphics_context();
+  if (&target != &context.canvas) {
+    render_picture(*picture, target, width, height);
+    return;
+  }
+  {
+    // The window's thread repaints from the canvas.
+    std::lock_guard guard(context.lock);
+    render_picture(*picture, target, width, height);
+  }
+  // The picture shows on the window at once.
+  context.window_device.flush_batch_draw();
 }
 
 }  // namespace
@@ -139,6 +161,11 @@ void put_image_part(std::int32_t x, std::int32_t y, std::int32_t width, std::int
   GraphicsContext& context = graphics_context();
   if (image == nullptr || context.target.current_device == nullptr) return;
   std::lock_guard guard(context.lock);
+  // Onto the window too, as every drawing call, unless batch drawing holds its updates.
+  if (context.target.window_surface != gdi::kNoDc && !context.batching) {
+    gdi::bit_blt(context.target.window_surface, x, y, width, height, image->surface(), source_x,
+                 source_y, rop);
+  }
   gdi::bit_blt(context.target.drawing_surface, x, y, width, height, image->surface(), source_x,
                source_y, rop);
 }

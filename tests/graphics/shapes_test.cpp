@@ -182,12 +182,17 @@ TEST_F(Shapes, ArcEndPoints) {
 }
 
 TEST_F(Shapes, ClearCanvasWritesTheBackgroundWord) {
+  // Greys keep a top byte of 0: a program reading the buffer sees 0x00RRGGBB words.
   set_bk_color(0xFFFFFF);
   move_pen_to(3, 3);
   clear_canvas();
-  EXPECT_EQ(pixel(0, 0), 0xFFFFFFFFu);
-  EXPECT_EQ(pixel(kWidth - 1, kHeight - 1), 0xFFFFFFFFu);
+  EXPECT_EQ(pixel(0, 0), 0x00FFFFFFu);
+  EXPECT_EQ(pixel(kWidth - 1, kHeight - 1), 0x00FFFFFFu);
   EXPECT_EQ(get_x(), 0);
+  set_bk_color(0x404040);
+  clear_canvas();
+  EXPECT_EQ(pixel(0, 0), 0x00404040u);
+  EXPECT_EQ(pixel(kWidth - 1, kHeight - 1), 0x00404040u);
   set_bk_color(0x0000FF);
   clear_canvas();
   EXPECT_EQ(pixel(5, 5), 0x00FF0000u);
