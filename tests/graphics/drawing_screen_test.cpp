@@ -17,6 +17,7 @@
 #include <string>
 
 #include "graphics/kanvo.h"
+#include "host/windows/frame.h"
 #include "tests/support/eventually.h"
 #include "tests/support/x_server_test.h"
 
@@ -68,6 +69,7 @@ class Probe {
     if (input_ >= 0) close(input_);  // end of input ends the probe
     if (pid_ > 0) {
       int status = 0;
+      if (waitpid(pid_, &status, WNOHANG) == 0) kill(pid_, SIGTERM);
       waitpid(pid_, &status, 0);
     }
     if (output_ >= 0) close(output_);
@@ -111,6 +113,19 @@ class Probe {
       }
     }
     return true;
+  }
+  // The probe's exit status once it has ended; nothing while it runs after `patience`.
+  std::optional<int> exit_status(milliseconds patience = kPatience) {
+    int status = 0;
+    const bool ended = eventually(
+        [&] {
+          if (pid_ > 0 && waitpid(pid_, &status, WNOHANG) == pid_) pid_ = -1;
+          return pid_ <= 0;
+        },
+        patience);
+    if (!ended) return {};
+    if (!WIFEXITED(status)) return -1;
+    return WEXITSTATUS(status);
   }
   // The next mouse message other than a move.
   std::string next_message() {
@@ -176,6 +191,33 @@ class DrawingScreenTest : public XServerTest<DrawingScreenTest> {
     EXPECT_TRUE(shown) << "(" << point.x << ", " << point.y << ") never showed " << std::hex
                        << color << "; it shows " << at(screen, point);
     return screen;
+  }
+  // Where the window system puts a part of the frame of the probe's window with `flags`,
+  // relative to the client area; nothing when the frame has no such part.
+  static std::optional<Point> frame_part(std::int32_t flags, win::detail::FramePart part) {
+    win::detail::FrameLook look;
+    look.style = window_style(flags);
+    look.class_style = (flags & NO_CLOSE) != 0 ? win::class_style::kNoClose : 0;
+    const win::detail::FrameInsets insets = win::detail::frame_insets(look.style, 0);
+    look.width = 200 + insets.left + insets.right;
+    look.height = 150 + insets.top + insets.bottom;
+    for (std::int32_t y = 0; y < insets.top; ++y) {
+      for (std::int32_t x = look.width - 1; x >= 0; --x) {
+        if (win::detail::hit_test(look, {x, y}) != part) continue;
+        // The middle of the part.
+        std::int32_t left = x;
+        while (left > 0 && win::detail::hit_test(look, {left - 1, y}) == part) --left;
+        const std::int32_t middle = (left + x) / 2;
+        std::int32_t bottom = y;
+        while (win::detail::hit_test(look, {middle, bottom + 1}) == part) ++bottom;
+        return Point{middle - insets.left, (y + bottom) / 2 - insets.top};
+      }
+    }
+    return {};
+  }
+  void click_at(Point point, int button = 1) const {
+    point_at(point);
+    xdotool("click " + std::to_string(button));
   }
   void xdotool(const std::string& arguments) const { server_->run("xdotool " + arguments); }
   void point_at(Point point) const {
@@ -366,6 +408,62 @@ TEST_F(DrawingScreenTest, TheMouseThroughTheWindow) {
   EXPECT_EQ(probe.ask("hit"), "hit=0");
   xdotool("mouseup 3");
   EXPECT_EQ(probe.next_message(), message(WM_RBUTTONUP, 120, 80, 0, 0, 0, 0));
+}
+
+// A window without NO_CLOSE closes at a click on its close box, and the program ends with
+// status 0; with NO_CLOSE the close command is refused and the program runs on.
+TEST_F(DrawingScreenTest, TheUserClosesAWindowAndTheProgramEndsWell) {
+  Probe probe(*server_, "200 150 0");
+  ASSERT_NO_FATAL_FAILURE(start(probe));
+  const std::optional<Point> close_box = frame_part(0, win::detail::FramePart::close_box);
+  ASSERT_TRUE(close_box);
+  click_at(*close_box);
+  EXPECT_EQ(probe.exit_status(), 0);
+}
+
+TEST_F(DrawingScreenTest, NoCloseRefusesTheCloseCommand) {
+  Probe probe(*server_, "200 150 2");
+  ASSERT_NO_FATAL_FAILURE(start(probe));
+  const std::optional<Point> close_box = frame_part(NO_CLOSE, win::detail::FramePart::close_box);
+  ASSERT_TRUE(close_box);
+  click_at(*close_box);
+  // A click in the client area after it: once it arrives, the close box's click was handled.
+  click_at({50, 50});
+  EXPECT_EQ(probe.next_message(), message(WM_LBUTTONDOWN, 50, 50, 0, 1, 0, 0));
+  EXPECT_FALSE(probe.exit_status(milliseconds(0)));
+  EXPECT_EQ(probe.ask("hit"), "hit=1");  // the button's release; the probe still runs
+  EXPECT_TRUE(shows_on_screen({5, -10}, kActiveCaption));
+}
+
+// NO_MINIMIZE: no minimise box in the caption, where a window without the flag shows one; a
+// click there leaves the window as it was. (Without a window manager on the server a minimised
+// window is not taken off the screen, so only the box itself is looked at.)
+TEST_F(DrawingScreenTest, NoMinimizeHasNoMinimiseBox) {
+  const std::optional<Point> box = frame_part(0, win::detail::FramePart::minimize_box);
+  ASSERT_TRUE(box);
+  EXPECT_FALSE(frame_part(NO_MINIMIZE, win::detail::FramePart::minimize_box));
+  // Pixels of the caption around the box's middle that are not the caption's colour.
+  const auto drawn_around_box = [&](const display::Image& screen) {
+    int drawn = 0;
+    for (std::int32_t dy = -6; dy <= 6; ++dy) {
+      for (std::int32_t dx = -6; dx <= 6; ++dx) {
+        drawn += at(screen, {box->x + dx, box->y + dy}) != kActiveCaption;
+      }
+    }
+    return drawn;
+  };
+  {
+    Probe probe(*server_, "200 150 0");
+    ASSERT_NO_FATAL_FAILURE(start(probe));
+    EXPECT_GT(drawn_around_box(server_->screenshot()), 0) << "no minimise box without the flag";
+  }
+  Probe probe(*server_, "200 150 4");
+  ASSERT_NO_FATAL_FAILURE(start(probe));
+  EXPECT_EQ(drawn_around_box(server_->screenshot()), 0);
+  click_at(*box);
+  click_at({50, 50});
+  EXPECT_EQ(probe.next_message(), message(WM_LBUTTONDOWN, 50, 50, 0, 1, 0, 0));
+  EXPECT_TRUE(shows_on_screen({5, -10}, kActiveCaption));
 }
 
 }  // namespace
