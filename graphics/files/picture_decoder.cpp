@@ -8,6 +8,12 @@
 #define STB_IMAGE_IMPLEMENTATION
 #define STBI_NO_STDIO
 #define STBI_FAILURE_USERMSG
+// The formats a user of the library expects; the decoder's others (PNM, PSD, HDR, PIC, TGA) are
+// left out, and refused by their bytes before the decoder sees any.
+#define STBI_ONLY_PNG
+#define STBI_ONLY_JPEG
+#define STBI_ONLY_BMP
+#define STBI_ONLY_GIF
 #include <stb_image.h>
 
 namespace kanvo {
@@ -105,10 +111,16 @@ std::uint64_t pixels_per_byte(std::span<const std::uint8_t> encoded) {
   if (starts_with(encoded, {'G', 'I', 'F', '8'})) return 4096;
   // At least one bit of code for every block of 8 x 8 pixels.
   if (starts_as_jpeg(encoded)) return 64 * 8;
-  // Runs of up to 65535 pixels of a row in four bytes or more.
-  if (starts_with(encoded, {'S', 0x80, 0xF6, '4'})) return 65536 / 4;
-  // The others store pixels as they are or in runs of at most 128 in two bytes or more.
+  // Bitmaps store pixels as they are or in runs of at most 128 in two bytes or more.
   return 64;
+}
+
+// PNG, GIF, JPEG or BMP by their first bytes.
+bool is_decoded_format(std::span<const std::uint8_t> data) {
+  return starts_with(data, {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A}) ||
+         starts_with(data, {'G', 'I', 'F', '8', '7', 'a'}) ||
+         starts_with(data, {'G', 'I', 'F', '8', '9', 'a'}) || starts_as_jpeg(data) ||
+         starts_with(data, {'B', 'M'});
 }
 
 }  // namespace
@@ -123,6 +135,7 @@ std::optional<DecodedPicture> decode_picture(std::span<const std::uint8_t> encod
       encoded.size() > static_cast<std::size_t>(std::numeric_limits<int>::max())) {
     return std::nullopt;
   }
+  if (!is_decoded_format(encoded)) return std::nullopt;
   if (starts_as_jpeg(encoded) && !jpeg_huffman_tables_usable(encoded)) {
     return std::nullopt;
   }

@@ -1,4 +1,4 @@
-// Decoding of encoded pictures (PNG, JPEG, BMP, GIF, TGA, PSD, HDR, PIC, PNM) held in memory.
+// Decoding of encoded pictures (PNG, JPEG, BMP, GIF) held in memory; other formats are refused.
 #pragma once
 
 #include <cstdint>

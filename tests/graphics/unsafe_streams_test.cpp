@@ -5,7 +5,11 @@
 
 #include <algorithm>
 #include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
 
+#include "graphics/files/bitmap_file.h"
 #include "graphics/files/picture_decoder.h"
 #include "tests/graphics/encoded_pictures.h"
 
@@ -156,6 +160,49 @@ TEST(PngStreams, AnEmptyFirstDataChunkChangesNothing) {
   const std::optional<DecodedPicture> decoded = decode_picture(with_empty);
   ASSERT_TRUE(decoded);
   EXPECT_EQ(decoded->pixels, plain->pixels);
+}
+
+}  // namespace
+}  // namespace kanvo
+
+namespace kanvo {
+namespace {
+
+std::vector<std::uint8_t> bytes_of(std::string_view text) {
+  return {text.begin(), text.end()};
+}
+
+// One small picture in each format the decoder leaves out: refused before any byte reaches it
+// (the number parser of PNM once overflowed on "P=zP666...").
+TEST(RefusedFormats, PnmPsdHdrPicAndTgaAreNotDecoded) {
+  using namespace std::string_view_literals;
+  const std::vector<std::pair<const char*, std::vector<std::uint8_t>>> pictures = {
+      {"PNM (P6)", bytes_of("P6\n1 1\n255\n\xFF\x00\x00"sv)},
+      {"PNM (P5)", bytes_of("P5\n1 1\n255\n\x80"sv)},
+      {"PNM that overflowed", bytes_of("P=zP666666666666666666666662"sv)},
+      {"PSD", bytes_of("8BPS\x00\x01\x00\x00\x00\x00\x00\x00\x00\x03\x00\x00\x00\x01\x00\x00\x00"
+                       "\x01\x00\x08\x00\x03\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00"
+                       "\x00\x00\xFF\x00\x00"sv)},
+      {"HDR", bytes_of("#?RADIANCE\nFORMAT=32-bit_rle_rgbe\n\n-Y 1 +X 1\n\x80\x80\x80\x81"sv)},
+      {"TGA", bytes_of("\x00\x00\x02\x00\x00\x00\x00\x00\x00\x00\x00\x00\x01\x00\x01\x00\x18\x00"
+                       "\x00\x00\xFF"sv)},
+  };
+  for (const auto& [name, encoded] : pictures) {
+    EXPECT_FALSE(decode_picture(encoded).has_value()) << name;
+  }
+  // PIC: its magic, a header of 88 bytes in all, "PICT", a 1 by 1 size and one raw RGB packet.
+  std::vector<std::uint8_t> pic = {0x53, 0x80, 0xF6, 0x34};
+  pic.resize(88, 0);
+  for (const std::uint8_t b : bytes_of("PICT\x00\x01\x00\x01\x00\x00\x80\x3F\x00\x03\x00\x00"
+                                       "\x00\x08\x00\xE0\xFF\x00\x00"sv)) {
+    pic.push_back(b);
+  }
+  EXPECT_FALSE(decode_picture(pic).has_value()) << "PIC";
+  // What a user expects still decodes.
+  EXPECT_TRUE(decode_picture(testing::blank_png(2, 2)).has_value());
+  EXPECT_TRUE(decode_picture(testing::blank_jpeg(8, 8)).has_value());
+  const std::uint32_t pixel = 0x00FF0000;
+  EXPECT_TRUE(decode_picture(encode_bitmap_file(&pixel, 1, 1)).has_value());
 }
 
 }  // namespace
