@@ -367,6 +367,9 @@ TEST_F(DrawingScreenTest, ImagesOntoAndFromTheWindow) {
   EXPECT_EQ(at(screen, {10, 10}), kBlue);
   EXPECT_EQ(at(screen, {39, 29}), kBlue);
   EXPECT_EQ(at(screen, {40, 30}), kBlack);
+  // Unbatched, an image shows at once.
+  ASSERT_TRUE(probe.run({"put 100 10 10 10 00FFFF"}));
+  once_shown({105, 15}, kYellow);
   // Pixel words 0x00RRGGBB of the corners of the piece read back.
   EXPECT_EQ(probe.ask("get 5 5 10 10"), "image 10 10 000000 000000 000000 0000ff");
   EXPECT_EQ(probe.ask("get 10 10 30 20"), "image 30 20 0000ff 0000ff 0000ff 0000ff");
