@@ -9,6 +9,7 @@
 #include "graphics/device/window_api.h"
 #include "graphics/files/image_files.h"
 #include "graphics/image/canvas_image.h"
+#include "graphics/input/key_input.h"
 #include "graphics/input/mouse_input.h"
 #include "graphics/input/mouse_message.h"
 #include "graphics/input/text_input_dialog.h"
@@ -18,6 +19,7 @@
 using kanvo::CanvasImage;
 using kanvo::Color;
 using kanvo::FillStyle;
+using kanvo::KeyMessage;
 using kanvo::LineStyle;
 using kanvo::LogFont;
 using kanvo::MouseMessage;
@@ -181,6 +183,32 @@ using kanvo::WM_MOUSEWHEEL;
 using kanvo::WM_RBUTTONDBLCLK;
 using kanvo::WM_RBUTTONDOWN;
 using kanvo::WM_RBUTTONUP;
+
+// Key input.
+using kanvo::flush_key_messages;
+using kanvo::get_key_message;
+using kanvo::key_hit;
+using kanvo::VK_BACK;
+using kanvo::VK_CONTROL;
+using kanvo::VK_DELETE;
+using kanvo::VK_DOWN;
+using kanvo::VK_END;
+using kanvo::VK_ESCAPE;
+using kanvo::VK_F1;
+using kanvo::VK_HOME;
+using kanvo::VK_INSERT;
+using kanvo::VK_LEFT;
+using kanvo::VK_MENU;
+using kanvo::VK_NEXT;
+using kanvo::VK_PRIOR;
+using kanvo::VK_RETURN;
+using kanvo::VK_RIGHT;
+using kanvo::VK_SHIFT;
+using kanvo::VK_SPACE;
+using kanvo::VK_TAB;
+using kanvo::VK_UP;
+using kanvo::WM_KEYDOWN;
+using kanvo::WM_KEYUP;
 
 // Asking for text.
 using kanvo::ask_text;

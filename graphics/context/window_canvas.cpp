@@ -135,8 +135,9 @@ void WindowCanvas::close() {
     ui::request_destroy(handle);
     join_window_thread();
   }
-  // A reader waiting for a mouse message would wait forever now: wake it.
+  // A reader waiting for a mouse or key message would wait forever now: wake it.
   ready_event_.signal();
+  key_event_.signal();
 
   if (console_hidden) {
     ui::set_window_pos(console, ui::kNoWindow, last_place.left, last_place.top, -1, -1,

@@ -1,5 +1,5 @@
 // The canvas behind the graphics window: an image whose picture the window shows, with the
-// window itself, its thread, the hand-over event and the mouse-message queue.
+// window itself, its thread, the hand-over event and the mouse and key queues.
 #pragma once
 
 #include <atomic>
@@ -27,8 +27,10 @@ constexpr std::uint32_t window_style(std::int32_t flags) {
          ((flags & NO_MINIMIZE) != 0 ? 0 : ui::style::kMinimizeBox);
 }
 
-// Private window message: a reader waits for the next mouse message.
+// Private window message: a reader waits for the next message of the queue that wparam names.
 inline constexpr std::uint32_t WAKE_MESSAGE = ui::msg::kUser + 1;
+inline constexpr ui::WParam WAKE_FOR_MOUSE = 0;
+inline constexpr ui::WParam WAKE_FOR_KEYS = 1;
 
 class WindowCanvas : public CanvasImage {
  public:
@@ -54,15 +56,22 @@ class WindowCanvas : public CanvasImage {
   SurfaceHandle window_dc() const { return window_dc_; }
   MessageQueue& messages() { return messages_; }
   AutoResetEvent& ready_event() { return ready_event_; }
-  // The window thread's side of the mouse hand-over.
+  // Signals a reader waiting for a key message.
+  AutoResetEvent& key_event() { return key_event_; }
+  KeyQueue& key_messages() { return key_messages_; }
+  // The window thread's side of the hand-over: set while a reader waits for the queue that
+  // WAKE_MESSAGE named.
   std::atomic<bool>& wake_requested() { return wake_requested_; }
+  std::atomic<bool>& key_wake_requested() { return key_wake_requested_; }
 
  private:
   friend struct WindowThread;
 
   bool had_console_ = false;
   AutoResetEvent ready_event_;
+  AutoResetEvent key_event_;
   MessageQueue messages_;
+  KeyQueue key_messages_;
   std::atomic<WindowHandle> window_{ui::kNoWindow};
   SurfaceHandle window_dc_{};
   // Started, joined and replaced by the threads that open and close windows, never by a window's
@@ -70,6 +79,7 @@ class WindowCanvas : public CanvasImage {
   std::mutex thread_mutex_;
   std::thread thread_;
   std::atomic<bool> wake_requested_{false};
+  std::atomic<bool> key_wake_requested_{false};
 };
 
 // Whether the calling thread is a graphics window's own thread.

@@ -6,6 +6,8 @@
 #include <string>
 
 #include "graphics/context/graphics_context.h"
+#include "graphics/input/key_input.h"
+#include "graphics/input/message_wait.h"
 #include "graphics/input/mouse_input.h"
 #include "graphics/platform/process_end.h"
 
@@ -109,17 +111,31 @@ ui::LResult WindowThread::procedure(WindowHandle window, std::uint32_t message, 
   switch (message) {
     case ui::msg::kKeyDown:
     case ui::msg::kKeyUp: {
+      queue_key_message(*canvas, message, wparam, lparam);
       const WindowHandle console = key_target.load(std::memory_order_acquire);
       if (console != ui::kNoWindow && wparam != kVirtualKeyCancel) {
         ui::post_message(console, message, wparam, lparam);
       }
       return 0;
     }
-    case WAKE_MESSAGE:
-      canvas->wake_requested_.store(true, std::memory_order_release);
-      // A message queued before the reader asked would signal nobody: answer at once.
-      if (!canvas->messages_.is_empty()) wake_reader(*canvas);
+    case ui::msg::kChar: {
+      // Characters typed without a key of their own (an input method, a dead key); those of
+      // key presses came with the press.
+      if (wparam < 0x80) return 0;
+      queue_key_message(*canvas, message, wparam, lparam);
+      const WindowHandle console = key_target.load(std::memory_order_acquire);
+      if (console != ui::kNoWindow) ui::post_message(console, message, wparam, lparam);
       return 0;
+    }
+    case WAKE_MESSAGE: {
+      const bool keys = wparam == WAKE_FOR_KEYS;
+      std::atomic<bool>& requested = keys ? canvas->key_wake_requested_ : canvas->wake_requested_;
+      requested.store(true, std::memory_order_release);
+      // A message queued before the reader asked would signal nobody: answer at once.
+      const bool held = keys ? !canvas->key_messages_.is_empty() : !canvas->messages_.is_empty();
+      if (held) wake_reader(requested, keys ? canvas->key_event_ : canvas->ready_event_);
+      return 0;
+    }
     case ui::msg::kPaint:
       repaint_from_canvas(window, *canvas);
       return 0;

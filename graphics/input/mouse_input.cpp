@@ -1,14 +1,9 @@
 #include "graphics/input/mouse_input.h"
 
 #include "graphics/context/graphics_context.h"
+#include "graphics/input/message_wait.h"
 
 namespace kanvo {
-
-void wake_reader(WindowCanvas& canvas) {
-  if (canvas.wake_requested().exchange(false, std::memory_order_acq_rel)) {
-    canvas.ready_event().signal();
-  }
-}
 
 void queue_mouse_message(WindowHandle window, WindowCanvas& canvas, std::uint32_t message,
                          ui::WParam wparam, ui::LParam lparam) {
@@ -36,7 +31,7 @@ void queue_mouse_message(WindowHandle window, WindowCanvas& canvas, std::uint32_
     }
     queue.push(record);
   }
-  wake_reader(canvas);
+  wake_reader(canvas.wake_requested(), canvas.ready_event());
 }
 
 bool mouse_hit() {
@@ -45,24 +40,11 @@ bool mouse_hit() {
 
 MouseMessage get_mouse_message() {
   WindowCanvas& canvas = graphics_context().canvas;
-  MessageQueue& queue = canvas.messages();
-  while (queue.is_empty()) {
-    const WindowHandle window = canvas.window();
-    if (window == ui::kNoWindow) return MouseMessage{};
-    canvas.ready_event().reset();
-    ui::send_message(window, WAKE_MESSAGE, 0, 0);
-    // A window closed meanwhile has no thread left to answer.
-    if (canvas.window() != window) continue;
-    canvas.ready_event().wait();
-  }
-  const MouseMessage message = queue.front();
-  queue.pop();
-  return message;
+  return wait_for_message(canvas, canvas.messages(), canvas.ready_event(), WAKE_FOR_MOUSE);
 }
 
 void flush_mouse_messages() {
-  MessageQueue& queue = graphics_context().canvas.messages();
-  while (!queue.is_empty()) queue.pop();
+  flush_messages(graphics_context().canvas.messages());
 }
 
 }  // namespace kanvo

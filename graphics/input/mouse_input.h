@@ -13,8 +13,6 @@ namespace kanvo {
 // queue is full; wakes a waiting reader either way.
 void queue_mouse_message(WindowHandle window, WindowCanvas& canvas, std::uint32_t message,
                          ui::WParam wparam, ui::LParam lparam);
-// Window thread: a reader that asked to be woken is woken.
-void wake_reader(WindowCanvas& canvas);
 
 // True when at least one message is held; never waits.
 bool mouse_hit();

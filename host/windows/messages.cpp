@@ -131,47 +131,6 @@ bool peek_message(Message* message, WindowHandle filter, bool remove) {
   return true;
 }
 
-namespace {
-
-// The character a key types on a US keyboard, or 0.
-char32_t typed_character(std::uint32_t key, bool shift, bool caps_lock, bool control) {
-  if (key >= keys::kLetterA && key < keys::kLetterA + 26) {
-    if (control) return key - keys::kLetterA + 1;
-    const bool upper = shift != caps_lock;
-    return upper ? key : key - keys::kLetterA + U'a';
-  }
-  if (control) return 0;
-  if (key >= keys::kDigit0 && key <= keys::kDigit0 + 9) {
-    static constexpr char32_t kShifted[] = U")!@#$%^&*(";
-    return shift ? kShifted[key - keys::kDigit0] : key;
-  }
-  if (key >= keys::kNumpad0 && key <= keys::kNumpad0 + 9) return U'0' + (key - keys::kNumpad0);
-  struct Pair {
-    std::uint32_t key;
-    char32_t plain;
-    char32_t shifted;
-  };
-  static constexpr Pair kKeys[] = {
-      {keys::kSpace, U' ', U' '},        {keys::kReturn, U'\r', U'\r'},
-      {keys::kBackspace, 8, 8},          {keys::kTab, U'\t', U'\t'},
-      {keys::kEscape, 0x1B, 0x1B},       {keys::kSemicolon, U';', U':'},
-      {keys::kEquals, U'=', U'+'},       {keys::kComma, U',', U'<'},
-      {keys::kMinus, U'-', U'_'},        {keys::kPeriod, U'.', U'>'},
-      {keys::kSlash, U'/', U'?'},        {keys::kBackquote, U'`', U'~'},
-      {keys::kLeftBracket, U'[', U'{'},  {keys::kBackslash, U'\\', U'|'},
-      {keys::kRightBracket, U']', U'}'}, {keys::kQuote, U'\'', U'"'},
-      {keys::kMultiply, U'*', U'*'},     {keys::kAdd, U'+', U'+'},
-      {keys::kSubtract, U'-', U'-'},     {keys::kDecimal, U'.', U'.'},
-      {keys::kDivide, U'/', U'/'},
-  };
-  for (const Pair& pair : kKeys) {
-    if (pair.key == key) return shift ? pair.shifted : pair.plain;
-  }
-  return 0;
-}
-
-}  // namespace
-
 bool translate_message(const Message& message) {
   if (message.message != msg::kKeyDown) return false;
   const std::shared_ptr<ThreadQueue> queue = ThreadQueue::current();
@@ -286,6 +245,42 @@ std::int32_t quit_code() {
 std::int16_t get_key_state(std::uint32_t virtual_key) {
   const std::uint8_t state = ThreadQueue::current()->key_state[virtual_key & 0xFF];
   return static_cast<std::int16_t>(((state & kKeyDown) != 0 ? 0x8000 : 0) | (state & kKeyToggled));
+}
+
+char32_t typed_character(std::uint32_t key, bool shift, bool caps_lock, bool control) {
+  if (key >= keys::kLetterA && key < keys::kLetterA + 26) {
+    if (control) return key - keys::kLetterA + 1;
+    const bool upper = shift != caps_lock;
+    return upper ? key : key - keys::kLetterA + U'a';
+  }
+  if (control) return 0;
+  if (key >= keys::kDigit0 && key <= keys::kDigit0 + 9) {
+    static constexpr char32_t kShifted[] = U")!@#$%^&*(";
+    return shift ? kShifted[key - keys::kDigit0] : key;
+  }
+  if (key >= keys::kNumpad0 && key <= keys::kNumpad0 + 9) return U'0' + (key - keys::kNumpad0);
+  struct Pair {
+    std::uint32_t key;
+    char32_t plain;
+    char32_t shifted;
+  };
+  static constexpr Pair kKeys[] = {
+      {keys::kSpace, U' ', U' '},        {keys::kReturn, U'\r', U'\r'},
+      {keys::kBackspace, 8, 8},          {keys::kTab, U'\t', U'\t'},
+      {keys::kEscape, 0x1B, 0x1B},       {keys::kSemicolon, U';', U':'},
+      {keys::kEquals, U'=', U'+'},       {keys::kComma, U',', U'<'},
+      {keys::kMinus, U'-', U'_'},        {keys::kPeriod, U'.', U'>'},
+      {keys::kSlash, U'/', U'?'},        {keys::kBackquote, U'`', U'~'},
+      {keys::kLeftBracket, U'[', U'{'},  {keys::kBackslash, U'\\', U'|'},
+      {keys::kRightBracket, U']', U'}'}, {keys::kQuote, U'\'', U'"'},
+      {keys::kMultiply, U'*', U'*'},     {keys::kAdd, U'+', U'+'},
+      {keys::kSubtract, U'-', U'-'},     {keys::kDecimal, U'.', U'.'},
+      {keys::kDivide, U'/', U'/'},
+  };
+  for (const Pair& pair : kKeys) {
+    if (pair.key == key) return shift ? pair.shifted : pair.plain;
+  }
+  return 0;
 }
 
 }  // namespace kanvo::win

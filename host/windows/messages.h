@@ -39,4 +39,9 @@ std::int32_t quit_code();
 // while the key is down, the lowest bit toggles with each press.
 std::int16_t get_key_state(std::uint32_t virtual_key);
 
+// The character a press of the key types on a US keyboard (what translate_message posts as
+// WM_CHAR), given the keys held: Ctrl with a letter types its control character (Ctrl+A: 1);
+// 0 for keys that type nothing.
+char32_t typed_character(std::uint32_t key, bool shift, bool caps_lock, bool control);
+
 }  // namespace kanvo::win

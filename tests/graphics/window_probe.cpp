@@ -1,11 +1,12 @@
 // A small program with a graphics window, for the tests on a real X server:
-//   window_probe CANVAS_WIDTH CANVAS_HEIGHT
+//   window_probe CANVAS_WIDTH CANVAS_HEIGHT [keys]
 // Its window stands at (100, 100) with a client area of 200 by 150 pixels, whatever canvas it was
 // opened with (0 0: none). It prints "client X Y" (the client area's top-left corner on the
 // screen), then "waiting" before each wait for a mouse message and
 // "message=N x=X y=Y left=0|1 right=0|1" after it. A right button press draws a white line along
 // row 10 (once the window is on the screen, so that no first repaint wipes it); a left button
-// press ends the program.
+// press ends the program. With "keys", the left press first prints every key message held
+// then, one a line: "key=K down=0|1 text=T ctrl=0|1 shift=0|1 alt=0|1", then "keys N".
 #include <cstdio>
 #include <cstdlib>
 
@@ -33,6 +34,16 @@ int main(int argc, char** argv) {
     std::printf("message=%u x=%d y=%d left=%d right=%d\n", message.message, message.x, message.y,
                 message.left_button ? 1 : 0, message.right_button ? 1 : 0);
     if (message.message == WM_RBUTTONDOWN) draw_line(10, 10, 190, 10);
+    if (message.message == WM_LBUTTONDOWN && argc > 3) {
+      int held = 0;
+      for (; key_hit(); ++held) {
+        const KeyMessage key = get_key_message();
+        std::printf("key=%u down=%d text=%s ctrl=%d shift=%d alt=%d\n", key.key,
+                    key.message == WM_KEYDOWN ? 1 : 0, key.text, key.ctrl ? 1 : 0,
+                    key.shift ? 1 : 0, key.alt ? 1 : 0);
+      }
+      std::printf("keys %d\n", held);
+    }
     if (message.message == WM_LBUTTONDOWN || message.message == 0) break;
   }
   std::fflush(stdout);

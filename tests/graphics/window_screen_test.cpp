@@ -1,5 +1,6 @@
 // The graphics window on a real X server (Xvfb): a program waiting for the mouse is woken by a
-// click from xdotool, and a window minimised and restored is painted again from its canvas.
+// click from xdotool, a window minimised and restored is painted again from its canvas, and keys
+// typed with xdotool reach the key queue.
 // Skipped where Xvfb, xdotool or ImageMagick is missing.
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -10,6 +11,8 @@
 #include <cstdio>
 #include <optional>
 #include <string>
+#include <thread>
+#include <vector>
 
 #include "graphics/kanvo.h"
 #include "tests/support/eventually.h"
@@ -21,6 +24,7 @@ namespace {
 using std::chrono::milliseconds;
 
 constexpr const char* kProbe = KANVO_BINARY_DIR "/tests/graphics/window_probe";
+constexpr const char* kArrowKeys = KANVO_BINARY_DIR "/examples/arrow_keys";
 constexpr display::PixelWord kWhite = 0xFFFFFF;
 constexpr display::PixelWord kActiveCaption = 0x0078D7;
 // Each look at the screen runs import, which takes long on a busy machine.
@@ -29,9 +33,9 @@ constexpr milliseconds kPatience(20000);
 // The probe program on the server, and what it prints, line by line.
 class Probe {
  public:
-  Probe(const Xvfb& server, const std::string& arguments)
+  Probe(const Xvfb& server, const std::string& arguments, const char* program = kProbe)
       : pipe_(popen(("DISPLAY=" + server.display() +
-                     " KANVO_DISPLAY= WAYLAND_DISPLAY= SDL_VIDEODRIVER=x11 timeout 60 " + kProbe +
+                     " KANVO_DISPLAY= WAYLAND_DISPLAY= SDL_VIDEODRIVER=x11 timeout 60 " + program +
                      " " + arguments + " </dev/null")
                         .c_str(),
                     "r")) {}
@@ -155,6 +159,55 @@ TEST_F(WindowScreenTest, ALineSurvivesMinimisingAndRestoring) {
       << "shows " << std::hex << at(server_->screenshot(), on_line);
   click({client.x + 20, client.y + 100});  // ends the probe
   EXPECT_TRUE(probe.settle().starts_with("message=" + std::to_string(WM_LBUTTONDOWN)));
+}
+
+// Keys typed into the window wait in the key queue with their characters and modifiers; beyond
+// 63 messages the newest are dropped, and the held ones come out in order.
+TEST_F(WindowScreenTest, KeysWaitInTheirQueueUpToItsSize) {
+  Probe probe(*server_, "200 150 keys");
+  const Point client = start(probe);
+  server_->run("xdotool mousemove --sync " + std::to_string(client.x + 50) + " " +
+               std::to_string(client.y + 50));
+  std::string ups;
+  for (int i = 0; i < 40; ++i) ups += " Up";
+  server_->run("xdotool key --delay 20 a shift+c ctrl+b alt+x" + ups);
+  std::this_thread::sleep_for(milliseconds(500));  // every key handled before the click
+  server_->run("xdotool click 1");
+  std::vector<std::string> keys;
+  while (std::optional<std::string> next = probe.line()) {
+    if (next->starts_with("keys ")) {
+      keys.push_back(*next);
+      break;
+    }
+    if (next->starts_with("key=")) keys.push_back(*next);
+  }
+  ASSERT_GE(keys.size(), 15u);
+  EXPECT_EQ(keys[0], "key=65 down=1 text=a ctrl=0 shift=0 alt=0");
+  EXPECT_EQ(keys[1], "key=65 down=0 text= ctrl=0 shift=0 alt=0");
+  EXPECT_EQ(keys[2], "key=16 down=1 text= ctrl=0 shift=1 alt=0");
+  EXPECT_EQ(keys[3], "key=67 down=1 text=C ctrl=0 shift=1 alt=0");
+  EXPECT_EQ(keys[6], "key=17 down=1 text= ctrl=1 shift=0 alt=0");
+  EXPECT_EQ(keys[7], "key=66 down=1 text=\x02 ctrl=1 shift=0 alt=0");
+  EXPECT_EQ(keys[10], "key=18 down=1 text= ctrl=0 shift=0 alt=1");
+  EXPECT_EQ(keys[11], "key=88 down=1 text=x ctrl=0 shift=0 alt=1");
+  EXPECT_EQ(keys[14], "key=38 down=1 text= ctrl=0 shift=0 alt=0");
+  EXPECT_EQ(keys.back(), "keys 63");
+}
+
+// The example moves its square with the arrow keys, Shift for longer steps; Escape ends it.
+TEST_F(WindowScreenTest, TheArrowKeysExampleMovesItsSquare) {
+  Probe program(*server_, "", kArrowKeys);
+  ASSERT_TRUE(program.started());
+  std::string window;
+  ASSERT_TRUE(eventually([&] { return !(window = server_->window_of_class("arrow_keys")).empty(); },
+                         kPatience));
+  server_->run("xdotool windowfocus --sync " + window + " key --delay 30 Right Right Down " +
+               "shift+Left Escape");
+  EXPECT_EQ(program.line(), "x=185 y=130");
+  EXPECT_EQ(program.line(), "x=190 y=130");
+  EXPECT_EQ(program.line(), "x=190 y=135");
+  EXPECT_EQ(program.line(), "x=170 y=135");
+  EXPECT_EQ(program.line(milliseconds(5000)), std::nullopt) << "the program did not end";
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 // The graphics window on the headless screen: drawing on canvas and window, batch drawing,
-// repaints, re-opening, closing, and mouse messages from the screen.
+// repaints, re-opening, closing, and mouse and key messages from the screen.
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -47,7 +47,29 @@ class GraphicsWindow : public ::testing::Test {
   void TearDown() override {
     end_batch_draw();
     flush_mouse_messages();
+    flush_key_messages();
     close_window();
+  }
+  // A key as the user presses or releases it; the screen tells the window thread.
+  static void key(std::uint32_t virtual_key, bool down, bool repeat = false) {
+    display::InputEvent event;
+    event.kind = down ? display::InputEvent::Kind::key_down : display::InputEvent::Kind::key_up;
+    event.key = virtual_key;
+    event.repeat = repeat;
+    screen().inject(event);
+  }
+  static void typed(char32_t character) {
+    display::InputEvent event;
+    event.kind = display::InputEvent::Kind::text;
+    event.character = character;
+    screen().inject(event);
+  }
+  // Returns once the window thread has handled everything the screen gave it so far: a click
+  // given last comes last.
+  void settle() {
+    inject(display::InputEvent::Kind::button_up, 1, 1, display::MouseButton::left);
+    while (get_mouse_message().message != WM_LBUTTONUP) {
+    }
   }
   // Mouse input at a client point, as the user gives it.
   void inject(display::InputEvent::Kind kind, std::int32_t x, std::int32_t y,
@@ -242,20 +264,105 @@ TEST_F(GraphicsWindow, AWaitingReaderIsWokenByTheNextClick) {
 }
 
 TEST_F(GraphicsWindow, KeysNeverEnterTheMouseQueue) {
-  display::InputEvent key;
-  key.kind = display::InputEvent::Kind::key_down;
-  key.key = 'A';
-  screen().inject(key);
-  key.kind = display::InputEvent::Kind::key_up;
-  screen().inject(key);
-  ui::send_message(window_, WAKE_MESSAGE, 0, 0);  // after the keys were handled
+  key('A', true);
+  key('A', false);
+  settle();
   EXPECT_FALSE(mouse_hit());
+  EXPECT_EQ(graphics_context().canvas.key_messages().count(), 2);
+}
+
+TEST_F(GraphicsWindow, KeyPressesAndReleasesWithTheirCharactersAndModifiers) {
+  EXPECT_FALSE(key_hit());
+  key('A', true);
+  key('A', false);
+  key(VK_SHIFT, true);
+  key('7', true);
+  key('7', true, true);  // held: the press repeats
+  key(VK_SHIFT, false);
+  key(VK_CONTROL, true);
+  key(VK_MENU, true);
+  key(VK_LEFT, true);
+  key(VK_MENU, false);
+  key(VK_CONTROL, false);
+  std::vector<KeyMessage> got;
+  for (int i = 0; i < 11; ++i) got.push_back(get_key_message());
+  EXPECT_FALSE(key_hit());
+  EXPECT_EQ(got[0].message, WM_KEYDOWN);
+  EXPECT_EQ(got[0].key, 'A');
+  EXPECT_STREQ(got[0].text, "a");
+  EXPECT_FALSE(got[0].shift || got[0].ctrl || got[0].alt || got[0].repeat);
+  EXPECT_EQ(got[1].message, WM_KEYUP);
+  EXPECT_STREQ(got[1].text, "");
+  EXPECT_EQ(got[2].key, VK_SHIFT);
+  EXPECT_TRUE(got[2].shift);
+  EXPECT_EQ(got[3].key, '7');
+  EXPECT_STREQ(got[3].text, "&");
+  EXPECT_TRUE(got[3].shift);
+  EXPECT_FALSE(got[3].repeat);
+  EXPECT_TRUE(got[4].repeat);
+  EXPECT_EQ(got[5].message, WM_KEYUP);
+  EXPECT_FALSE(got[5].shift);  // released by now
+  EXPECT_EQ(got[8].key, VK_LEFT);
+  EXPECT_TRUE(got[8].ctrl && got[8].alt && !got[8].shift);
+  EXPECT_STREQ(got[8].text, "");  // an arrow types nothing
+  EXPECT_FALSE(got[10].ctrl);
+}
+
+TEST_F(GraphicsWindow, CharactersComeInTheProgramsEncoding) {
+  typed(U'确');
+  const KeyMessage utf8 = get_key_message();
+  EXPECT_EQ(utf8.message, WM_KEYDOWN);
+  EXPECT_EQ(utf8.key, 0u);
+  EXPECT_STREQ(utf8.text, "确");
+  set_text_encoding(TEXT_GBK);
+  typed(U'确');
+  typed(U'😀');  // GBK has none
+  const KeyMessage gbk = get_key_message();
+  const KeyMessage missing = get_key_message();
+  set_text_encoding(TEXT_UTF8);
+  EXPECT_STREQ(gbk.text, "\xC8\xB7");
+  EXPECT_STREQ(missing.text, "?");
+}
+
+TEST_F(GraphicsWindow, AFullKeyQueueDropsTheNewestAndStillWakes) {
+  for (int i = 0; i < 70; ++i) key(VK_F1 + i % 12, i % 2 == 0);
+  settle();
+  EXPECT_EQ(graphics_context().canvas.key_messages().count(), KeyQueue::kCapacity);
+  for (int i = 0; i < KeyQueue::kCapacity; ++i) {
+    const KeyMessage message = get_key_message();
+    ASSERT_EQ(message.key, VK_F1 + i % 12) << i;
+    ASSERT_EQ(message.message, i % 2 == 0 ? WM_KEYDOWN : WM_KEYUP) << i;
+  }
+  EXPECT_FALSE(key_hit());
+  key(VK_SPACE, true);
+  EXPECT_STREQ(get_key_message().text, " ");
+  flush_key_messages();
+  EXPECT_FALSE(key_hit());
+}
+
+TEST_F(GraphicsWindow, AKeyReaderIsWokenByAKeyNotByTheMouse) {
+  std::atomic<pid_t> reader_thread{0};
+  std::atomic<bool> read{false};
+  KeyMessage message{};
+  std::thread reader([&] {
+    reader_thread = testing::this_thread_id();
+    message = get_key_message();
+    read = true;
+  });
+  EXPECT_TRUE(testing::eventually_waiting(reader_thread)) << "the reader never waited";
+  settle();
+  EXPECT_TRUE(testing::eventually_waiting(reader_thread));
+  EXPECT_FALSE(read) << "a click woke the key reader";
+  key(VK_UP, true);
+  reader.join();
+  EXPECT_EQ(message.key, VK_UP);
 }
 
 TEST(GraphicsWindowClosed, ReadingTheMouseWithoutAWindowReturnsAtOnce) {
   close_window();
   const MouseMessage message = get_mouse_message();
   EXPECT_EQ(message.message, 0u);
+  EXPECT_EQ(get_key_message().message, 0u);
 }
 
 }  // namespace
