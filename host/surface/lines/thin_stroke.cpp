@@ -7,38 +7,47 @@
 namespace kanvo::surface::lines {
 namespace {
 
-// Where the pixels of a figure go: straight to the painter, or into a list.
-class PixelSink {
+// Where the pixels of a figure go: straight to the painter, or into a list. Each kind is its
+// own type, so a figure's loop is compiled for one of them and asks nothing per run.
+class PaintSink {
  public:
-  PixelSink(raster::Painter& painter, raster::SpanList* gather)
-      : painter_(painter), gather_(gather) {}
-
+  explicit PaintSink(raster::Painter& painter) : painter_(painter) {}
   // Pixels x0 <= x < x1 of row y, already inside the painter's box.
   void run(std::int64_t y, std::int64_t x0, std::int64_t x1, PixelWord ink) {
-    if (gather_ != nullptr) {
-      gather_->add(static_cast<std::int32_t>(y), static_cast<std::int32_t>(x0),
-                   static_cast<std::int32_t>(x1));
-    } else {
-      painter_.fill_span(y, x0, x1, ink);
-    }
-  }
-  // The pixels of a line run, from its first pixel on for `count` pixels.
-  void run(const LineRun& run, std::int64_t done, std::int64_t count, PixelWord ink) {
-    const std::int64_t x = run.x_first + run.x_step * done;
-    if (run.x_step > 0) {
-      this->run(run.y, x, x + count, ink);
-    } else {
-      this->run(run.y, x - count + 1, x + 1, ink);
-    }
+    painter_.fill_span(y, x0, x1, ink);
   }
 
  private:
   raster::Painter& painter_;
-  raster::SpanList* gather_;
 };
 
+class GatherSink {
+ public:
+  explicit GatherSink(raster::SpanList& spans) : spans_(spans) {}
+  void run(std::int64_t y, std::int64_t x0, std::int64_t x1, PixelWord) {
+    spans_.add(static_cast<std::int32_t>(y), static_cast<std::int32_t>(x0),
+               static_cast<std::int32_t>(x1));
+  }
+
+ private:
+  raster::SpanList& spans_;
+};
+
+// The pixels of a line run, from its first pixel on for `count` pixels.
+template <typename Sink>
+void run_pixels(Sink& sink, const LineRun& run, std::int64_t done, std::int64_t count,
+                PixelWord ink) {
+  const std::int64_t x = run.x_first + run.x_step * done;
+  if (run.x_step > 0) {
+    sink.run(run.y, x, x + count, ink);
+  } else {
+    sink.run(run.y, x - count + 1, x + 1, ink);
+  }
+}
+
 // Paints a run piece by piece along the pattern.
-void paint_dashed_run(PixelSink& sink, const LineRun& run, const ThinPen& pen, double position) {
+template <typename Sink>
+void paint_dashed_run(Sink& sink, const LineRun& run, const ThinPen& pen, double position) {
   int index = 0;
   double remaining = 0.0;
   pen.pattern->locate(position + static_cast<double>(run.step_first), index, remaining);
@@ -48,7 +57,7 @@ void paint_dashed_run(PixelSink& sink, const LineRun& run, const ThinPen& pen, d
     // Pattern lengths are whole pixels here; a zero length piece paints nothing.
     const auto piece = static_cast<std::int64_t>(std::min(remaining, left));
     if (piece > 0 && (index % 2 == 0 || pen.paint_gaps)) {
-      sink.run(run, done, piece, index % 2 == 0 ? pen.ink : pen.gap_ink);
+      run_pixels(sink, run, done, piece, index % 2 == 0 ? pen.ink : pen.gap_ink);
     }
     done += piece;
     if (static_cast<double>(piece) >= remaining) {
@@ -60,15 +69,13 @@ void paint_dashed_run(PixelSink& sink, const LineRun& run, const ThinPen& pen, d
   }
 }
 
-}  // namespace
-
-double stroke_thin(raster::Painter& painter, std::span<const DevicePoint> points, bool closed,
-                   const ThinPen& pen, double position, raster::SpanList* gather) {
+template <typename Sink>
+double stroke_thin_into(Sink& sink, const Rect& box, std::span<const DevicePoint> points,
+                        bool closed, const ThinPen& pen, double position) {
   const std::size_t count = points.size();
   if (count == 0) return position;
   const std::size_t segments = closed ? count : count - 1;
   const bool dashed = pen.pattern != nullptr && !pen.pattern->solid();
-  PixelSink sink(painter, gather);
   for (std::size_t i = 0; i < segments; ++i) {
     const DevicePoint from = points[i];
     const DevicePoint to = points[(i + 1) % count];
@@ -78,22 +85,32 @@ double stroke_thin(raster::Painter& painter, std::span<const DevicePoint> points
     const bool last = pen.geometric && !dashed && !closed && i + 1 == segments && !straight;
     const CosmeticLine line(from, to, last);
     if (dashed) {
-      line.trace(painter.box(),
-                 [&](const LineRun& run) { paint_dashed_run(sink, run, pen, position); });
+      line.trace(box, [&](const LineRun& run) { paint_dashed_run(sink, run, pen, position); });
     } else {
-      line.trace(painter.box(), [&](const LineRun& run) { sink.run(run, 0, run.count, pen.ink); });
+      line.trace(box, [&](const LineRun& run) { run_pixels(sink, run, 0, run.count, pen.ink); });
     }
     position += static_cast<double>(line.steps() - (last ? 1 : 0));
   }
   // A lone point of an open figure: its end pixel alone.
   if (segments == 0 && pen.geometric && !dashed) {
-    const Rect& box = painter.box();
     const DevicePoint p = points[0];
     if (p.x >= box.left && p.x < box.right && p.y >= box.top && p.y < box.bottom) {
       sink.run(p.y, p.x, p.x + 1, pen.ink);
     }
   }
   return position;
+}
+
+}  // namespace
+
+double stroke_thin(raster::Painter& painter, std::span<const DevicePoint> points, bool closed,
+                   const ThinPen& pen, double position, raster::SpanList* gather) {
+  if (gather != nullptr) {
+    GatherSink sink(*gather);
+    return stroke_thin_into(sink, painter.box(), points, closed, pen, position);
+  }
+  PaintSink sink(painter);
+  return stroke_thin_into(sink, painter.box(), points, closed, pen, position);
 }
 
 }  // namespace kanvo::surface::lines
