@@ -30,7 +30,7 @@ test: build
 
 # The Debian packages, in $(BUILD_DIR)/ (see the README).
 package: build
-	@cd $(BUILD_DIR) && cpack -G DEB
+	@cd $(BUILD_DIR) && LC_ALL=C.UTF-8 cpack -G DEB
 
 bench: configure
 	@cmake --build $(BUILD_DIR) --target benchmarks

@@ -49,7 +49,8 @@ clean_up() {
 trap clean_up EXIT
 
 # Packages: exactly the three, each with its files.
-(cd "$work" && cpack --config "$build/CPackConfig.cmake" -G DEB -B "$work/debs" >"$work/cpack.log" 2>&1) \
+# The quiz's clips have Chinese file names, which the archiver takes only in a UTF-8 locale.
+(cd "$work" && LC_ALL=C.UTF-8 cpack --config "$build/CPackConfig.cmake" -G DEB -B "$work/debs" >"$work/cpack.log" 2>&1) \
   || { cat "$work/cpack.log"; fail "cpack"; }
 debs=()
 for package in "${packages[@]}"; do
