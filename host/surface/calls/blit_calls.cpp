@@ -1,5 +1,6 @@
 // Block transfers: pattern, source and destination combined by a ternary raster operation.
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 #include "host/surface/dc/device_context.h"
@@ -81,6 +82,35 @@ bool pat_blt(DcHandle handle, std::int32_t left, std::int32_t top, std::int32_t 
   return true;
 }
 
+namespace {
+
+// How one axis of a transfer meets the source: destination pixel d takes the source pixel whose
+// span holds the centre of d's span once the destination extent is laid over the source extent.
+// The two extents are equal unless the world transform rounds them apart; then the picture is
+// stretched or squeezed to fit, a row or column repeated or left out where the centres fall.
+struct AxisMap {
+  std::int64_t dest_start;
+  std::int64_t dest_length;
+  std::int64_t source_start;
+  std::int64_t source_length;
+
+  bool equal() const { return dest_length == source_length; }
+  std::int64_t source_of(std::int64_t d) const {
+    if (equal()) return source_start + (d - dest_start);
+    const double centre = static_cast<double>(d - dest_start) + 0.5;
+    return source_start +
+           static_cast<std::int64_t>(std::floor(centre * static_cast<double>(source_length) /
+                                                static_cast<double>(dest_length)));
+  }
+  // Narrows [low, high) of the destination to the pixels whose source lies in [0, limit).
+  void keep_inside_source(std::int64_t limit, std::int64_t& low, std::int64_t& high) const {
+    while (low < high && source_of(low) < 0) ++low;
+    while (low < high && source_of(high - 1) >= limit) --high;
+  }
+};
+
+}  // namespace
+
 bool bit_blt(DcHandle destination, std::int32_t x, std::int32_t y, std::int32_t width,
              std::int32_t height, DcHandle source, std::int32_t source_x, std::int32_t source_y,
              std::uint32_t rop) {
@@ -95,18 +125,21 @@ bool bit_blt(DcHandle destination, std::int32_t x, std::int32_t y, std::int32_t 
   // top-left corners, so an extent that runs backwards or a flipped mapping moves the boxes but
   // does not mirror the picture.
   const DeviceRect source_area = map_extent(src->mapping, source_x, source_y, width, height);
-  const DevicePoint origin{source_area.left, source_area.top};
   const PixelTarget source_pixels = src->target();
   if (source_pixels.empty()) return false;
+  if (area.empty() || source_area.empty()) return true;
+  const AxisMap columns{area.left, area.right - area.left, source_area.left,
+                        source_area.right - source_area.left};
+  const AxisMap rows{area.top, area.bottom - area.top, source_area.top,
+                     source_area.bottom - source_area.top};
   const Rect box = dc->drawable_box();
   // Destination pixels whose source pixel lies inside the source surface.
-  const std::int64_t dx = origin.x - area.left;
-  const std::int64_t dy = origin.y - area.top;
-  const std::int64_t x0 = std::max<std::int64_t>({area.left, box.left, -dx});
-  const std::int64_t x1 = std::min<std::int64_t>({area.right, box.right, source_pixels.width - dx});
-  const std::int64_t y0 = std::max<std::int64_t>({area.top, box.top, -dy});
-  const std::int64_t y1 =
-      std::min<std::int64_t>({area.bottom, box.bottom, source_pixels.height - dy});
+  std::int64_t x0 = std::max<std::int64_t>(area.left, box.left);
+  std::int64_t x1 = std::min<std::int64_t>(area.right, box.right);
+  std::int64_t y0 = std::max<std::int64_t>(area.top, box.top);
+  std::int64_t y1 = std::min<std::int64_t>(area.bottom, box.bottom);
+  columns.keep_inside_source(source_pixels.width, x0, x1);
+  rows.keep_inside_source(source_pixels.height, y0, y1);
   if (x0 >= x1 || y0 >= y1) return true;
   const PixelTarget target = dc->target();
   const raster::BrushInk ink(*dc);
@@ -115,20 +148,28 @@ bool bit_blt(DcHandle destination, std::int32_t x, std::int32_t y, std::int32_t 
   const bool same_surface = source_pixels.pixels == target.pixels;
   // Over the same surface, rows are taken in the order that reads every source row before it is
   // written, and each row goes through a copy (or memmove) for overlaps within the row.
-  const bool bottom_up = same_surface && dy < 0;
-  const bool plain_copy = table == raster::rop3_table(rop3::kSrcCopy);
-  if (same_surface && !plain_copy) {
+  const bool bottom_up = same_surface && rows.source_of(y0) < y0;
+  const bool plain_copy = table == raster::rop3_table(rop3::kSrcCopy) && columns.equal();
+  if (!columns.equal() || (same_surface && !plain_copy)) {
     dc->scratch_words.resize(std::max(dc->scratch_words.size(), count));
   }
+  const std::int64_t source_x0 = columns.source_of(x0);
   for (std::int64_t i = 0; i < y1 - y0; ++i) {
     const std::int64_t row = bottom_up ? y1 - 1 - i : y0 + i;
-    const PixelWord* from = source_pixels.row(static_cast<std::int32_t>(row + dy)) + x0 + dx;
+    const PixelWord* from =
+        source_pixels.row(static_cast<std::int32_t>(rows.source_of(row))) + source_x0;
     PixelWord* to = target.row(static_cast<std::int32_t>(row)) + x0;
     if (plain_copy) {
       std::memmove(to, from, count * sizeof(PixelWord));
       continue;
     }
-    if (same_surface) {
+    if (!columns.equal()) {
+      const PixelWord* source_row = from - source_x0;
+      for (std::size_t k = 0; k < count; ++k) {
+        dc->scratch_words[k] = source_row[columns.source_of(x0 + static_cast<std::int64_t>(k))];
+      }
+      from = dc->scratch_words.data();
+    } else if (same_surface) {
       std::memcpy(dc->scratch_words.data(), from, count * sizeof(PixelWord));
       from = dc->scratch_words.data();
     }

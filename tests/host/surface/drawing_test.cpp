@@ -105,6 +105,25 @@ TEST_F(SurfaceTest, BlitsWithABackwardExtentMoveBothBoxesAndDoNotMirror) {
   EXPECT_EQ(at(1, 3), 3u);
 }
 
+TEST_F(SurfaceTest, BlitsWhoseExtentsRoundApartTakeTheSourcePixelUnderEachCentre) {
+  for (std::int32_t y = 0; y < kHeight; ++y) {
+    for (std::int32_t x = 0; x < kWidth; ++x) pixels_[y * kWidth + x] = y * 16 + x;
+  }
+  // At half scale the destination 0..7 covers device pixels 0..3 (3.5 rounds up), the source
+  // 9..16 covers 5..7 (4.5 rounds up to 5): four pixels from three, centres 0.375, 1.125, 1.875
+  // and 2.625 source pixels in, so the middle source pixel comes twice.
+  set_world_transform(dc_, {0.5f, 0, 0, 0.5f, 0, 0});
+  ASSERT_TRUE(bit_blt(dc_, 0, 0, 7, 7, dc_, 9, 9, rop3::kSrcCopy));
+  const std::uint32_t source[4] = {5, 6, 6, 7};
+  for (std::int32_t y = 0; y < 4; ++y) {
+    for (std::int32_t x = 0; x < 4; ++x) {
+      EXPECT_EQ(at(x, y), source[y] * 16 + source[x]) << x << "," << y;
+    }
+  }
+  EXPECT_EQ(at(4, 0), 4u);
+  EXPECT_EQ(at(0, 4), 4u * 16);
+}
+
 TEST_F(SurfaceTest, AHollowBrushLaysNoPatternButABlitReadsItAsZero) {
   fill(kGreen);
   use_brush(create_brush_indirect(LogBrush{BrushStyle::null}));
