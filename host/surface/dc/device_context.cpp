@@ -39,9 +39,12 @@ void DeviceContext::update_pen_width() {
   } else if (mapping.is_identity()) {
     pen_width = std::min<std::int64_t>(pen->width, 1'000'000'000);  // no scale
   } else {
-    const Transform& t = mapping.transform();
-    const double width = static_cast<double>(pen->width) *
-                         std::hypot(static_cast<double>(t.m11), static_cast<double>(t.m12));
+    // The width is measured between the pixels its two ends land on, as the world transform
+    // rounds them: 2.5 pixels may come out 2 or 3 wide depending on where the offset puts them.
+    const DevicePointF from = mapping.map_exact(0.0, 0.0);
+    const DevicePointF to = mapping.map_exact(static_cast<double>(pen->width), 0.0);
+    const double width = std::hypot(static_cast<double>(round_device(to.x) - round_device(from.x)),
+                                    static_cast<double>(round_device(to.y) - round_device(from.y)));
     pen_width = width < 1e9 ? static_cast<std::int64_t>(std::floor(width)) : 1'000'000'000;
   }
 }

@@ -351,6 +351,27 @@ TEST_F(LineDrawing, WorldTransformsScaleGeometricAndPlainPensButNotCosmeticOnes)
   EXPECT_EQ(row(17, 0, 48, kWhite), std::string(48, '.'));  // one pixel wide, on row 16 only
 }
 
+// 5 units at half scale reach 2.5 pixels: the width is the distance between the pixels the
+// pen's two ends land on, so the offset of the transform decides between 3 and 2.
+TEST_F(LineDrawing, ScaledPenWidthsSpanThePixelsTheirEndsLandOn) {
+  struct Case {
+    float dx;
+    std::string column;  // rows 7 to 12 of column 15
+  };
+  for (const Case& c : {Case{0.0f, "..###."}, Case{0.5f, "..##.."}, Case{1.0f, "..###."}}) {
+    fill(0);
+    Transform half;
+    half.m11 = half.m22 = 0.5f;
+    half.dx = c.dx;
+    ASSERT_TRUE(set_world_transform(dc_, half));
+    use_pen(geometric(pen_style::kEndCapFlat, 5, 0xFFFFFF));
+    line(4, 20, 60, 20);  // device row 10
+    std::string column;
+    for (std::int32_t y = 7; y <= 12; ++y) column += at(15, y) == kWhite ? '#' : '.';
+    EXPECT_EQ(column, c.column) << c.dx;
+  }
+}
+
 TEST_F(LineDrawing, RectangleOutlinesStartAtTheLogicalTopLeftUnderAFlip) {
   Transform flip;
   flip.m22 = -1.0f;
