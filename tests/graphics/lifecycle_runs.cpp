@@ -1,7 +1,6 @@
 #include "tests/graphics/lifecycle_runs.h"
 
 #include <fcntl.h>
-#include <poll.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -12,6 +11,8 @@
 #include <fstream>
 #include <optional>
 #include <thread>
+
+#include "tests/support/line_reader.h"
 
 extern char** environ;
 
@@ -58,7 +59,8 @@ class ProbeRun {
     if (posix_spawnp(&pid_, argv[0], &actions, nullptr, argv.data(), envp.data()) != 0) pid_ = 0;
     posix_spawn_file_actions_destroy(&actions);
     close(out[1]);
-    output_ = out[0];
+    output_fd_ = out[0];
+    output_ = LineReader(output_fd_);
     started_ = Clock::now();
   }
   ~ProbeRun() {
@@ -66,31 +68,14 @@ class ProbeRun {
       kill(pid_, SIGKILL);
       waitpid(pid_, nullptr, 0);
     }
-    if (output_ >= 0) close(output_);
+    if (output_fd_ >= 0) close(output_fd_);
   }
   ProbeRun(const ProbeRun&) = delete;
   ProbeRun& operator=(const ProbeRun&) = delete;
 
   pid_t pid() const { return pid_; }
   // The next line; nothing at the end of the output or when the run is taking too long.
-  std::optional<std::string> line() {
-    for (;;) {
-      const std::size_t end = pending_.find('\n');
-      if (end != std::string::npos) {
-        std::string text = pending_.substr(0, end);
-        pending_.erase(0, end + 1);
-        return text;
-      }
-      const auto left =
-          std::chrono::duration_cast<milliseconds>(started_ + kHangAfter - Clock::now());
-      pollfd ready{output_, POLLIN, 0};
-      if (left.count() <= 0 || poll(&ready, 1, static_cast<int>(left.count())) != 1) return {};
-      char buffer[256];
-      const ssize_t got = read(output_, buffer, sizeof buffer);
-      if (got <= 0) return {};
-      pending_.append(buffer, static_cast<std::size_t>(got));
-    }
-  }
+  std::optional<std::string> line() { return output_.line(started_ + kHangAfter); }
   // Waits for the end; its wait status, or nothing when it hangs (it is killed then).
   std::optional<int> end() {
     while (Clock::now() < started_ + kHangAfter) {
@@ -108,8 +93,8 @@ class ProbeRun {
 
  private:
   pid_t pid_ = 0;
-  int output_ = -1;
-  std::string pending_;
+  int output_fd_ = -1;
+  LineReader output_;
   Clock::time_point started_;
   Clock::time_point ended_;
 };

@@ -2,9 +2,7 @@
 // click from xdotool, a window minimised and restored is painted again from its canvas, and keys
 // typed with xdotool reach the key queue.
 // Skipped where Xvfb, xdotool or ImageMagick is missing.
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <poll.h>
 
 #include <array>
 #include <chrono>
@@ -16,6 +14,7 @@
 
 #include "graphics/kanvo.h"
 #include "tests/support/eventually.h"
+#include "tests/support/line_reader.h"
 #include "tests/support/x_server_test.h"
 
 namespace kanvo::testing {
@@ -38,7 +37,8 @@ class Probe {
                      " KANVO_DISPLAY= WAYLAND_DISPLAY= SDL_VIDEODRIVER=x11 timeout 60 " + program +
                      " " + arguments + " </dev/null")
                         .c_str(),
-                    "r")) {}
+                    "r")),
+        output_(pipe_ != nullptr ? fileno(pipe_) : -1) {}
   ~Probe() {
     if (pipe_ != nullptr) pclose(pipe_);
   }
@@ -48,23 +48,7 @@ class Probe {
   bool started() const { return pipe_ != nullptr; }
   // The next line without its line feed; nothing when none comes within `patience`.
   std::optional<std::string> line(milliseconds patience = milliseconds(10000)) {
-    const auto deadline = std::chrono::steady_clock::now() + patience;
-    for (;;) {
-      const std::size_t end = pending_.find('\n');
-      if (end != std::string::npos) {
-        std::string text = pending_.substr(0, end);
-        pending_.erase(0, end + 1);
-        return text;
-      }
-      const auto left =
-          std::chrono::duration_cast<milliseconds>(deadline - std::chrono::steady_clock::now());
-      pollfd ready{fileno(pipe_), POLLIN, 0};
-      if (left.count() <= 0 || poll(&ready, 1, static_cast<int>(left.count())) != 1) return {};
-      char buffer[256];
-      const ssize_t got = read(fileno(pipe_), buffer, sizeof buffer);
-      if (got <= 0) return {};
-      pending_.append(buffer, static_cast<std::size_t>(got));
-    }
+    return output_.line(patience);
   }
   // The next line that is neither "waiting" nor a pointer move, which come as the server
   // delivers them.
@@ -84,7 +68,7 @@ class Probe {
 
  private:
   FILE* pipe_;
-  std::string pending_;
+  LineReader output_;
 };
 
 class WindowScreenTest : public XServerTest<WindowScreenTest> {
