@@ -1,15 +1,21 @@
 // The text input dialog on a real X server (Xvfb): a program asks for text, xdotool types and
 // clicks as a user would, and a screenshot measures the dialog. Skipped where Xvfb, xdotool or
 // ImageMagick is missing.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <array>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
 #include <functional>
 #include <optional>
 #include <string>
 
 #include "tests/graphics/dialog_picture.h"
 #include "tests/support/eventually.h"
+#include "tests/support/line_reader.h"
 #include "tests/support/x_server_test.h"
 
 namespace kanvo::testing {
@@ -29,12 +35,14 @@ class DialogScreenTest : public XServerTest<DialogScreenTest> {
   }
   // Starts the probe and waits for its dialog (`client_width` wide, when given), with the pointer
   // over it and the keyboard given to it. Null when it could not be started.
-  FILE* start(const std::string& arguments, DialogPicture* picture, int client_width = 0) {
+  // `input` is the probe's standard input.
+  FILE* start(const std::string& arguments, DialogPicture* picture, int client_width = 0,
+              const std::string& input = "/dev/null") {
     // The probe's SDL leaks inside the X libraries it loads, so a sanitizer build looks for
     // everything but leaks there.
     const std::string command = "DISPLAY=" + server_->display() +
                                 " KANVO_DISPLAY= ASAN_OPTIONS=detect_leaks=0 timeout 20 " + kProbe +
-                                " " + arguments + " </dev/null";
+                                " " + arguments + " <" + input;
     FILE* probe = popen(command.c_str(), "r");
     if (probe == nullptr) return nullptr;
     const bool shown = eventually([&] {
@@ -51,13 +59,23 @@ class DialogScreenTest : public XServerTest<DialogScreenTest> {
   // Moves the pointer over the dialog and gives it the keyboard, as a window manager would on a
   // click; without one the focus goes nowhere once another window closes.
   void point_at(const DialogPicture& picture) const {
-    const std::string where =
-        x("xdotool mousemove --sync " + std::to_string(picture.client.left + 5) + " " +
-          std::to_string(picture.client.top + 5) + " getmouselocation --shell");
+    x("xdotool mousemove --sync " + std::to_string(picture.client.left + 5) + " " +
+      std::to_string(picture.client.top + 5));
+    const std::string id = window_under_pointer();
+    if (!id.empty()) x("xdotool windowfocus --sync " + id);
+  }
+  // The X window under the pointer; empty when there is none.
+  std::string window_under_pointer() const {
+    const std::string where = x("xdotool getmouselocation --shell");
     const std::size_t window = where.find("WINDOW=");
-    if (window == std::string::npos) return;
-    const std::string id = where.substr(window + 7, where.find('\n', window) - window - 7);
-    x("xdotool windowfocus --sync " + id);
+    if (window == std::string::npos) return {};
+    return where.substr(window + 7, where.find('\n', window) - window - 7);
+  }
+  // The caption of the dialog that start() pointed at, as the window system names its X window.
+  std::string dialog_caption() const {
+    std::string name = x("xdotool getwindowname " + window_under_pointer());
+    if (!name.empty() && name.back() == '\n') name.pop_back();
+    return name;
   }
   // What the probe printed once it ended; it must end well.
   static std::string finish(FILE* probe) {
@@ -77,6 +95,10 @@ class DialogScreenTest : public XServerTest<DialogScreenTest> {
   }
   void type(const std::string& text) const { x("xdotool type --delay 30 '" + text + "'"); }
   void key(const std::string& keys) const { x("xdotool key --delay 30 " + keys); }
+  void click_on_screen(std::int32_t screen_x, std::int32_t screen_y) const {
+    x("xdotool mousemove --sync " + std::to_string(screen_x) + " " + std::to_string(screen_y) +
+      " click 1");
+  }
   void click_at(const DialogPicture& picture, const Rect& box) const {
     x("xdotool mousemove --sync " +
       std::to_string(picture.client.left + (box.left + box.right) / 2) + " " +
@@ -232,6 +254,58 @@ TEST_F(DialogScreenTest, OkOnlyIgnoresEscape) {
     key("Return");
   });
   EXPECT_EQ(printed, "confirmed=1\ntext=still here\n");
+}
+
+// With no graphics window open, the console's window owns the dialog of a program that runs in
+// a terminal: the dialog stands in the middle of the console's window (660 by 420 at the
+// screen's top-left corner, where a dialog without an owner would stand in the middle of the
+// screen) and, untitled, takes its caption.
+TEST_F(DialogScreenTest, WithoutAGraphicsWindowTheConsoleOwnsTheDialog) {
+  const int terminal = posix_openpt(O_RDWR | O_NOCTTY);
+  ASSERT_GE(terminal, 0);
+  ASSERT_EQ(grantpt(terminal), 0);
+  ASSERT_EQ(unlockpt(terminal), 0);
+  DialogPicture picture;
+  FILE* probe = start("--untitled 0 0 0 64 abc", &picture, 0, ptsname(terminal));
+  ASSERT_NE(probe, nullptr);
+  EXPECT_EQ(picture.client.left, (660 - 357) / 2);
+  EXPECT_EQ(picture.client.top, (420 - 93) / 2);
+  EXPECT_EQ(dialog_caption(), "Console");
+  key("Return");
+  EXPECT_EQ(finish(probe), "confirmed=1\ntext=abc\n");
+  close(terminal);
+}
+
+// An open graphics window owns the dialog: the dialog stands in its middle with its caption, and
+// the window takes no mouse input until the dialog closes.
+TEST_F(DialogScreenTest, AnOpenGraphicsWindowOwnsTheDialogAndIsDisabledMeanwhile) {
+  DialogPicture picture;
+  FILE* probe = start("--untitled --window 0 0 0 64 abc", &picture, 357);
+  ASSERT_NE(probe, nullptr);
+  LineReader output(fileno(probe));
+  const auto next_line = [&] {
+    return output.line(std::chrono::milliseconds(20000)).value_or("nothing");
+  };
+  Rect window;
+  const std::string first = next_line();
+  ASSERT_EQ(std::sscanf(first.c_str(), "window %d %d %d %d", &window.left, &window.top,
+                        &window.right, &window.bottom),
+            4)
+      << "the probe printed " << first;
+  EXPECT_EQ(picture.client.left, window.left + (window.right - window.left - 357) / 2);
+  EXPECT_EQ(picture.client.top, window.top + (window.bottom - window.top - 93) / 2);
+  EXPECT_EQ(dialog_caption(), "ask_text_probe");
+  // A click on the graphics window beside the dialog, then Enter in the dialog.
+  click_on_screen(window.left + 30, window.bottom - 30);
+  point_at(picture);
+  key("Return");
+  EXPECT_EQ(next_line(), "confirmed=1");
+  EXPECT_EQ(next_line(), "text=abc");
+  EXPECT_EQ(next_line(), "buttons=0") << "the window took the click while the dialog was open";
+  // Enabled again, it takes the next one.
+  click_on_screen(window.left + 30, window.bottom - 30);
+  EXPECT_TRUE(next_line().starts_with("pressed "));
+  EXPECT_EQ(pclose(probe), 0);
 }
 
 }  // namespace

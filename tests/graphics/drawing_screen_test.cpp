@@ -3,9 +3,7 @@
 // and mouse messages from xdotool. A probe program (screen_probe) draws what each test tells it
 // to; the expected pixels follow from the drawing rules, stated here. Skipped where a tool is
 // missing (a failure in CI).
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <poll.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -19,6 +17,7 @@
 #include "graphics/kanvo.h"
 #include "host/windows/frame.h"
 #include "tests/support/eventually.h"
+#include "tests/support/line_reader.h"
 #include "tests/support/x_server_test.h"
 
 namespace kanvo::testing {
@@ -63,7 +62,8 @@ class Probe {
     close(to_probe[0]);
     close(from_probe[1]);
     input_ = to_probe[1];
-    output_ = from_probe[0];
+    output_fd_ = from_probe[0];
+    output_ = LineReader(output_fd_);
   }
   ~Probe() {
     if (input_ >= 0) close(input_);  // end of input ends the probe
@@ -72,30 +72,14 @@ class Probe {
       if (waitpid(pid_, &status, WNOHANG) == 0) kill(pid_, SIGTERM);
       waitpid(pid_, &status, 0);
     }
-    if (output_ >= 0) close(output_);
+    if (output_fd_ >= 0) close(output_fd_);
   }
   Probe(const Probe&) = delete;
   Probe& operator=(const Probe&) = delete;
 
   // The next line without its line feed; nothing when none comes within `patience`.
   std::optional<std::string> line(milliseconds patience = kPatience) {
-    const auto deadline = std::chrono::steady_clock::now() + patience;
-    for (;;) {
-      const std::size_t end = pending_.find('\n');
-      if (end != std::string::npos) {
-        std::string text = pending_.substr(0, end);
-        pending_.erase(0, end + 1);
-        return text;
-      }
-      const auto left =
-          std::chrono::duration_cast<milliseconds>(deadline - std::chrono::steady_clock::now());
-      pollfd ready{output_, POLLIN, 0};
-      if (left.count() <= 0 || poll(&ready, 1, static_cast<int>(left.count())) != 1) return {};
-      char buffer[256];
-      const ssize_t got = read(output_, buffer, sizeof buffer);
-      if (got <= 0) return {};
-      pending_.append(buffer, static_cast<std::size_t>(got));
-    }
+    return output_.line(patience);
   }
   // Sends one command and returns the probe's answer.
   std::string ask(const std::string& command) {
@@ -139,8 +123,8 @@ class Probe {
  private:
   pid_t pid_ = -1;
   int input_ = -1;
-  int output_ = -1;
-  std::string pending_;
+  int output_fd_ = -1;
+  LineReader output_;
 };
 
 std::string message(std::uint32_t id, int x, int y, int wheel, int left, int middle, int right,
@@ -214,6 +198,22 @@ class DrawingScreenTest : public XServerTest<DrawingScreenTest> {
       }
     }
     return {};
+  }
+  // Types a key into the window and waits until the probe holds it: the window thread takes key
+  // and mouse input in the order it came, so every mouse message before it has been handled.
+  void settle_mouse(Probe& probe) const {
+    xdotool("key x");
+    ASSERT_TRUE(eventually([&] { return probe.ask("keyhit") == "keyhit=1"; }, kPatience));
+    ASSERT_EQ(probe.ask("flushkeys"), "ok");
+  }
+  // Moves the pointer along row `y` one pixel at a time, from column `from` to `to`.
+  void move_along(std::int32_t y, std::int32_t from, std::int32_t to) const {
+    std::string moves;
+    for (std::int32_t x = from; x <= to; ++x) {
+      moves += " mousemove --sync " + std::to_string(client_.x + x) + " " +
+               std::to_string(client_.y + y);
+    }
+    xdotool(moves);
   }
   void click_at(Point point, int button = 1) const {
     point_at(point);
@@ -411,6 +411,33 @@ TEST_F(DrawingScreenTest, TheMouseThroughTheWindow) {
   EXPECT_EQ(probe.ask("hit"), "hit=0");
   xdotool("mouseup 3");
   EXPECT_EQ(probe.next_message(), message(WM_RBUTTONUP, 120, 80, 0, 0, 0, 0));
+}
+
+// The queue holds 63 messages: a 64th that comes while they wait is dropped, the held ones come
+// out oldest first, and once they are taken new ones are queued again. flush_mouse_messages
+// empties a full queue.
+TEST_F(DrawingScreenTest, AFullMouseQueueDropsWhatComesAfterIt) {
+  Probe probe(*server_, "200 150 0");
+  ASSERT_NO_FATAL_FAILURE(start(probe));
+  point_at({10, 100});
+  ASSERT_NO_FATAL_FAILURE(settle_mouse(probe));
+  ASSERT_EQ(probe.ask("flushmouse"), "ok");
+  move_along(100, 11, 80);  // 70 moves
+  ASSERT_NO_FATAL_FAILURE(settle_mouse(probe));
+  EXPECT_EQ(probe.ask("drain"), "held 63");
+  EXPECT_EQ(probe.line(), message(WM_MOUSEMOVE, 11, 100, 0, 0, 0, 0));
+  EXPECT_EQ(probe.line(), message(WM_MOUSEMOVE, 73, 100, 0, 0, 0, 0));
+  xdotool("click 3");
+  EXPECT_EQ(probe.next_message(), message(WM_RBUTTONDOWN, 80, 100, 0, 0, 0, 1));
+  EXPECT_EQ(probe.next_message(), message(WM_RBUTTONUP, 80, 100, 0, 0, 0, 0));
+
+  move_along(120, 11, 80);
+  ASSERT_NO_FATAL_FAILURE(settle_mouse(probe));
+  EXPECT_EQ(probe.ask("hit"), "hit=1");
+  EXPECT_EQ(probe.ask("flushmouse"), "ok");
+  EXPECT_EQ(probe.ask("hit"), "hit=0");
+  xdotool("click 2");
+  EXPECT_EQ(probe.ask("mouse"), message(WM_MBUTTONDOWN, 80, 120, 0, 0, 1, 0));
 }
 
 // A window without NO_CLOSE closes at a click on its close box, and the program ends with

@@ -10,7 +10,9 @@
 //   polygon X1 Y1 X2 Y2 X3 Y3 | text X Y WORD
 //   put X Y W H C (an image of W by H in colour C put with SRCCOPY)
 //   get X Y W H (prints "image W H" and the pixel words of its four corners)
-//   mouse (waits; prints the message) | hit | flushmouse | quit
+//   mouse (waits; prints the message) | hit | flushmouse | flushkeys | quit
+//   drain (takes every held mouse message; prints "held N", then the first and the last taken)
+//   keyhit (whether a key message is held: keys typed after mouse input show it was handled)
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -139,6 +141,25 @@ int main(int argc, char** argv) {
       std::printf("hit=%d\n", mouse_hit() ? 1 : 0);
       std::fflush(stdout);
       continue;
+    } else if (command == "drain") {
+      int held = 0;
+      MouseMessage first{};
+      MouseMessage last{};
+      while (mouse_hit()) {
+        last = get_mouse_message();
+        if (held++ == 0) first = last;
+      }
+      std::printf("held %d\n", held);
+      print_message(first);
+      print_message(last);
+      std::fflush(stdout);
+      continue;
+    } else if (command == "keyhit") {
+      std::printf("keyhit=%d\n", key_hit() ? 1 : 0);
+      std::fflush(stdout);
+      continue;
+    } else if (command == "flushkeys") {
+      flush_key_messages();
     } else if (command == "flushmouse") {
       flush_mouse_messages();
     } else if (command == "quit") {
