@@ -217,7 +217,7 @@ void WideStroke::add_path(std::span<const DevicePointF> points, bool closed,
   }
   const std::size_t second = distinct_after(0);
   if (second >= count) {
-    if (!closed && pen_.cap == EndCap::round) add_disc(points[0]);
+    if (closed ? pen_.join == Join::round : pen_.cap == EndCap::round) add_disc(points[0]);
     return;
   }
   DevicePointF previous_heading{};

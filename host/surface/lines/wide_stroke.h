@@ -67,8 +67,9 @@ class WideStroke {
     dash_headings_.clear();
   }
 
-  // A solid figure. Repeated points are skipped; a figure of one distinct point is a dot for a
-  // round end and nothing otherwise.
+  // A solid figure. Repeated points are skipped; a figure of one distinct point is a dot when the
+  // pen rounds it there (its end for an open figure, its join for a closed one, which has no
+  // ends) and nothing otherwise.
   void add_figure(std::span<const DevicePointF> points, bool closed);
   // A dashed figure: the dashes of the pattern from `start` on (in device units along the path),
   // each with the pen's ends. `curve` is the box whose outline the points follow, if any.

@@ -78,5 +78,22 @@ TEST_F(ThinOutline, RectangleOfOnePointDrawsNothing) {
   EXPECT_EQ(count(0), kWidth * kHeight);
 }
 
+TEST_F(ThinOutline, RectangleOfOnePointIsTheRoundPenDotOnceThePenIsWider) {
+  // The plain pen one unit wide is two pixels wide at twice the scale: its outline of one point
+  // still joins round, a disc two pixels across up and left of the point (4, 4).
+  use_pen(create_pen(pen_style::kSolid, 1, 0xFFFFFF));
+  set_world_transform(dc_, {2, 0, 0, 2, 0, 0});
+  ASSERT_TRUE(rectangle(dc_, 2, 2, 2, 2));
+  EXPECT_EQ(picture(),
+            "..........\n"
+            "..........\n"
+            "..........\n"
+            "...##.....\n"
+            "...##.....\n"
+            "..........\n"
+            "..........\n"
+            "..........\n");
+}
+
 }  // namespace
 }  // namespace kanvo::surface
