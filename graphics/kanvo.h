@@ -49,115 +49,14 @@ using kanvo::end_batch_draw_rect;
 using kanvo::flush_batch_draw;
 using kanvo::flush_batch_draw_rect;
 
-// Images and the working target.
-using kanvo::get_image_buffer;
-using kanvo::get_image_dc;
-using kanvo::get_working_image;
-using kanvo::resize_image;
-using kanvo::set_working_image;
+// The drawing operations and the calls made of them.
+#define KANVO_OPERATION(result, name, parameters, arguments) using kanvo::name;
+#define KANVO_COMPOSITE(result, name, parameters) using kanvo::name;
+#include "graphics/device/drawing_operations.h"
 
-// Drawing state.
-using kanvo::clear_clip_region;
-using kanvo::get_aspect_ratio;
-using kanvo::get_bk_color;
-using kanvo::get_bk_mode;
-using kanvo::get_color;
-using kanvo::get_fill_color;
-using kanvo::get_fill_style;
-using kanvo::get_line_color;
-using kanvo::get_line_style;
-using kanvo::get_poly_fill_mode;
-using kanvo::get_rop2;
-using kanvo::get_text_color;
-using kanvo::reset_drawing_state;
-using kanvo::set_aspect_ratio;
-using kanvo::set_bk_color;
-using kanvo::set_bk_mode;
-using kanvo::set_clip_region;
-using kanvo::set_color;
-using kanvo::set_fill_color;
-using kanvo::set_fill_pattern;
-using kanvo::set_fill_style;
-using kanvo::set_fill_style_record;
-using kanvo::set_line_color;
-using kanvo::set_line_style;
-using kanvo::set_line_style_record;
-using kanvo::set_origin;
-using kanvo::set_poly_fill_mode;
-using kanvo::set_rop2;
-using kanvo::set_text_color;
-using kanvo::set_write_mode;
-
-// Pixels, the pen position, lines and shapes.
-using kanvo::clear_canvas;
-using kanvo::draw_arc;
-using kanvo::draw_bar;
-using kanvo::draw_bar3d;
-using kanvo::draw_circle;
-using kanvo::draw_ellipse;
-using kanvo::draw_line;
-using kanvo::draw_line_by;
-using kanvo::draw_line_to;
-using kanvo::draw_pie;
-using kanvo::draw_poly;
-using kanvo::draw_polygon;
-using kanvo::draw_polyline;
-using kanvo::draw_rect;
-using kanvo::draw_round_rect;
-using kanvo::erase_circle;
-using kanvo::erase_ellipse;
-using kanvo::erase_pie;
-using kanvo::erase_polygon;
-using kanvo::erase_rect;
-using kanvo::erase_round_rect;
-using kanvo::fill_poly;
-using kanvo::flood_fill;
-using kanvo::get_height;
-using kanvo::get_max_x;
-using kanvo::get_max_y;
-using kanvo::get_width;
-using kanvo::get_x;
-using kanvo::get_y;
-using kanvo::move_pen_by;
-using kanvo::move_pen_to;
-using kanvo::paint_circle;
-using kanvo::paint_ellipse;
-using kanvo::paint_pie;
-using kanvo::paint_polygon;
-using kanvo::paint_rect;
-using kanvo::paint_round_rect;
-using kanvo::read_pixel;
-using kanvo::stroke_circle;
-using kanvo::stroke_ellipse;
-using kanvo::stroke_pie;
-using kanvo::stroke_polygon;
-using kanvo::stroke_rect;
-using kanvo::stroke_round_rect;
-using kanvo::write_pixel;
-
-// Text.
-using kanvo::char_height;
-using kanvo::char_width;
-using kanvo::draw_char_in_rect;
-using kanvo::draw_text_in_rect;
-using kanvo::get_font;
+// Text encoding.
 using kanvo::get_text_encoding;
-using kanvo::get_text_style;
-using kanvo::out_char;
-using kanvo::out_char_at;
-using kanvo::out_text;
-using kanvo::out_text_at;
-using kanvo::set_font;
-using kanvo::set_font_ext;
-using kanvo::set_font_full;
-using kanvo::set_font_logfont;
 using kanvo::set_text_encoding;
-using kanvo::set_text_style;
-using kanvo::set_text_style_ext;
-using kanvo::set_text_style_full;
-using kanvo::set_text_style_logfont;
-using kanvo::text_height;
-using kanvo::text_width;
 
 // Image files and copies.
 using kanvo::get_image;
