@@ -1,18 +1,15 @@
 #include "graphics/context/window_canvas.h"
 
-#include <unistd.h>
-
-#include <csignal>
-
 #include "graphics/context/graphics_context.h"
 #include "graphics/context/window_thread.h"
 #include "graphics/device/drawing_api.h"
 #include "graphics/platform/process_end.h"
+#include "graphics/platform/program.h"
 
 namespace kanvo {
 
 WindowHandle console_window_of_process() {
-  if (::isatty(STDIN_FILENO) == 0 && ::isatty(STDOUT_FILENO) == 0) return ui::kNoWindow;
+  if (!platform::has_terminal()) return ui::kNoWindow;
   return ui::console_window();
 }
 
@@ -60,7 +57,7 @@ WindowHandle WindowCanvas::open(std::int32_t width, std::int32_t height, std::in
   const WindowHandle console = console_window_of_process();
   had_console_ = console != ui::kNoWindow;
   // A terminal cannot be made for a process that has none, so SHOW_CONSOLE only keeps one.
-  if (had_console_) std::signal(SIGINT, SIG_IGN);
+  if (had_console_) platform::ignore_terminal_interrupt();
   WindowThreadParams params;
   params.client_width = width;
   params.client_height = height;

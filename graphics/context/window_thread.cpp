@@ -1,6 +1,5 @@
 #include "graphics/context/window_thread.h"
 
-#include <array>
 #include <atomic>
 #include <cstdlib>
 #include <string>
@@ -10,6 +9,7 @@
 #include "graphics/input/message_wait.h"
 #include "graphics/input/mouse_input.h"
 #include "graphics/platform/process_end.h"
+#include "graphics/platform/program.h"
 
 namespace kanvo {
 
@@ -26,18 +26,6 @@ std::atomic<WindowHandle> key_target{ui::kNoWindow};
 thread_local bool t_window_thread = false;
 // The user closed this thread's window: its destruction ends the process.
 thread_local bool t_closed_by_user = false;
-
-// The program file's name without its folder and without its extension, if it has one.
-std::string program_title() {
-  std::array<char, 4096> path{};
-  const ssize_t length = ::readlink("/proc/self/exe", path.data(), path.size() - 1);
-  std::string name = length > 0 ? std::string(path.data(), static_cast<std::size_t>(length))
-                                : std::string("kanvo");
-  name = name.substr(name.find_last_of('/') + 1);
-  const std::size_t dot = name.find_last_of('.');
-  if (dot != std::string::npos && dot > 0) name.resize(dot);
-  return name;
-}
 
 void repaint_from_canvas(WindowHandle window, WindowCanvas& canvas) {
   GraphicsContext& context = graphics_context();
@@ -80,7 +68,7 @@ void WindowThread::run(WindowCanvas* canvas, WindowThreadParams params) {
   const std::uint32_t style = window_style(params.no_minimize ? NO_MINIMIZE : 0);
   Rect outer{0, 0, params.client_width, params.client_height};
   ui::adjust_window_rect(&outer, style, false, 0);
-  const std::string title = program_title();
+  const std::string title = platform::program_name();
   ui::CreateParams create;
   create.class_name = kWindowClassName;
   create.title = title;

@@ -8,10 +8,10 @@
 #include <vector>
 
 #include "graphics/context/graphics_context.h"
-#include "graphics/files/atomic_file.h"
 #include "graphics/files/bitmap_file.h"
 #include "graphics/files/picture_decoder.h"
 #include "graphics/files/resources.h"
+#include "graphics/platform/files.h"
 #include "graphics/platform/text_encoding.h"
 
 namespace kanvo {
@@ -137,7 +137,7 @@ void save_image(const char* file_name, CanvasImage* image) {
   if (file_name == nullptr || source.pixels() == nullptr) return;
   const std::vector<std::uint8_t> file =
       encode_bitmap_file(source.pixels(), source.width(), source.height());
-  if (!file.empty()) write_file_atomically(text::file_system_path(file_name), file);
+  if (!file.empty()) platform::write_file_atomically(text::file_system_path(file_name), file);
 }
 
 void get_image(CanvasImage* image, std::int32_t x, std::int32_t y, std::int32_t width,

@@ -1,6 +1,7 @@
 #include "graphics/files/image_files.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -161,6 +162,24 @@ TEST_F(ImageFiles, SavingReplacesTheFileWholeAndLeavesNoTemporaryFiles) {
   EXPECT_EQ(files, 1);
   save_image(path("no-such-folder/picture.bmp").c_str(), &small);  // cannot be created
   EXPECT_FALSE(fs::exists(path("no-such-folder")));
+}
+
+// A saved picture is an ordinary new file: read and write for all, less the creation mask, which
+// saving leaves as it found it (window threads may be creating files meanwhile).
+TEST_F(ImageFiles, SavedFilesTakeTheCreationMaskWithoutChangingIt) {
+  CanvasImage image(3, 3);
+  const mode_t original = ::umask(0);
+  for (const mode_t mask : {mode_t{0}, mode_t{022}, mode_t{077}, mode_t{027}}) {
+    ::umask(mask);
+    const std::string file = path(("mask" + std::to_string(mask) + ".bmp").c_str());
+    save_image(file.c_str(), &image);
+    const mode_t seen = ::umask(mask);
+    EXPECT_EQ(seen, mask) << "saving changed the mask";
+    ASSERT_TRUE(fs::exists(file)) << mask;
+    const auto permissions = static_cast<mode_t>(fs::status(file).permissions());
+    EXPECT_EQ(permissions, 0666 & ~mask) << "mask " << std::oct << mask;
+  }
+  ::umask(original);
 }
 
 TEST_F(ImageFiles, EmbeddedResourcesAreFoundByTypeAndName) {

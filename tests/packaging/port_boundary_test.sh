@@ -1,0 +1,67 @@
+#!/usr/bin/env bash
+# port_boundary_test.sh SOURCE_DIR: the library reaches the system only through its port.
+# Outside graphics/platform/host/, no file under graphics/ may include a system header that
+# calls the system directly or call one of the system's functions itself, and host/ may include
+# nothing of graphics/. The check is first run on planted files, so that a pattern which stopped
+# matching would fail here rather than let everything pass.
+set -euo pipefail
+
+source_dir=$1
+
+system_headers='#[[:space:]]*include[[:space:]]*<(unistd|fcntl|dlfcn|pthread|signal|dirent|termios|sys/[a-z_]+)\.h>|#[[:space:]]*include[[:space:]]*<csignal>'
+# Names few programs give their own functions, called bare or qualified; and the common ones
+# (open, write) only when qualified as the system's.
+distinct_calls='(^|[^A-Za-z0-9_.>:])(::|std::)?(readlink|isatty|mkstemp|mkostemp|umask|fchmod|fsync|unlink|getpid|sigaction|fork|execv|execvp|dup2|getenv|setenv)[[:space:]]*\('
+qualified_calls='(^|[^A-Za-z0-9_.>:])(::|std::)(signal|open|openat|read|write|close|chmod|pipe|raise)[[:space:]]*\('
+system_calls="$distinct_calls|$qualified_calls"
+
+# Prints the offending lines of the library's files under `root`; fails when there are any.
+check() {
+  local root=$1 found=0
+  local files
+  files=$(find "$root/graphics" -type f \( -name '*.h' -o -name '*.cpp' \) \
+            -not -path "$root/graphics/platform/host/*" | sort)
+  if [[ -n $files ]]; then
+    # Comments may name the calls; code may not.
+    local file
+    for file in $files; do
+      if sed -E 's://.*$::' "$file" | grep -nE "$system_headers|$system_calls" \
+           | sed "s|^|${file#"$root"/}:|"; then
+        found=1
+      fi
+    done
+  fi
+  if grep -rnE '#[[:space:]]*include[[:space:]]*"graphics/' "$root/host" 2>/dev/null; then
+    found=1
+  fi
+  return $found
+}
+
+planted=$(mktemp -d)
+trap 'rm -rf "$planted"' EXIT
+mkdir -p "$planted/graphics/files" "$planted/graphics/platform/host" "$planted/host/text"
+printf 'void f() {\n  // isatty( in a comment is fine\n  std::string s = reader.read();\n}\n' \
+  >"$planted/graphics/files/clean.cpp"
+printf '#include <unistd.h>\nint f() { return ::isatty(0); }\n' \
+  >"$planted/graphics/platform/host/allowed.cpp"
+check "$planted" >/dev/null || { echo "FAILED: clean planted files were refused" >&2; exit 1; }
+for bad in '#include <sys/stat.h>' 'mode_t m = ::umask(0);' 'int n = readlink(p, b, 9);' \
+           'std::signal(SIGINT, SIG_IGN);' 'const int fd = ::open(name, 0);'; do
+  printf '%s\n' "$bad" >"$planted/graphics/files/bad.cpp"
+  if check "$planted" >/dev/null; then
+    echo "FAILED: the check lets through: $bad" >&2
+    exit 1
+  fi
+done
+rm "$planted/graphics/files/bad.cpp"
+printf '#include "graphics/kanvo.h"\n' >"$planted/host/text/up.cpp"
+if check "$planted" >/dev/null; then
+  echo "FAILED: the check lets host/ include graphics/" >&2
+  exit 1
+fi
+
+if ! check "$source_dir"; then
+  echo "FAILED: the lines above reach the system outside graphics/platform/host/" >&2
+  exit 1
+fi
+echo "graphics/ reaches the system only through its port"
