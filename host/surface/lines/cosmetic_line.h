@@ -6,7 +6,8 @@
 // half way between two pixels) goes to the smaller coordinate, in every direction.
 //
 // The steps are cut analytically to a box before any is visited, so a line of any length costs
-// only what it shows, and runs of pixels on one row come out as one piece.
+// only what it shows. Steps that share a minor coordinate come out as one run, a row of pixels or
+// a column of them, worked out a run at a time without dividing.
 #pragma once
 
 #include <algorithm>
@@ -19,13 +20,16 @@ namespace kanvo::surface::lines {
 
 __extension__ typedef __int128 Wide;
 
-// Pixels x = x_first + x_step * k, row y, for k in [0, count): steps step_first + k of the line.
+// Pixels along the line's major axis: `count` of them from `first` in steps of `step` (+1 or
+// -1), along x on row `across` when `along_x`, along y on column `across` otherwise. They are the
+// line's steps step_first + k.
 struct LineRun {
-  std::int64_t y = 0;
-  std::int64_t x_first = 0;
+  bool along_x = true;
+  std::int64_t across = 0;
+  std::int64_t first = 0;
   std::int64_t count = 0;
   std::int64_t step_first = 0;
-  int x_step = 1;
+  int step = 1;
 };
 
 class CosmeticLine {
@@ -40,21 +44,24 @@ class CosmeticLine {
   void trace(const Rect& box, Sink&& sink) const;
 
  private:
-  // Minor offset of step i: floor((2 * minor * i + major - bias) / (2 * major)).
-  std::int64_t minor_offset(std::int64_t i) const {
-    if (minor_ == 0) return 0;
-    return floor_div(Wide{2} * minor_ * i + major_ - bias_, Wide{2} * major_);
-  }
-  // The first step whose minor offset reaches m.
+  // The minor offset of step i is floor((2 * minor * i + major - bias) / (2 * major)); this is
+  // the first step whose offset reaches m.
   std::int64_t first_step_reaching(std::int64_t m) const {
     return ceil_div(Wide{2} * major_ * m - major_ + bias_, Wide{2} * minor_);
   }
   // Steps [first, last) whose pixels lie inside the box; empty when first >= last.
   void visible_steps(const Rect& box, std::int64_t& first, std::int64_t& last) const;
 
+  // floor(a / b) for b > 0, in 64 bits when the numbers allow (nearly always).
   static std::int64_t floor_div(Wide a, Wide b) {
+    constexpr Wide kNarrow = Wide{1} << 62;
+    if (a > -kNarrow && a < kNarrow && b < kNarrow) {
+      const auto n = static_cast<std::int64_t>(a);
+      const auto d = static_cast<std::int64_t>(b);
+      return n / d - (n % d < 0 ? 1 : 0);
+    }
     Wide q = a / b;
-    if ((a % b != 0) && ((a < 0) != (b < 0))) --q;
+    if (a % b < 0) --q;
     return static_cast<std::int64_t>(q);
   }
   static std::int64_t ceil_div(Wide a, Wide b) { return -floor_div(-a, b); }
@@ -120,21 +127,40 @@ void CosmeticLine::trace(const Rect& box, Sink&& sink) const {
   std::int64_t last = 0;
   visible_steps(box, first, last);
   if (first >= last) return;
+  const std::int64_t major_start = x_major_ ? from_.x : from_.y;
+  const std::int64_t minor_start = x_major_ ? from_.y : from_.x;
+  LineRun run{x_major_,     minor_start, major_start + major_sign_ * first,
+              last - first, first,       major_sign_};
+  if (minor_ == 0) {
+    sink(run);
+    return;
+  }
+  // The minor offset m of a step and the remainder r of its division: from step to step r grows
+  // by `rise`, and m by one whenever r reaches `period`.
+  const std::int64_t period = 2 * major_;
+  const std::int64_t rise = 2 * minor_;
+  const Wide numerator = Wide{rise} * first + major_ - bias_;
+  std::int64_t m = floor_div(numerator, period);
+  std::int64_t r = static_cast<std::int64_t>(numerator - Wide{m} * period);
+  // The first run lasts until r reaches the period. After it r stays below `rise`, so every
+  // later run is `shortest` steps long, or one more while r is below `spare` (period % rise).
+  std::int64_t count = (period - r + rise - 1) / rise;
+  r += count * rise - period;
+  const std::int64_t shortest = period / rise;
+  const std::int64_t spare = period - shortest * rise;
   std::int64_t i = first;
-  std::int64_t m = minor_offset(i);
-  while (i < last) {
-    const std::int64_t next = minor_ == 0 ? last : std::min(last, first_step_reaching(m + 1));
-    const std::int64_t major_at = (x_major_ ? from_.x : from_.y) + major_sign_ * i;
-    const std::int64_t minor_at = (x_major_ ? from_.y : from_.x) + minor_sign_ * m;
-    if (x_major_) {
-      sink(LineRun{minor_at, major_at, next - i, i, major_sign_});
-    } else {
-      for (std::int64_t k = i; k < next; ++k) {
-        sink(LineRun{from_.y + major_sign_ * k, minor_at, 1, k, 1});
-      }
-    }
-    i = next;
+  for (;;) {
+    run.across = minor_start + minor_sign_ * m;
+    run.first = major_start + major_sign_ * i;
+    run.step_first = i;
+    run.count = std::min(count, last - i);
+    sink(run);
+    i += count;
+    if (i >= last) return;
     ++m;
+    const bool longer = r < spare;
+    count = shortest + (longer ? 1 : 0);
+    r += (longer ? rise : 0) - spare;
   }
 }
 

@@ -8,13 +8,18 @@ namespace kanvo::surface::lines {
 namespace {
 
 // Where the pixels of a figure go: straight to the painter, or into a list. Each kind is its
-// own type, so a figure's loop is compiled for one of them and asks nothing per run.
+// own type, so a figure's loop is compiled for one of them and asks nothing per run. The pixels
+// handed over lie inside the painter's box already.
 class PaintSink {
  public:
   explicit PaintSink(raster::Painter& painter) : painter_(painter) {}
-  // Pixels x0 <= x < x1 of row y, already inside the painter's box.
-  void run(std::int64_t y, std::int64_t x0, std::int64_t x1, PixelWord ink) {
-    painter_.fill_span(y, x0, x1, ink);
+  // Pixels x0 <= x < x1 of row y.
+  void row(std::int64_t y, std::int64_t x0, std::int64_t x1, PixelWord ink) {
+    painter_.paint_run(y, x0, x1, ink);
+  }
+  // Pixels y0 <= y < y1 of column x.
+  void column(std::int64_t x, std::int64_t y0, std::int64_t y1, PixelWord ink) {
+    painter_.paint_column(x, y0, y1, ink);
   }
 
  private:
@@ -24,24 +29,28 @@ class PaintSink {
 class GatherSink {
  public:
   explicit GatherSink(raster::SpanList& spans) : spans_(spans) {}
-  void run(std::int64_t y, std::int64_t x0, std::int64_t x1, PixelWord) {
+  void row(std::int64_t y, std::int64_t x0, std::int64_t x1, PixelWord) {
     spans_.add(static_cast<std::int32_t>(y), static_cast<std::int32_t>(x0),
                static_cast<std::int32_t>(x1));
+  }
+  void column(std::int64_t x, std::int64_t y0, std::int64_t y1, PixelWord ink) {
+    for (std::int64_t y = y0; y < y1; ++y) row(y, x, x + 1, ink);
   }
 
  private:
   raster::SpanList& spans_;
 };
 
-// The pixels of a line run, from its first pixel on for `count` pixels.
+// `count` pixels of a line run, from its pixel `done` on.
 template <typename Sink>
-void run_pixels(Sink& sink, const LineRun& run, std::int64_t done, std::int64_t count,
-                PixelWord ink) {
-  const std::int64_t x = run.x_first + run.x_step * done;
-  if (run.x_step > 0) {
-    sink.run(run.y, x, x + count, ink);
+[[gnu::always_inline]] inline void run_pixels(Sink& sink, const LineRun& run, std::int64_t done,
+                                              std::int64_t count, PixelWord ink) {
+  const std::int64_t at = run.first + run.step * done;
+  const std::int64_t low = run.step > 0 ? at : at - count + 1;
+  if (run.along_x) {
+    sink.row(run.across, low, low + count, ink);
   } else {
-    sink.run(run.y, x - count + 1, x + 1, ink);
+    sink.column(run.across, low, low + count, ink);
   }
 }
 
@@ -95,7 +104,7 @@ double stroke_thin_into(Sink& sink, const Rect& box, std::span<const DevicePoint
   if (segments == 0 && pen.geometric && !dashed) {
     const DevicePoint p = points[0];
     if (p.x >= box.left && p.x < box.right && p.y >= box.top && p.y < box.bottom) {
-      sink.run(p.y, p.x, p.x + 1, pen.ink);
+      sink.row(p.y, p.x, p.x + 1, pen.ink);
     }
   }
   return position;

@@ -10,7 +10,9 @@ Painter::Painter(DeviceContext& dc, int rop2_code)
       rop_(valid_rop2(rop2_code) ? rop2_code : rop2::kCopyPen),
       rop_code_(valid_rop2(rop2_code) ? rop2_code : rop2::kCopyPen),
       active_(!target_.empty() && box_.left < box_.right && box_.top < box_.bottom &&
-              rop_code_ != rop2::kNop) {}
+              rop_code_ != rop2::kNop) {
+  if (!active_) box_ = Rect{};
+}
 
 void Painter::restrict_to(std::int64_t left, std::int64_t top, std::int64_t right,
                           std::int64_t bottom) {
@@ -19,14 +21,17 @@ void Painter::restrict_to(std::int64_t left, std::int64_t top, std::int64_t righ
   box_.right = static_cast<std::int32_t>(std::clamp<std::int64_t>(right, box_.left, box_.right));
   box_.bottom = static_cast<std::int32_t>(std::clamp<std::int64_t>(bottom, box_.top, box_.bottom));
   active_ = active_ && box_.left < box_.right && box_.top < box_.bottom;
+  if (!active_) box_ = Rect{};
 }
 
-void Painter::combine_run(PixelWord* first, PixelWord* last, PixelWord ink) const {
+void Painter::combine_run(PixelWord* first, std::int64_t count, std::ptrdiff_t stride,
+                          PixelWord ink) const {
+  PixelWord* pixel = first;
   if (rop_code_ == rop2::kXorPen) {
-    for (PixelWord* p = first; p != last; ++p) *p ^= ink;
+    for (std::int64_t n = count; n > 0; --n, pixel += stride) *pixel ^= ink;
     return;
   }
-  for (PixelWord* p = first; p != last; ++p) *p = rop_.apply(ink, *p);
+  for (std::int64_t n = count; n > 0; --n, pixel += stride) *pixel = rop_.apply(ink, *pixel);
 }
 
 void Painter::fill_spans(std::span<const Span> spans, PixelWord ink) {

@@ -32,7 +32,8 @@ class Painter {
 
   // False when the drawable box is empty: nothing will be painted.
   bool active() const { return active_; }
-  // Device pixels that may be painted: the surface cut to the clip region.
+  // Device pixels that may be painted: the surface cut to the clip region; empty when the
+  // painter is not active (a raster operation that changes nothing paints nowhere).
   const Rect& box() const { return box_; }
   const PixelTarget& target() const { return target_; }
   // Whether painting a pixel twice leaves what painting it once does (false under XOR, say).
@@ -58,10 +59,20 @@ class Painter {
   void paint_run(std::int64_t y, std::int64_t x0, std::int64_t x1, PixelWord ink) {
     PixelWord* row = target_.row(static_cast<std::int32_t>(y));
     if (rop_code_ != rop2::kCopyPen) {
-      combine_run(row + x0, row + x1, ink);
+      combine_run(row + x0, x1 - x0, 1, ink);
       return;
     }
     for (std::int64_t x = x0; x < x1; ++x) row[x] = ink;
+  }
+  // The same down a column: pixels y0 <= y < y1 of column x.
+  void paint_column(std::int64_t x, std::int64_t y0, std::int64_t y1, PixelWord ink) {
+    PixelWord* pixel = target_.row(static_cast<std::int32_t>(y0)) + x;
+    const std::ptrdiff_t stride = target_.stride;
+    if (rop_code_ != rop2::kCopyPen) {
+      combine_run(pixel, y1 - y0, stride, ink);
+      return;
+    }
+    for (std::int64_t n = y1 - y0; n > 0; --n, pixel += stride) *pixel = ink;
   }
   void paint_run(std::int64_t y, std::int64_t x0, std::int64_t x1, const BrushInk& ink);
 
@@ -86,7 +97,9 @@ class Painter {
     if (x1 > box_.right) x1 = box_.right;
     return x0 < x1;
   }
-  void combine_run(PixelWord* first, PixelWord* last, PixelWord ink) const;
+  // `count` pixels from `first`, `stride` words apart.
+  void combine_run(PixelWord* first, std::int64_t count, std::ptrdiff_t stride,
+                   PixelWord ink) const;
 
   PixelTarget target_;
   Rect box_;

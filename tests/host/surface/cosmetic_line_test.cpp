@@ -21,7 +21,8 @@ std::vector<Pixel> traced(DevicePoint a, DevicePoint b, bool last, const Rect& b
   std::vector<Pixel> pixels;
   CosmeticLine(a, b, last).trace(box, [&](const LineRun& run) {
     for (std::int64_t k = 0; k < run.count; ++k) {
-      pixels.emplace_back(run.x_first + run.x_step * k, run.y);
+      const std::int64_t along = run.first + run.step * k;
+      pixels.emplace_back(run.along_x ? along : run.across, run.along_x ? run.across : along);
     }
   });
   return pixels;
@@ -91,10 +92,25 @@ TEST(CosmeticLine, LastPixelOnlyWhenAskedAndZeroLengthIsEmpty) {
   EXPECT_EQ(with_last.size(), 10u);
 }
 
-TEST(CosmeticLine, HorizontalRunsComeOutWhole) {
-  int runs = 0;
-  CosmeticLine({0, 0}, {40, 2}, false).trace(kEverything, [&](const LineRun&) { ++runs; });
-  EXPECT_EQ(runs, 3);  // one run per row
+TEST(CosmeticLine, RunsComeOutWholeAlongRowsAndColumns) {
+  std::vector<std::int64_t> rows;
+  CosmeticLine({0, 0}, {40, 2}, false).trace(kEverything, [&](const LineRun& run) {
+    EXPECT_TRUE(run.along_x);
+    rows.push_back(run.across);
+  });
+  EXPECT_EQ(rows, (std::vector<std::int64_t>{0, 1, 2}));
+  // Steep and upward: x = 3, 2, 1 at y = 0..-2, -3..-8, -9..-11 (the ties at y = -3 and -9
+  // go to the smaller x).
+  std::vector<std::int64_t> columns;
+  std::vector<std::int64_t> lengths;
+  CosmeticLine({3, 0}, {1, -12}, false).trace(kEverything, [&](const LineRun& run) {
+    EXPECT_FALSE(run.along_x);
+    EXPECT_EQ(run.step, -1);
+    columns.push_back(run.across);
+    lengths.push_back(run.count);
+  });
+  EXPECT_EQ(columns, (std::vector<std::int64_t>{3, 2, 1}));
+  EXPECT_EQ(lengths, (std::vector<std::int64_t>{3, 6, 3}));
 }
 
 TEST(CosmeticLine, CutToABoxEqualsTheWalkFilteredToTheBox) {
@@ -124,7 +140,7 @@ TEST(CosmeticLine, FarEndPointsAreCutWithoutWalkingAndKeepTheirSlope) {
   std::set<std::int64_t> rows;
   CosmeticLine({-far, 10}, {far, 20}, false).trace({0, 0, 64, 64}, [&](const LineRun& run) {
     count += static_cast<std::size_t>(run.count);
-    rows.insert(run.y);
+    rows.insert(run.across);
   });
   EXPECT_EQ(count, 64u);
   // The exact line rises 10 rows over 2^53 columns: one row across the box, half way (y = 15).

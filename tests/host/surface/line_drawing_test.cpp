@@ -35,6 +35,22 @@ TEST_F(LineDrawing, ChainedLinesDrawEachCornerOnceAndLeaveOutTheEnd) {
   EXPECT_EQ(position, (Point{2, 2}));
 }
 
+TEST_F(LineDrawing, SteepLinesPaintEachPixelOfTheirColumnsOnceUnderTheRasterOperation) {
+  use_pen(create_pen(pen_style::kSolid, 1, 0xFFFFFF));
+  set_rop2(dc_, rop2::kNop);
+  line(5, 1, 7, 13);
+  for (std::int32_t y = 0; y < 14; ++y) EXPECT_EQ(row(y, 4, 8, kWhite), "....") << y;
+  set_rop2(dc_, rop2::kXorPen);
+  line(5, 1, 7, 13);
+  // x = 5 + 2 (y - 1) / 12 rounded, ties to the smaller x: columns of 4, 6 and 2 pixels.
+  const std::vector<std::string> expected = {"....", ".#..", ".#..", ".#..", ".#..",
+                                             "..#.", "..#.", "..#.", "..#.", "..#.",
+                                             "..#.", "...#", "...#", "...."};
+  for (std::int32_t y = 0; y < 14; ++y) EXPECT_EQ(row(y, 4, 8, kWhite), expected[y]) << y;
+  line(5, 1, 7, 13);
+  for (std::int32_t y = 0; y < 14; ++y) EXPECT_EQ(row(y, 4, 8, kWhite), "....") << y;
+}
+
 TEST_F(LineDrawing, CosmeticDashesStartAfreshWithEachLineToButRunOnAlongAPolyline) {
   use_pen(create_pen(pen_style::kDot, 1, 0xFFFFFF));  // 3 on, 3 off
   set_bk_mode(dc_, static_cast<int>(BackgroundMode::transparent));
