@@ -136,6 +136,13 @@ void WideStroke::add_join(DevicePointF at, DevicePointF u1, DevicePointF u2) {
   const DevicePoint inner1 = rounding.across(at, {-side * n1.x, -side * n1.y});
   const DevicePoint inner2 = rounding.across(at, {-side * n2.x, -side * n2.y});
   const DevicePoint centre{nearest(at.x), nearest(at.y)};
+  // At a turn of a right angle or more, the bevel's corner straight above the turn stands one
+  // pixel nearer to it than the band's corner does.
+  const bool sharp = u1.x * u2.x + u1.y * u2.y <= 0.0;
+  auto bevel_corner = [&](DevicePointF offset) {
+    if (sharp && offset.x == 0.0 && offset.y < 0.0) offset.y = std::min(0.0, offset.y + 1.0);
+    return rounding.across(at, offset);
+  };
   // The wedge between the two bands' ends, and the slivers between each end and the centre that
   // rounding may leave open on the inner side.
   DevicePoint sliver1[3] = {inner1, outer1, centre};
@@ -153,7 +160,8 @@ void WideStroke::add_join(DevicePointF at, DevicePointF u1, DevicePointF u2) {
     DevicePoint wedge[4] = {centre, outer1, tip, outer2};
     add_piece(edges_, box_, wedge);
   } else {
-    DevicePoint wedge[3] = {centre, outer1, outer2};
+    DevicePoint wedge[3] = {centre, bevel_corner({side * n1.x, side * n1.y}),
+                            bevel_corner({side * n2.x, side * n2.y})};
     add_piece(edges_, box_, wedge);
   }
 }
@@ -372,12 +380,6 @@ double WideStroke::add_dashed_figure(std::span<const DevicePointF> points, bool 
         const bool runs_on = dash.end() > segment_end && !last;
         const DevicePointF from = point_at(std::max(dash.start(), position));
         const DevicePointF to = point_at(dash.end());
-        if (pen_.join == Join::bevel) {
-          // Cut where the path turns, with the pen's ends on each piece; the piece before a
-          // turn is left out when it has no length.
-          if (!(runs_on && same_point(from, to))) add_dash(from, to, heading);
-          continue;
-        }
         // Runs on from the segment before: the dash so far goes on to this segment's end or the
         // dash's own.
         const bool goes_on = dash.start() < position && !dash_path_.empty();

@@ -17,9 +17,12 @@
 // first point of the figure excepted: a step into that part counts one and a half, a step out of
 // it one half. The ends of each dash fall on whole pixels (the exact distance from its segment's
 // start, cut toward the start). A dash runs on through the turns of the path with the pen's
-// joins, round or miter; with a bevel join it is cut where the path turns instead, each piece
-// with the pen's ends. In a pattern of dots only, a segment shows its first dot
+// joins, whatever they are. In a pattern of dots only, a segment shows its first dot
 // alone (a dot on the point between two segments counts for both).
+//
+// A bevel at a turn of a right angle or more is cut closer than the bands' corners: its corner
+// straight above the turn stands a pixel nearer to it (so a sharp turn of a thin wide pen may
+// leave the turn's own pixel open).
 #pragma once
 
 #include <cstdint>

@@ -206,10 +206,10 @@ TEST_F(LineDrawing, WideDotsShowOncePerSegmentStartingWithTheFirstPoint) {
   EXPECT_EQ(at(2, 20), kWhite);
 }
 
-TEST_F(LineDrawing, WideDashesAreCutWhereThePathTurns) {
+TEST_F(LineDrawing, WideDashesTurnASharpCornerWithABevelCutCloseToTheTurn) {
   // Flat ends and a bevel join: the dash from 36 to 42 runs one pixel along the first segment
-  // and five along the second; its pieces meet at the turn without a join, so the turn's own
-  // pixel, which only a join would cover, stays open.
+  // and five along the second. The bevel at so sharp a turn is cut so close to it that the
+  // turn's own pixel stays open.
   use_pen(geometric(pen_style::kUserStyle | pen_style::kEndCapFlat | pen_style::kJoinBevel, 3,
                     0xFFFFFF, {6, 3}));
   const Point bend[] = {{3, 10}, {40, 10}, {20, 22}};
@@ -218,7 +218,25 @@ TEST_F(LineDrawing, WideDashesAreCutWhereThePathTurns) {
   EXPECT_EQ(row(9, 36, 42, kWhite), "...#..");
 }
 
-TEST_F(LineDrawing, WideDashesRunOnThroughTurnsWithMiterAndRoundJoins) {
+TEST_F(LineDrawing, BevelsAtRightAnglesCutTheirCornerAboveTheTurnAPixelCloser) {
+  use_pen(geometric(pen_style::kJoinBevel, 8, 0xFFFFFF));
+  select_object(dc_, get_stock_object(StockObject::null_brush));
+  ASSERT_TRUE(rectangle(dc_, 10, 8, 40, 22));
+  // Top left: the bevel runs from 3 above the corner (10,8) to 4 left of it, not from 4 to 4.
+  EXPECT_EQ(row(4, 6, 11, kWhite), "....#");
+  EXPECT_EQ(row(5, 6, 11, kWhite), "....#");
+  EXPECT_EQ(row(6, 6, 11, kWhite), "...##");
+  EXPECT_EQ(row(7, 6, 11, kWhite), "..###");
+  EXPECT_EQ(row(8, 6, 11, kWhite), "#####");
+  // Bottom right: nothing of the bevel is above the turn (40,22); it runs from 4 right of it to
+  // 4 below it.
+  EXPECT_EQ(row(22, 36, 45, kWhite), "########.");
+  EXPECT_EQ(row(23, 36, 45, kWhite), "#######..");
+  EXPECT_EQ(row(24, 36, 45, kWhite), "######...");
+  EXPECT_EQ(row(25, 36, 45, kWhite), "#####....");
+}
+
+TEST_F(LineDrawing, WideDashesRunOnThroughTurnsWhateverTheJoin) {
   // A dash of 30 from (4,20): 16 along the first segment, 14 up the second. With a miter join
   // it turns the corner whole, the outer corner (columns 20..21, rows 20..21) filled.
   use_pen(geometric(pen_style::kUserStyle | pen_style::kEndCapFlat | pen_style::kJoinMiter, 4,
@@ -228,12 +246,13 @@ TEST_F(LineDrawing, WideDashesRunOnThroughTurnsWithMiterAndRoundJoins) {
   EXPECT_EQ(row(21, 2, 24, kWhite), "..##################..");
   EXPECT_EQ(row(6, 16, 24, kWhite), "..####..");
   EXPECT_EQ(row(5, 16, 24, kWhite), "........");
-  // With a bevel join the dash is cut at the turn: two flat ends and the corner left open.
+  // With a bevel join it turns the corner too, the outer corner cut on the diagonal.
   fill(0);
   use_pen(geometric(pen_style::kUserStyle | pen_style::kEndCapFlat | pen_style::kJoinBevel, 4,
                     0xFFFFFF, {30, 10}));
   ASSERT_TRUE(polyline(dc_, bend, 3));
-  EXPECT_EQ(row(21, 2, 24, kWhite), "..################....");
+  EXPECT_EQ(row(21, 2, 24, kWhite), "..#################...");
+  EXPECT_EQ(row(6, 16, 24, kWhite), "..####..");
 }
 
 TEST_F(LineDrawing, WideDashesCountStepsBetweenNeighbouringPixelsAsOne) {
