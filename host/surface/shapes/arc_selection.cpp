@@ -8,6 +8,8 @@ namespace kanvo::surface::shapes {
 namespace {
 
 constexpr double kFullTurn = 2.0 * std::numbers::pi;
+// Angles closer than this are told apart by the exact positions instead.
+constexpr double kSameAngle = 1e-9;
 
 struct Direction {
   double x = 0.0;  // right
@@ -20,11 +22,12 @@ double angle_of(Direction d) {
   return a < 0.0 ? a + kFullTurn : a;
 }
 
-// A radial as the platform has it: its angle, and the direction that angle's sine and cosine
-// give, which leans a little off the axes.
+// A radial as the platform has it: its angle, the direction that angle's sine and cosine give
+// (which leans a little off the axes), and the exact offset of its point from the centre.
 struct Radial {
   double angle = 0.0;
   Direction direction;
+  Direction offset;
 };
 
 // The radial from the box's centre to p. Across an odd number of pixels p stands for its pixel's
@@ -35,7 +38,7 @@ Radial radial_of(const RoundedBox& box, DevicePoint p) {
   const double x = static_cast<double>(p.x) + (box.width % 2 == 0 ? 0.0 : 0.5);
   const double y = static_cast<double>(p.y) + (box.height % 2 == 0 ? 0.0 : 0.5);
   const double a = std::atan2(centre_y - y, x - centre_x);
-  return {a < 0.0 ? a + kFullTurn : a, {std::cos(a), std::sin(a)}};
+  return {a < 0.0 ? a + kFullTurn : a, {std::cos(a), std::sin(a)}, {x - centre_x, centre_y - y}};
 }
 
 class OutlineAngles {
@@ -56,9 +59,17 @@ class OutlineAngles {
   int compare(std::size_t i, const Radial& radial, double angle_limit) const {
     const Direction d = point(i);
     const double a = i >= trailing_zero_ ? kFullTurn : angle_of(d);
-    if (a != angle_limit) return a < angle_limit ? -1 : 1;
-    const double cross = radial.direction.x * d.y - radial.direction.y * d.x;
-    return (cross > 0.0) - (cross < 0.0);
+    if (std::abs(a - angle_limit) > kSameAngle) return a < angle_limit ? -1 : 1;
+    // Offsets are whole or half pixels: the product is exact for offsets up to 2^25 pixels,
+    // far past any surface.
+    const Direction r = radial.offset;
+    const double cross = r.x * d.y - r.y * d.x;
+    if (cross != 0.0) return (cross > 0.0) - (cross < 0.0);
+    // Exactly on the radial: the pixel counts as lying a hair to the left of its point, which
+    // puts it past a radial that points up or straight left and short of one that points down.
+    // Straight right, where the turn starts and ends, it stays on the radial.
+    if (r.y != 0.0) return r.y > 0.0 ? 1 : -1;
+    return r.x < 0.0 ? 1 : 0;
   }
 
  private:

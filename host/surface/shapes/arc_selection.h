@@ -6,10 +6,10 @@
 // their points, which stand for their pixels' centres in an odd direction as the outline's do.
 // The arc starts at the first pixel (counting from the right end of the middle row) at or past
 // the start radial and ends at the last pixel at or before the end radial. A pixel exactly on a
-// radial is decided by the radial's direction as its sine and cosine give it: the platform draws
-// a radial straight up as leaning a hair to the right, one straight left as leaning a hair up,
-// and one straight down as leaning a hair to the right. Equal radials take the whole outline,
-// and so do radials that fall between the same two pixels of a curved outline.
+// radial counts as lying a hair to the left of its point: past a radial that points up or
+// straight left, short of one that points down; on a radial straight right, where the turn
+// starts and ends, it is on it. Equal radials take the whole outline, and so do radials that
+// fall between the same two pixels of a curved outline.
 #pragma once
 
 #include <cstddef>

@@ -298,6 +298,25 @@ TEST(ArcEnds, AnOddBoxTakesItsRadialsThroughPixelCentres) {
       << canvas.picture(kPen);
 }
 
+TEST(ArcEnds, APixelExactlyOnARadialLiesAHairToTheLeftOfIt) {
+  // In the 9 x 7 box seen from its centre (4.5, 3.5) the outline pixel (1, 1) stands at (-3, 2)
+  // and (1, 5) at (-3, -2); the radial points (-2, -1) and (-2, 7) stand at (-6, 4) and (-6, -4),
+  // exactly on the lines through them. A hair to the left, (1, 1) is past the radial that points
+  // up and left, so the arc from it takes it in; (1, 5) falls short of the one that points down
+  // and left, so the arc from it starts at the next pixel on.
+  CurveCanvas up(12, 9);
+  up.pen(0xFFFFFF);
+  ASSERT_TRUE(arc(up.dc(), 0, 0, 9, 7, -2, -1, 4, 20));
+  EXPECT_TRUE(up.pixels_of(kPen).count({1, 1})) << up.picture(kPen);
+  EXPECT_FALSE(up.pixels_of(kPen).count({2, 0})) << up.picture(kPen);
+
+  CurveCanvas down(12, 9);
+  down.pen(0xFFFFFF);
+  ASSERT_TRUE(arc(down.dc(), 0, 0, 9, 7, -2, 7, 4, -20));
+  EXPECT_FALSE(down.pixels_of(kPen).count({1, 5})) << down.picture(kPen);
+  EXPECT_TRUE(down.pixels_of(kPen).count({2, 6})) << down.picture(kPen);
+}
+
 TEST(FlatArcs, ABoxOnePixelHighRunsAlongItsTopRowThereAndBack) {
   CurveCanvas canvas(34, 3);
   canvas.pen(0xFFFFFF);
