@@ -9,7 +9,6 @@
 #include "host/sound/clip.h"
 #include "host/sound/clip_folders.h"
 #include "host/sound/sound_player.h"
-#include "host/windows/console_window.h"
 #include "quiz/graph_plotter.h"
 #include "quiz/quiz_driver.h"
 
@@ -17,8 +16,6 @@ int main() {
   // Every text of the quiz is GBK, as its catalogue spells it.
   kanvo::set_text_encoding(kanvo::TEXT_GBK);
   kanvo::console::StandardConsole terminal;
-  // Keys pressed in the graph window reach the console's window and come back here as typing.
-  kanvo::win::set_console_input([&terminal](std::string_view text) { terminal.type(text); });
   // The working directory's clips first, then those installed with the program.
   const std::vector<std::filesystem::path> clip_folders{{}, kanvo::app::installed_data_folder()};
   kanvo::sound::SoundPlayer clips;
@@ -33,7 +30,7 @@ int main() {
           },
       .plot_graph = kanvo::quiz::plot_graph,
   });
+  // Keys typed in the graph window come as typed at the terminal: the library puts them there.
   driver.run();
-  kanvo::win::set_console_input(nullptr);
   return 0;
 }

@@ -3,6 +3,7 @@
 #include "graphics/context/graphics_context.h"
 #include "graphics/context/window_thread.h"
 #include "graphics/device/drawing_api.h"
+#include "graphics/input/standard_input_typing.h"
 #include "graphics/platform/process_end.h"
 #include "graphics/platform/program.h"
 
@@ -10,6 +11,7 @@ namespace kanvo {
 
 WindowHandle console_window_of_process() {
   if (!platform::has_terminal()) return ui::kNoWindow;
+  type_window_keys_into_standard_input();
   return ui::console_window();
 }
 

@@ -1,5 +1,5 @@
-// Where typed input comes from. The terminal is one source; keys forwarded from graphics windows
-// can become another that feeds the same token reader.
+// Where typed input comes from: standard input in the program (keys typed in its graphics window
+// included, which come as typed at the terminal), memory in tests.
 #pragma once
 
 #include <cstddef>

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "host/console/console.h"
-#include "host/console/merged_input.h"
+#include "host/console/input_source.h"
 #include "host/console/output_sink.h"
 #include "host/console/token_reader.h"
 
@@ -20,12 +20,10 @@ class StandardConsole {
 
   Console& console() { return console_; }
   TokenReader& answers() { return answers_; }
-  // Text typed somewhere else (keys forwarded from a graphics window), read as if typed here.
-  void type(std::string_view text) { input_.type(text); }
 
  private:
   FileDescriptorOutput output_;
-  MergedInput input_;
+  FileDescriptorInput input_;
   Console console_;
   TokenReader answers_;
 };

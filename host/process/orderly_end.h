@@ -16,6 +16,7 @@ namespace kanvo::process {
 enum class EndStage : std::uint8_t {
   window_users,  // the graphics window and its thread
   windows,       // threads of the window system (the console's window)
+  typed_input,   // what was typed from the windows into the terminal and left unread
   sound,
   display,
 };

@@ -8,7 +8,6 @@
 #include <thread>
 
 #include "host/process/orderly_end.h"
-#include "host/text/code_page.h"
 #include "host/windows/classes.h"
 #include "host/windows/messages.h"
 #include "host/windows/window_manager.h"
@@ -23,38 +22,22 @@ constexpr std::int32_t kHeight = 420;
 
 std::mutex g_sink_mutex;
 std::shared_ptr<const TypedInputSink> g_sink;
-std::string g_line;  // touched on the console window's thread only
 
-void hand_over(const std::string& text) {
+void hand_over(char32_t character) {
   std::shared_ptr<const TypedInputSink> sink;
   {
     std::lock_guard lock(g_sink_mutex);
     sink = g_sink;
   }
   // Called without the lock, so that the sink may take locks of its own.
-  if (sink && *sink) (*sink)(text);
-}
-
-void type_character(char32_t character) {
-  if (character == U'\r' || character == U'\n') {
-    hand_over(g_line + "\n");
-    g_line.clear();
-  } else if (character == 8) {
-    // Drop the last whole UTF-8 character.
-    while (!g_line.empty() && (static_cast<unsigned char>(g_line.back()) & 0xC0) == 0x80) {
-      g_line.pop_back();
-    }
-    if (!g_line.empty()) g_line.pop_back();
-  } else if (character >= 0x20 && character != 0x7F) {
-    g_line += text::utf32_to_utf8(std::u32string_view(&character, 1));
-  }
+  if (sink && *sink) (*sink)(character);
 }
 
 LResult console_procedure(WindowHandle window, std::uint32_t message, WParam wparam,
                           LParam lparam) {
   switch (message) {
     case msg::kChar:
-      type_character(static_cast<char32_t>(wparam));
+      hand_over(static_cast<char32_t>(wparam));
       return 0;
     case msg::kClose:
       std::exit(0);

@@ -1,6 +1,6 @@
 #include "tests/app/quiz_program.h"
 
-#include "tests/app/terminal_screen.h"
+#include "tests/support/terminal_screen.h"
 
 namespace kanvo::testing {
 

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "tests/app/quiz_program.h"
-#include "tests/app/terminal_screen.h"
 #include "tests/support/required_tools.h"
+#include "tests/support/terminal_screen.h"
 
 namespace kanvo::testing {
 namespace {

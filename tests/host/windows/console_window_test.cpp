@@ -1,4 +1,4 @@
-// Keys posted to the console's window become typed lines.
+// Keys posted to the console's window become typed characters.
 #include "host/windows/console_window.h"
 
 #include <gtest/gtest.h>
@@ -13,14 +13,14 @@
 namespace kanvo::win {
 namespace {
 
-TEST(ConsoleWindowTest, KeysPostedToItBecomeTypedLines) {
+TEST(ConsoleWindowTest, KeysPostedToItBecomeTypedCharacters) {
   testing::ensure_classes();
   std::mutex mutex;
   std::condition_variable arrived;
-  std::vector<std::string> lines;
-  set_console_input([&](std::string_view text) {
+  std::u32string typed;
+  set_console_input([&](char32_t character) {
     std::lock_guard lock(mutex);
-    lines.emplace_back(text);
+    typed += character;
     arrived.notify_all();
   });
   const WindowHandle console = console_window();
@@ -36,14 +36,18 @@ TEST(ConsoleWindowTest, KeysPostedToItBecomeTypedLines) {
   press('Y');
   post_message(console, msg::kKeyUp, keys::kShift, LParam{3} << 30 | 1);
   press(keys::kReturn);
-  press('1');
-  press(keys::kSpace);
-  press('2');
-  press(keys::kReturn);
+  post_message(console, msg::kKeyDown, keys::kControl, 1);
+  press('D');
+  post_message(console, msg::kKeyUp, keys::kControl, LParam{3} << 30 | 1);
+  // A character without a key of its own, as an input method sends it.
+  post_message(console, msg::kChar, U'确', 1);
+  // Line editing is the terminal's: every key comes through as it was typed, in order.
+  const std::u32string expected = U"n\bY\r\x04确";
   std::unique_lock lock(mutex);
-  ASSERT_TRUE(arrived.wait_for(lock, std::chrono::seconds(2), [&] { return lines.size() == 2; }));
-  EXPECT_EQ(lines[0], "Y\n");
-  EXPECT_EQ(lines[1], "1 2\n");
+  ASSERT_TRUE(arrived.wait_for(lock, std::chrono::seconds(2),
+                               [&] { return typed.size() >= expected.size(); }))
+      << typed.size() << " characters arrived";
+  EXPECT_EQ(typed, expected);
   lock.unlock();
   // It stands for the terminal and never appears on the screen.
   show_window(console, show::kShow);

@@ -1,4 +1,4 @@
-#include "tests/app/terminal_screen.h"
+#include "tests/support/terminal_screen.h"
 
 #include <sys/wait.h>
 #include <unistd.h>
