@@ -10,21 +10,7 @@ namespace {
 // Where the pixels of a figure go: straight to the painter, or into a list. Each kind is its
 // own type, so a figure's loop is compiled for one of them and asks nothing per run. The pixels
 // handed over lie inside the painter's box already.
-class PaintSink {
- public:
-  explicit PaintSink(raster::Painter& painter) : painter_(painter) {}
-  // Pixels x0 <= x < x1 of row y.
-  void row(std::int64_t y, std::int64_t x0, std::int64_t x1, PixelWord ink) {
-    painter_.paint_run(y, x0, x1, ink);
-  }
-  // Pixels y0 <= y < y1 of column x.
-  void column(std::int64_t x, std::int64_t y0, std::int64_t y1, PixelWord ink) {
-    painter_.paint_column(x, y0, y1, ink);
-  }
-
- private:
-  raster::Painter& painter_;
-};
+using PaintSink = raster::Painter::Runs;
 
 class GatherSink {
  public:
@@ -85,6 +71,7 @@ double stroke_thin_into(Sink& sink, const Rect& box, std::span<const DevicePoint
   if (count == 0) return position;
   const std::size_t segments = closed ? count : count - 1;
   const bool dashed = pen.pattern != nullptr && !pen.pattern->solid();
+  const PixelWord ink = pen.ink;
   for (std::size_t i = 0; i < segments; ++i) {
     const DevicePoint from = points[i];
     const DevicePoint to = points[(i + 1) % count];
@@ -96,7 +83,8 @@ double stroke_thin_into(Sink& sink, const Rect& box, std::span<const DevicePoint
     if (dashed) {
       line.trace(box, [&](const LineRun& run) { paint_dashed_run(sink, run, pen, position); });
     } else {
-      line.trace(box, [&](const LineRun& run) { run_pixels(sink, run, 0, run.count, pen.ink); });
+      line.trace(box,
+                 [&sink, ink](const LineRun& run) { run_pixels(sink, run, 0, run.count, ink); });
     }
     position += static_cast<double>(line.steps() - (last ? 1 : 0));
   }
@@ -104,7 +92,7 @@ double stroke_thin_into(Sink& sink, const Rect& box, std::span<const DevicePoint
   if (segments == 0 && pen.geometric && !dashed) {
     const DevicePoint p = points[0];
     if (p.x >= box.left && p.x < box.right && p.y >= box.top && p.y < box.bottom) {
-      sink.row(p.y, p.x, p.x + 1, pen.ink);
+      sink.row(p.y, p.x, p.x + 1, ink);
     }
   }
   return position;
@@ -118,7 +106,7 @@ double stroke_thin(raster::Painter& painter, std::span<const DevicePoint> points
     GatherSink sink(*gather);
     return stroke_thin_into(sink, painter.box(), points, closed, pen, position);
   }
-  PaintSink sink(painter);
+  const PaintSink sink(painter);
   return stroke_thin_into(sink, painter.box(), points, closed, pen, position);
 }
 

@@ -38,16 +38,9 @@ void Painter::fill_spans(std::span<const Span> spans, PixelWord ink) {
   for (const Span& span : spans) fill_span(span.y, span.x0, span.x1, ink);
 }
 
-void Painter::paint_run(std::int64_t y, std::int64_t x0, std::int64_t x1, const BrushInk& ink) {
-  switch (ink.kind()) {
-    case BrushInk::Kind::none:
-      return;
-    case BrushInk::Kind::solid:
-      paint_run(y, x0, x1, ink.solid_word());
-      return;
-    default:
-      break;
-  }
+void Painter::paint_brush_run(std::int64_t y, std::int64_t x0, std::int64_t x1,
+                              const BrushInk& ink) {
+  if (ink.kind() == BrushInk::Kind::none) return;
   PixelWord* row = target_.row(static_cast<std::int32_t>(y));
   BrushInk::Row walker = ink.row(static_cast<std::int32_t>(x0), static_cast<std::int32_t>(y));
   for (std::int64_t x = x0; x < x1; ++x) {

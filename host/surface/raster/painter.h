@@ -54,27 +54,52 @@ class Painter {
   }
   void fill_spans(std::span<const Span> spans, const BrushInk& ink);
 
-  // A run the caller knows to lie inside box(), painted without clipping it again; plain copies
-  // inline, other operations out of line.
+  // Runs the caller knows to lie inside box(), painted without clipping them again: plain
+  // copies inline, other operations out of line. A loop over many short runs keeps one of these
+  // and paints through it: it holds the pixels and the operation as values, which the loop's
+  // own stores into the pixels cannot be taken to change, so they stay in registers.
+  class Runs {
+   public:
+    explicit Runs(const Painter& painter)
+        : painter_(painter),
+          target_(painter.target_),
+          copies_(painter.rop_code_ == rop2::kCopyPen) {}
+    // Pixels x0 <= x < x1 of row y.
+    void row(std::int64_t y, std::int64_t x0, std::int64_t x1, PixelWord ink) const {
+      PixelWord* row = target_.row(static_cast<std::int32_t>(y));
+      if (!copies_) {
+        painter_.combine_run(row + x0, x1 - x0, 1, ink);
+        return;
+      }
+      for (std::int64_t x = x0; x < x1; ++x) row[x] = ink;
+    }
+    // Pixels y0 <= y < y1 of column x.
+    void column(std::int64_t x, std::int64_t y0, std::int64_t y1, PixelWord ink) const {
+      PixelWord* pixel = target_.row(static_cast<std::int32_t>(y0)) + x;
+      const std::ptrdiff_t stride = target_.stride;
+      if (!copies_) {
+        painter_.combine_run(pixel, y1 - y0, stride, ink);
+        return;
+      }
+      for (std::int64_t n = y1 - y0; n > 0; --n, pixel += stride) *pixel = ink;
+    }
+
+   private:
+    const Painter& painter_;
+    PixelTarget target_;
+    bool copies_;
+  };
   void paint_run(std::int64_t y, std::int64_t x0, std::int64_t x1, PixelWord ink) {
-    PixelWord* row = target_.row(static_cast<std::int32_t>(y));
-    if (rop_code_ != rop2::kCopyPen) {
-      combine_run(row + x0, x1 - x0, 1, ink);
-      return;
-    }
-    for (std::int64_t x = x0; x < x1; ++x) row[x] = ink;
+    Runs(*this).row(y, x0, x1, ink);
   }
-  // The same down a column: pixels y0 <= y < y1 of column x.
-  void paint_column(std::int64_t x, std::int64_t y0, std::int64_t y1, PixelWord ink) {
-    PixelWord* pixel = target_.row(static_cast<std::int32_t>(y0)) + x;
-    const std::ptrdiff_t stride = target_.stride;
-    if (rop_code_ != rop2::kCopyPen) {
-      combine_run(pixel, y1 - y0, stride, ink);
-      return;
+  // A solid brush inline, as its colour; hatches and patterns out of line.
+  void paint_run(std::int64_t y, std::int64_t x0, std::int64_t x1, const BrushInk& ink) {
+    if (ink.kind() == BrushInk::Kind::solid) {
+      paint_run(y, x0, x1, ink.solid_word());
+    } else {
+      paint_brush_run(y, x0, x1, ink);
     }
-    for (std::int64_t n = y1 - y0; n > 0; --n, pixel += stride) *pixel = ink;
   }
-  void paint_run(std::int64_t y, std::int64_t x0, std::int64_t x1, const BrushInk& ink);
 
   // Every pixel left <= x < right, top <= y < bottom.
   template <class Ink>
@@ -97,6 +122,7 @@ class Painter {
     if (x1 > box_.right) x1 = box_.right;
     return x0 < x1;
   }
+  void paint_brush_run(std::int64_t y, std::int64_t x0, std::int64_t x1, const BrushInk& ink);
   // `count` pixels from `first`, `stride` words apart.
   void combine_run(PixelWord* first, std::int64_t count, std::ptrdiff_t stride,
                    PixelWord ink) const;

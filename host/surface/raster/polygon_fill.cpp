@@ -67,6 +67,7 @@ void EdgeList::order_active() {
   // Edges with equal crossings may end in any order: the runs between them are empty.
   std::size_t budget = 8 * active_.size();
   for (std::size_t i = 1; i < active_.size(); ++i) {
+    if (active_[i - 1].x <= active_[i].x) continue;  // the usual case: no move
     const ActiveEdge edge = active_[i];
     std::size_t j = i;
     for (; j > 0 && active_[j - 1].x > edge.x && budget > 0; --j, --budget) {
