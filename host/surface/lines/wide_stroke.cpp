@@ -326,7 +326,11 @@ double WideStroke::add_dashed_figure(std::span<const DevicePointF> points, bool 
     const double dx = b.x - a.x;
     const double dy = b.y - a.y;
     if (dx == 0.0 && dy == 0.0) continue;
-    const double length = pattern_length(dx, dy) + lead(i + 1) - lead(i);
+    const double step = pattern_length(dx, dy);
+    const double length = step + lead(i + 1) - lead(i);
+    // The pattern goes on into the next segment from the whole units of this one's length: what
+    // is left over counts again there.
+    const double next_position = position + std::floor(step) + lead(i + 1) - lead(i);
     const double span = std::hypot(dx, dy);
     const DevicePointF heading{dx / span, dy / span};
     const double segment_end = position + length;
@@ -351,7 +355,7 @@ double WideStroke::add_dashed_figure(std::span<const DevicePointF> points, bool 
         add_dash(point_at(dash.start()), point_at(dash.start()), heading);
       }
       dot_on_previous_segment = dot;
-      position = segment_end;
+      position = next_position;
       continue;
     }
 
@@ -393,7 +397,7 @@ double WideStroke::add_dashed_figure(std::span<const DevicePointF> points, bool 
         if (!runs_on) add_dash_path();
       }
     }
-    position = segment_end;
+    position = next_position;
   }
   add_dash_path();
   return position;

@@ -15,7 +15,9 @@
 // an ellipse or a rounded corner, the pixels beside the left and right ends of the corner
 // ellipses (farther across from its centre than up or down) stand half a unit further on, the
 // first point of the figure excepted: a step into that part counts one and a half, a step out of
-// it one half. The ends of each dash fall on whole pixels (the exact distance from its segment's
+// it one half. A segment hands on to the next only the whole units of its length: the pattern
+// takes up the next segment from there, the fraction left over counted again. The ends of each
+// dash fall on whole pixels (the exact distance from its segment's
 // start, cut toward the start). A dash runs on through the turns of the path with the pen's
 // joins, whatever they are. In a pattern of dots only, a segment shows its first dot
 // alone (a dot on the point between two segments counts for both).

@@ -255,6 +255,15 @@ TEST_F(LineDrawing, WideDashesRunOnThroughTurnsWhateverTheJoin) {
   EXPECT_EQ(row(6, 16, 24, kWhite), "..####..");
 }
 
+TEST_F(LineDrawing, WideDashesCarryOnlyTheWholeUnitsOfASegmentIntoTheNext) {
+  // 2 on, 4 off. The first segment is 5.83 long: the second takes the pattern up at 5, not at
+  // 5.83, so its first dash runs from 1 to 3 along it (columns 14 and 15), the next from 7 to 9.
+  use_pen(geometric(pen_style::kUserStyle | pen_style::kEndCapFlat, 3, 0xFFFFFF, {2, 4}));
+  const Point bend[] = {{10, 4}, {13, 9}, {40, 9}};
+  ASSERT_TRUE(polyline(dc_, bend, 3));
+  EXPECT_EQ(row(10, 12, 28, kWhite), "..##....##....##");
+}
+
 TEST_F(LineDrawing, WideDashesCountStepsBetweenNeighbouringPixelsAsOne) {
   // A staircase of diagonal steps, as along a curve's outline: 6 steps of dash, 6 of gap, the
   // dash's flat end cut at the point it reaches.
