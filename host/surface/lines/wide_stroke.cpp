@@ -317,6 +317,7 @@ double WideStroke::add_dashed_figure(std::span<const DevicePointF> points, bool 
   const bool dots_only = pattern.dots_only();
   bool after_turn = false;  // a segment of some length came before
   bool dot_on_previous_segment = false;
+  DevicePointF last_heading{};  // of the segment before, once after_turn
 
   double position = start;  // along the path, where the segment starts
   const std::size_t segments = closed ? count : count - 1;
@@ -348,6 +349,8 @@ double WideStroke::add_dashed_figure(std::span<const DevicePointF> points, bool 
 
     const bool starts_at_turn = after_turn;
     after_turn = true;
+    const DevicePointF previous_heading = last_heading;
+    last_heading = heading;
     if (dots_only) {
       dash.seek(position);
       const bool dot = on_segment(dash.start());
@@ -394,6 +397,9 @@ double WideStroke::add_dashed_figure(std::span<const DevicePointF> points, bool 
         }
         dash_path_.push_back(to);
         dash_headings_.push_back(heading);
+        // A dash that starts exactly at a turn has the join there, as if it came through it;
+        // one that ends exactly at a turn has its end.
+        if (starts_at_turn && dash.start() == position) add_join(a, previous_heading, heading);
         if (!runs_on) add_dash_path();
       }
     }

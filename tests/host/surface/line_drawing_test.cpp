@@ -264,6 +264,22 @@ TEST_F(LineDrawing, WideDashesCarryOnlyTheWholeUnitsOfASegmentIntoTheNext) {
   EXPECT_EQ(row(10, 12, 28, kWhite), "..##....##....##");
 }
 
+TEST_F(LineDrawing, WideDashesStartingExactlyAtATurnHaveItsJoin) {
+  // Flat ends, round joins; the first segment is 16 long. With 8 on, 8 off the second dash
+  // starts at the turn (20,20) and has the round join there: the lower half of the pen's disc.
+  use_pen(geometric(pen_style::kUserStyle | pen_style::kEndCapFlat, 4, 0xFFFFFF, {8, 8}));
+  const Point bend[] = {{4, 20}, {20, 20}, {20, 4}};
+  ASSERT_TRUE(polyline(dc_, bend, 3));
+  EXPECT_EQ(row(20, 16, 24, kWhite), "..####..");
+  EXPECT_EQ(row(21, 16, 24, kWhite), "...##...");
+  // With 16 on, 8 off the first dash ends at the turn: a flat end and no join.
+  fill(0);
+  use_pen(geometric(pen_style::kUserStyle | pen_style::kEndCapFlat, 4, 0xFFFFFF, {16, 8}));
+  ASSERT_TRUE(polyline(dc_, bend, 3));
+  EXPECT_EQ(row(20, 16, 24, kWhite), "####....");
+  EXPECT_EQ(row(21, 16, 24, kWhite), "####....");
+}
+
 TEST_F(LineDrawing, WideDashesCountStepsBetweenNeighbouringPixelsAsOne) {
   // A staircase of diagonal steps, as along a curve's outline: 6 steps of dash, 6 of gap, the
   // dash's flat end cut at the point it reaches.
