@@ -8,6 +8,7 @@
 #include "graphics/device/image_device.h"
 #include "graphics/device/shape_variants.h"
 #include "graphics/device/wrapping_math.h"
+#include "graphics/image/pixel_fill.h"
 
 namespace kanvo {
 namespace {
@@ -24,14 +25,7 @@ std::int32_t round_half_away(double value) {
 
 void ImageDevice::clear_canvas() {
   CanvasImage& target = image();
-  // Red and blue exchanged, the top byte carried over; a grey gets no byte fill, which would set
-  // the top byte of every pixel word too.
-  if (target.pixels() != nullptr) {
-    std::fill_n(
-        target.pixels(),
-        static_cast<std::size_t>(target.width()) * static_cast<std::size_t>(target.height()),
-        gdi::swap_red_blue(target.state().bk_color));
-  }
+  fill_with_color(target, target.state().bk_color);
   move_pen_to(0, 0);
 }
 

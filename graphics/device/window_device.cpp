@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "graphics/context/graphics_context.h"
+#include "graphics/image/pixel_fill.h"
 
 namespace kanvo {
 WindowDevice::WindowDevice(GraphicsContext& context)
@@ -11,15 +12,8 @@ WindowDevice::WindowDevice(GraphicsContext& context)
 void WindowDevice::clear_canvas() {
   WindowCanvas& canvas = context_.canvas;
   {
-    // Red and blue exchanged, the top byte carried over, as on images.
-    const std::uint32_t word = gdi::swap_red_blue(canvas.state().bk_color);
     std::lock_guard guard(context_.lock);
-    if (canvas.pixels() != nullptr) {
-      std::fill_n(
-          canvas.pixels(),
-          static_cast<std::size_t>(canvas.width()) * static_cast<std::size_t>(canvas.height()),
-          word);
-    }
+    fill_with_color(canvas, canvas.state().bk_color);
   }
   if (!context_.batching) flush_batch_draw();
   move_pen_to(0, 0);

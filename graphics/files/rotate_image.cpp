@@ -79,9 +79,8 @@ void rotate_image(CanvasImage* destination, CanvasImage* source, double angle, C
   const double big_h = new_height;
   const double ox = 0.5 * w - 0.5 * big_w * cs - 0.5 * big_h * sn;
   const double oy = 0.5 * h + 0.5 * big_w * sn - 0.5 * big_h * cs;
+  fill_with_color(target, background);
   std::uint32_t* out = target.pixels();
-  fill_with_color(out, static_cast<std::size_t>(new_width) * static_cast<std::size_t>(new_height),
-                  background);
   const SourceView view{from.pixels(), from.width(), from.height(), gdi::swap_red_blue(background)};
   for (std::int32_t y = 0; y < new_height; ++y) {
     for (std::int32_t x = 0; x < new_width; ++x, ++out) {

@@ -1,20 +1,18 @@
 #include "graphics/image/pixel_fill.h"
 
 #include <algorithm>
-#include <cstring>
 
 #include "host/surface/types.h"
 
 namespace kanvo {
 
-void fill_with_color(std::uint32_t* pixels, std::size_t count, std::uint32_t color) {
-  if (pixels == nullptr) return;
-  const std::uint32_t red = color & 0xFF;
-  if (red == ((color >> 8) & 0xFF) && red == ((color >> 16) & 0xFF)) {
-    std::memset(pixels, static_cast<int>(red), count * sizeof(std::uint32_t));
-  } else {
-    std::fill_n(pixels, count, surface::swap_red_blue(color));
-  }
+void fill_with_color(CanvasImage& image, std::uint32_t color) {
+  if (image.pixels() == nullptr) return;
+  // Always word by word: a byte fill of a grey would set the top byte of every pixel to the grey
+  // value, and a program reading the buffer would see 0x40404040 for 0x00404040.
+  std::fill_n(image.pixels(),
+              static_cast<std::size_t>(image.width()) * static_cast<std::size_t>(image.height()),
+              surface::swap_red_blue(color));
 }
 
 }  // namespace kanvo

@@ -295,14 +295,20 @@ TEST(RotateImage, NearestPixelsFollowTheRulesAtEveryAngle) {
   EXPECT_GT(left_of_the_source, 0);
 }
 
-TEST(RotateImage, AGreyBackgroundFillsEveryByte) {
+// A grey background is written as whole words: the corners a turn uncovers read 0x00404040, not
+// 0x40404040, in both modes.
+TEST(RotateImage, AGreyBackgroundKeepsATopByteOfZero) {
   CanvasImage source(4, 4);
   for (int i = 0; i < 16; ++i) source.pixels()[i] = 0x00FFFFFF;
-  CanvasImage turned;
-  rotate_image(&turned, &source, std::numbers::pi / 4, 0x808080, true, false);
-  EXPECT_EQ(turned.pixels()[0], 0x80808080u);
-  const std::int32_t centre = turned.height() / 2 * turned.width() + turned.width() / 2;
-  EXPECT_EQ(turned.pixels()[centre], 0x00FFFFFFu);
+  for (const bool high_quality : {false, true}) {
+    CanvasImage turned;
+    rotate_image(&turned, &source, std::numbers::pi / 4, 0x404040, true, high_quality);
+    ASSERT_GT(turned.width(), 4);
+    EXPECT_EQ(turned.pixels()[0], 0x00404040u) << high_quality;
+    EXPECT_EQ(turned.pixels()[turned.width() * turned.height() - 1], 0x00404040u) << high_quality;
+    const std::int32_t centre = turned.height() / 2 * turned.width() + turned.width() / 2;
+    EXPECT_EQ(turned.pixels()[centre], 0x00FFFFFFu) << high_quality;
+  }
 }
 
 TEST(RotateImage, HostileArgumentsChangeNothingOrGiveTheRulesPicture) {
