@@ -38,7 +38,7 @@ bench: configure
 	@/usr/bin/python3 bench/peer/compare.py $(BUILD_DIR)/bench/bench-peer
 
 sanitize-address sanitize-undefined sanitize-thread: sanitize-%: setup
-	@cmake -S . -B build-$* -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKANVO_SANITIZER=$* >/dev/null
+	@cmake -S . -B build-$* -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKANVO_SANITIZER=$* $(CMAKE_FLAGS) >/dev/null
 	@cmake --build build-$*
 	@cd build-$* && ctest --output-on-failure --timeout 1200
 
