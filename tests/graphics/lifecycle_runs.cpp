@@ -8,6 +8,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <optional>
 #include <thread>
@@ -52,9 +53,15 @@ class ProbeRun {
 
     int out[2];
     if (pipe2(out, O_CLOEXEC) != 0) return;
+    // The error output goes to a file of its own, read once the run has ended: a pipe left unread
+    // could fill and stall the probe in the middle of a long report.
+    char errors_path[] = "/tmp/kanvo-lifecycle-XXXXXX";
+    errors_ = mkostemp(errors_path, O_CLOEXEC);
+    if (errors_ >= 0) unlink(errors_path);
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
+    if (errors_ >= 0) posix_spawn_file_actions_adddup2(&actions, errors_, STDERR_FILENO);
     posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
     if (posix_spawnp(&pid_, argv[0], &actions, nullptr, argv.data(), envp.data()) != 0) pid_ = 0;
     posix_spawn_file_actions_destroy(&actions);
@@ -69,6 +76,7 @@ class ProbeRun {
       waitpid(pid_, nullptr, 0);
     }
     if (output_fd_ >= 0) close(output_fd_);
+    if (errors_ >= 0) close(errors_);
   }
   ProbeRun(const ProbeRun&) = delete;
   ProbeRun& operator=(const ProbeRun&) = delete;
@@ -91,10 +99,33 @@ class ProbeRun {
   }
   Clock::time_point ended() const { return ended_; }
 
+  // The first line of a sanitizer's report in what the run wrote to its error output, or nothing.
+  std::optional<std::string> sanitizer_report() const {
+    if (errors_ < 0) return std::nullopt;
+    std::string text;
+    char buffer[4096];
+    for (off_t at = 0;;) {
+      const ssize_t got = pread(errors_, buffer, sizeof buffer, at);
+      if (got <= 0) break;
+      text.append(buffer, static_cast<std::size_t>(got));
+      at += got;
+    }
+    for (const char* mark : {"WARNING: ThreadSanitizer", "ERROR: AddressSanitizer",
+                             "ERROR: LeakSanitizer", "runtime error:"}) {
+      const std::size_t at = text.find(mark);
+      if (at == std::string::npos) continue;
+      const std::size_t start = text.rfind('\n', at);
+      const std::size_t begin = start == std::string::npos ? 0 : start + 1;
+      return text.substr(begin, text.find('\n', at) - begin);
+    }
+    return std::nullopt;
+  }
+
  private:
   pid_t pid_ = 0;
   int output_fd_ = -1;
   LineReader output_;
+  int errors_ = -1;
   Clock::time_point started_;
   Clock::time_point ended_;
 };
@@ -168,9 +199,13 @@ LifecycleFigures run_lifecycle(const Xvfb& server, const std::string& way, int r
       }
     }
     const std::optional<int> status = probe.end();
+    const std::optional<std::string> report = status ? probe.sanitizer_report() : std::nullopt;
     if (!status) {
       ++figures.hangs;
       if (failure.empty()) failure = "hung";
+    } else if (report) {
+      ++figures.sanitizer_reports;
+      failure = *report;
     } else if (!WIFEXITED(*status) || WEXITSTATUS(*status) != 0) {
       ++figures.crashes;
       failure = WIFSIGNALED(*status) ? "signal " + std::to_string(WTERMSIG(*status))

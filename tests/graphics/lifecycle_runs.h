@@ -1,5 +1,6 @@
 // Runs of the lifecycle probe on an X server, and what they came to: how many crashed, how many
-// hung (killed after 10 s), and the longest time from the probe's last call to its end.
+// hung (killed after 10 s), how many a sanitizer reported on, and the longest time from the
+// probe's last call to its end.
 #pragma once
 
 #include <string>
@@ -14,6 +15,9 @@ struct LifecycleFigures {
   int crashes = 0;  // ended by a signal, or with a code other than 0
   int hangs = 0;
   int gl_mapped = 0;  // runs that had an OpenGL driver mapped while the window showed (click)
+  // Runs whose error output holds a sanitizer's report (a sanitizer build ends such a run with a
+  // code of its own; it is counted here, not as a crash).
+  int sanitizer_reports = 0;
   double longest_end_ms = 0;
   std::string first_failure;  // what the first failing run showed
 };

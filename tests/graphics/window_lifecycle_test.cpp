@@ -25,6 +25,7 @@ TEST_P(WindowLifecycleTest, EndsCleanlyEveryTime) {
   const LifecycleFigures figures = run_lifecycle(*server_, GetParam(), kRuns);
   EXPECT_EQ(figures.crashes, 0) << figures.first_failure;
   EXPECT_EQ(figures.hangs, 0) << figures.first_failure;
+  EXPECT_EQ(figures.sanitizer_reports, 0) << figures.first_failure;
   EXPECT_EQ(figures.gl_mapped, 0);
   EXPECT_LT(figures.longest_end_ms, kLongestEndMs);
 }
@@ -42,6 +43,7 @@ TEST_F(WindowLifecycleTest, EndsWhileTheClockStandsStill) {
         run_lifecycle(*server_, way, 10, {"faketime", "-f", "@2024-01-01 00:00:00 i0"});
     EXPECT_EQ(figures.crashes, 0) << way << ": " << figures.first_failure;
     EXPECT_EQ(figures.hangs, 0) << way << ": " << figures.first_failure;
+    EXPECT_EQ(figures.sanitizer_reports, 0) << way << ": " << figures.first_failure;
     EXPECT_LT(figures.longest_end_ms, kLongestEndMs) << way;
   }
 }
