@@ -44,9 +44,18 @@ class ProbeRun {
       }
       return false;
     };
+    // faketime preloads its library ahead of the address sanitizer's runtime, which refuses to
+    // start then unless told that the order is fine; other builds ignore the setting.
+    std::string address_options = "ASAN_OPTIONS=verify_asan_link_order=0";
     for (char** variable = environ; *variable != nullptr; ++variable) {
-      if (!replaced(*variable)) environment.emplace_back(*variable);
+      const std::string_view text = *variable;
+      if (text.starts_with("ASAN_OPTIONS=")) {
+        address_options += ":" + std::string(text.substr(13));
+      } else if (!replaced(text)) {
+        environment.emplace_back(text);
+      }
     }
+    environment.push_back(address_options);
     std::vector<char*> envp;
     for (std::string& variable : environment) envp.push_back(variable.data());
     envp.push_back(nullptr);
@@ -99,26 +108,17 @@ class ProbeRun {
   }
   Clock::time_point ended() const { return ended_; }
 
-  // The first line of a sanitizer's report in what the run wrote to its error output, or nothing.
-  std::optional<std::string> sanitizer_report() const {
-    if (errors_ < 0) return std::nullopt;
+  // What the run wrote to its error output.
+  std::string errors() const {
     std::string text;
     char buffer[4096];
-    for (off_t at = 0;;) {
+    for (off_t at = 0; errors_ >= 0;) {
       const ssize_t got = pread(errors_, buffer, sizeof buffer, at);
       if (got <= 0) break;
       text.append(buffer, static_cast<std::size_t>(got));
       at += got;
     }
-    for (const char* mark : {"WARNING: ThreadSanitizer", "ERROR: AddressSanitizer",
-                             "ERROR: LeakSanitizer", "runtime error:"}) {
-      const std::size_t at = text.find(mark);
-      if (at == std::string::npos) continue;
-      const std::size_t start = text.rfind('\n', at);
-      const std::size_t begin = start == std::string::npos ? 0 : start + 1;
-      return text.substr(begin, text.find('\n', at) - begin);
-    }
-    return std::nullopt;
+    return text;
   }
 
  private:
@@ -129,6 +129,26 @@ class ProbeRun {
   Clock::time_point started_;
   Clock::time_point ended_;
 };
+
+// The line of a sanitizer's report in a run's error output that says what it found, or nothing.
+std::optional<std::string> sanitizer_report(const std::string& errors) {
+  for (const char* mark : {"WARNING: ThreadSanitizer", "ERROR: AddressSanitizer",
+                           "ERROR: LeakSanitizer", "runtime error:"}) {
+    const std::size_t at = errors.find(mark);
+    if (at == std::string::npos) continue;
+    const std::size_t start = errors.rfind('\n', at);
+    const std::size_t begin = start == std::string::npos ? 0 : start + 1;
+    return errors.substr(begin, errors.find('\n', at) - begin);
+  }
+  return std::nullopt;
+}
+
+// The last line of a run's error output, which says why it ended, or nothing.
+std::string last_line(std::string errors) {
+  while (!errors.empty() && errors.back() == '\n') errors.pop_back();
+  const std::size_t newline = errors.rfind('\n');
+  return newline == std::string::npos ? errors : errors.substr(newline + 1);
+}
 
 // Whether a library of an OpenGL driver is mapped into the process.
 bool maps_gl(pid_t pid) {
@@ -199,7 +219,8 @@ LifecycleFigures run_lifecycle(const Xvfb& server, const std::string& way, int r
       }
     }
     const std::optional<int> status = probe.end();
-    const std::optional<std::string> report = status ? probe.sanitizer_report() : std::nullopt;
+    const std::string errors = status ? probe.errors() : std::string();
+    const std::optional<std::string> report = sanitizer_report(errors);
     if (!status) {
       ++figures.hangs;
       if (failure.empty()) failure = "hung";
@@ -210,6 +231,7 @@ LifecycleFigures run_lifecycle(const Xvfb& server, const std::string& way, int r
       ++figures.crashes;
       failure = WIFSIGNALED(*status) ? "signal " + std::to_string(WTERMSIG(*status))
                                      : "exit code " + std::to_string(WEXITSTATUS(*status));
+      if (!errors.empty()) failure += " (" + last_line(errors) + ")";
     } else if (!last_call) {
       ++figures.crashes;
       if (failure.empty()) failure = "ended before its last call";
