@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
 #include <thread>
 
 #include "graphics/context/graphics_context.h"
 #include "graphics/kanvo.h"
 #include "host/windows/screen.h"
+#include "tests/support/bounded_thread.h"
 #include "tests/support/process_figures.h"
 #include "tests/support/waiting_thread.h"
 
@@ -17,6 +19,8 @@ namespace {
 using testing::thread_count;
 
 constexpr std::uint32_t kRedWord = 0x00FF0000;
+// How long a woken reader may take to return, however busy the machine.
+constexpr std::chrono::seconds kWakePatience(20);
 
 display::HeadlessDisplay& screen() {
   display::HeadlessDisplay* headless = ui::headless_screen();
@@ -248,17 +252,16 @@ TEST_F(GraphicsWindow, ClicksAndTheWheelBecomeMouseMessages) {
 
 TEST_F(GraphicsWindow, AWaitingReaderIsWokenByTheNextClick) {
   std::atomic<pid_t> reader_thread{0};
-  std::atomic<bool> read{false};
   MouseMessage message{};
-  std::thread reader([&] {
+  testing::BoundedThread reader([&] {
     reader_thread = testing::this_thread_id();
     message = get_mouse_message();
-    read = true;
   });
   EXPECT_TRUE(testing::eventually_waiting(reader_thread)) << "the reader never waited";
-  EXPECT_FALSE(read) << "the reader returned with no click";
+  EXPECT_FALSE(reader.ended()) << "the reader returned with no click";
   inject(display::InputEvent::Kind::button_down, 5, 6, display::MouseButton::right);
-  reader.join();
+  ASSERT_TRUE(reader.join_within(kWakePatience, [] { close_window(); }))
+      << "the click did not wake the reader";
   EXPECT_EQ(message.message, WM_RBUTTONDOWN);
   EXPECT_TRUE(message.right_button);
 }
@@ -342,19 +345,18 @@ TEST_F(GraphicsWindow, AFullKeyQueueDropsTheNewestAndStillWakes) {
 
 TEST_F(GraphicsWindow, AKeyReaderIsWokenByAKeyNotByTheMouse) {
   std::atomic<pid_t> reader_thread{0};
-  std::atomic<bool> read{false};
   KeyMessage message{};
-  std::thread reader([&] {
+  testing::BoundedThread reader([&] {
     reader_thread = testing::this_thread_id();
     message = get_key_message();
-    read = true;
   });
   EXPECT_TRUE(testing::eventually_waiting(reader_thread)) << "the reader never waited";
   settle();
   EXPECT_TRUE(testing::eventually_waiting(reader_thread));
-  EXPECT_FALSE(read) << "a click woke the key reader";
+  EXPECT_FALSE(reader.ended()) << "a click woke the key reader";
   key(VK_UP, true);
-  reader.join();
+  ASSERT_TRUE(reader.join_within(kWakePatience, [] { close_window(); }))
+      << "the key did not wake the reader";
   EXPECT_EQ(message.key, VK_UP);
 }
 
