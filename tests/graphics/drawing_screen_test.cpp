@@ -10,6 +10,7 @@
 
 #include <array>
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -43,6 +44,8 @@ constexpr PixelWord kWhite = 0xFFFFFF;
 class Probe {
  public:
   Probe(const Xvfb& server, const std::string& arguments) {
+    // A command to a probe that has ended must fail the test, not end the test program.
+    std::signal(SIGPIPE, SIG_IGN);
     int to_probe[2];
     int from_probe[2];
     if (pipe(to_probe) != 0 || pipe(from_probe) != 0) return;
@@ -235,10 +238,14 @@ TEST_F(DrawingScreenTest, BatchedDrawingShowsAtTheFlushesOnly) {
   Probe probe(*server_, "200 150 0");
   ASSERT_NO_FATAL_FAILURE(start(probe));
   // paint_rect(l, t, r, b) covers columns l to r and rows t to b, both ends included.
+  // The green block fills the flushed block exactly, so that a block copied from one pixel off
+  // shows black at an edge.
   ASSERT_TRUE(probe.run({"batch", "fill 0000FF", "paintrect 20 20 60 60", "fill 00FF00",
-                         "paintrect 150 100 170 120", "flushrect 150 100 169 119"}));
+                         "paintrect 150 100 169 119", "flushrect 150 100 169 119"}));
   display::Image screen = once_shown({160, 110}, kGreen);
   EXPECT_EQ(at(screen, {40, 40}), kBlack) << "batched drawing showed before its flush";
+  EXPECT_EQ(at(screen, {150, 100}), kGreen);
+  EXPECT_EQ(at(screen, {169, 119}), kGreen);
   EXPECT_EQ(at(screen, {170, 110}), kBlack);  // beyond the block
   ASSERT_TRUE(probe.run({"flush"}));
   screen = once_shown({40, 40}, kRed);
@@ -248,7 +255,7 @@ TEST_F(DrawingScreenTest, BatchedDrawingShowsAtTheFlushesOnly) {
 
   // Under an origin the block's corner is logical: (0, 0) to (19, 19) is device 100 to 119
   // across and 50 to 69 down. The flush of the whole canvas copies device pixels.
-  ASSERT_TRUE(probe.run({"origin 100 50", "fill FF0000", "paintrect 0 0 20 20",
+  ASSERT_TRUE(probe.run({"origin 100 50", "fill FF0000", "paintrect 0 0 19 19",
                          "paintrect -95 -45 -85 -35", "flushrect 0 0 19 19"}));
   screen = once_shown({110, 60}, kBlue);
   EXPECT_EQ(at(screen, {100, 50}), kBlue);
@@ -351,6 +358,57 @@ TEST_F(DrawingScreenTest, ShapesTextAndPixelsAsDrawn) {
   EXPECT_NE(at(turned, {62, 57}), kGreen);
   EXPECT_NE(at(turned, {61, 58}), kGreen);
   EXPECT_NE(at(turned, {49, 40}), kGreen);
+}
+
+// The open shapes, the bars, erasing and flood filling on the window: a polyline without its
+// closing edge, an arc of a quarter, a bar without outline, a bar with its depth edges (from
+// the front face's far corner over by the depth and up by three quarters of it), a rectangle in
+// the background colour, and a fill up to a border.
+TEST_F(DrawingScreenTest, OpenShapesBarsErasingAndFloodFillAsDrawn) {
+  Probe probe(*server_, "200 150 0");
+  ASSERT_NO_FATAL_FAILURE(start(probe));
+  ASSERT_TRUE(probe.run({"color FFFFFF", "fill 0000FF", "polyline 10 10 60 10 60 40",
+                         "arc 80 10 140 70 1.5707963", "bar3d 20 70 60 110 8 1",
+                         "bar 90 90 120 120", "eraserect 100 100 110 110", "rect 150 90 190 130",
+                         "fill 00FF00", "floodfill 170 110 FFFFFF", "line 0 0 0 9"}));
+  const display::Image screen = once_shown({0, 5}, kWhite);
+  EXPECT_EQ(at(screen, {30, 10}), kWhite);
+  EXPECT_EQ(at(screen, {60, 25}), kWhite);
+  EXPECT_EQ(at(screen, {35, 25}), kBlack) << "the polyline was closed";
+  // The arc from 0 to a quarter turn about (110, 40): the upper right quarter of the circle
+  // only, away from the two axes where it starts and ends.
+  const auto white_in = [&](std::int32_t left, std::int32_t top, std::int32_t right,
+                            std::int32_t bottom) {
+    int white = 0;
+    for (std::int32_t y = top; y <= bottom; ++y) {
+      for (std::int32_t x = left; x <= right; ++x) white += at(screen, {x, y}) == kWhite;
+    }
+    return white;
+  };
+  EXPECT_GT(white_in(111, 10, 140, 39), 20);
+  EXPECT_EQ(white_in(80, 10, 108, 70), 0);
+  EXPECT_EQ(white_in(80, 43, 140, 70), 0);
+  // The bar with depth 8: edges from (60, 110) to (68, 104) to (68, 64), the top face's back
+  // edge on row 64 from column 28 to 68; side and top faces are not filled.
+  EXPECT_EQ(at(screen, {40, 90}), kRed);
+  EXPECT_EQ(at(screen, {20, 90}), kWhite);
+  EXPECT_EQ(at(screen, {68, 85}), kWhite);
+  EXPECT_EQ(at(screen, {48, 64}), kWhite);
+  EXPECT_EQ(at(screen, {64, 85}), kBlack);
+  EXPECT_EQ(at(screen, {40, 67}), kBlack);
+  // The bar covers both of its ends, without outline; the erased block inside it too.
+  EXPECT_EQ(at(screen, {90, 95}), kRed);
+  EXPECT_EQ(at(screen, {120, 120}), kRed);
+  EXPECT_EQ(at(screen, {121, 121}), kBlack);
+  EXPECT_EQ(at(screen, {100, 100}), kBlack);
+  EXPECT_EQ(at(screen, {110, 110}), kBlack);
+  EXPECT_EQ(at(screen, {111, 111}), kRed);
+  EXPECT_EQ(at(screen, {99, 105}), kRed);
+  // The flood fill turns the rectangle's inside green up to its white outline, and no further.
+  EXPECT_EQ(at(screen, {170, 110}), kGreen);
+  EXPECT_EQ(at(screen, {151, 91}), kGreen);
+  EXPECT_EQ(at(screen, {150, 110}), kWhite);
+  EXPECT_EQ(at(screen, {145, 110}), kBlack);
 }
 
 // put_image onto the window while batching changes the canvas only; get_image reads the window's

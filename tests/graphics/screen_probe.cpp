@@ -7,7 +7,9 @@
 //   origin X Y | aspect X Y | bk C | clear | clip L T R B | clearclip | noclip
 //   fill C | color C | pixel X Y C | line X1 Y1 X2 Y2 | rect L T R B | paintrect L T R B
 //   circle X Y R | ellipse L T R B | roundrect L T R B W H | pie L T R B START (to 0)
-//   polygon X1 Y1 X2 Y2 X3 Y3 | text X Y WORD
+//   polygon X1 Y1 X2 Y2 X3 Y3 | polyline X1 Y1 X2 Y2 X3 Y3 | text X Y WORD
+//   arc L T R B END (from 0) | bar L T R B | bar3d L T R B DEPTH TOP | eraserect L T R B
+//   floodfill X Y BORDER_C
 //   put X Y W H C (an image of W by H in colour C put with SRCCOPY)
 //   get X Y W H (prints "image W H" and the pixel words of its four corners)
 //   mouse (waits; prints the message) | hit | flushmouse | flushkeys | quit
@@ -110,6 +112,19 @@ int main(int argc, char** argv) {
     } else if (command == "polygon") {
       const Point points[3] = {{v[0], v[1]}, {v[2], v[3]}, {v[4], v[5]}};
       draw_polygon(points, 3);
+    } else if (command == "polyline") {
+      const Point points[3] = {{v[0], v[1]}, {v[2], v[3]}, {v[4], v[5]}};
+      draw_polyline(points, 3);
+    } else if (command == "arc") {
+      draw_arc(v[0], v[1], v[2], v[3], 0.0, std::atof(a[4]));
+    } else if (command == "bar") {
+      draw_bar(v[0], v[1], v[2], v[3]);
+    } else if (command == "bar3d") {
+      draw_bar3d(v[0], v[1], v[2], v[3], v[4], static_cast<std::uint8_t>(v[5]));
+    } else if (command == "eraserect") {
+      erase_rect(v[0], v[1], v[2], v[3]);
+    } else if (command == "floodfill") {
+      flood_fill(v[0], v[1], static_cast<Color>(hex(a[2])));
     } else if (command == "text") {
       out_text_at(v[0], v[1], a[2]);
     } else if (command == "put") {
