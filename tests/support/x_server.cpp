@@ -2,14 +2,12 @@
 
 #include <poll.h>
 #include <signal.h>
-#include <spawn.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
-
-extern char** environ;
 
 namespace kanvo::testing {
 
@@ -37,9 +35,17 @@ Xvfb::Xvfb() {
   const char* argv[] = {"Xvfb",      "-displayfd", write_end.c_str(),
                         "-screen",   "0",          "1024x768x24",
                         "-nolisten", "tcp",        nullptr};
-  const bool spawned =
-      posix_spawnp(&pid_, "Xvfb", nullptr, nullptr, const_cast<char**>(argv), environ) == 0;
+  const pid_t parent = getpid();
+  pid_ = fork();
+  if (pid_ == 0) {
+    // The server ends with the test program, however that ends, rather than stay behind.
+    prctl(PR_SET_PDEATHSIG, SIGTERM);
+    if (getppid() != parent) _exit(1);
+    execvp("Xvfb", const_cast<char**>(argv));
+    _exit(127);
+  }
   close(pipe_ends[1]);
+  const bool spawned = pid_ > 0;
   if (!spawned) pid_ = 0;
   std::string number;
   pollfd ready{pipe_ends[0], POLLIN, 0};
