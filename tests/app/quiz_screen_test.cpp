@@ -141,16 +141,22 @@ TEST_F(QuizScreenTest, TheRevealedGraphOnTheScreenAndAfterMinimisingAndRestoring
       },
       kPatience))
       << "no window of the quiz on the screen";
-  // The window may appear where windows open first and be moved at the next refresh.
+  // The window may appear where windows open first and be moved at the next refresh. It is
+  // looked up afresh each time, so that a window replaced meanwhile is told apart from one that
+  // stands in the wrong place.
   Rect placed;
+  std::string placed_window;
   EXPECT_TRUE(eventually(
       [&] {
-        placed = server_->window_rect(window);
+        placed_window = server_->window_of_class("kanvo-quiz");
+        placed = server_->window_rect(placed_window);
         return placed == Rect{0, 0, kOuterSize, kOuterSize};
       },
       kPatience))
-      << "the window stands at " << placed.left << ", " << placed.top << " to " << placed.right
-      << ", " << placed.bottom;
+      << "window " << placed_window << " stands at " << placed.left << ", " << placed.top << " to "
+      << placed.right << ", " << placed.bottom << "; the server has\n"
+      << server_->run("xwininfo -root -tree");
+  EXPECT_EQ(placed_window, window) << "the quiz's window was replaced";
 
   Rect client;
   const std::vector<PixelWord> expected = expected_window(index, &client);
