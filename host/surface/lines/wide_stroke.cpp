@@ -282,6 +282,15 @@ void WideStroke::add_dash_path() {
     add_dash(first, first, dash_headings_.back());
   } else {
     add_path(dash_path_, false, dash_headings_);
+    // A dash that runs on into a segment but ends before it reaches the next pixel there still
+    // turns into it: the join at the turn.
+    std::size_t k = dash_path_.size() - 1;
+    while (k > 0 && same_point(dash_path_[k - 1], dash_path_[k])) --k;
+    const DevicePointF& u1 = dash_headings_[k];
+    const DevicePointF& u2 = dash_headings_.back();
+    if (k + 1 < dash_path_.size() && (u1.x != u2.x || u1.y != u2.y)) {
+      add_join(dash_path_.back(), u1, u2);
+    }
   }
   dash_path_.clear();
   dash_headings_.clear();

@@ -19,9 +19,10 @@
 // takes up the next segment from there, the fraction left over counted again. The ends of each
 // dash fall on whole pixels (the exact distance from its segment's
 // start, cut toward the start). A dash runs on through the turns of the path with the pen's
-// joins, whatever they are; one that starts exactly at a turn has the join there too (one that
-// ends there does not). In a pattern of dots only, a segment shows its first dot
-// alone (a dot on the point between two segments counts for both).
+// joins, whatever they are, even when its end falls short of the next pixel past the turn; one
+// that starts exactly at a turn has the join there too (one that ends there does not). In a pattern
+// of dots only, a segment shows its first dot alone (a dot on the point between two segments counts
+// for both).
 //
 // A bevel at a turn of a right angle or more is cut closer than the bands' corners: its corner
 // straight above the turn stands a pixel nearer to it (so a sharp turn of a thin wide pen may

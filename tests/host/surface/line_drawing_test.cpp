@@ -280,6 +280,17 @@ TEST_F(LineDrawing, WideDashesStartingExactlyAtATurnHaveItsJoin) {
   EXPECT_EQ(row(21, 16, 24, kWhite), "####....");
 }
 
+TEST_F(LineDrawing, WideDashesThatStopJustPastATurnStillHaveItsJoin) {
+  // The dash of 17 runs 16 along the first segment and 1 up the diagonal, not far enough to
+  // reach its next pixel: it still turns the corner, with the round join at (20,20).
+  use_pen(geometric(pen_style::kUserStyle | pen_style::kEndCapFlat, 4, 0xFFFFFF, {17, 20}));
+  const Point bend[] = {{4, 20}, {20, 20}, {30, 10}};
+  ASSERT_TRUE(polyline(dc_, bend, 3));
+  EXPECT_EQ(row(18, 16, 24, kWhite), "#####...");
+  EXPECT_EQ(row(19, 16, 24, kWhite), "######..");
+  EXPECT_EQ(row(21, 16, 24, kWhite), "#####...");
+}
+
 TEST_F(LineDrawing, WideDashesCountStepsBetweenNeighbouringPixelsAsOne) {
   // A staircase of diagonal steps, as along a curve's outline: 6 steps of dash, 6 of gap, the
   // dash's flat end cut at the point it reaches.
