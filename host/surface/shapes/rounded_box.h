@@ -77,12 +77,19 @@ class RoundedBoxRows {
 
   constexpr bool visible(std::int64_t y) const { return y >= first_row_ && y < end_row_; }
 
+  // Whether the corners' rows at doubled offset y, reaching the middle column, are the top and
+  // bottom of the outline: on the box's own rows, or anywhere for an ellipse, which has no
+  // straight edges there (see edge_rows_past_the_walk).
+  constexpr bool closes_at(std::int64_t y) const {
+    return box_.corner_width == box_.width || y >= box_.corner_height - 1;
+  }
+
   // One row of a corner ellipse, on the pixel row y.
   constexpr void corner_row(std::int64_t y, const raster::QuadrantRow& row) {
     if (!visible(y)) return;
     const std::int64_t outer_left = (left_x2() - row.x_outer) / 2;
     const std::int64_t outer_right = (right_x2() + row.x_outer) / 2 + 1;
-    if (row.x_inner == middle_x2()) {
+    if (row.x_inner == middle_x2() && closes_at(row.y)) {
       sink_.outline(y, outer_left, outer_right);
       return;
     }
@@ -128,13 +135,41 @@ class RoundedBoxRows {
   }
 
   constexpr void walked_rows() {
+    std::int64_t last_y = 0;
     if (walked_.empty()) {
       raster::walk_quadrant_rows(box_.corner_width, box_.corner_height,
-                                 [&](const raster::QuadrantRow& row) { both_corner_rows(row); });
+                                 [&](const raster::QuadrantRow& row) {
+                                   both_corner_rows(row);
+                                   last_y = row.y;
+                                 });
     } else {
       walked_rows_in_view();
+      last_y = walked_.back().y;
     }
     straight_rows();
+    edge_rows_past_the_walk(last_y);
+  }
+
+  // A tall, narrow corner's walk stops at its middle column short of the box's top and bottom
+  // rows. An ellipse loses its tips there, but a rectangle's straight top and bottom edges stay
+  // on the box's rows, between the corners' centres, and the corners run straight up the middle
+  // column to meet them.
+  constexpr void edge_rows_past_the_walk(std::int64_t last_y) {
+    const std::int64_t b = box_.corner_height - 1;
+    if (box_.corner_width == box_.width || last_y >= b) return;
+    const std::int64_t middle = middle_x2();
+    // Only the offsets whose upper or lower row can be visible, so that a corner millions of
+    // rows tall costs no more than the rows shown.
+    const std::int64_t from =
+        std::max(last_y + 2, std::min(top_y2() - 2 * end_row_, 2 * first_row_ - bottom_y2()) - 2);
+    const std::int64_t to =
+        std::min(b, std::max(top_y2() - 2 * first_row_, 2 * end_row_ - bottom_y2()) + 2);
+    for (std::int64_t y = from + ((from - last_y) & 1); y < to; y += 2) {
+      both_corner_rows({y, middle, middle});
+    }
+    for (const std::int64_t row : {box_.top, box_.top + box_.height - 1}) {
+      if (visible(row)) sink_.outline(row, (left_x2() + middle) / 2, (right_x2() - middle) / 2 + 1);
+    }
   }
 
   // The rows of the walk done before whose upper or lower pixel row is visible, each once:

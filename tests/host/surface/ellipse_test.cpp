@@ -218,6 +218,20 @@ TEST(RoundRectPixels, CornersOfTwoPixelsOrLessAreSquareAndLargerOnesAreCut) {
   EXPECT_EQ(canvas.pixels_of(kBrush), as_ellipse.pixels_of(kBrush));
 }
 
+TEST(RoundRectPixels, NarrowCornersRunUpTheirMiddleColumnToEdgesOnTheBoxRows) {
+  // Corners 4 x 17 in a box 10 x 22: each corner's walk reaches its middle column (x 2 and 9)
+  // three rows in, where an ellipse would end; the top and bottom edges stay on the box's rows
+  // 1 and 22 between the corners' centres (x 2.5 and 8.5), and the corners rise to meet them.
+  CurveCanvas canvas(12, 24);
+  canvas.pen(0xFFFFFF);
+  canvas.hollow_brush();
+  ASSERT_TRUE(round_rect(canvas.dc(), 1, 1, 11, 23, 4, 17));
+  std::vector<std::string> rows{"...######...", "..#......#..", "..#......#.."};
+  for (int y = 4; y <= 19; ++y) rows.push_back(".#........#.");
+  rows.insert(rows.end(), {"..#......#..", "..#......#..", "...######..."});
+  EXPECT_EQ(canvas.pixels_of(kPen), pixels_from_rows(0, 1, rows)) << canvas.picture(kPen);
+}
+
 TEST(RoundRectPixels, NullPenFillsTheShapeOfPenAndBrush) {
   CurveCanvas with_pen(32, 24);
   CurveCanvas without(32, 24);
