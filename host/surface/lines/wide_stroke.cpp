@@ -326,7 +326,9 @@ double WideStroke::add_dashed_figure(std::span<const DevicePointF> points, bool 
   const bool dots_only = pattern.dots_only();
   bool after_turn = false;  // a segment of some length came before
   bool dot_on_previous_segment = false;
-  DevicePointF last_heading{};  // of the segment before, once after_turn
+  DevicePointF last_heading{};
+  double pending_start =
+      0.0;  // where the dash in dash_path_ starts  // of the segment before, once after_turn
 
   double position = start;  // along the path, where the segment starts
   const std::size_t segments = closed ? count : count - 1;
@@ -397,10 +399,12 @@ double WideStroke::add_dashed_figure(std::span<const DevicePointF> points, bool 
         const DevicePointF from = point_at(std::max(dash.start(), position));
         const DevicePointF to = point_at(dash.end());
         // Runs on from the segment before: the dash so far goes on to this segment's end or the
-        // dash's own.
-        const bool goes_on = dash.start() < position && !dash_path_.empty();
+        // dash's own. It is the same dash even when it starts at this segment's very start (in
+        // the fraction of the last segment that counts again here).
+        const bool goes_on = !dash_path_.empty() && dash.start() == pending_start;
         if (!goes_on) add_dash_path();
         if (dash_path_.empty()) {
+          pending_start = dash.start();
           dash_path_.push_back(from);
           dash_headings_.push_back(heading);
         }
@@ -408,7 +412,8 @@ double WideStroke::add_dashed_figure(std::span<const DevicePointF> points, bool 
         dash_headings_.push_back(heading);
         // A dash that starts exactly at a turn has the join there, as if it came through it;
         // one that ends exactly at a turn has its end.
-        if (starts_at_turn && dash.start() == position) add_join(a, previous_heading, heading);
+        if (starts_at_turn && dash.start() == position && !goes_on)
+          add_join(a, previous_heading, heading);
         if (!runs_on) add_dash_path();
       }
     }

@@ -291,6 +291,18 @@ TEST_F(LineDrawing, WideDashesThatStopJustPastATurnStillHaveItsJoin) {
   EXPECT_EQ(row(21, 16, 24, kWhite), "#####...");
 }
 
+TEST_F(LineDrawing, WideDashesInTheFractionCountedAgainRunThroughTheTurnAsOne) {
+  // The first segment is 16.03 long and hands on 16: the dash from 16 to 18 starts in its last
+  // fraction and is the same dash on the second segment, through the round join at (20,21),
+  // with no square end at the turn poking out to the right.
+  use_pen(geometric(pen_style::kUserStyle | pen_style::kEndCapSquare, 3, 0xFFFFFF, {2, 14}));
+  const Point bend[] = {{4, 20}, {20, 21}, {20, 4}};
+  ASSERT_TRUE(polyline(dc_, bend, 3));
+  EXPECT_EQ(at(20, 21), kWhite);
+  EXPECT_EQ(at(21, 21), kWhite);
+  for (std::int32_t y = 18; y <= 23; ++y) EXPECT_EQ(at(22, y), 0u) << y;
+}
+
 TEST_F(LineDrawing, WideDashesCountStepsBetweenNeighbouringPixelsAsOne) {
   // A staircase of diagonal steps, as along a curve's outline: 6 steps of dash, 6 of gap, the
   // dash's flat end cut at the point it reaches.
