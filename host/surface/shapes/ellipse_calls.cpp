@@ -86,18 +86,19 @@ shapes::RoundedBox rounded_box(const DeviceRect& box, std::int64_t corner_width,
 
 // A dashed or wide pen follows the one-pixel outline: its dashes pixel by pixel, a wide pen
 // around it. The brush fills the shape where the pen does not cover it. Asked for corners of two
-// pixels or less (an ellipse that small across too), the outline runs as a rectangle's does:
-// from the top left corner along the top, down the right side and back along the bottom.
+// pixels or less (an ellipse that small across too), the shape is drawn as a rectangle is: the
+// outline from the top left corner along the top, down the right side and back along the
+// bottom, the inside without the right and bottom edges.
 void stroke_rounded_box(DeviceContext& dc, raster::Painter& painter,
                         const shapes::RoundedBox& shape, bool runs_as_rectangle) {
   if (runs_as_rectangle) {
-    const std::int64_t right = shape.left + shape.width;
-    const std::int64_t bottom = shape.top + shape.height;
-    dc.scratch_device_points = {
-        {shape.left, shape.top}, {right, shape.top}, {right, bottom}, {shape.left, bottom}};
-  } else {
-    shapes::outline_points(shape, dc.scratch_device_points);
+    const DeviceRect box{shape.left, shape.top, shape.left + shape.width, shape.top + shape.height};
+    const DevicePoint corners[4] = {
+        {box.left, box.top}, {box.right, box.top}, {box.right, box.bottom}, {box.left, box.bottom}};
+    lines::draw_outlined_box(dc, painter, box, corners);
+    return;
   }
+  shapes::outline_points(shape, dc.scratch_device_points);
   lines::ShapeOutline pen(dc, painter, dc.scratch_device_points, &shape);
   const raster::BrushInk brush(dc);
   if (brush.kind() != raster::BrushInk::Kind::none) {

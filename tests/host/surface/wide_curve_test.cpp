@@ -75,5 +75,22 @@ TEST(InsideFramePen, ABoxOfTwoPenWidthsOrMoreKeepsThePenInside) {
   }
 }
 
+// Corners of two pixels or less make a rectangle of the box: its inside without the far edges
+// showing between the dots, its dots where a rectangle's fall (no curve to follow).
+TEST(RoundedBoxWithTinyCorners, IsDrawnAsTheRectangleOfItsBox) {
+  for (const std::int32_t corner_height : {2, -2, 1}) {
+    CurveCanvas rounded(60, 30);
+    rounded.brush(0x0000FF);
+    select_pen(rounded, pen_style::kDot | pen_style::kEndCapFlat, 6);
+    ASSERT_TRUE(round_rect(rounded.dc(), -138, 9, 50, 21, 16, corner_height));
+    CurveCanvas square(60, 30);
+    square.brush(0x0000FF);
+    select_pen(square, pen_style::kDot | pen_style::kEndCapFlat, 6);
+    ASSERT_TRUE(rectangle(square.dc(), -138, 9, 50, 21));
+    EXPECT_EQ(rounded.pixels_of(kPen), square.pixels_of(kPen)) << corner_height;
+    EXPECT_EQ(rounded.pixels_of(0xFF0000), square.pixels_of(0xFF0000)) << corner_height;
+  }
+}
+
 }  // namespace
 }  // namespace kanvo::surface
