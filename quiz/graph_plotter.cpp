@@ -1,6 +1,8 @@
 #include "quiz/graph_plotter.h"
 
+#include "graphics/context/window_canvas.h"
 #include "graphics/kanvo.h"
+#include "graphics/platform/window_system.h"
 #include "quiz/plot_marks.h"
 #include "quiz/plot_recipe.h"
 
@@ -17,20 +19,20 @@ constexpr std::int32_t kMarkRadius = 2;
 
 // The client area that a window of the outer size leaves: a canvas of that size keeps the whole
 // graph, so every repaint of the window shows it again.
-ui::Size canvas_size() {
+platform::Size canvas_size() {
   Rect frame{0, 0, 0, 0};
-  ui::adjust_window_rect(&frame, window_style(kWindowFlags), false, 0);
+  platform::adjust_window_rect(&frame, window_style(kWindowFlags), false, 0);
   return {kWindowSize - (frame.right - frame.left), kWindowSize - (frame.bottom - frame.top)};
 }
 
 }  // namespace
 
 WindowHandle open_graph_window() {
-  const ui::Size canvas = canvas_size();
+  const platform::Size canvas = canvas_size();
   open_window(canvas.cx, canvas.cy, kWindowFlags);
   const WindowHandle window = get_window_handle();
-  ui::set_window_pos(window, ui::kInsertTop, 0, 0, kWindowSize, kWindowSize,
-                     ui::placement::kShowWindow);
+  platform::set_window_pos(window, platform::kInsertTop, 0, 0, kWindowSize, kWindowSize,
+                           platform::placement::kShowWindow);
   return window;
 }
 

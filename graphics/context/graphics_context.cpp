@@ -21,9 +21,9 @@ void close_window_at_end() {
 
 void close_window_when_exiting() {
   // Never destroyed: the step must stay until the end has run.
-  static const process_end::EndStep* const step =
-      new process_end::EndStep(process_end::EndStage::window_users, close_window_at_end);
-  (void)step;
+  static const bool registered =
+      (platform::at_process_end(platform::EndStage::window_users, close_window_at_end), true);
+  (void)registered;
 }
 
 GraphicsContext::GraphicsContext() = default;

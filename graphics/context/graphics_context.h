@@ -22,7 +22,7 @@ struct GraphicsContext {
   bool batching = false;  // drawing thread only
   ImageDevice image_device{target};
   WindowDevice window_device{*this};
-  gdi::Transform identity_transform{};
+  platform::Transform identity_transform{};
 };
 
 // Built on first use. It is never destroyed: at exit the window is closed (from the drawing

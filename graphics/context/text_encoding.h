@@ -3,11 +3,11 @@
 // the program chooses GBK; the choice alone decides, never the locale or the bytes of a text.
 #pragma once
 
-#include "graphics/platform/text_encoding.h"
+#include "graphics/platform/types.h"
 
 namespace kanvo {
 
-using TextEncoding = text::TextEncoding;
+using TextEncoding = TextEncoding;
 
 inline constexpr TextEncoding TEXT_UTF8 = TextEncoding::utf8;
 inline constexpr TextEncoding TEXT_GBK = TextEncoding::gbk;

@@ -4,15 +4,17 @@
 #include "graphics/context/window_thread.h"
 #include "graphics/device/drawing_api.h"
 #include "graphics/input/standard_input_typing.h"
+#include "graphics/platform/drawing_surface.h"
 #include "graphics/platform/process_end.h"
 #include "graphics/platform/program.h"
+#include "graphics/platform/window_system.h"
 
 namespace kanvo {
 
 WindowHandle console_window_of_process() {
-  if (!platform::has_terminal()) return ui::kNoWindow;
+  if (!platform::has_terminal()) return platform::kNoWindow;
   type_window_keys_into_standard_input();
-  return ui::console_window();
+  return platform::console_window();
 }
 
 WindowCanvas::WindowCanvas() = default;
@@ -25,10 +27,10 @@ void WindowCanvas::reset() {
   // The window's thread repaints from the canvas's surface and transform.
   std::lock_guard guard(graphics_context().lock);
   CanvasImage::reset();
-  if (window_dc_ == gdi::kNoDc) return;
+  if (window_dc_ == platform::kNoSurface) return;
   reset_surface(window_dc_);
-  gdi::set_bk_color(window_dc_, state().bk_color);
-  gdi::set_world_transform(window_dc_, state().transform);
+  platform::set_bk_color(window_dc_, state().bk_color);
+  platform::set_world_transform(window_dc_, state().transform);
 }
 
 void WindowCanvas::resize(std::int32_t width, std::int32_t height) {
@@ -38,11 +40,11 @@ void WindowCanvas::resize(std::int32_t width, std::int32_t height) {
     CanvasImage::resize(width, height);
   }
   const WindowHandle handle = window();
-  if (handle == ui::kNoWindow || width <= 0 || height <= 0) return;
+  if (handle == platform::kNoWindow || width <= 0 || height <= 0) return;
   Rect outer;
-  ui::get_window_rect(handle, &outer);
-  ui::set_window_pos(handle, ui::kNoWindow, 0, 0, width, height,
-                     ui::placement::kNoMove | ui::placement::kNoZOrder);
+  platform::get_window_rect(handle, &outer);
+  platform::set_window_pos(handle, platform::kNoWindow, 0, 0, width, height,
+                           platform::placement::kNoMove | platform::placement::kNoZOrder);
   // A window that grew shows the canvas in the new part at once.
   if (width > outer.right - outer.left + 1 || height > outer.bottom - outer.top + 1) {
     graphics_context().window_device.flush_batch_draw();
@@ -51,13 +53,13 @@ void WindowCanvas::resize(std::int32_t width, std::int32_t height) {
 
 WindowHandle WindowCanvas::open(std::int32_t width, std::int32_t height, std::int32_t flags) {
   GraphicsContext& context = graphics_context();
-  if (window() != ui::kNoWindow) context.window_device.window_close();
+  if (window() != platform::kNoWindow) context.window_device.window_close();
   join_window_thread();
   // No new thread once the process is ending.
-  if (process_end::ending()) return ui::kNoWindow;
+  if (platform::process_ending()) return platform::kNoWindow;
 
   const WindowHandle console = console_window_of_process();
-  had_console_ = console != ui::kNoWindow;
+  had_console_ = console != platform::kNoWindow;
   // A terminal cannot be made for a process that has none, so SHOW_CONSOLE only keeps one.
   if (had_console_) platform::ignore_terminal_interrupt();
   WindowThreadParams params;
@@ -67,7 +69,7 @@ WindowHandle WindowCanvas::open(std::int32_t width, std::int32_t height, std::in
   params.no_minimize = (flags & NO_MINIMIZE) != 0;
   if (had_console_ && (flags & SHOW_CONSOLE) == 0) {
     Rect console_rect;
-    ui::get_window_rect(console, &console_rect);
+    platform::get_window_rect(console, &console_rect);
     params.x = std::max(console_rect.left, 0);
     params.y = std::max(console_rect.top, 0);
     params.console = console;
@@ -81,13 +83,13 @@ WindowHandle WindowCanvas::open(std::int32_t width, std::int32_t height, std::in
   }
   ready_event_.wait();
   // A window that could not be created leaves a thread that ends at once.
-  if (window() == ui::kNoWindow) join_window_thread();
+  if (window() == platform::kNoWindow) join_window_thread();
 
   {
     std::lock_guard guard(context.lock);
     const WindowHandle handle = window();
-    if (handle != ui::kNoWindow) {
-      window_dc_ = ui::get_dc(handle);
+    if (handle != platform::kNoWindow) {
+      window_dc_ = platform::get_dc(handle);
       close_window_when_exiting();
     }
     // A window opened without a canvas size has a canvas without pixels.
@@ -109,29 +111,30 @@ void WindowCanvas::join_window_thread() {
 
 void WindowCanvas::close() {
   // The user (on the window's thread) and the program may close at once: one of them does it.
-  const WindowHandle handle = window_.exchange(ui::kNoWindow, std::memory_order_acq_rel);
-  if (handle == ui::kNoWindow) return;
+  const WindowHandle handle = window_.exchange(platform::kNoWindow, std::memory_order_acq_rel);
+  if (handle == platform::kNoWindow) return;
   GraphicsContext& context = graphics_context();
   {
     std::lock_guard guard(context.lock);
     free_drawing_objects(window_dc_);
-    ui::release_dc(handle, window_dc_);
-    window_dc_ = gdi::kNoDc;
-    context.target.window_surface = gdi::kNoDc;
+    platform::release_dc(handle, window_dc_);
+    window_dc_ = platform::kNoSurface;
+    context.target.window_surface = platform::kNoSurface;
   }
   const WindowHandle console = console_window_of_process();
-  const bool console_hidden = console != ui::kNoWindow && !ui::is_window_visible(console);
+  const bool console_hidden =
+      console != platform::kNoWindow && !platform::is_window_visible(console);
   Rect last_place;
-  if (console_hidden) ui::get_window_rect(handle, &last_place);
+  if (console_hidden) platform::get_window_rect(handle, &last_place);
 
-  ui::show_window(handle, ui::show::kHide);
+  platform::show_window(handle, platform::show::kHide);
   if (on_window_thread()) {
     // The user closed the window: its own thread destroys it, which ends the process.
     WindowThread::closed_by_user();
-    ui::destroy_window(handle);
+    platform::destroy_window(handle);
   } else {
     // The program closed it: the window's thread destroys it and ends; nothing lingers.
-    ui::request_destroy(handle);
+    platform::request_destroy(handle);
     join_window_thread();
   }
   // A reader waiting for a mouse or key message would wait forever now: wake it.
@@ -139,9 +142,9 @@ void WindowCanvas::close() {
   key_event_.signal();
 
   if (console_hidden) {
-    ui::set_window_pos(console, ui::kNoWindow, last_place.left, last_place.top, -1, -1,
-                       ui::placement::kNoSize | ui::placement::kNoZOrder);
-    ui::show_window(console, ui::show::kShow);
+    platform::set_window_pos(console, platform::kNoWindow, last_place.left, last_place.top, -1, -1,
+                             platform::placement::kNoSize | platform::placement::kNoZOrder);
+    platform::show_window(console, platform::show::kShow);
   }
 }
 

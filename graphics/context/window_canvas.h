@@ -8,29 +8,25 @@
 #include <thread>
 
 #include "graphics/context/auto_reset_event.h"
+#include "graphics/device/window_api.h"
 #include "graphics/image/canvas_image.h"
 #include "graphics/input/message_queue.h"
 #include "graphics/platform/window_system.h"
 
 namespace kanvo {
 
-// Bits of open_window's flags.
-inline constexpr std::int32_t SHOW_CONSOLE = 1;  // the console stays visible
-inline constexpr std::int32_t NO_CLOSE = 2;      // the window cannot be closed by the user
-inline constexpr std::int32_t NO_MINIMIZE = 4;   // the window has no minimize box
-
 // Style of a window opened with these flags: caption and system menu, and a minimize box unless
-// NO_MINIMIZE; never a sizing frame or a maximize box. With ui::adjust_window_rect it tells the
-// outer size of a window from its client size and back.
+// NO_MINIMIZE; never a sizing frame or a maximize box. With platform::adjust_window_rect it tells
+// the outer size of a window from its client size and back.
 constexpr std::uint32_t window_style(std::int32_t flags) {
-  return ui::style::kCaption | ui::style::kSystemMenu |
-         ((flags & NO_MINIMIZE) != 0 ? 0 : ui::style::kMinimizeBox);
+  return platform::style::kCaption | platform::style::kSystemMenu |
+         ((flags & NO_MINIMIZE) != 0 ? 0 : platform::style::kMinimizeBox);
 }
 
 // Private window message: a reader waits for the next message of the queue that wparam names.
-inline constexpr std::uint32_t WAKE_MESSAGE = ui::msg::kUser + 1;
-inline constexpr ui::WParam WAKE_FOR_MOUSE = 0;
-inline constexpr ui::WParam WAKE_FOR_KEYS = 1;
+inline constexpr std::uint32_t WAKE_MESSAGE = platform::msg::kUser + 1;
+inline constexpr platform::WParam WAKE_FOR_MOUSE = 0;
+inline constexpr platform::WParam WAKE_FOR_KEYS = 1;
 
 class WindowCanvas : public CanvasImage {
  public:
@@ -72,7 +68,7 @@ class WindowCanvas : public CanvasImage {
   AutoResetEvent key_event_;
   MessageQueue messages_;
   KeyQueue key_messages_;
-  std::atomic<WindowHandle> window_{ui::kNoWindow};
+  std::atomic<WindowHandle> window_{platform::kNoWindow};
   SurfaceHandle window_dc_{};
   // Started, joined and replaced by the threads that open and close windows, never by a window's
   // own thread.

@@ -12,22 +12,22 @@ namespace kanvo {
 class WindowCanvas;
 
 struct WindowThreadParams {
-  std::int32_t x = ui::kUseDefault;  // outer top-left in screen pixels
-  std::int32_t y = ui::kUseDefault;
+  std::int32_t x = platform::kUseDefault;  // outer top-left in screen pixels
+  std::int32_t y = platform::kUseDefault;
   std::int32_t client_width = 0;
   std::int32_t client_height = 0;
   bool no_close = false;
   bool no_minimize = false;
-  WindowHandle console = ui::kNoWindow;         // to hide while the window stands in its place
-  WindowHandle console_window = ui::kNoWindow;  // where key presses go
+  WindowHandle console = platform::kNoWindow;  // to hide while the window stands in its place
+  WindowHandle console_window = platform::kNoWindow;  // where key presses go
 };
 
 struct WindowThread {
   static void run(WindowCanvas* canvas, WindowThreadParams params);
   // Called on the window's thread when the user's close destroys the window.
   static void closed_by_user();
-  static ui::LResult procedure(WindowHandle window, std::uint32_t message, ui::WParam wparam,
-                               ui::LParam lparam);
+  static platform::LResult procedure(WindowHandle window, std::uint32_t message,
+                                     platform::WParam wparam, platform::LParam lparam);
 };
 
 // "KanvoWnd"

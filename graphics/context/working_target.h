@@ -2,7 +2,7 @@
 // while the window is the target, and the device that draws there.
 #pragma once
 
-#include "graphics/platform/drawing_surface.h"
+#include "graphics/platform/types.h"
 
 namespace kanvo {
 

@@ -134,7 +134,7 @@ void set_working_image(CanvasImage* image) {
   if (image != nullptr) {
     target.current_image = image;
     target.current_device = &context.image_device;
-    target.window_surface = gdi::kNoDc;
+    target.window_surface = platform::kNoSurface;
     target.drawing_surface = image->surface();
   } else {
     target.current_image = &context.canvas;
@@ -146,7 +146,7 @@ void set_working_image(CanvasImage* image) {
 
 CanvasImage* get_working_image() {
   const WorkingTarget& target = graphics_context().target;
-  return target.window_surface == gdi::kNoDc ? target.current_image : nullptr;
+  return target.window_surface == platform::kNoSurface ? target.current_image : nullptr;
 }
 
 void resize_image(CanvasImage* image, std::int32_t width, std::int32_t height) {

@@ -8,7 +8,7 @@
 #include "graphics/image/canvas_image.h"
 #include "graphics/image/fill_style.h"
 #include "graphics/image/line_style.h"
-#include "graphics/platform/drawing_surface.h"
+#include "graphics/platform/types.h"
 
 namespace kanvo {
 

@@ -8,6 +8,7 @@
 
 #include "graphics/context/working_target.h"
 #include "graphics/device/draw_device.h"
+#include "graphics/platform/drawing_surface.h"
 
 namespace kanvo {
 
@@ -45,7 +46,7 @@ class ImageDevice : public DrawDevice {
     change();
   }
   // Selects a new pen, brush or font into every surface, deleting what it replaces.
-  void select_everywhere(gdi::ObjectHandle object);
+  void select_everywhere(ObjectHandle object);
 
   // The outline-only and interior-only variants of the closed shapes: the hollow brush or the
   // null pen for the call, unless the style is hollow or null already. The switch selects the
@@ -53,12 +54,12 @@ class ImageDevice : public DrawDevice {
   // throughout and no pen or brush (nor a copy of a pattern or dash array) is made per call.
   template <typename Draw>
   void with_hollow_brush(Draw&& draw) {
-    switch_for_call(image().state().fill_style.style != kFillNull, gdi::StockObject::null_brush,
-                    draw);
+    switch_for_call(image().state().fill_style.style != kFillNull,
+                    platform::StockObject::null_brush, draw);
   }
   template <typename Draw>
   void with_null_pen(Draw&& draw) {
-    switch_for_call(image().state().line_style.style != kLineNull, gdi::StockObject::null_pen,
+    switch_for_call(image().state().line_style.style != kLineNull, platform::StockObject::null_pen,
                     draw);
   }
 
@@ -66,21 +67,21 @@ class ImageDevice : public DrawDevice {
   // Selects the stock object into every surface, draws, and selects back what each surface
   // held; under the lock throughout, so that the window cannot go away in between.
   template <typename Draw>
-  void switch_for_call(bool needed, gdi::StockObject stock, Draw& draw) {
+  void switch_for_call(bool needed, platform::StockObject stock, Draw& draw) {
     if (!needed) {
       draw();
       return;
     }
     std::unique_lock<std::recursive_mutex> guard;
     if (window_lock_ != nullptr) guard = std::unique_lock(*window_lock_);
-    const gdi::ObjectHandle temporary = gdi::get_stock_object(stock);
-    std::array<std::pair<SurfaceHandle, gdi::ObjectHandle>, 2> held{};
+    const ObjectHandle temporary = platform::get_stock_object(stock);
+    std::array<std::pair<SurfaceHandle, ObjectHandle>, 2> held{};
     std::size_t count = 0;
     for_each_surface([&](SurfaceHandle dc) {
-      if (count < held.size()) held[count++] = {dc, gdi::select_object(dc, temporary)};
+      if (count < held.size()) held[count++] = {dc, platform::select_object(dc, temporary)};
     });
     draw();
-    for (std::size_t i = 0; i < count; ++i) gdi::select_object(held[i].first, held[i].second);
+    for (std::size_t i = 0; i < count; ++i) platform::select_object(held[i].first, held[i].second);
   }
 
   // The image's surface; for the window device the canvas's and the window's (drawing there
@@ -94,7 +95,7 @@ class ImageDevice : public DrawDevice {
     }
     std::lock_guard guard(*window_lock_);
     visit(target_.drawing_surface);
-    if (target_.window_surface != gdi::kNoDc && (state_change || !*batching_)) {
+    if (target_.window_surface != platform::kNoSurface && (state_change || !*batching_)) {
       visit(target_.window_surface);
     }
   }

@@ -9,6 +9,7 @@
 #include "graphics/device/shape_variants.h"
 #include "graphics/device/wrapping_math.h"
 #include "graphics/image/pixel_fill.h"
+#include "graphics/platform/drawing_surface.h"
 
 namespace kanvo {
 namespace {
@@ -30,15 +31,15 @@ void ImageDevice::clear_canvas() {
 }
 
 Color ImageDevice::read_pixel(std::int32_t x, std::int32_t y) {
-  return gdi::get_pixel(surface(), x, y);
+  return platform::get_pixel(surface(), x, y);
 }
 
 void ImageDevice::write_pixel(std::int32_t x, std::int32_t y, Color color) {
-  for_each_drawing_surface([&](SurfaceHandle dc) { gdi::set_pixel(dc, x, y, color); });
+  for_each_drawing_surface([&](SurfaceHandle dc) { platform::set_pixel(dc, x, y, color); });
 }
 
 void ImageDevice::move_pen_to(std::int32_t x, std::int32_t y) {
-  for_each_surface([&](SurfaceHandle dc) { gdi::move_to(dc, x, y, nullptr); });
+  for_each_surface([&](SurfaceHandle dc) { platform::move_to(dc, x, y, nullptr); });
   image().state().pen_x = x;
   image().state().pen_y = y;
 }
@@ -49,8 +50,8 @@ void ImageDevice::move_pen_by(std::int32_t dx, std::int32_t dy) {
 }
 
 void ImageDevice::draw_line(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) {
-  gdi::move_to(surface(), x1, y1, nullptr);
-  gdi::line_to(surface(), x2, y2);
+  platform::move_to(surface(), x1, y1, nullptr);
+  platform::line_to(surface(), x2, y2);
 }
 
 void ImageDevice::draw_line_by(std::int32_t dx, std::int32_t dy) {
@@ -72,7 +73,8 @@ void ImageDevice::stroke_rect(std::int32_t left, std::int32_t top, std::int32_t 
 
 void ImageDevice::draw_rect(std::int32_t left, std::int32_t top, std::int32_t right,
                             std::int32_t bottom) {
-  for_each_drawing_surface([&](SurfaceHandle dc) { gdi::rectangle(dc, left, top, right, bottom); });
+  for_each_drawing_surface(
+      [&](SurfaceHandle dc) { platform::rectangle(dc, left, top, right, bottom); });
 }
 
 void ImageDevice::paint_rect(std::int32_t left, std::int32_t top, std::int32_t right,
@@ -120,7 +122,8 @@ void ImageDevice::draw_circle(std::int32_t x, std::int32_t y, std::int32_t radiu
   const std::int32_t top = wrapping_sub(y, radius);
   const std::int32_t right = wrapping_add(x, radius);
   const std::int32_t bottom = wrapping_add(y, radius);
-  for_each_drawing_surface([&](SurfaceHandle dc) { gdi::ellipse(dc, left, top, right, bottom); });
+  for_each_drawing_surface(
+      [&](SurfaceHandle dc) { platform::ellipse(dc, left, top, right, bottom); });
 }
 
 void ImageDevice::paint_circle(std::int32_t x, std::int32_t y, std::int32_t radius) {
@@ -138,7 +141,8 @@ void ImageDevice::stroke_ellipse(std::int32_t left, std::int32_t top, std::int32
 
 void ImageDevice::draw_ellipse(std::int32_t left, std::int32_t top, std::int32_t right,
                                std::int32_t bottom) {
-  for_each_drawing_surface([&](SurfaceHandle dc) { gdi::ellipse(dc, left, top, right, bottom); });
+  for_each_drawing_surface(
+      [&](SurfaceHandle dc) { platform::ellipse(dc, left, top, right, bottom); });
 }
 
 void ImageDevice::paint_ellipse(std::int32_t left, std::int32_t top, std::int32_t right,
@@ -162,7 +166,7 @@ void ImageDevice::draw_round_rect(std::int32_t left, std::int32_t top, std::int3
                                   std::int32_t bottom, std::int32_t corner_width,
                                   std::int32_t corner_height) {
   for_each_drawing_surface([&](SurfaceHandle dc) {
-    gdi::round_rect(dc, left, top, right, bottom, corner_width, corner_height);
+    platform::round_rect(dc, left, top, right, bottom, corner_width, corner_height);
   });
 }
 
@@ -184,7 +188,7 @@ void ImageDevice::draw_arc(std::int32_t left, std::int32_t top, std::int32_t rig
   std::int32_t x1 = 0, y1 = 0, x2 = 0, y2 = 0;
   arc_end_points(left, top, right, bottom, start, end, &x1, &y1, &x2, &y2);
   for_each_drawing_surface(
-      [&](SurfaceHandle dc) { gdi::arc(dc, left, top, right, bottom, x1, y1, x2, y2); });
+      [&](SurfaceHandle dc) { platform::arc(dc, left, top, right, bottom, x1, y1, x2, y2); });
 }
 
 void ImageDevice::stroke_pie(std::int32_t left, std::int32_t top, std::int32_t right,
@@ -197,7 +201,7 @@ void ImageDevice::draw_pie(std::int32_t left, std::int32_t top, std::int32_t rig
   std::int32_t x1 = 0, y1 = 0, x2 = 0, y2 = 0;
   arc_end_points(left, top, right, bottom, start, end, &x1, &y1, &x2, &y2);
   for_each_drawing_surface(
-      [&](SurfaceHandle dc) { gdi::pie(dc, left, top, right, bottom, x1, y1, x2, y2); });
+      [&](SurfaceHandle dc) { platform::pie(dc, left, top, right, bottom, x1, y1, x2, y2); });
 }
 
 void ImageDevice::paint_pie(std::int32_t left, std::int32_t top, std::int32_t right,
@@ -211,7 +215,7 @@ void ImageDevice::erase_pie(std::int32_t left, std::int32_t top, std::int32_t ri
 }
 
 void ImageDevice::draw_polyline(const Point* points, std::int32_t count) {
-  for_each_drawing_surface([&](SurfaceHandle dc) { gdi::polyline(dc, points, count); });
+  for_each_drawing_surface([&](SurfaceHandle dc) { platform::polyline(dc, points, count); });
 }
 
 void ImageDevice::stroke_polygon(const Point* points, std::int32_t count) {
@@ -219,7 +223,7 @@ void ImageDevice::stroke_polygon(const Point* points, std::int32_t count) {
 }
 
 void ImageDevice::draw_polygon(const Point* points, std::int32_t count) {
-  for_each_drawing_surface([&](SurfaceHandle dc) { gdi::polygon(dc, points, count); });
+  for_each_drawing_surface([&](SurfaceHandle dc) { platform::polygon(dc, points, count); });
 }
 
 void ImageDevice::paint_polygon(const Point* points, std::int32_t count) {
@@ -231,8 +235,9 @@ void ImageDevice::erase_polygon(const Point* points, std::int32_t count) {
 }
 
 void ImageDevice::flood_fill(std::int32_t x, std::int32_t y, Color border) {
-  for_each_drawing_surface(
-      [&](SurfaceHandle dc) { gdi::ext_flood_fill(dc, x, y, border, gdi::FloodFillType::border); });
+  for_each_drawing_surface([&](SurfaceHandle dc) {
+    platform::ext_flood_fill(dc, x, y, border, platform::FloodFillType::border);
+  });
 }
 
 std::int32_t ImageDevice::get_width() {

@@ -3,6 +3,7 @@
 #include "graphics/context/graphics_context.h"
 #include "graphics/device/image_device.h"
 #include "graphics/device/style_objects.h"
+#include "graphics/platform/drawing_surface.h"
 
 namespace kanvo {
 
@@ -13,22 +14,22 @@ SurfaceHandle ImageDevice::surface() const {
   return target_.drawing_surface;
 }
 
-void ImageDevice::select_everywhere(gdi::ObjectHandle object) {
-  if (object == gdi::kNoObject) return;
+void ImageDevice::select_everywhere(ObjectHandle object) {
+  if (object == platform::kNoObject) return;
   // The object the surfaces shared is deleted once it is out of all of them, when it can go at
   // once, rather than marked on the first surface and freed by the last.
-  gdi::ObjectHandle first_replaced = gdi::kNoObject;
+  ObjectHandle first_replaced = platform::kNoObject;
   bool first = true;
   for_each_surface([&](SurfaceHandle dc) {
-    const gdi::ObjectHandle replaced = gdi::select_object(dc, object);
+    const ObjectHandle replaced = platform::select_object(dc, object);
     if (first) {
       first_replaced = replaced;
       first = false;
     } else if (replaced != first_replaced) {
-      gdi::delete_object(replaced);
+      platform::delete_object(replaced);
     }
   });
-  gdi::delete_object(first_replaced);
+  platform::delete_object(first_replaced);
 }
 
 Color ImageDevice::get_line_color() {
@@ -46,7 +47,7 @@ Color ImageDevice::get_text_color() {
 
 void ImageDevice::set_text_color(Color color) {
   image().state().text_color = color;
-  for_each_surface([&](SurfaceHandle dc) { gdi::set_text_color(dc, color); });
+  for_each_surface([&](SurfaceHandle dc) { platform::set_text_color(dc, color); });
 }
 
 Color ImageDevice::get_bk_color() {
@@ -55,47 +56,47 @@ Color ImageDevice::get_bk_color() {
 
 void ImageDevice::set_bk_color(Color color) {
   image().state().bk_color = color;
-  for_each_surface([&](SurfaceHandle dc) { gdi::set_bk_color(dc, color); });
+  for_each_surface([&](SurfaceHandle dc) { platform::set_bk_color(dc, color); });
 }
 
 int ImageDevice::get_bk_mode() {
-  return gdi::get_bk_mode(surface());
+  return platform::get_bk_mode(surface());
 }
 
 void ImageDevice::set_bk_mode(int mode) {
-  for_each_surface([&](SurfaceHandle dc) { gdi::set_bk_mode(dc, mode); });
+  for_each_surface([&](SurfaceHandle dc) { platform::set_bk_mode(dc, mode); });
 }
 
 void ImageDevice::set_origin(std::int32_t x, std::int32_t y) {
   // Under the lock: a repaint puts the window canvas's transform back on its surfaces.
   with_window_lock([&] {
-    gdi::Transform& transform = image().state().transform;
+    platform::Transform& transform = image().state().transform;
     transform.dx = static_cast<float>(x);
     transform.dy = static_cast<float>(y);
-    for_each_surface([&](SurfaceHandle dc) { gdi::set_world_transform(dc, transform); });
+    for_each_surface([&](SurfaceHandle dc) { platform::set_world_transform(dc, transform); });
   });
 }
 
 void ImageDevice::set_clip_region(RegionHandle region) {
-  for_each_surface([&](SurfaceHandle dc) { gdi::select_clip_region(dc, region); });
+  for_each_surface([&](SurfaceHandle dc) { platform::select_clip_region(dc, region); });
 }
 
 void ImageDevice::clear_clip_region() {
-  const RegionHandle clip = gdi::create_rect_region(0, 0, 0, 0);
-  if (gdi::get_clip_region(surface(), clip) == 1) {
-    const gdi::ObjectHandle brush = gdi::create_solid_brush(image().state().bk_color);
-    const gdi::Transform& transform = image().state().transform;
+  const RegionHandle clip = platform::create_rect_region(0, 0, 0, 0);
+  if (platform::get_clip_region(surface(), clip) == 1) {
+    const ObjectHandle brush = platform::create_solid_brush(image().state().bk_color);
+    const platform::Transform& transform = image().state().transform;
     // The clip region is held in device pixels; it is filled on every surface, batching or not.
     for_each_surface([&](SurfaceHandle dc) {
-      gdi::set_world_transform(dc, gdi::Transform{});
-      gdi::fill_region(dc, clip, brush);
-      gdi::set_world_transform(dc, transform);
+      platform::set_world_transform(dc, platform::Transform{});
+      platform::fill_region(dc, clip, brush);
+      platform::set_world_transform(dc, transform);
     });
-    gdi::delete_object(brush);
+    platform::delete_object(brush);
   } else {
     clear_canvas();
   }
-  gdi::delete_object(clip);
+  platform::delete_object(clip);
 }
 
 void ImageDevice::get_line_style(LineStyle* style) {
@@ -157,41 +158,41 @@ void ImageDevice::set_fill_color(Color color) {
   DrawingState& state = image().state();
   state.fill_color = color;
   if (state.fill_style.style == kFillSolid) {
-    select_everywhere(gdi::create_solid_brush(color));
+    select_everywhere(platform::create_solid_brush(color));
   } else if (state.fill_style.style == kFillHatched) {
     set_fill_style_record(state.fill_style);
   }
 }
 
 void ImageDevice::get_aspect_ratio(float* x, float* y) {
-  const gdi::Transform& transform = image().state().transform;
+  const platform::Transform& transform = image().state().transform;
   if (x != nullptr) *x = transform.m11;
   if (y != nullptr) *y = transform.m22;
 }
 
 void ImageDevice::set_aspect_ratio(float x, float y) {
   with_window_lock([&] {
-    gdi::Transform& transform = image().state().transform;
+    platform::Transform& transform = image().state().transform;
     transform.m11 = x;
     transform.m22 = y;
-    for_each_surface([&](SurfaceHandle dc) { gdi::set_world_transform(dc, transform); });
+    for_each_surface([&](SurfaceHandle dc) { platform::set_world_transform(dc, transform); });
   });
 }
 
 int ImageDevice::get_rop2() {
-  return gdi::get_rop2(surface());
+  return platform::get_rop2(surface());
 }
 
 void ImageDevice::set_rop2(int mode) {
-  for_each_surface([&](SurfaceHandle dc) { gdi::set_rop2(dc, mode); });
+  for_each_surface([&](SurfaceHandle dc) { platform::set_rop2(dc, mode); });
 }
 
 int ImageDevice::get_poly_fill_mode() {
-  return gdi::get_poly_fill_mode(surface());
+  return platform::get_poly_fill_mode(surface());
 }
 
 void ImageDevice::set_poly_fill_mode(int mode) {
-  for_each_surface([&](SurfaceHandle dc) { gdi::set_poly_fill_mode(dc, mode); });
+  for_each_surface([&](SurfaceHandle dc) { platform::set_poly_fill_mode(dc, mode); });
 }
 
 void ImageDevice::reset_drawing_state() {

@@ -7,6 +7,7 @@
 #include "graphics/context/graphics_context.h"
 #include "graphics/device/image_device.h"
 #include "graphics/device/wrapping_math.h"
+#include "graphics/platform/drawing_surface.h"
 
 namespace kanvo {
 namespace {
@@ -38,9 +39,9 @@ void set_shape_fields(LogFont& font, std::int32_t height, std::int32_t width, co
   copy_face(font, face);
 }
 
-gdi::Size extent_of(SurfaceHandle surface, const char* text) {
-  gdi::Size extent;
-  gdi::get_text_extent(surface, text_of(text), &extent);
+platform::Size extent_of(SurfaceHandle surface, const char* text) {
+  platform::Size extent;
+  platform::get_text_extent(surface, text_of(text), &extent);
   return extent;
 }
 
@@ -54,7 +55,7 @@ void ImageDevice::out_text(const char* text) {
 }
 
 void ImageDevice::out_text_at(std::int32_t x, std::int32_t y, const char* text) {
-  for_each_drawing_surface([&](SurfaceHandle dc) { gdi::text_out(dc, x, y, text_of(text)); });
+  for_each_drawing_surface([&](SurfaceHandle dc) { platform::text_out(dc, x, y, text_of(text)); });
 }
 
 std::int32_t ImageDevice::draw_text_in_rect(const char* text, Rect* rect, std::uint32_t format) {
@@ -66,11 +67,11 @@ std::int32_t ImageDevice::draw_text_in_rect(const char* text, Rect* rect, std::u
   bool first = true;
   for_each_drawing_surface([&](SurfaceHandle dc) {
     if (first) {
-      height = gdi::draw_text(dc, text_of(text), rect, format);
+      height = platform::draw_text(dc, text_of(text), rect, format);
       first = false;
     } else {
       Rect copy = given;
-      gdi::draw_text(dc, text_of(text), &copy, format);
+      platform::draw_text(dc, text_of(text), &copy, format);
     }
   });
   return height;
@@ -85,7 +86,7 @@ std::int32_t ImageDevice::text_height(const char* text) {
 }
 
 void ImageDevice::set_text_style_logfont(const LogFont& font) {
-  select_everywhere(gdi::create_font_indirect(font));
+  select_everywhere(platform::create_font_indirect(font));
 }
 
 void ImageDevice::set_text_style_full(std::int32_t height, std::int32_t width, const char* face,
@@ -129,7 +130,8 @@ void ImageDevice::set_text_style(std::int32_t height, std::int32_t width, const 
 
 void ImageDevice::get_text_style(LogFont* font) {
   if (font == nullptr) return;
-  gdi::get_font_description(gdi::get_current_object(surface(), gdi::ObjectKind::font), font);
+  platform::get_font_description(
+      platform::get_current_object(surface(), platform::ObjectKind::font), font);
 }
 
 }  // namespace kanvo

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "graphics/image/canvas_image.h"
+#include "graphics/platform/drawing_surface.h"
 
 namespace kanvo {
 namespace {
@@ -11,7 +12,7 @@ constexpr std::uint32_t kBitFields = 3;
 
 // One bit per pixel, rows top to bottom padded to 16 bits, leftmost pixel in the top bit; a bit is
 // 1 where the pattern pixel is exactly black.
-gdi::ObjectHandle create_monochrome_pattern_brush(const CanvasImage& pattern) {
+ObjectHandle create_monochrome_pattern_brush(const CanvasImage& pattern) {
   const std::int32_t width = pattern.width();
   const std::int32_t height = pattern.height();
   const std::size_t row_bytes = (static_cast<std::size_t>(width) + 15) / 16 * 2;
@@ -23,79 +24,79 @@ gdi::ObjectHandle create_monochrome_pattern_brush(const CanvasImage& pattern) {
       if (source[x] == 0) row[x / 8] |= static_cast<std::uint8_t>(0x80u >> (x % 8));
     }
   }
-  const gdi::ObjectHandle bitmap = gdi::create_bitmap(width, height, 1, 1, rows.data());
-  gdi::LogBrush description;
-  description.style = gdi::BrushStyle::pattern;
+  const ObjectHandle bitmap = platform::create_bitmap(width, height, 1, 1, rows.data());
+  platform::LogBrush description;
+  description.style = platform::BrushStyle::pattern;
   description.pattern_bitmap = bitmap;
-  const gdi::ObjectHandle brush = gdi::create_brush_indirect(description);
-  gdi::delete_object(bitmap);
+  const ObjectHandle brush = platform::create_brush_indirect(description);
+  platform::delete_object(bitmap);
   return brush;
 }
 
-gdi::ObjectHandle create_dib_pattern_brush(const CanvasImage& pattern) {
+ObjectHandle create_dib_pattern_brush(const CanvasImage& pattern) {
   const std::vector<std::uint8_t> packed = make_dib_from_bitmap(pattern.bitmap(), 0);
-  if (packed.empty()) return gdi::kNoObject;
-  gdi::LogBrush description;
-  description.style = gdi::BrushStyle::dib_pattern;
+  if (packed.empty()) return platform::kNoObject;
+  platform::LogBrush description;
+  description.style = platform::BrushStyle::dib_pattern;
   description.packed_dib = packed.data();
-  return gdi::create_brush_indirect(description);
+  return platform::create_brush_indirect(description);
 }
 
 }  // namespace
 
-gdi::ObjectHandle create_line_pen(LineStyle& style, Color line_color) {
-  auto pen_style = static_cast<std::uint32_t>(style.style) | gdi::pen_style::kGeometric;
+ObjectHandle create_line_pen(LineStyle& style, Color line_color) {
+  auto pen_style = static_cast<std::uint32_t>(style.style) | platform::pen_style::kGeometric;
   if (!is_user_style(style.style)) {
     style.free_dashes();
     style.dash_count = 0;
   } else if (style.dash_count == 0 || !style.dash_array) {
-    pen_style = (pen_style & ~0x7u) | gdi::pen_style::kNull;
+    pen_style = (pen_style & ~0x7u) | platform::pen_style::kNull;
   }
-  gdi::LogBrush brush;
-  brush.style = gdi::BrushStyle::solid;
+  platform::LogBrush brush;
+  brush.style = platform::BrushStyle::solid;
   brush.color = line_color;
-  return gdi::ext_create_pen(pen_style, static_cast<std::uint32_t>(style.thickness), brush,
-                             style.dash_array ? static_cast<std::uint32_t>(style.dash_count) : 0,
-                             style.dash_array.get());
+  return platform::ext_create_pen(
+      pen_style, static_cast<std::uint32_t>(style.thickness), brush,
+      style.dash_array ? static_cast<std::uint32_t>(style.dash_count) : 0, style.dash_array.get());
 }
 
-gdi::ObjectHandle create_fill_brush(const FillStyle& style, Color fill_color) {
-  gdi::LogBrush description;
+ObjectHandle create_fill_brush(const FillStyle& style, Color fill_color) {
+  platform::LogBrush description;
   description.color = fill_color;
   switch (style.style) {
     case kFillSolid:
-      description.style = gdi::BrushStyle::solid;
-      return gdi::create_brush_indirect(description);
+      description.style = platform::BrushStyle::solid;
+      return platform::create_brush_indirect(description);
     case kFillNull:
-      description.style = gdi::BrushStyle::null;
-      return gdi::create_brush_indirect(description);
+      description.style = platform::BrushStyle::null;
+      return platform::create_brush_indirect(description);
     case kFillHatched:
-      description.style = gdi::BrushStyle::hatched;
-      description.hatch = static_cast<gdi::HatchStyle>(style.hatch);
-      return gdi::create_brush_indirect(description);
+      description.style = platform::BrushStyle::hatched;
+      description.hatch = static_cast<platform::HatchStyle>(style.hatch);
+      return platform::create_brush_indirect(description);
     case kFillPattern:
     case kFillDibPattern:
-      if (!style.pattern_image || style.pattern_image->pixels() == nullptr) return gdi::kNoObject;
+      if (!style.pattern_image || style.pattern_image->pixels() == nullptr)
+        return platform::kNoObject;
       return style.style == kFillPattern ? create_monochrome_pattern_brush(*style.pattern_image)
                                          : create_dib_pattern_brush(*style.pattern_image);
     default:
-      return gdi::kNoObject;
+      return platform::kNoObject;
   }
 }
 
-std::vector<std::uint8_t> make_dib_from_bitmap(gdi::ObjectHandle bitmap,
-                                               std::uint32_t compression) {
+std::vector<std::uint8_t> make_dib_from_bitmap(ObjectHandle bitmap, std::uint32_t compression) {
   if (compression == kBitFields) return {};
-  gdi::BitmapInfo info;
-  if (!gdi::get_bitmap_info(bitmap, &info)) return {};
-  gdi::BitmapInfoHeader header;
+  platform::BitmapInfo info;
+  if (!platform::get_bitmap_info(bitmap, &info)) return {};
+  platform::BitmapInfoHeader header;
   header.width = info.width;
   header.height = info.height;
   header.bit_count = static_cast<std::uint16_t>(info.planes * info.bits_per_pixel);
   header.compression = compression;
   const std::size_t table_bytes =
       header.bit_count <= 8 ? (std::size_t{1} << header.bit_count) * 4 : 0;
-  gdi::get_dib_bits(gdi::kNoDc, bitmap, 0, info.height, nullptr, &header);
+  platform::get_dib_bits(platform::kNoSurface, bitmap, 0, info.height, nullptr, &header);
   if (header.size_image == 0) {
     header.size_image = static_cast<std::uint32_t>(
         (static_cast<std::uint64_t>(info.width) * header.bit_count + 31) / 32 * 4 *
@@ -103,8 +104,8 @@ std::vector<std::uint8_t> make_dib_from_bitmap(gdi::ObjectHandle bitmap,
     if (compression != 0) header.size_image = header.size_image * 3 / 2;
   }
   std::vector<std::uint8_t> packed(sizeof(header) + table_bytes + header.size_image);
-  if (gdi::get_dib_bits(gdi::kNoDc, bitmap, 0, info.height,
-                        packed.data() + sizeof(header) + table_bytes, &header) == 0) {
+  if (platform::get_dib_bits(platform::kNoSurface, bitmap, 0, info.height,
+                             packed.data() + sizeof(header) + table_bytes, &header) == 0) {
     return {};
   }
   std::memcpy(packed.data(), &header, sizeof(header));

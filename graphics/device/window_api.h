@@ -4,9 +4,14 @@
 
 #include <cstdint>
 
-#include "graphics/context/window_canvas.h"
+#include "graphics/platform/window_types.h"
 
 namespace kanvo {
+
+// Bits of open_window's flags.
+inline constexpr std::int32_t SHOW_CONSOLE = 1;  // the console stays visible
+inline constexpr std::int32_t NO_CLOSE = 2;      // the window cannot be closed by the user
+inline constexpr std::int32_t NO_MINIMIZE = 4;   // the window has no minimize box
 
 // Opens the graphics window with a client area of width x height (flags: SHOW_CONSOLE, NO_CLOSE,
 // NO_MINIMIZE), closing any earlier one; the window becomes the working target.

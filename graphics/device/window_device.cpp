@@ -4,6 +4,7 @@
 
 #include "graphics/context/graphics_context.h"
 #include "graphics/image/pixel_fill.h"
+#include "graphics/platform/drawing_surface.h"
 
 namespace kanvo {
 WindowDevice::WindowDevice(GraphicsContext& context)
@@ -23,15 +24,15 @@ void WindowDevice::draw_line(std::int32_t x1, std::int32_t y1, std::int32_t x2, 
   std::lock_guard guard(context_.lock);
   const SurfaceHandle canvas = context_.target.drawing_surface;
   const SurfaceHandle window = context_.target.window_surface;
-  gdi::move_to(canvas, x1, y1, nullptr);
-  gdi::line_to(canvas, x2, y2);
-  if (window == gdi::kNoDc) return;
+  platform::move_to(canvas, x1, y1, nullptr);
+  platform::line_to(canvas, x2, y2);
+  if (window == platform::kNoSurface) return;
   // While batching the window's pen still follows the canvas's.
-  gdi::move_to(window, x1, y1, nullptr);
+  platform::move_to(window, x1, y1, nullptr);
   if (context_.batching) {
-    gdi::move_to(window, x2, y2, nullptr);
+    platform::move_to(window, x2, y2, nullptr);
   } else {
-    gdi::line_to(window, x2, y2);
+    platform::line_to(window, x2, y2);
   }
 }
 
@@ -72,26 +73,26 @@ void WindowDevice::begin_batch_draw() {
 void WindowDevice::flush_batch_draw_rect(std::int32_t left, std::int32_t top, std::int32_t right,
                                          std::int32_t bottom) {
   std::lock_guard guard(context_.lock);
-  if (context_.target.window_surface == gdi::kNoDc) return;
+  if (context_.target.window_surface == platform::kNoSurface) return;
   const std::int64_t width = std::int64_t{right} - left + 1;
   const std::int64_t height = std::int64_t{bottom} - top + 1;
   if (width <= 0 || height <= 0 || width > INT32_MAX || height > INT32_MAX) return;
-  gdi::bit_blt(context_.target.window_surface, left, top, static_cast<std::int32_t>(width),
-               static_cast<std::int32_t>(height), context_.target.drawing_surface, left, top,
-               gdi::rop3::kSrcCopy);
+  platform::bit_blt(context_.target.window_surface, left, top, static_cast<std::int32_t>(width),
+                    static_cast<std::int32_t>(height), context_.target.drawing_surface, left, top,
+                    platform::rop3::kSrcCopy);
 }
 
 void WindowDevice::flush_batch_draw() {
   std::lock_guard guard(context_.lock);
   const SurfaceHandle canvas = context_.target.drawing_surface;
   const SurfaceHandle window = context_.target.window_surface;
-  if (window == gdi::kNoDc) return;
-  gdi::set_world_transform(canvas, context_.identity_transform);
-  gdi::set_world_transform(window, context_.identity_transform);
-  gdi::bit_blt(window, 0, 0, context_.canvas.width(), context_.canvas.height(), canvas, 0, 0,
-               gdi::rop3::kSrcCopy);
-  gdi::set_world_transform(canvas, context_.canvas.state().transform);
-  gdi::set_world_transform(window, context_.canvas.state().transform);
+  if (window == platform::kNoSurface) return;
+  platform::set_world_transform(canvas, context_.identity_transform);
+  platform::set_world_transform(window, context_.identity_transform);
+  platform::bit_blt(window, 0, 0, context_.canvas.width(), context_.canvas.height(), canvas, 0, 0,
+                    platform::rop3::kSrcCopy);
+  platform::set_world_transform(canvas, context_.canvas.state().transform);
+  platform::set_world_transform(window, context_.canvas.state().transform);
 }
 
 void WindowDevice::end_batch_draw_rect(std::int32_t left, std::int32_t top, std::int32_t right,

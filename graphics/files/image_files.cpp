@@ -11,6 +11,7 @@
 #include "graphics/files/bitmap_file.h"
 #include "graphics/files/picture_decoder.h"
 #include "graphics/files/resources.h"
+#include "graphics/platform/drawing_surface.h"
 #include "graphics/platform/files.h"
 #include "graphics/platform/text_encoding.h"
 
@@ -23,7 +24,7 @@ CanvasImage& image_or_canvas(CanvasImage* image) {
 
 std::optional<std::vector<std::uint8_t>> read_whole_file(const char* file_name) {
   if (file_name == nullptr) return std::nullopt;
-  std::ifstream file(text::file_system_path(file_name), std::ios::binary);
+  std::ifstream file(platform::file_system_path(file_name), std::ios::binary);
   if (!file) return std::nullopt;
   std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(file)),
                                   std::istreambuf_iterator<char>());
@@ -51,7 +52,7 @@ std::uint32_t over(std::uint32_t picture, std::uint32_t under) {
 void render_picture(const DecodedPicture& picture, CanvasImage& image, std::int32_t width,
                     std::int32_t height) {
   if (image.pixels() == nullptr) return;
-  const gdi::Transform& t = image.state().transform;
+  const platform::Transform& t = image.state().transform;
   const double left = t.dx;
   const double top = t.dy;
   const double right = t.dx + static_cast<double>(width) * t.m11;
@@ -84,11 +85,11 @@ void render_picture(const DecodedPicture& picture, CanvasImage& image, std::int3
     }
   }
   // Device pixels: the transform is set aside for the copy.
-  const gdi::Transform identity{};
-  gdi::set_world_transform(image.surface(), identity);
-  gdi::bit_blt(image.surface(), x0, y0, x1 - x0, y1 - y0, covered.surface(), 0, 0,
-               gdi::rop3::kSrcCopy);
-  gdi::set_world_transform(image.surface(), t);
+  const platform::Transform identity{};
+  platform::set_world_transform(image.surface(), identity);
+  platform::bit_blt(image.surface(), x0, y0, x1 - x0, y1 - y0, covered.surface(), 0, 0,
+                    platform::rop3::kSrcCopy);
+  platform::set_world_transform(image.surface(), t);
 }
 
 void load_into(CanvasImage* image, std::span<const std::uint8_t> encoded, std::int32_t width,
@@ -137,7 +138,7 @@ void save_image(const char* file_name, CanvasImage* image) {
   if (file_name == nullptr || source.pixels() == nullptr) return;
   const std::vector<std::uint8_t> file =
       encode_bitmap_file(source.pixels(), source.width(), source.height());
-  if (!file.empty()) platform::write_file_atomically(text::file_system_path(file_name), file);
+  if (!file.empty()) platform::write_file_atomically(platform::file_system_path(file_name), file);
 }
 
 void get_image(CanvasImage* image, std::int32_t x, std::int32_t y, std::int32_t width,
@@ -146,8 +147,8 @@ void get_image(CanvasImage* image, std::int32_t x, std::int32_t y, std::int32_t 
   if (image == nullptr || context.target.current_device == nullptr) return;
   if (!image->replace_storage(width, height)) return;
   std::lock_guard guard(context.lock);
-  gdi::bit_blt(image->surface(), 0, 0, width, height, context.target.drawing_surface, x, y,
-               gdi::rop3::kSrcCopy);
+  platform::bit_blt(image->surface(), 0, 0, width, height, context.target.drawing_surface, x, y,
+                    platform::rop3::kSrcCopy);
 }
 
 void put_image(std::int32_t x, std::int32_t y, CanvasImage* image, std::uint32_t rop) {
@@ -162,12 +163,12 @@ void put_image_part(std::int32_t x, std::int32_t y, std::int32_t width, std::int
   if (image == nullptr || context.target.current_device == nullptr) return;
   std::lock_guard guard(context.lock);
   // Onto the window too, as every drawing call, unless batch drawing holds its updates.
-  if (context.target.window_surface != gdi::kNoDc && !context.batching) {
-    gdi::bit_blt(context.target.window_surface, x, y, width, height, image->surface(), source_x,
-                 source_y, rop);
+  if (context.target.window_surface != platform::kNoSurface && !context.batching) {
+    platform::bit_blt(context.target.window_surface, x, y, width, height, image->surface(),
+                      source_x, source_y, rop);
   }
-  gdi::bit_blt(context.target.drawing_surface, x, y, width, height, image->surface(), source_x,
-               source_y, rop);
+  platform::bit_blt(context.target.drawing_surface, x, y, width, height, image->surface(), source_x,
+                    source_y, rop);
 }
 
 }  // namespace kanvo

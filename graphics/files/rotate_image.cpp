@@ -81,7 +81,8 @@ void rotate_image(CanvasImage* destination, CanvasImage* source, double angle, C
   const double oy = 0.5 * h + 0.5 * big_w * sn - 0.5 * big_h * cs;
   fill_with_color(target, background);
   std::uint32_t* out = target.pixels();
-  const SourceView view{from.pixels(), from.width(), from.height(), gdi::swap_red_blue(background)};
+  const SourceView view{from.pixels(), from.width(), from.height(),
+                        platform::swap_red_blue(background)};
   for (std::int32_t y = 0; y < new_height; ++y) {
     for (std::int32_t x = 0; x < new_width; ++x, ++out) {
       const double sx = x * cs + y * sn + ox;

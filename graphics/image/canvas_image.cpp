@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "graphics/context/graphics_context.h"
+#include "graphics/platform/drawing_surface.h"
 
 namespace kanvo {
 namespace {
@@ -14,7 +15,7 @@ constexpr Color kWhite = 0xFFFFFF;
 
 CanvasImage::CanvasImage(std::int32_t width, std::int32_t height)
     // Every surface here is 32 bits per pixel, so the screen is as good a reference as any.
-    : surface_(gdi::create_compatible_dc(gdi::kNoDc)) {
+    : surface_(platform::create_compatible_dc(platform::kNoSurface)) {
   CanvasImage::reset();
   if (width > 0 && height > 0) CanvasImage::resize(width, height);
 }
@@ -33,39 +34,40 @@ CanvasImage& CanvasImage::operator=(const CanvasImage& other) {
 CanvasImage::~CanvasImage() {
   forget_working_image(this);
   free_drawing_objects(surface_);
-  gdi::delete_dc(surface_);
-  gdi::delete_object(bitmap_);
+  platform::delete_dc(surface_);
+  platform::delete_object(bitmap_);
 }
 
 LogFont CanvasImage::default_font() {
   LogFont font;
   font.height = 16;
-  font.char_set = gdi::kDefaultCharset;
-  font.quality = gdi::kNonAntialiasedQuality;
+  font.char_set = platform::kDefaultCharset;
+  font.quality = platform::kNonAntialiasedQuality;
   std::memcpy(font.face_name.data(), "System", sizeof("System"));
   return font;
 }
 
 void CanvasImage::reset_surface(SurfaceHandle surface) {
-  gdi::set_graphics_mode(surface, gdi::GraphicsMode::advanced);
-  gdi::set_bk_mode(surface, static_cast<int>(gdi::BackgroundMode::opaque));
-  gdi::set_bk_color(surface, 0);
-  gdi::move_to(surface, 0, 0, nullptr);
-  gdi::delete_object(gdi::select_object(surface, gdi::create_pen(0, 1, kWhite)));
-  gdi::delete_object(gdi::select_object(surface, gdi::create_solid_brush(kWhite)));
-  gdi::set_text_color(surface, kWhite);
-  gdi::set_world_transform(surface, gdi::Transform{});
-  gdi::select_clip_region(surface, gdi::kNoObject);
-  gdi::delete_object(gdi::select_object(surface, gdi::create_font_indirect(default_font())));
+  platform::set_graphics_mode(surface, platform::GraphicsMode::advanced);
+  platform::set_bk_mode(surface, static_cast<int>(platform::BackgroundMode::opaque));
+  platform::set_bk_color(surface, 0);
+  platform::move_to(surface, 0, 0, nullptr);
+  platform::delete_object(platform::select_object(surface, platform::create_pen(0, 1, kWhite)));
+  platform::delete_object(platform::select_object(surface, platform::create_solid_brush(kWhite)));
+  platform::set_text_color(surface, kWhite);
+  platform::set_world_transform(surface, platform::Transform{});
+  platform::select_clip_region(surface, platform::kNoObject);
+  platform::delete_object(
+      platform::select_object(surface, platform::create_font_indirect(default_font())));
 }
 
 void CanvasImage::free_drawing_objects(SurfaceHandle surface) {
-  gdi::delete_object(
-      gdi::select_object(surface, gdi::get_stock_object(gdi::StockObject::white_pen)));
-  gdi::delete_object(
-      gdi::select_object(surface, gdi::get_stock_object(gdi::StockObject::black_brush)));
-  gdi::delete_object(
-      gdi::select_object(surface, gdi::get_stock_object(gdi::StockObject::system_font)));
+  platform::delete_object(platform::select_object(
+      surface, platform::get_stock_object(platform::StockObject::white_pen)));
+  platform::delete_object(platform::select_object(
+      surface, platform::get_stock_object(platform::StockObject::black_brush)));
+  platform::delete_object(platform::select_object(
+      surface, platform::get_stock_object(platform::StockObject::system_font)));
 }
 
 void CanvasImage::reset() {
@@ -75,7 +77,7 @@ void CanvasImage::reset() {
   s.line_color = kWhite;
   s.text_color = kWhite;
   s.bk_color = 0;
-  s.transform = gdi::Transform{};
+  s.transform = platform::Transform{};
   s.line_style.style = 0;
   s.line_style.thickness = 1;
   s.line_style.free_dashes();
@@ -90,10 +92,10 @@ void CanvasImage::resize(std::int32_t width, std::int32_t height) {
   const std::uint32_t* old_pixels = pixels_;
   const std::int32_t old_width = width_;
   const std::int32_t old_height = height_;
-  gdi::ObjectHandle old_bitmap{};
+  ObjectHandle old_bitmap{};
   if (!adopt_new_storage(width, height, &old_bitmap)) return;
   std::fill_n(pixels_, static_cast<std::size_t>(width) * static_cast<std::size_t>(height),
-              gdi::swap_red_blue(state_.bk_color) & 0x00FFFFFFu);
+              platform::swap_red_blue(state_.bk_color) & 0x00FFFFFFu);
   if (old_pixels != nullptr) {
     const std::int32_t copy_width = std::min(width, old_width);
     for (std::int32_t y = 0; y < std::min(height, old_height); ++y) {
@@ -102,36 +104,36 @@ void CanvasImage::resize(std::int32_t width, std::int32_t height) {
                   static_cast<std::size_t>(copy_width) * sizeof(std::uint32_t));
     }
   }
-  gdi::delete_object(old_bitmap);
+  platform::delete_object(old_bitmap);
 }
 
 bool CanvasImage::replace_storage(std::int32_t width, std::int32_t height) {
-  gdi::ObjectHandle old_bitmap{};
+  ObjectHandle old_bitmap{};
   if (!adopt_new_storage(width, height, &old_bitmap)) return false;
-  gdi::delete_object(old_bitmap);
+  platform::delete_object(old_bitmap);
   return true;
 }
 
 void CanvasImage::drop_storage() {
-  if (bitmap_ == gdi::kNoObject) return;
+  if (bitmap_ == platform::kNoObject) return;
   // The surface needs some bitmap selected; a one-pixel placeholder stands in for none.
-  gdi::select_object(surface_, gdi::create_bitmap(1, 1, 1, 1, nullptr));
-  gdi::delete_object(bitmap_);
-  bitmap_ = gdi::kNoObject;
+  platform::select_object(surface_, platform::create_bitmap(1, 1, 1, 1, nullptr));
+  platform::delete_object(bitmap_);
+  bitmap_ = platform::kNoObject;
   pixels_ = nullptr;
   width_ = 0;
   height_ = 0;
 }
 
 bool CanvasImage::adopt_new_storage(std::int32_t width, std::int32_t height,
-                                    gdi::ObjectHandle* previous) {
+                                    ObjectHandle* previous) {
   if (width <= 0 || height <= 0) return false;
   std::uint32_t* new_pixels = nullptr;
-  const gdi::ObjectHandle new_bitmap = gdi::create_dib_section(width, height, &new_pixels);
-  if (new_bitmap == gdi::kNoObject || new_pixels == nullptr) return false;
+  const ObjectHandle new_bitmap = platform::create_dib_section(width, height, &new_pixels);
+  if (new_bitmap == platform::kNoObject || new_pixels == nullptr) return false;
   // The bitmap it replaces (ours, a placeholder, or the surface's shared first bitmap, which
   // deleting leaves alone) is deleted by the callers once they have read the old pixels.
-  *previous = gdi::select_object(surface_, new_bitmap);
+  *previous = platform::select_object(surface_, new_bitmap);
   bitmap_ = new_bitmap;
   pixels_ = new_pixels;
   width_ = width;

@@ -7,7 +7,7 @@
 
 #include "graphics/image/fill_style.h"
 #include "graphics/image/line_style.h"
-#include "graphics/platform/drawing_surface.h"
+#include "graphics/platform/types.h"
 
 namespace kanvo {
 
@@ -16,7 +16,7 @@ namespace kanvo {
 struct DrawingState {
   std::int32_t pen_x = 0;
   std::int32_t pen_y = 0;
-  gdi::Transform transform{};
+  platform::Transform transform{};
   Color line_color = 0xFFFFFF;
   Color fill_color = 0xFFFFFF;
   Color text_color = 0xFFFFFF;
@@ -53,7 +53,7 @@ class CanvasImage {
   std::int32_t height() const { return height_; }
   std::uint32_t* pixels() const { return pixels_; }
   SurfaceHandle surface() const { return surface_; }
-  gdi::ObjectHandle bitmap() const { return bitmap_; }
+  ObjectHandle bitmap() const { return bitmap_; }
   DrawingState& state() { return state_; }
   const DrawingState& state() const { return state_; }
 
@@ -67,12 +67,12 @@ class CanvasImage {
 
  private:
   // Selects new zero-filled storage into the surface; the caller deletes `previous`.
-  bool adopt_new_storage(std::int32_t width, std::int32_t height, gdi::ObjectHandle* previous);
+  bool adopt_new_storage(std::int32_t width, std::int32_t height, ObjectHandle* previous);
   void copy_pixels_from(const CanvasImage& other);
 
   std::int32_t width_ = 0;
   std::int32_t height_ = 0;
-  gdi::ObjectHandle bitmap_{};
+  ObjectHandle bitmap_{};
   SurfaceHandle surface_{};
   std::uint32_t* pixels_ = nullptr;
   DrawingState state_;

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "host/surface/types.h"
+#include "graphics/platform/types.h"
 
 namespace kanvo {
 
@@ -12,7 +12,7 @@ void fill_with_color(CanvasImage& image, std::uint32_t color) {
   // value, and a program reading the buffer would see 0x40404040 for 0x00404040.
   std::fill_n(image.pixels(),
               static_cast<std::size_t>(image.width()) * static_cast<std::size_t>(image.height()),
-              surface::swap_red_blue(color));
+              platform::swap_red_blue(color));
 }
 
 }  // namespace kanvo

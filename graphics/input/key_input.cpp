@@ -6,32 +6,34 @@
 
 #include "graphics/context/graphics_context.h"
 #include "graphics/input/message_wait.h"
+#include "graphics/input/window_input.h"
 #include "graphics/platform/text_encoding.h"
+#include "graphics/platform/window_system.h"
 
 namespace kanvo {
 namespace {
 
 bool held(std::uint32_t key) {
-  return ui::get_key_state(key) < 0;
+  return platform::get_key_state(key) < 0;
 }
 
 void set_text(KeyMessage& record, char32_t character) {
   if (character == 0) return;
-  const std::string bytes = text::encode_program_text(std::u32string_view(&character, 1));
+  const std::string bytes = platform::encode_program_text(std::u32string_view(&character, 1));
   std::memcpy(record.text, bytes.data(), std::min(bytes.size(), sizeof record.text - 1));
 }
 
 }  // namespace
 
-void queue_key_message(WindowCanvas& canvas, std::uint32_t message, ui::WParam wparam,
-                       ui::LParam lparam) {
+void queue_key_message(WindowCanvas& canvas, std::uint32_t message, platform::WParam wparam,
+                       platform::LParam lparam) {
   KeyQueue& queue = canvas.key_messages();
   if (!queue.is_full()) {
     KeyMessage record;
-    record.ctrl = held(keys::kControl);
-    record.shift = held(keys::kShift);
-    record.alt = held(keys::kAlt);
-    if (message == ui::msg::kChar) {
+    record.ctrl = held(platform::keys::kControl);
+    record.shift = held(platform::keys::kShift);
+    record.alt = held(platform::keys::kAlt);
+    if (message == platform::msg::kChar) {
       record.message = WM_KEYDOWN;
       set_text(record, static_cast<char32_t>(wparam));
     } else {
@@ -40,8 +42,9 @@ void queue_key_message(WindowCanvas& canvas, std::uint32_t message, ui::WParam w
       // Bit 30: the key was already down.
       record.repeat = message == WM_KEYDOWN && ((lparam >> 30) & 1) != 0;
       if (message == WM_KEYDOWN) {
-        const bool caps_lock = (ui::get_key_state(keys::kCapsLock) & 1) != 0;
-        set_text(record, ui::typed_character(record.key, record.shift, caps_lock, record.ctrl));
+        const bool caps_lock = (platform::get_key_state(platform::keys::kCapsLock) & 1) != 0;
+        set_text(record,
+                 platform::typed_character(record.key, record.shift, caps_lock, record.ctrl));
       }
     }
     queue.push(record);

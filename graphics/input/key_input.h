@@ -6,16 +6,9 @@
 
 #include <cstdint>
 
-#include "graphics/context/window_canvas.h"
 #include "graphics/input/key_message.h"
 
 namespace kanvo {
-
-// Window thread: queues the record of a key message (WM_KEYDOWN, WM_KEYUP; a WM_CHAR that no
-// key press typed comes as a press of key 0), unless the queue is full; wakes a waiting reader
-// either way.
-void queue_key_message(WindowCanvas& canvas, std::uint32_t message, ui::WParam wparam,
-                       ui::LParam lparam);
 
 // True when at least one key message is held; never waits.
 bool key_hit();

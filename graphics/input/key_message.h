@@ -3,36 +3,36 @@
 
 #include <cstdint>
 
-#include "graphics/platform/window_system.h"
+#include "graphics/platform/window_types.h"
 
 namespace kanvo {
 
 // The window messages a key message can carry: a key pressed (or repeating while held) and a
 // key released.
-inline constexpr std::uint32_t WM_KEYDOWN = ui::msg::kKeyDown;
-inline constexpr std::uint32_t WM_KEYUP = ui::msg::kKeyUp;
+inline constexpr std::uint32_t WM_KEYDOWN = platform::msg::kKeyDown;
+inline constexpr std::uint32_t WM_KEYUP = platform::msg::kKeyUp;
 
 // Virtual-key codes of the keys games use most; letters and digits are their upper-case ASCII
 // codes ('A', '7').
-inline constexpr std::uint32_t VK_BACK = keys::kBackspace;
-inline constexpr std::uint32_t VK_TAB = keys::kTab;
-inline constexpr std::uint32_t VK_RETURN = keys::kReturn;
-inline constexpr std::uint32_t VK_SHIFT = keys::kShift;
-inline constexpr std::uint32_t VK_CONTROL = keys::kControl;
-inline constexpr std::uint32_t VK_MENU = keys::kAlt;
-inline constexpr std::uint32_t VK_ESCAPE = keys::kEscape;
-inline constexpr std::uint32_t VK_SPACE = keys::kSpace;
-inline constexpr std::uint32_t VK_PRIOR = keys::kPageUp;
-inline constexpr std::uint32_t VK_NEXT = keys::kPageDown;
-inline constexpr std::uint32_t VK_END = keys::kEnd;
-inline constexpr std::uint32_t VK_HOME = keys::kHome;
-inline constexpr std::uint32_t VK_LEFT = keys::kLeft;
-inline constexpr std::uint32_t VK_UP = keys::kUp;
-inline constexpr std::uint32_t VK_RIGHT = keys::kRight;
-inline constexpr std::uint32_t VK_DOWN = keys::kDown;
-inline constexpr std::uint32_t VK_INSERT = keys::kInsert;
-inline constexpr std::uint32_t VK_DELETE = keys::kDelete;
-inline constexpr std::uint32_t VK_F1 = keys::kF1;  // to VK_F1 + 11 for F12
+inline constexpr std::uint32_t VK_BACK = platform::keys::kBackspace;
+inline constexpr std::uint32_t VK_TAB = platform::keys::kTab;
+inline constexpr std::uint32_t VK_RETURN = platform::keys::kReturn;
+inline constexpr std::uint32_t VK_SHIFT = platform::keys::kShift;
+inline constexpr std::uint32_t VK_CONTROL = platform::keys::kControl;
+inline constexpr std::uint32_t VK_MENU = platform::keys::kAlt;
+inline constexpr std::uint32_t VK_ESCAPE = platform::keys::kEscape;
+inline constexpr std::uint32_t VK_SPACE = platform::keys::kSpace;
+inline constexpr std::uint32_t VK_PRIOR = platform::keys::kPageUp;
+inline constexpr std::uint32_t VK_NEXT = platform::keys::kPageDown;
+inline constexpr std::uint32_t VK_END = platform::keys::kEnd;
+inline constexpr std::uint32_t VK_HOME = platform::keys::kHome;
+inline constexpr std::uint32_t VK_LEFT = platform::keys::kLeft;
+inline constexpr std::uint32_t VK_UP = platform::keys::kUp;
+inline constexpr std::uint32_t VK_RIGHT = platform::keys::kRight;
+inline constexpr std::uint32_t VK_DOWN = platform::keys::kDown;
+inline constexpr std::uint32_t VK_INSERT = platform::keys::kInsert;
+inline constexpr std::uint32_t VK_DELETE = platform::keys::kDelete;
+inline constexpr std::uint32_t VK_F1 = platform::keys::kF1;  // to VK_F1 + 11 for F12
 
 struct KeyMessage {
   std::uint32_t message = 0;  // WM_KEYDOWN or WM_KEYUP; 0 for the empty message

@@ -4,15 +4,9 @@
 
 #include <cstdint>
 
-#include "graphics/context/window_canvas.h"
 #include "graphics/input/mouse_message.h"
 
 namespace kanvo {
-
-// Window thread: builds the record of a mouse message (0x200 to 0x20A) and queues it, unless the
-// queue is full; wakes a waiting reader either way.
-void queue_mouse_message(WindowHandle window, WindowCanvas& canvas, std::uint32_t message,
-                         ui::WParam wparam, ui::LParam lparam);
 
 // True when at least one message is held; never waits.
 bool mouse_hit();

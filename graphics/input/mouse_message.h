@@ -3,22 +3,22 @@
 
 #include <cstdint>
 
-#include "graphics/platform/window_system.h"
+#include "graphics/platform/window_types.h"
 
 namespace kanvo {
 
 // The window messages a mouse message can carry.
-inline constexpr std::uint32_t WM_MOUSEMOVE = ui::msg::kMouseMove;
-inline constexpr std::uint32_t WM_LBUTTONDOWN = ui::msg::kLeftButtonDown;
-inline constexpr std::uint32_t WM_LBUTTONUP = ui::msg::kLeftButtonUp;
-inline constexpr std::uint32_t WM_LBUTTONDBLCLK = ui::msg::kLeftButtonDoubleClick;
-inline constexpr std::uint32_t WM_RBUTTONDOWN = ui::msg::kRightButtonDown;
-inline constexpr std::uint32_t WM_RBUTTONUP = ui::msg::kRightButtonUp;
-inline constexpr std::uint32_t WM_RBUTTONDBLCLK = ui::msg::kRightButtonDoubleClick;
-inline constexpr std::uint32_t WM_MBUTTONDOWN = ui::msg::kMiddleButtonDown;
-inline constexpr std::uint32_t WM_MBUTTONUP = ui::msg::kMiddleButtonUp;
-inline constexpr std::uint32_t WM_MBUTTONDBLCLK = ui::msg::kMiddleButtonDoubleClick;
-inline constexpr std::uint32_t WM_MOUSEWHEEL = ui::msg::kMouseWheel;
+inline constexpr std::uint32_t WM_MOUSEMOVE = platform::msg::kMouseMove;
+inline constexpr std::uint32_t WM_LBUTTONDOWN = platform::msg::kLeftButtonDown;
+inline constexpr std::uint32_t WM_LBUTTONUP = platform::msg::kLeftButtonUp;
+inline constexpr std::uint32_t WM_LBUTTONDBLCLK = platform::msg::kLeftButtonDoubleClick;
+inline constexpr std::uint32_t WM_RBUTTONDOWN = platform::msg::kRightButtonDown;
+inline constexpr std::uint32_t WM_RBUTTONUP = platform::msg::kRightButtonUp;
+inline constexpr std::uint32_t WM_RBUTTONDBLCLK = platform::msg::kRightButtonDoubleClick;
+inline constexpr std::uint32_t WM_MBUTTONDOWN = platform::msg::kMiddleButtonDown;
+inline constexpr std::uint32_t WM_MBUTTONUP = platform::msg::kMiddleButtonUp;
+inline constexpr std::uint32_t WM_MBUTTONDBLCLK = platform::msg::kMiddleButtonDoubleClick;
+inline constexpr std::uint32_t WM_MOUSEWHEEL = platform::msg::kMouseWheel;
 
 struct MouseMessage {
   std::uint32_t message = 0;  // 0 for the empty message

@@ -8,22 +8,21 @@
 namespace kanvo {
 namespace {
 
-const process_end::EndStep* start_typing() {
-  ui::set_console_input([](char32_t character) {
+bool start_typing() {
+  platform::set_console_input([](char32_t character) {
     platform::type_at_terminal(character,
-                               text::encode_program_text(std::u32string_view(&character, 1)));
+                               platform::encode_program_text(std::u32string_view(&character, 1)));
   });
   // Runs once the console's window has typed its last key.
-  return new process_end::EndStep(process_end::EndStage::typed_input,
-                                  platform::discard_unread_typing);
+  platform::at_process_end(platform::EndStage::typed_input, platform::discard_unread_typing);
+  return true;
 }
 
 }  // namespace
 
 void type_window_keys_into_standard_input() {
-  // Never destroyed: the step must stay until the end has run.
-  static const process_end::EndStep* const step = start_typing();
-  (void)step;
+  static const bool started = start_typing();
+  (void)started;
 }
 
 }  // namespace kanvo

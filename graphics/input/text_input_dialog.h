@@ -11,8 +11,8 @@
 #include <cstdint>
 #include <string>
 
-#include "graphics/platform/drawing_surface.h"
-#include "graphics/platform/window_system.h"
+#include "graphics/platform/types.h"
+#include "graphics/platform/window_types.h"
 
 namespace kanvo {
 
@@ -41,25 +41,25 @@ class TextInputDialog {
   bool run(WindowHandle owner);
 
   // The window procedure of the class "Kanvo_InputBox".
-  static ui::LResult procedure(WindowHandle window, std::uint32_t message, ui::WParam wparam,
-                               ui::LParam lparam);
+  static platform::LResult procedure(WindowHandle window, std::uint32_t message,
+                                     platform::WParam wparam, platform::LParam lparam);
 
  private:
   void create_controls(WindowHandle window);
   WindowHandle create_control(const char* class_name, const std::string& text, std::uint32_t style,
                               std::uint32_t ex_style, const Rect& place, std::uint32_t id);
   // Handles a key press before it is dispatched; true when the key is used up.
-  bool screen_key(const ui::Message& message);
+  bool screen_key(const platform::Message& message);
   void move_focus(bool backwards);
   void store_text();
   void finish(WindowHandle window, std::int32_t result);
 
-  WindowHandle dialog_window_ = ui::kNoWindow;
-  WindowHandle edit_field_ = ui::kNoWindow;
-  WindowHandle ok_button_ = ui::kNoWindow;
-  WindowHandle cancel_button_ = ui::kNoWindow;
-  WindowHandle prompt_ = ui::kNoWindow;
-  gdi::ObjectHandle font_ = gdi::kNoObject;
+  WindowHandle dialog_window_ = platform::kNoWindow;
+  WindowHandle edit_field_ = platform::kNoWindow;
+  WindowHandle ok_button_ = platform::kNoWindow;
+  WindowHandle cancel_button_ = platform::kNoWindow;
+  WindowHandle prompt_ = platform::kNoWindow;
+  ObjectHandle font_ = platform::kNoObject;
   std::int32_t buffer_size_ = 0;
   const char* prompt_text_ = nullptr;
   std::int32_t prompt_height_ = 0;

@@ -1,11 +1,20 @@
-// The library's view of the process's end: the work that stops the window's thread is one step
-// of the orderly end, run before the window system and the display are taken down.
+// The process's end: the library's work at the end is two steps of the orderly end, each run
+// once on the exiting thread, in the order of the stages, around the window system's own steps.
 #pragma once
 
-#include "host/process/orderly_end.h"
+#include <cstdint>
+#include <functional>
 
-namespace kanvo {
+namespace kanvo::platform {
 
-namespace process_end = kanvo::process;
+enum class EndStage : std::uint8_t {
+  window_users,  // the graphics window and its thread, before the window system's threads stop
+  typed_input,   // what the windows typed into the terminal and left unread, after them
+};
 
-}  // namespace kanvo
+// Registers `work` to run once when the process ends, at its stage.
+void at_process_end(EndStage stage, std::function<void()> work);
+// True once the process has begun to end: no new window threads then.
+bool process_ending();
+
+}  // namespace kanvo::platform

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "graphics/context/window_canvas.h"
 #include "graphics/kanvo.h"
 #include "host/windows/frame.h"
 #include "quiz/function_catalogue.h"

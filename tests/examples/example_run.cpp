@@ -88,7 +88,7 @@ CanvasImage ExampleRun::picture(const std::string& name) const {
 }
 
 Color colour_at(const CanvasImage& image, std::int32_t x, std::int32_t y) {
-  return gdi::swap_red_blue(image.pixels()[y * image.width() + x]) & 0xFFFFFF;
+  return platform::swap_red_blue(image.pixels()[y * image.width() + x]) & 0xFFFFFF;
 }
 
 }  // namespace kanvo::testing

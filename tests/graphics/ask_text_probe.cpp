@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "graphics/kanvo.h"
+#include "graphics/platform/window_system.h"
 
 namespace {
 
@@ -35,7 +36,7 @@ int main(int argc, char** argv) {
   }
   if (with_window) {
     kanvo::Rect frame{};
-    kanvo::ui::get_window_rect(kanvo::open_window(600, 400, 0), &frame);
+    kanvo::platform::get_window_rect(kanvo::open_window(600, 400, 0), &frame);
     std::printf("window %d %d %d %d\n", frame.left, frame.top, frame.right, frame.bottom);
     std::fflush(stdout);
   }

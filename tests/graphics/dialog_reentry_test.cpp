@@ -7,49 +7,51 @@
 #include <thread>
 
 #include "graphics/kanvo.h"
+#include "graphics/platform/window_system.h"
 #include "tests/support/eventually.h"
 
 namespace kanvo {
 namespace {
 
-constexpr std::uint32_t kAskAgain = ui::msg::kUser + 7;
+constexpr std::uint32_t kAskAgain = platform::msg::kUser + 7;
 std::atomic<bool> g_asked_again{false};
 std::atomic<bool> g_second_answer{true};
 
-ui::LResult asking_owner(WindowHandle window, std::uint32_t message, ui::WParam wparam,
-                         ui::LParam lparam) {
+platform::LResult asking_owner(WindowHandle window, std::uint32_t message, platform::WParam wparam,
+                               platform::LParam lparam) {
   if (message == kAskAgain) {
     char buffer[16] = "kept";
     g_second_answer = ask_text(buffer, sizeof buffer, "Again?", "Kanvo", nullptr, 0, 0, false);
     g_asked_again = true;
     return 0;
   }
-  return ui::default_window_procedure(window, message, wparam, lparam);
+  return platform::default_window_procedure(window, message, wparam, lparam);
 }
 
 TEST(AskTextAgain, FromTheAskingThreadReturnsFalseAtOnce) {
-  ui::WindowClass owner_class;
+  platform::WindowClass owner_class;
   owner_class.name = "KanvoAskingOwner";
   owner_class.procedure = asking_owner;
-  ui::register_class(owner_class);
-  ui::CreateParams params;
+  platform::register_class(owner_class);
+  platform::CreateParams params;
   params.class_name = "KanvoAskingOwner";
   params.title = "owner";
-  params.style = ui::style::kCaption;
+  params.style = platform::style::kCaption;
   params.width = 100;
   params.height = 60;
-  const WindowHandle owner = ui::create_window(params);
-  ASSERT_NE(owner, ui::kNoWindow);
+  const WindowHandle owner = platform::create_window(params);
+  ASSERT_NE(owner, platform::kNoWindow);
 
   std::thread driver([&] {
-    WindowHandle dialog = ui::kNoWindow;
+    WindowHandle dialog = platform::kNoWindow;
     ASSERT_TRUE(testing::eventually([&] {
-      dialog = ui::find_window("Kanvo_InputBox", nullptr);
-      return dialog != ui::kNoWindow && ui::is_window_visible(dialog);
+      dialog = platform::find_window("Kanvo_InputBox", nullptr);
+      return dialog != platform::kNoWindow && platform::is_window_visible(dialog);
     }));
-    ui::post_message(owner, kAskAgain, 0, 0);
+    platform::post_message(owner, kAskAgain, 0, 0);
     EXPECT_TRUE(testing::eventually([] { return g_asked_again.load(); }));
-    ui::post_message(dialog, ui::msg::kCommand, ui::command_wparam(2, 0), 0);  // Cancel
+    platform::post_message(dialog, platform::msg::kCommand, platform::command_wparam(2, 0),
+                           0);  // Cancel
   });
   char buffer[16] = "untouched";
   const bool first_answer =
@@ -59,7 +61,7 @@ TEST(AskTextAgain, FromTheAskingThreadReturnsFalseAtOnce) {
   EXPECT_FALSE(g_second_answer);
   EXPECT_FALSE(first_answer);
   EXPECT_STREQ(buffer, "untouched");
-  ui::destroy_window(owner);
+  platform::destroy_window(owner);
 }
 
 }  // namespace

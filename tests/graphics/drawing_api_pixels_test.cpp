@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "graphics/kanvo.h"
+#include "graphics/platform/drawing_surface.h"
 
 namespace kanvo {
 namespace {
@@ -25,25 +26,26 @@ struct Case {
 // set_fill_color: a geometric solid pen one unit wide and a solid brush.
 struct ReferenceSurface {
   ReferenceSurface() {
-    dc = gdi::create_compatible_dc(gdi::kNoDc);
-    bitmap = gdi::create_dib_section(kSize, kSize, &pixels);
-    gdi::select_object(dc, bitmap);
-    gdi::set_graphics_mode(dc, gdi::GraphicsMode::advanced);
-    gdi::LogBrush pen_brush;
+    dc = platform::create_compatible_dc(platform::kNoSurface);
+    bitmap = platform::create_dib_section(kSize, kSize, &pixels);
+    platform::select_object(dc, bitmap);
+    platform::set_graphics_mode(dc, platform::GraphicsMode::advanced);
+    platform::LogBrush pen_brush;
     pen_brush.color = kLine;
-    gdi::delete_object(gdi::select_object(
-        dc, gdi::ext_create_pen(gdi::pen_style::kGeometric, 1, pen_brush, 0, nullptr)));
-    gdi::delete_object(gdi::select_object(dc, gdi::create_solid_brush(kFill)));
+    platform::delete_object(platform::select_object(
+        dc, platform::ext_create_pen(platform::pen_style::kGeometric, 1, pen_brush, 0, nullptr)));
+    platform::delete_object(platform::select_object(dc, platform::create_solid_brush(kFill)));
   }
   ~ReferenceSurface() {
-    gdi::delete_object(gdi::select_object(dc, gdi::get_stock_object(gdi::StockObject::white_pen)));
-    gdi::delete_object(
-        gdi::select_object(dc, gdi::get_stock_object(gdi::StockObject::black_brush)));
-    gdi::delete_dc(dc);
-    gdi::delete_object(bitmap);
+    platform::delete_object(
+        platform::select_object(dc, platform::get_stock_object(platform::StockObject::white_pen)));
+    platform::delete_object(platform::select_object(
+        dc, platform::get_stock_object(platform::StockObject::black_brush)));
+    platform::delete_dc(dc);
+    platform::delete_object(bitmap);
   }
   SurfaceHandle dc{};
-  gdi::ObjectHandle bitmap{};
+  ObjectHandle bitmap{};
   std::uint32_t* pixels = nullptr;
 };
 
@@ -52,25 +54,26 @@ TEST(DrawingApiPixels, ShapesMatchTheSurfaceCallsPixelForPixel) {
   const std::vector<Case> cases = {
       {"line", [] { draw_line(3, 7, 60, 41); },
        [](SurfaceHandle dc) {
-         gdi::move_to(dc, 3, 7, nullptr);
-         gdi::line_to(dc, 60, 41);
+         platform::move_to(dc, 3, 7, nullptr);
+         platform::line_to(dc, 60, 41);
        }},
       {"rect", [] { draw_rect(4, 6, 50, 40); },
-       [](SurfaceHandle dc) { gdi::rectangle(dc, 4, 6, 50, 40); }},
+       [](SurfaceHandle dc) { platform::rectangle(dc, 4, 6, 50, 40); }},
       {"circle", [] { draw_circle(30, 30, 17); },
-       [](SurfaceHandle dc) { gdi::ellipse(dc, 13, 13, 47, 47); }},
+       [](SurfaceHandle dc) { platform::ellipse(dc, 13, 13, 47, 47); }},
       {"quiz mark", [] { stroke_circle(20, 20, 2); },
        [](SurfaceHandle dc) {
-         gdi::delete_object(gdi::select_object(
-             dc, gdi::create_brush_indirect(gdi::LogBrush{gdi::BrushStyle::null, 0})));
-         gdi::ellipse(dc, 18, 18, 22, 22);
+         platform::delete_object(platform::select_object(
+             dc,
+             platform::create_brush_indirect(platform::LogBrush{platform::BrushStyle::null, 0})));
+         platform::ellipse(dc, 18, 18, 22, 22);
        }},
       {"ellipse", [] { draw_ellipse(2, 10, 61, 33); },
-       [](SurfaceHandle dc) { gdi::ellipse(dc, 2, 10, 61, 33); }},
+       [](SurfaceHandle dc) { platform::ellipse(dc, 2, 10, 61, 33); }},
       {"round rect", [] { draw_round_rect(5, 5, 55, 45, 16, 10); },
-       [](SurfaceHandle dc) { gdi::round_rect(dc, 5, 5, 55, 45, 16, 10); }},
+       [](SurfaceHandle dc) { platform::round_rect(dc, 5, 5, 55, 45, 16, 10); }},
       {"polyline", [&] { draw_polyline(zigzag, 4); },
-       [&](SurfaceHandle dc) { gdi::polyline(dc, zigzag, 4); }},
+       [&](SurfaceHandle dc) { platform::polyline(dc, zigzag, 4); }},
   };
   for (const Case& c : cases) {
     CanvasImage image(kSize, kSize);

@@ -15,6 +15,7 @@
 #include <optional>
 #include <string>
 
+#include "graphics/context/window_canvas.h"
 #include "graphics/kanvo.h"
 #include "host/windows/frame.h"
 #include "tests/support/eventually.h"

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "graphics/kanvo.h"
+#include "graphics/platform/drawing_surface.h"
 #include "working_image_fixture.h"
 
 namespace kanvo {
@@ -111,10 +112,10 @@ TEST_F(DrawingState, ClearClipRegionWithoutRegionClearsEverythingAndHomesThePen)
 }
 
 TEST_F(DrawingState, ClearClipRegionFillsOnlyTheRegionInDevicePixels) {
-  const RegionHandle region = gdi::create_rect_region(4, 4, 8, 6);
+  const RegionHandle region = platform::create_rect_region(4, 4, 8, 6);
   set_clip_region(region);
-  gdi::delete_object(region);  // the surface keeps its own copy
-  set_origin(20, 20);          // the region is not moved by the origin
+  platform::delete_object(region);  // the surface keeps its own copy
+  set_origin(20, 20);               // the region is not moved by the origin
   set_bk_color(0x00FF00);
   move_pen_to(3, 3);
   clear_clip_region();

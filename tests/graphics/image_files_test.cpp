@@ -350,11 +350,11 @@ TEST(ImageCopies, GetAndPutThroughTheWorkingTarget) {
   ASSERT_EQ(piece.width(), 4);
   EXPECT_EQ(piece.pixels()[0], canvas.pixels()[6 * 20 + 5] & 0xFFFFFF);
   EXPECT_EQ(piece.pixels()[11], canvas.pixels()[8 * 20 + 8] & 0xFFFFFF);
-  put_image(0, 0, &piece, gdi::rop3::kSrcCopy);
+  put_image(0, 0, &piece, platform::rop3::kSrcCopy);
   EXPECT_EQ(canvas.pixels()[0] & 0xFFFFFF, piece.pixels()[0]);
   // Source XOR destination, from the piece's (1, 1) onto (10, 10), two by two.
   std::vector<std::uint32_t> before(canvas.pixels(), canvas.pixels() + 400);
-  put_image_part(10, 10, 2, 2, &piece, 1, 1, gdi::rop3::kSrcInvert);
+  put_image_part(10, 10, 2, 2, &piece, 1, 1, platform::rop3::kSrcInvert);
   for (std::int32_t dy = 0; dy < 2; ++dy) {
     for (std::int32_t dx = 0; dx < 2; ++dx) {
       const std::int32_t at = (10 + dy) * 20 + 10 + dx;
@@ -369,7 +369,7 @@ TEST(ImageCopies, GetAndPutThroughTheWorkingTarget) {
   EXPECT_EQ(piece.pixels()[14 * 15 + 14], canvas.pixels()[4 * 20 + 4] & 0xFFFFFF);
   EXPECT_EQ(piece.pixels()[10 * 15 + 10], canvas.pixels()[0] & 0xFFFFFF);
   before.assign(canvas.pixels(), canvas.pixels() + 400);
-  put_image_part(18, 18, 100, 100, &piece, 0, 0, gdi::rop3::kSrcCopy);
+  put_image_part(18, 18, 100, 100, &piece, 0, 0, platform::rop3::kSrcCopy);
   for (std::int32_t y = 0; y < 20; ++y) {
     for (std::int32_t x = 0; x < 20; ++x) {
       const std::uint32_t want =
@@ -384,7 +384,7 @@ TEST(ImageCopies, GetAndPutThroughTheWorkingTarget) {
   EXPECT_TRUE(std::equal(kept.begin(), kept.end(), piece.pixels()));
   // No window is open: the absent image is the window's canvas, which has no pixels.
   before.assign(canvas.pixels(), canvas.pixels() + 400);
-  put_image(0, 0, nullptr, gdi::rop3::kSrcCopy);
+  put_image(0, 0, nullptr, platform::rop3::kSrcCopy);
   EXPECT_TRUE(std::equal(before.begin(), before.end(), canvas.pixels()));
 }
 

@@ -16,7 +16,9 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "graphics/context/window_canvas.h"
 #include "graphics/kanvo.h"
+#include "graphics/platform/window_system.h"
 #include "host/windows/frame.h"
 
 namespace {
@@ -40,20 +42,20 @@ void say(const char* line) {
 // Puts the window's outer top-left corner at (100, 100), its client area `width` by `height`.
 void place(WindowHandle window, std::int32_t width, std::int32_t height) {
   Rect outer{0, 0, width, height};
-  ui::adjust_window_rect(&outer, window_style(0), false, 0);
-  ui::set_window_pos(window, ui::kInsertTop, 100, 100, outer.right - outer.left,
-                     outer.bottom - outer.top, ui::placement::kShowWindow);
+  platform::adjust_window_rect(&outer, window_style(0), false, 0);
+  platform::set_window_pos(window, platform::kInsertTop, 100, 100, outer.right - outer.left,
+                           outer.bottom - outer.top, platform::placement::kShowWindow);
 }
 
 Point close_box_on_screen(WindowHandle window) {
   Rect outer;
-  ui::get_window_rect(window, &outer);
+  platform::get_window_rect(window, &outer);
   frame::FrameLook look;
-  look.style = ui::get_window_style(window);
+  look.style = platform::get_window_style(window);
   look.width = outer.right - outer.left;
   look.height = outer.bottom - outer.top;
   for (std::int32_t x = look.width - 1; x >= 0; --x) {
-    const Point middle{x, frame::kCaptionHeight / 2};
+    const kanvo::surface::Point middle{x, frame::kCaptionHeight / 2};
     if (frame::hit_test(look, middle) == frame::FramePart::close_box) {
       return {outer.left + x - frame::kCaptionButtonWidth / 2, outer.top + middle.y};
     }
@@ -102,7 +104,7 @@ int main(int argc, char** argv) {
     const WindowHandle window = open_window(0, 0, 0);
     place(window, 200, 150);
     Point client{0, 0};
-    ui::client_to_screen(window, &client);
+    platform::client_to_screen(window, &client);
     std::printf("client %d %d\n", client.x, client.y);
     std::fflush(stdout);
     wait_for_click();

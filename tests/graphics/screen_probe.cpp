@@ -20,7 +20,10 @@
 #include <cstring>
 #include <string>
 
+#include "graphics/context/window_canvas.h"
 #include "graphics/kanvo.h"
+#include "graphics/platform/drawing_surface.h"
+#include "graphics/platform/window_system.h"
 
 namespace {
 
@@ -46,11 +49,11 @@ int main(int argc, char** argv) {
   const std::int32_t flags = std::atoi(argv[3]);
   const WindowHandle window = open_window(std::atoi(argv[1]), std::atoi(argv[2]), flags);
   Rect outer{0, 0, 200, 150};
-  ui::adjust_window_rect(&outer, window_style(flags), false, 0);
-  ui::set_window_pos(window, ui::kInsertTop, 100, 100, outer.right - outer.left,
-                     outer.bottom - outer.top, ui::placement::kShowWindow);
+  platform::adjust_window_rect(&outer, window_style(flags), false, 0);
+  platform::set_window_pos(window, platform::kInsertTop, 100, 100, outer.right - outer.left,
+                           outer.bottom - outer.top, platform::placement::kShowWindow);
   Point client{0, 0};
-  ui::client_to_screen(window, &client);
+  platform::client_to_screen(window, &client);
   std::printf("client %d %d\n", client.x, client.y);
   std::fflush(stdout);
   char line[256];
@@ -82,11 +85,11 @@ int main(int argc, char** argv) {
     } else if (command == "clear") {
       clear_canvas();
     } else if (command == "clip") {
-      const RegionHandle region = gdi::create_rect_region(v[0], v[1], v[2], v[3]);
+      const RegionHandle region = platform::create_rect_region(v[0], v[1], v[2], v[3]);
       set_clip_region(region);
-      gdi::delete_object(region);
+      platform::delete_object(region);
     } else if (command == "noclip") {
-      set_clip_region(gdi::kNoObject);
+      set_clip_region(platform::kNoObject);
     } else if (command == "clearclip") {
       clear_clip_region();
     } else if (command == "fill") {
@@ -133,7 +136,7 @@ int main(int argc, char** argv) {
       const std::uint32_t pixel =
           ((color & 0xFF) << 16) | (color & 0xFF00) | ((color >> 16) & 0xFF);
       for (std::int32_t i = 0; i < v[2] * v[3]; ++i) image.pixels()[i] = pixel;
-      put_image(v[0], v[1], &image, gdi::rop3::kSrcCopy);
+      put_image(v[0], v[1], &image, platform::rop3::kSrcCopy);
     } else if (command == "get") {
       CanvasImage image;
       get_image(&image, v[0], v[1], v[2], v[3]);

@@ -8,6 +8,7 @@
 
 #include "graphics/context/graphics_context.h"
 #include "graphics/kanvo.h"
+#include "graphics/platform/drawing_surface.h"
 #include "working_image_fixture.h"
 
 namespace kanvo {
@@ -88,15 +89,15 @@ TEST_F(Shapes, StrokeAndPaintKeepTheRealisedPenAndBrush) {
   set_line_style(7, 1, dashes, 2);  // a user style: its pen holds a copy of the dash array
   set_fill_style(kFillSolid, 0, nullptr);
   const SurfaceHandle surface = image().surface();
-  const gdi::ObjectHandle pen = gdi::get_current_object(surface, gdi::ObjectKind::pen);
-  const gdi::ObjectHandle brush = gdi::get_current_object(surface, gdi::ObjectKind::brush);
-  const std::size_t objects = gdi::live_object_count();
+  const ObjectHandle pen = platform::get_current_object(surface, platform::ObjectKind::pen);
+  const ObjectHandle brush = platform::get_current_object(surface, platform::ObjectKind::brush);
+  const std::size_t objects = platform::live_object_count();
   stroke_rect(2, 2, 20, 20);
   paint_circle(40, 20, 6);
   stroke_polygon(nullptr, 0);
-  EXPECT_EQ(gdi::get_current_object(surface, gdi::ObjectKind::pen), pen);
-  EXPECT_EQ(gdi::get_current_object(surface, gdi::ObjectKind::brush), brush);
-  EXPECT_EQ(gdi::live_object_count(), objects);
+  EXPECT_EQ(platform::get_current_object(surface, platform::ObjectKind::pen), pen);
+  EXPECT_EQ(platform::get_current_object(surface, platform::ObjectKind::brush), brush);
+  EXPECT_EQ(platform::live_object_count(), objects);
   FillStyle fill;
   get_fill_style(&fill);
   EXPECT_EQ(fill.style, kFillSolid);

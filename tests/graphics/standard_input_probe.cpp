@@ -10,7 +10,9 @@
 #include <iostream>
 #include <string>
 
+#include "graphics/context/window_canvas.h"
 #include "graphics/kanvo.h"
+#include "graphics/platform/window_system.h"
 
 namespace {
 
@@ -57,9 +59,9 @@ int main(int argc, char** argv) {
   }
   const WindowHandle window = open_window(200, 150, 0);
   Rect outer{0, 0, 200, 150};
-  ui::adjust_window_rect(&outer, window_style(0), false, 0);
-  ui::set_window_pos(window, ui::kInsertTop, 100, 100, outer.right - outer.left,
-                     outer.bottom - outer.top, ui::placement::kShowWindow);
+  platform::adjust_window_rect(&outer, window_style(0), false, 0);
+  platform::set_window_pos(window, platform::kInsertTop, 100, 100, outer.right - outer.left,
+                           outer.bottom - outer.top, platform::placement::kShowWindow);
   std::printf("ready\n");
   std::fflush(stdout);
   if (mode == "lines") {

@@ -10,6 +10,9 @@
 
 #include "graphics/input/dialog_layout.h"
 #include "graphics/kanvo.h"
+#include "graphics/platform/host/host_values.h"
+#include "graphics/platform/window_system.h"
+#include "host/display/keys.h"
 #include "tests/graphics/dialog_picture.h"
 #include "tests/host/windows/window_test_support.h"
 #include "tests/support/eventually.h"
@@ -19,7 +22,7 @@ namespace kanvo {
 namespace {
 
 using testing::eventually;
-namespace testing_ui = ui::testing;
+namespace testing_ui = win::testing;
 
 constexpr const char* kDialogClass = "Kanvo_InputBox";
 constexpr std::uint32_t kEditId = 0x404;
@@ -30,23 +33,23 @@ constexpr const char* kSentinel = "untouched";
 
 std::string text_of(WindowHandle window) {
   char buffer[256] = {};
-  ui::get_window_text(window, buffer, sizeof buffer);
+  platform::get_window_text(window, buffer, sizeof buffer);
   return buffer;
 }
 
 // A rectangle in the client pixels of the window's parent.
 Rect place_in_parent(WindowHandle window) {
   Rect outer;
-  ui::get_window_rect(window, &outer);
+  platform::get_window_rect(window, &outer);
   Point origin{0, 0};
-  ui::client_to_screen(ui::get_parent(window), &origin);
+  platform::client_to_screen(platform::get_parent(window), &origin);
   return {outer.left - origin.x, outer.top - origin.y, outer.right - origin.x,
           outer.bottom - origin.y};
 }
 
 bool has_focus(WindowHandle button) {
-  return (ui::send_message(button, ui::button_message::kGetState, 0, 0) &
-          ui::button_state::kFocus) != 0;
+  return (platform::send_message(button, platform::button_message::kGetState, 0, 0) &
+          platform::button_state::kFocus) != 0;
 }
 
 struct Request {
@@ -69,10 +72,10 @@ class TextInputDialogTest : public ::testing::Test {
   // driver leaves open, or one that never shows, is closed, and the test fails.
   bool ask(const Request& request, const std::function<void(WindowHandle)>& drive) {
     std::thread driver([&] {
-      WindowHandle dialog = ui::kNoWindow;
+      WindowHandle dialog = platform::kNoWindow;
       const bool shown = eventually([&] {
-        dialog = ui::find_window(kDialogClass, nullptr);
-        return dialog != ui::kNoWindow && ui::is_window_visible(dialog);
+        dialog = platform::find_window(kDialogClass, nullptr);
+        return dialog != platform::kNoWindow && platform::is_window_visible(dialog);
       });
       // A check failing in `drive` leaves it early; the dialog is closed below all the same, so
       // that ask_text returns and the test fails rather than hangs.
@@ -81,9 +84,10 @@ class TextInputDialogTest : public ::testing::Test {
       } else {
         ADD_FAILURE() << "the dialog did not show";
       }
-      if (dialog != ui::kNoWindow && !eventually([&] { return !ui::is_window(dialog); })) {
+      if (dialog != platform::kNoWindow &&
+          !eventually([&] { return !platform::is_window(dialog); })) {
         ADD_FAILURE() << "the dialog stayed open";
-        ui::request_destroy(dialog);
+        platform::request_destroy(dialog);
       }
     });
     const bool confirmed = ask_text(request.no_buffer ? nullptr : buffer_, request.buffer_size,
@@ -95,18 +99,18 @@ class TextInputDialogTest : public ::testing::Test {
   // Types into the dialog's edit field and waits until it holds `expected`.
   static void type_into(WindowHandle dialog, std::string_view keys, const std::string& expected) {
     testing_ui::type(keys);
-    const WindowHandle edit = ui::get_dialog_item(dialog, kEditId);
+    const WindowHandle edit = platform::get_dialog_item(dialog, kEditId);
     EXPECT_TRUE(eventually([&] { return text_of(edit) == expected; })) << text_of(edit);
   }
   // Returns once the dialog has handled the keys given so far: the focus goes to OK and back.
   static void keys_handled(WindowHandle dialog) {
-    const WindowHandle ok = ui::get_dialog_item(dialog, kOkId);
+    const WindowHandle ok = platform::get_dialog_item(dialog, kOkId);
     testing_ui::stroke(keys::kTab);
     EXPECT_TRUE(eventually([&] { return has_focus(ok); }));
     testing_ui::stroke(keys::kTab, true);
     EXPECT_TRUE(eventually([&] { return !has_focus(ok); }));
   }
-  void click(Point at) { testing_ui::click(at, time_ms_ += 1000); }
+  void click(surface::Point at) { testing_ui::click(at, time_ms_ += 1000); }
 
   char buffer_[64] = {};
   std::uint32_t time_ms_ = 0;
@@ -144,26 +148,27 @@ TEST(DialogLayout, SizesFollowTheRequestAndThePrompt) {
 
 TEST_F(TextInputDialogTest, StandardSizeAsMeasuredOnTheScreen) {
   const WindowHandle graphics = open_window(200, 150, 0);
-  ui::set_window_pos(graphics, ui::kNoWindow, 400, 300, 0, 0,
-                     ui::placement::kNoSize | ui::placement::kNoZOrder);
+  platform::set_window_pos(graphics, platform::kNoWindow, 400, 300, 0, 0,
+                           platform::placement::kNoSize | platform::placement::kNoZOrder);
   Request request;
   request.default_text = "abc";
   const bool confirmed = ask(request, [&](WindowHandle dialog) {
     Rect client;
-    ui::get_client_rect(dialog, &client);
+    platform::get_client_rect(dialog, &client);
     EXPECT_EQ(client, (Rect{0, 0, 357, 93}));
-    EXPECT_EQ(place_in_parent(ui::get_dialog_item(dialog, kEditId)), (Rect{9, 65, 348, 83}));
-    EXPECT_EQ(place_in_parent(ui::get_dialog_item(dialog, kPromptId)), (Rect{9, 10, 276, 55}));
+    EXPECT_EQ(place_in_parent(platform::get_dialog_item(dialog, kEditId)), (Rect{9, 65, 348, 83}));
+    EXPECT_EQ(place_in_parent(platform::get_dialog_item(dialog, kPromptId)),
+              (Rect{9, 10, 276, 55}));
     // The client area centred on its owner, the graphics window.
     Rect owner;
-    ui::get_window_rect(graphics, &owner);
+    platform::get_window_rect(graphics, &owner);
     Point corner{0, 0};
-    ui::client_to_screen(dialog, &corner);
+    platform::client_to_screen(dialog, &corner);
     EXPECT_EQ(corner.x, owner.left + (owner.right - owner.left - 357) / 2);
     EXPECT_EQ(corner.y, owner.top + (owner.bottom - owner.top - 93) / 2);
-    EXPECT_EQ(ui::get_window_style(ui::get_dialog_item(dialog, kEditId)) & 0xFFFF0FFF,
-              ui::style::kChild | ui::style::kVisible | ui::style::kTabStop |
-                  ui::edit_style::kAutoHScroll);
+    EXPECT_EQ(platform::get_window_style(platform::get_dialog_item(dialog, kEditId)) & 0xFFFF0FFF,
+              platform::style::kChild | platform::style::kVisible | platform::style::kTabStop |
+                  platform::edit_style::kAutoHScroll);
 
     // What the screen shows: the edit field 18 pixels high, the buttons in their places.
     std::optional<testing::DialogPicture> picture;
@@ -173,10 +178,10 @@ TEST_F(TextInputDialogTest, StandardSizeAsMeasuredOnTheScreen) {
     }));
     EXPECT_EQ(picture->client.right - picture->client.left, 357);
     EXPECT_EQ(picture->client.bottom - picture->client.top, 93);
-    EXPECT_EQ(picture->edit, (Rect{9, 65, 348, 83}));
-    EXPECT_EQ(picture->ok, (Rect{288, 10, 348, 31}));
+    EXPECT_EQ(picture->edit, (surface::Rect{9, 65, 348, 83}));
+    EXPECT_EQ(picture->ok, (surface::Rect{288, 10, 348, 31}));
     ASSERT_TRUE(picture->cancel);
-    EXPECT_EQ(*picture->cancel, (Rect{288, 34, 348, 55}));
+    EXPECT_EQ(*picture->cancel, (surface::Rect{288, 34, 348, 55}));
     testing_ui::stroke(keys::kEscape);
   });
   EXPECT_FALSE(confirmed);
@@ -184,12 +189,12 @@ TEST_F(TextInputDialogTest, StandardSizeAsMeasuredOnTheScreen) {
 
 TEST_F(TextInputDialogTest, StaysOnTheScreenWhenItsOwnerIsNearTheEdge) {
   const WindowHandle graphics = open_window(200, 150, 0);
-  ui::set_window_pos(graphics, ui::kNoWindow, 0, 0, 0, 0,
-                     ui::placement::kNoSize | ui::placement::kNoZOrder);
+  platform::set_window_pos(graphics, platform::kNoWindow, 0, 0, 0, 0,
+                           platform::placement::kNoSize | platform::placement::kNoZOrder);
   ask({}, [&](WindowHandle dialog) {
     Rect outer;
-    ui::get_window_rect(dialog, &outer);
-    const Rect area = ui::work_area();
+    platform::get_window_rect(dialog, &outer);
+    const Rect area = platform::work_area();
     EXPECT_EQ(outer.left, area.left);
     EXPECT_GE(outer.top, area.top);
     testing_ui::stroke(keys::kEscape);
@@ -202,11 +207,12 @@ TEST_F(TextInputDialogTest, NarrowAndLowRequestsAreRaisedAndAHeightMakesItMultiL
   request.height = 50;
   ask(request, [&](WindowHandle dialog) {
     Rect client;
-    ui::get_client_rect(dialog, &client);
+    platform::get_client_rect(dialog, &client);
     EXPECT_EQ(client, (Rect{0, 0, 200, 93}));
-    const std::uint32_t style = ui::get_window_style(ui::get_dialog_item(dialog, kEditId));
-    EXPECT_NE(style & ui::edit_style::kMultiLine, 0u);
-    EXPECT_NE(style & ui::style::kVScroll, 0u);
+    const std::uint32_t style =
+        platform::get_window_style(platform::get_dialog_item(dialog, kEditId));
+    EXPECT_NE(style & platform::edit_style::kMultiLine, 0u);
+    EXPECT_NE(style & platform::style::kVScroll, 0u);
     testing_ui::stroke(keys::kEscape);
   });
 }
@@ -217,14 +223,14 @@ TEST_F(TextInputDialogTest, AWrappingPromptMakesTheDialogTaller) {
   request.prompt = "one\ntwo\nthree\nfour\nfive";
   request.height = 100;
   ask(request, [&](WindowHandle dialog) {
-    const Rect prompt = place_in_parent(ui::get_dialog_item(dialog, kPromptId));
+    const Rect prompt = place_in_parent(platform::get_dialog_item(dialog, kPromptId));
     const std::int32_t prompt_height = prompt.bottom - prompt.top;
     EXPECT_EQ(prompt_height % 5, 0);
     EXPECT_GT(prompt_height, 45);
     Rect client;
-    ui::get_client_rect(dialog, &client);
+    platform::get_client_rect(dialog, &client);
     EXPECT_EQ(client.bottom, 100 + prompt_height - 45);
-    EXPECT_EQ(place_in_parent(ui::get_dialog_item(dialog, kEditId)).top, prompt_height + 20);
+    EXPECT_EQ(place_in_parent(platform::get_dialog_item(dialog, kEditId)).top, prompt_height + 20);
     testing_ui::stroke(keys::kEscape);
   });
 }
@@ -234,9 +240,9 @@ TEST_F(TextInputDialogTest, CaptionsAndTheOwnersTitleWhenThereIsNoTitle) {
   Request request;
   request.title = nullptr;
   ask(request, [&](WindowHandle dialog) {
-    EXPECT_EQ(text_of(ui::get_dialog_item(dialog, kOkId)), "\xC8\xB7\xB6\xA8");      // 确定
-    EXPECT_EQ(text_of(ui::get_dialog_item(dialog, kCancelId)), "\xC8\xA1\xCF\xFB");  // 取消
-    EXPECT_EQ(text_of(ui::get_dialog_item(dialog, kPromptId)), "Your name:");
+    EXPECT_EQ(text_of(platform::get_dialog_item(dialog, kOkId)), "\xC8\xB7\xB6\xA8");      // 确定
+    EXPECT_EQ(text_of(platform::get_dialog_item(dialog, kCancelId)), "\xC8\xA1\xCF\xFB");  // 取消
+    EXPECT_EQ(text_of(platform::get_dialog_item(dialog, kPromptId)), "Your name:");
     EXPECT_EQ(text_of(dialog), text_of(graphics));
     EXPECT_FALSE(text_of(dialog).empty());
     testing_ui::stroke(keys::kEscape);
@@ -249,15 +255,15 @@ TEST_F(TextInputDialogTest, TheOwnerIsDisabledMeanwhileAndInFrontAfterwards) {
   Request request;
   request.default_text = "x";
   EXPECT_TRUE(ask(request, [&](WindowHandle dialog) {
-    EXPECT_TRUE(eventually([&] { return !ui::is_window_enabled(graphics); }));
-    EXPECT_EQ(ui::get_foreground_window(), dialog);
+    EXPECT_TRUE(eventually([&] { return !platform::is_window_enabled(graphics); }));
+    EXPECT_EQ(platform::get_foreground_window(), dialog);
     Point corner{5, 5};
-    ui::client_to_screen(graphics, &corner);
-    click(corner);
+    platform::client_to_screen(graphics, &corner);
+    click(platform::to_host(corner));
     testing_ui::stroke(keys::kReturn);
   }));
-  EXPECT_TRUE(ui::is_window_enabled(graphics));
-  EXPECT_EQ(ui::get_foreground_window(), graphics);
+  EXPECT_TRUE(platform::is_window_enabled(graphics));
+  EXPECT_EQ(platform::get_foreground_window(), graphics);
   EXPECT_FALSE(mouse_hit());  // the click on the disabled window went nowhere
   EXPECT_STREQ(buffer_, "x");
 }
@@ -275,7 +281,7 @@ TEST_F(TextInputDialogTest, EnterConfirmsTheTypedTextWhichReplacesTheSelectedDef
 TEST_F(TextInputDialogTest, ClickingOkConfirms) {
   EXPECT_TRUE(ask({}, [&](WindowHandle dialog) {
     type_into(dialog, "clicked", "clicked");
-    click(testing_ui::middle_of(ui::get_dialog_item(dialog, kOkId)));
+    click(testing_ui::middle_of(platform::to_host(platform::get_dialog_item(dialog, kOkId))));
   }));
   EXPECT_STREQ(buffer_, "clicked");
 }
@@ -289,11 +295,12 @@ TEST_F(TextInputDialogTest, EscapeCancelButtonAndCloseBoxCancelAndLeaveTheBuffer
   };
   EXPECT_FALSE(ask({}, type_then([](WindowHandle) { testing_ui::stroke(keys::kEscape); })));
   EXPECT_FALSE(ask({}, type_then([&](WindowHandle dialog) {
-                     click(testing_ui::middle_of(ui::get_dialog_item(dialog, kCancelId)));
+                     click(testing_ui::middle_of(
+                         platform::to_host(platform::get_dialog_item(dialog, kCancelId))));
                    })));
   EXPECT_FALSE(ask({}, type_then([&](WindowHandle dialog) {
                      // Space on the focused Cancel button, two Tab stops on.
-                     const WindowHandle cancel = ui::get_dialog_item(dialog, kCancelId);
+                     const WindowHandle cancel = platform::get_dialog_item(dialog, kCancelId);
                      testing_ui::stroke(keys::kTab);
                      testing_ui::stroke(keys::kTab);
                      EXPECT_TRUE(eventually([&] { return has_focus(cancel); }));
@@ -301,7 +308,7 @@ TEST_F(TextInputDialogTest, EscapeCancelButtonAndCloseBoxCancelAndLeaveTheBuffer
                    })));
   EXPECT_FALSE(ask({}, type_then([&](WindowHandle dialog) {
                      Rect outer;
-                     ui::get_window_rect(dialog, &outer);
+                     platform::get_window_rect(dialog, &outer);
                      click({outer.right - 14, outer.top + 13});  // the close box
                    })));
   EXPECT_STREQ(buffer_, kSentinel);
@@ -311,13 +318,13 @@ TEST_F(TextInputDialogTest, OkOnlyHasNoCancelNoCloseBoxIgnoresEscapeAndTabsBetwe
   Request request;
   request.ok_only = true;
   EXPECT_TRUE(ask(request, [&](WindowHandle dialog) {
-    EXPECT_EQ(ui::get_dialog_item(dialog, kCancelId), ui::kNoWindow);
-    EXPECT_EQ(ui::get_window_style(dialog) & ui::style::kSystemMenu, 0u);
+    EXPECT_EQ(platform::get_dialog_item(dialog, kCancelId), platform::kNoWindow);
+    EXPECT_EQ(platform::get_window_style(dialog) & platform::style::kSystemMenu, 0u);
     testing_ui::stroke(keys::kEscape);
-    const WindowHandle ok = ui::get_dialog_item(dialog, kOkId);
+    const WindowHandle ok = platform::get_dialog_item(dialog, kOkId);
     testing_ui::stroke(keys::kTab);
     EXPECT_TRUE(eventually([&] { return has_focus(ok); }));
-    EXPECT_TRUE(ui::is_window(dialog));  // Escape did nothing
+    EXPECT_TRUE(platform::is_window(dialog));  // Escape did nothing
     testing_ui::stroke(keys::kTab);
     EXPECT_TRUE(eventually([&] { return !has_focus(ok); }));
     type_into(dialog, "q", "q");  // the edit field has the focus again
@@ -347,7 +354,7 @@ TEST_F(TextInputDialogTest, TheBufferLimitsWhatCanBeTyped) {
   EXPECT_TRUE(ask(request, [&](WindowHandle dialog) {
     testing_ui::type("abcdefg");
     keys_handled(dialog);
-    EXPECT_EQ(text_of(ui::get_dialog_item(dialog, kEditId)), "abcd");
+    EXPECT_EQ(text_of(platform::get_dialog_item(dialog, kEditId)), "abcd");
     testing_ui::stroke(keys::kReturn);
   }));
   EXPECT_STREQ(buffer_, "abcd");
@@ -367,7 +374,7 @@ TEST_F(TextInputDialogTest, BuffersWithoutRoomGetNothingWrittenIntoThem) {
   EXPECT_TRUE(ask(request, [&](WindowHandle dialog) {
     testing_ui::type("abc");
     keys_handled(dialog);
-    EXPECT_EQ(text_of(ui::get_dialog_item(dialog, kEditId)), "");
+    EXPECT_EQ(text_of(platform::get_dialog_item(dialog, kEditId)), "");
     testing_ui::stroke(keys::kReturn);
   }));
   EXPECT_EQ(buffer_[0], '\0');
@@ -411,7 +418,7 @@ TEST_F(TextInputDialogTest, Utf8TextsGetAUtf8AnswerCountedInUtf8Bytes) {
     testing_ui::stroke(keys::kEnd);
     testing_ui::type("a");
     keys_handled(dialog);
-    EXPECT_EQ(text_of(ui::get_dialog_item(dialog, kEditId)), "\xC4\xE3\xBA\xC3");  // no "a"
+    EXPECT_EQ(text_of(platform::get_dialog_item(dialog, kEditId)), "\xC4\xE3\xBA\xC3");  // no "a"
     testing_ui::stroke(keys::kReturn);
   }));
   EXPECT_STREQ(buffer_, "你好");

@@ -11,6 +11,7 @@
 #include "graphics/context/graphics_context.h"
 #include "graphics/context/window_thread.h"
 #include "graphics/kanvo.h"
+#include "graphics/platform/window_system.h"
 #include "tests/support/process_figures.h"
 
 namespace kanvo {
@@ -18,25 +19,25 @@ namespace {
 
 using std::chrono::milliseconds;
 
-ui::LResult refuse_creation(WindowHandle window, std::uint32_t message, ui::WParam wparam,
-                            ui::LParam lparam) {
-  if (message == ui::msg::kCreate) return -1;
-  return ui::default_window_procedure(window, message, wparam, lparam);
+platform::LResult refuse_creation(WindowHandle window, std::uint32_t message,
+                                  platform::WParam wparam, platform::LParam lparam) {
+  if (message == platform::msg::kCreate) return -1;
+  return platform::default_window_procedure(window, message, wparam, lparam);
 }
 
 TEST(GraphicsWindowFaults, AWindowThatCannotBeCreatedLeavesNoThreadBehind) {
   // The window thread's own registration fails while this one stands, and this class's
   // procedure refuses every window.
-  ui::WindowClass refusing;
+  platform::WindowClass refusing;
   refusing.name = kWindowClassName;
   refusing.procedure = refuse_creation;
-  ASSERT_TRUE(ui::register_class(refusing));
+  ASSERT_TRUE(platform::register_class(refusing));
   const int threads_before = testing::thread_count();
-  for (int i = 0; i < 3; ++i) EXPECT_EQ(open_window(100, 80, 0), ui::kNoWindow);
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(open_window(100, 80, 0), platform::kNoWindow);
   EXPECT_EQ(testing::thread_count(), threads_before);
-  EXPECT_EQ(get_window_handle(), ui::kNoWindow);
-  ASSERT_TRUE(ui::unregister_class(kWindowClassName));
-  EXPECT_NE(open_window(100, 80, 0), ui::kNoWindow);
+  EXPECT_EQ(get_window_handle(), platform::kNoWindow);
+  ASSERT_TRUE(platform::unregister_class(kWindowClassName));
+  EXPECT_NE(open_window(100, 80, 0), platform::kNoWindow);
   close_window();
 }
 
@@ -50,7 +51,7 @@ TEST(GraphicsWindowFaultsDeathTest, TheUsersCloseRacingTheProgramsEndsTheProcess
         {
           for (int i = 0; i < 200; ++i) {
             const WindowHandle window = open_window(60, 40, 0);
-            ui::post_message(window, ui::msg::kClose, 0, 0);
+            platform::post_message(window, platform::msg::kClose, 0, 0);
             if (!reopen) close_window();
           }
           std::exit(0);
@@ -87,7 +88,7 @@ bool waits_for_the_lock(const std::function<void()>& change) {
 
 class CanvasChanges : public ::testing::Test {
  protected:
-  void SetUp() override { ASSERT_NE(open_window(120, 90, 0), ui::kNoWindow); }
+  void SetUp() override { ASSERT_NE(open_window(120, 90, 0), platform::kNoWindow); }
   void TearDown() override { close_window(); }
 };
 

@@ -10,7 +10,9 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "graphics/context/window_canvas.h"
 #include "graphics/kanvo.h"
+#include "graphics/platform/window_system.h"
 
 int main(int argc, char** argv) {
   using namespace kanvo;
@@ -20,12 +22,12 @@ int main(int argc, char** argv) {
   }
   const WindowHandle window = open_window(std::atoi(argv[1]), std::atoi(argv[2]), 0);
   Rect outer{0, 0, 200, 150};
-  ui::adjust_window_rect(&outer, window_style(0), false, 0);
-  ui::set_window_pos(window, ui::kInsertTop, 100, 100, outer.right - outer.left,
-                     outer.bottom - outer.top, ui::placement::kShowWindow);
+  platform::adjust_window_rect(&outer, window_style(0), false, 0);
+  platform::set_window_pos(window, platform::kInsertTop, 100, 100, outer.right - outer.left,
+                           outer.bottom - outer.top, platform::placement::kShowWindow);
   set_color(0xFFFFFF);
   Point client{0, 0};
-  ui::client_to_screen(window, &client);
+  platform::client_to_screen(window, &client);
   std::printf("client %d %d\n", client.x, client.y);
   for (;;) {
     std::printf("waiting\n");

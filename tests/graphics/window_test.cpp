@@ -8,6 +8,9 @@
 
 #include "graphics/context/graphics_context.h"
 #include "graphics/kanvo.h"
+#include "graphics/platform/drawing_surface.h"
+#include "graphics/platform/host/host_values.h"
+#include "graphics/platform/window_system.h"
 #include "host/windows/screen.h"
 #include "tests/support/bounded_thread.h"
 #include "tests/support/process_figures.h"
@@ -23,7 +26,7 @@ constexpr std::uint32_t kRedWord = 0x00FF0000;
 constexpr std::chrono::seconds kWakePatience(20);
 
 display::HeadlessDisplay& screen() {
-  display::HeadlessDisplay* headless = ui::headless_screen();
+  display::HeadlessDisplay* headless = win::headless_screen();
   if (headless == nullptr) throw std::runtime_error("the tests need the headless screen");
   return *headless;
 }
@@ -31,7 +34,7 @@ display::HeadlessDisplay& screen() {
 // The pixel word the screen shows at a client point of the window.
 std::uint32_t on_screen(std::int32_t x, std::int32_t y) {
   Point point{x, y};
-  ui::client_to_screen(get_window_handle(), &point);
+  platform::client_to_screen(get_window_handle(), &point);
   return screen().capture().at(point.x, point.y) & 0xFFFFFF;
 }
 
@@ -44,9 +47,9 @@ class GraphicsWindow : public ::testing::Test {
  protected:
   void SetUp() override {
     window_ = open_window(200, 150, 0);
-    ASSERT_NE(window_, ui::kNoWindow);
+    ASSERT_NE(window_, platform::kNoWindow);
     // The new window's first repaint happens now, not in the middle of a test.
-    ui::update_window(window_);
+    platform::update_window(window_);
   }
   void TearDown() override {
     end_batch_draw();
@@ -79,10 +82,10 @@ class GraphicsWindow : public ::testing::Test {
   void inject(display::InputEvent::Kind kind, std::int32_t x, std::int32_t y,
               display::MouseButton button = display::MouseButton::none, std::int32_t wheel = 0) {
     Point point{x, y};
-    ui::client_to_screen(window_, &point);
+    platform::client_to_screen(window_, &point);
     display::InputEvent event;
     event.kind = kind;
-    event.position = point;
+    event.position = platform::to_host(point);
     event.button = button;
     event.wheel = wheel;
     event.time_ms = time_ms_ += 1000;  // far apart: never a double click by accident
@@ -99,10 +102,10 @@ TEST_F(GraphicsWindow, OpensAsTheWorkingTargetWithTheClientSizeOfTheCanvas) {
   EXPECT_EQ(get_width(), 200);
   EXPECT_EQ(get_height(), 150);
   Rect client;
-  ui::get_client_rect(window_, &client);
+  platform::get_client_rect(window_, &client);
   EXPECT_EQ(client.right, 200);
   EXPECT_EQ(client.bottom, 150);
-  EXPECT_TRUE(ui::is_window_visible(window_));
+  EXPECT_TRUE(platform::is_window_visible(window_));
   EXPECT_EQ(on_screen(100, 75), 0u);  // cleared to black
 }
 
@@ -123,25 +126,25 @@ TEST_F(GraphicsWindow, BrushesReplacedOnBothSurfacesAreDeleted) {
   const SurfaceHandle canvas = graphics_context().target.drawing_surface;
   const SurfaceHandle window = graphics_context().target.window_surface;
   auto brush_of = [](SurfaceHandle surface) {
-    return gdi::get_current_object(surface, gdi::ObjectKind::brush);
+    return platform::get_current_object(surface, platform::ObjectKind::brush);
   };
   set_fill_color(0x00FF00);
-  const gdi::ObjectHandle green = brush_of(canvas);
+  const ObjectHandle green = brush_of(canvas);
   EXPECT_EQ(brush_of(window), green);
   set_fill_color(0x0000FF);
-  const gdi::ObjectHandle red = brush_of(canvas);
+  const ObjectHandle red = brush_of(canvas);
   EXPECT_EQ(brush_of(window), red);
-  EXPECT_EQ(gdi::get_object_kind(green), gdi::ObjectKind::none);
-  EXPECT_EQ(gdi::get_object_kind(red), gdi::ObjectKind::brush);
+  EXPECT_EQ(platform::get_object_kind(green), platform::ObjectKind::none);
+  EXPECT_EQ(platform::get_object_kind(red), platform::ObjectKind::brush);
 
-  const gdi::ObjectHandle window_only = gdi::create_solid_brush(0xFF0000);
-  EXPECT_EQ(gdi::select_object(window, window_only), red);
+  const ObjectHandle window_only = platform::create_solid_brush(0xFF0000);
+  EXPECT_EQ(platform::select_object(window, window_only), red);
   set_fill_color(0xFF0000);
-  const gdi::ObjectHandle blue = brush_of(canvas);
+  const ObjectHandle blue = brush_of(canvas);
   EXPECT_EQ(brush_of(window), blue);
-  EXPECT_EQ(gdi::get_object_kind(red), gdi::ObjectKind::none);
-  EXPECT_EQ(gdi::get_object_kind(window_only), gdi::ObjectKind::none);
-  EXPECT_EQ(gdi::get_object_kind(blue), gdi::ObjectKind::brush);
+  EXPECT_EQ(platform::get_object_kind(red), platform::ObjectKind::none);
+  EXPECT_EQ(platform::get_object_kind(window_only), platform::ObjectKind::none);
+  EXPECT_EQ(platform::get_object_kind(blue), platform::ObjectKind::brush);
 }
 
 TEST_F(GraphicsWindow, BatchDrawingIsHeldUntilAFlush) {
@@ -178,34 +181,35 @@ TEST_F(GraphicsWindow, FlushOfARectangleUsesLogicalCoordinates) {
 TEST_F(GraphicsWindow, RepaintsComeFromTheCanvas) {
   set_color(0xFFFFFF);
   draw_line(0, 5, 199, 5);
-  ui::invalidate_rect(window_, nullptr, true);
-  ui::update_window(window_);
+  platform::invalidate_rect(window_, nullptr, true);
+  platform::update_window(window_);
   EXPECT_EQ(on_screen(70, 5), 0xFFFFFFu);
   // While batching a repaint already shows what the canvas holds.
   begin_batch_draw();
   draw_line(0, 7, 199, 7);
   EXPECT_EQ(on_screen(70, 7), 0u);
-  ui::invalidate_rect(window_, nullptr, true);
-  ui::update_window(window_);
+  platform::invalidate_rect(window_, nullptr, true);
+  platform::update_window(window_);
   EXPECT_EQ(on_screen(70, 7), 0xFFFFFFu);
 }
 
 TEST_F(GraphicsWindow, AZeroByZeroCanvasKeepsNothingForRepaints) {
   close_window();
   window_ = open_window(0, 0, 0);
-  ui::set_window_pos(window_, ui::kNoWindow, 0, 0, 300, 300, ui::placement::kShowWindow);
-  ui::update_window(window_);
+  platform::set_window_pos(window_, platform::kNoWindow, 0, 0, 300, 300,
+                           platform::placement::kShowWindow);
+  platform::update_window(window_);
   set_color(0xFFFFFF);
   draw_line(0, 5, 100, 5);
   EXPECT_EQ(on_screen(50, 5), 0xFFFFFFu);  // drawn on the window directly
-  ui::invalidate_rect(window_, nullptr, true);
-  ui::update_window(window_);
+  platform::invalidate_rect(window_, nullptr, true);
+  platform::update_window(window_);
   EXPECT_EQ(on_screen(50, 5), 0u);  // the black class background
 }
 
 TEST_F(GraphicsWindow, ReopeningReplacesTheWindowAndLeavesNoThreadBehind) {
   const int threads_before = thread_count();
-  const std::size_t objects_before = gdi::live_object_count();
+  const std::size_t objects_before = platform::live_object_count();
   WindowHandle previous = window_;
   for (int i = 0; i < 20; ++i) {
     // What the window's surface holds goes with it.
@@ -214,15 +218,15 @@ TEST_F(GraphicsWindow, ReopeningReplacesTheWindowAndLeavesNoThreadBehind) {
     window_ = open_window(120, 90, SHOW_CONSOLE | NO_CLOSE);
     // Its first repaint now: objects the window's thread lets go of are freed by the thread that
     // made them the next time it makes one, so the count is only steady between repaints.
-    ui::update_window(window_);
+    platform::update_window(window_);
     EXPECT_NE(window_, previous);
-    EXPECT_FALSE(ui::is_window(previous));
+    EXPECT_FALSE(platform::is_window(previous));
     previous = window_;
   }
   EXPECT_EQ(thread_count(), threads_before);
-  EXPECT_EQ(gdi::live_object_count(), objects_before);
+  EXPECT_EQ(platform::live_object_count(), objects_before);
   close_window();
-  EXPECT_EQ(get_window_handle(), ui::kNoWindow);
+  EXPECT_EQ(get_window_handle(), platform::kNoWindow);
   close_window();  // nothing to close
   // Drawing after the close still reaches the canvas.
   draw_line(0, 1, 50, 1);

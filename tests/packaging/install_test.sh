@@ -26,6 +26,10 @@ done
 if find "$prefix/include" -name '*.h' | grep -q -e /tests/ -e /tools/ -e /quiz/; then
   fail "headers of the tests, tools or quiz are installed"
 fi
+# The library's own headers only: none of the host's, nor the port's implementation.
+if find "$prefix/include" -path '*host*' | grep .; then
+  fail "host headers are installed"
+fi
 
 # CMake: the examples folder as installed, a project of its own.
 examples=$prefix/share/doc/kanvo/examples

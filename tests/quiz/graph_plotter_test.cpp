@@ -9,6 +9,7 @@
 
 #include "graphics/context/graphics_context.h"
 #include "graphics/kanvo.h"
+#include "graphics/platform/window_system.h"
 #include "host/windows/screen.h"
 #include "tests/quiz/expected_graph.h"
 #include "tests/support/process_figures.h"
@@ -17,7 +18,7 @@ namespace kanvo::quiz {
 namespace {
 
 display::HeadlessDisplay& screen() {
-  display::HeadlessDisplay* headless = ui::headless_screen();
+  display::HeadlessDisplay* headless = win::headless_screen();
   if (headless == nullptr) throw std::runtime_error("the tests need the headless screen");
   return *headless;
 }
@@ -26,8 +27,8 @@ display::HeadlessDisplay& screen() {
 class ClientPicture {
  public:
   ClientPicture() : image_(screen().capture()) {
-    ui::client_to_screen(get_window_handle(), &origin_);
-    ui::get_client_rect(get_window_handle(), &client_);
+    platform::client_to_screen(get_window_handle(), &origin_);
+    platform::get_client_rect(get_window_handle(), &client_);
   }
   std::int32_t width() const { return client_.right; }
   std::int32_t height() const { return client_.bottom; }
@@ -63,22 +64,22 @@ class GraphReveal : public ::testing::TestWithParam<int> {
   void reveal(int index) {
     plot_graph(index);
     window_ = get_window_handle();
-    ui::update_window(window_);
+    platform::update_window(window_);
   }
 
-  WindowHandle window_ = ui::kNoWindow;
+  WindowHandle window_ = platform::kNoWindow;
 };
 
 TEST_F(GraphReveal, TheWindowStandsAtTheTopLeftCornerOnTopAndActive) {
   reveal(13);
-  ASSERT_NE(window_, ui::kNoWindow);
+  ASSERT_NE(window_, platform::kNoWindow);
   Rect outer;
-  ASSERT_TRUE(ui::get_window_rect(window_, &outer));
+  ASSERT_TRUE(platform::get_window_rect(window_, &outer));
   EXPECT_EQ(outer, (Rect{0, 0, 460, 460}));
-  EXPECT_TRUE(ui::is_window_visible(window_));
-  EXPECT_EQ(ui::get_foreground_window(), window_);
-  WindowHandle top = ui::kNoWindow;
-  ASSERT_EQ(ui::z_order(&top, 1), 1u);
+  EXPECT_TRUE(platform::is_window_visible(window_));
+  EXPECT_EQ(platform::get_foreground_window(), window_);
+  WindowHandle top = platform::kNoWindow;
+  ASSERT_EQ(platform::z_order(&top, 1), 1u);
   EXPECT_EQ(top, window_);
   EXPECT_EQ(get_working_image(), nullptr);  // the window is the drawing target
 }
@@ -86,7 +87,7 @@ TEST_F(GraphReveal, TheWindowStandsAtTheTopLeftCornerOnTopAndActive) {
 TEST_F(GraphReveal, TheCanvasCoversTheWholeClientArea) {
   reveal(13);
   Rect client;
-  ASSERT_TRUE(ui::get_client_rect(window_, &client));
+  ASSERT_TRUE(platform::get_client_rect(window_, &client));
   // The caption and frame take their share of 460 by 460; the canvas gets all the rest.
   EXPECT_LT(client.right, 460);
   EXPECT_LT(client.bottom, 460);
@@ -95,7 +96,7 @@ TEST_F(GraphReveal, TheCanvasCoversTheWholeClientArea) {
   EXPECT_EQ(get_width(), client.right);
   EXPECT_EQ(get_height(), client.bottom);
   Rect outer{0, 0, client.right, client.bottom};
-  ui::adjust_window_rect(&outer, window_style(SHOW_CONSOLE | NO_CLOSE), false, 0);
+  platform::adjust_window_rect(&outer, window_style(SHOW_CONSOLE | NO_CLOSE), false, 0);
   EXPECT_EQ(outer.right - outer.left, 460);
   EXPECT_EQ(outer.bottom - outer.top, 460);
 }
@@ -156,12 +157,12 @@ TEST_F(GraphReveal, TheGraphSurvivesMinimisingAndRestoring) {
   reveal(13);
   const ClientPicture before;
   const ExpectedPicture expected = expected_graph(13, before.width(), before.height());
-  ui::show_window(window_, ui::show::kMinimize);
-  ASSERT_TRUE(ui::is_minimized(window_));
-  ui::show_window(window_, ui::show::kRestore);
-  ui::update_window(window_);
+  platform::show_window(window_, platform::show::kMinimize);
+  ASSERT_TRUE(platform::is_minimized(window_));
+  platform::show_window(window_, platform::show::kRestore);
+  platform::update_window(window_);
   Rect invalid;
-  EXPECT_FALSE(ui::get_update_rect(window_, &invalid));  // the repaint is done
+  EXPECT_FALSE(platform::get_update_rect(window_, &invalid));  // the repaint is done
   EXPECT_EQ(differing_pixels(ClientPicture(), expected), 0);
 }
 
@@ -170,8 +171,8 @@ TEST_F(GraphReveal, TheGraphSurvivesARepaintOfPartOfTheWindow) {
   const ClientPicture before;
   const ExpectedPicture expected = expected_graph(13, before.width(), before.height());
   const Rect dragged_over{60, 150, 260, 300};  // axes crossing and curve
-  ui::invalidate_rect(window_, &dragged_over, true);
-  ui::update_window(window_);
+  platform::invalidate_rect(window_, &dragged_over, true);
+  platform::update_window(window_);
   EXPECT_EQ(differing_pixels(ClientPicture(), expected), 0);
 }
 
@@ -180,7 +181,7 @@ TEST_F(GraphReveal, AnotherRevealReplacesTheWindow) {
   const WindowHandle first = window_;
   reveal(2);
   EXPECT_NE(window_, first);
-  EXPECT_FALSE(ui::is_window(first));
+  EXPECT_FALSE(platform::is_window(first));
   const ClientPicture shown;
   EXPECT_EQ(differing_pixels(shown, expected_graph(2, shown.width(), shown.height())), 0);
 }
@@ -197,7 +198,7 @@ TEST_F(GraphReveal, AThousandRevealsLeaveNothingBehind) {
     std::size_t heap;
   };
   const auto figures = [] {
-    return Figures{thread_count(), gdi::live_object_count(), ui::z_order(nullptr, 0),
+    return Figures{thread_count(), platform::live_object_count(), platform::z_order(nullptr, 0),
                    heap_in_use()};
   };
   // The first reveals settle what stays for good: the display, fonts, registered classes.
@@ -223,7 +224,7 @@ TEST_F(GraphReveal, AnIndexOutsideTheCatalogueOpensNothing) {
   close_window();
   plot_graph(0);
   plot_graph(17);
-  EXPECT_EQ(get_window_handle(), ui::kNoWindow);
+  EXPECT_EQ(get_window_handle(), platform::kNoWindow);
 }
 
 }  // namespace

@@ -1,0 +1,256 @@
+// The port's numbers are the host's: the calls pass styles, modes, messages and keys on
+// unchanged, and cast enumerations by value. A number that drifts on either side stops the build.
+#include <string_view>
+
+#include "graphics/platform/drawing_surface.h"
+#include "graphics/platform/host/host_values.h"
+#include "graphics/platform/window_system.h"
+#include "host/display/keys.h"
+#include "host/windows/controls.h"
+#include "host/windows/system_colors.h"
+
+namespace kanvo::platform {
+namespace {
+
+template <typename Port, typename Host>
+constexpr bool same(Port port, Host host) {
+  return static_cast<long long>(port) == static_cast<long long>(host);
+}
+
+}  // namespace
+
+static_assert(platform::rop2::kBlack == surface::rop2::kBlack);
+static_assert(platform::rop2::kNotMergePen == surface::rop2::kNotMergePen);
+static_assert(platform::rop2::kMaskNotPen == surface::rop2::kMaskNotPen);
+static_assert(platform::rop2::kNotCopyPen == surface::rop2::kNotCopyPen);
+static_assert(platform::rop2::kMaskPenNot == surface::rop2::kMaskPenNot);
+static_assert(platform::rop2::kNot == surface::rop2::kNot);
+static_assert(platform::rop2::kXorPen == surface::rop2::kXorPen);
+static_assert(platform::rop2::kNotMaskPen == surface::rop2::kNotMaskPen);
+static_assert(platform::rop2::kMaskPen == surface::rop2::kMaskPen);
+static_assert(platform::rop2::kNotXorPen == surface::rop2::kNotXorPen);
+static_assert(platform::rop2::kNop == surface::rop2::kNop);
+static_assert(platform::rop2::kMergeNotPen == surface::rop2::kMergeNotPen);
+static_assert(platform::rop2::kCopyPen == surface::rop2::kCopyPen);
+static_assert(platform::rop2::kMergePenNot == surface::rop2::kMergePenNot);
+static_assert(platform::rop2::kMergePen == surface::rop2::kMergePen);
+static_assert(platform::rop2::kWhite == surface::rop2::kWhite);
+static_assert(platform::rop3::kSrcCopy == surface::rop3::kSrcCopy);
+static_assert(platform::rop3::kSrcPaint == surface::rop3::kSrcPaint);
+static_assert(platform::rop3::kSrcAnd == surface::rop3::kSrcAnd);
+static_assert(platform::rop3::kSrcInvert == surface::rop3::kSrcInvert);
+static_assert(platform::rop3::kSrcErase == surface::rop3::kSrcErase);
+static_assert(platform::rop3::kNotSrcCopy == surface::rop3::kNotSrcCopy);
+static_assert(platform::rop3::kNotSrcErase == surface::rop3::kNotSrcErase);
+static_assert(platform::rop3::kMergeCopy == surface::rop3::kMergeCopy);
+static_assert(platform::rop3::kMergePaint == surface::rop3::kMergePaint);
+static_assert(platform::rop3::kPatCopy == surface::rop3::kPatCopy);
+static_assert(platform::rop3::kPatPaint == surface::rop3::kPatPaint);
+static_assert(platform::rop3::kPatInvert == surface::rop3::kPatInvert);
+static_assert(platform::rop3::kDstInvert == surface::rop3::kDstInvert);
+static_assert(platform::rop3::kBlackness == surface::rop3::kBlackness);
+static_assert(platform::rop3::kWhiteness == surface::rop3::kWhiteness);
+static_assert(platform::pen_style::kSolid == surface::pen_style::kSolid);
+static_assert(platform::pen_style::kDash == surface::pen_style::kDash);
+static_assert(platform::pen_style::kDot == surface::pen_style::kDot);
+static_assert(platform::pen_style::kDashDot == surface::pen_style::kDashDot);
+static_assert(platform::pen_style::kDashDotDot == surface::pen_style::kDashDotDot);
+static_assert(platform::pen_style::kNull == surface::pen_style::kNull);
+static_assert(platform::pen_style::kInsideFrame == surface::pen_style::kInsideFrame);
+static_assert(platform::pen_style::kUserStyle == surface::pen_style::kUserStyle);
+static_assert(platform::pen_style::kEndCapRound == surface::pen_style::kEndCapRound);
+static_assert(platform::pen_style::kEndCapSquare == surface::pen_style::kEndCapSquare);
+static_assert(platform::pen_style::kEndCapFlat == surface::pen_style::kEndCapFlat);
+static_assert(platform::pen_style::kJoinRound == surface::pen_style::kJoinRound);
+static_assert(platform::pen_style::kJoinBevel == surface::pen_style::kJoinBevel);
+static_assert(platform::pen_style::kJoinMiter == surface::pen_style::kJoinMiter);
+static_assert(platform::pen_style::kGeometric == surface::pen_style::kGeometric);
+static_assert(platform::kDefaultCharset == surface::kDefaultCharset);
+static_assert(platform::kNonAntialiasedQuality == surface::kNonAntialiasedQuality);
+static_assert(platform::text_format::kTop == surface::text_format::kTop);
+static_assert(platform::text_format::kLeft == surface::text_format::kLeft);
+static_assert(platform::text_format::kCenter == surface::text_format::kCenter);
+static_assert(platform::text_format::kRight == surface::text_format::kRight);
+static_assert(platform::text_format::kVCenter == surface::text_format::kVCenter);
+static_assert(platform::text_format::kBottom == surface::text_format::kBottom);
+static_assert(platform::text_format::kWordBreak == surface::text_format::kWordBreak);
+static_assert(platform::text_format::kSingleLine == surface::text_format::kSingleLine);
+static_assert(platform::text_format::kExpandTabs == surface::text_format::kExpandTabs);
+static_assert(platform::text_format::kNoClip == surface::text_format::kNoClip);
+static_assert(platform::text_format::kCalcRect == surface::text_format::kCalcRect);
+static_assert(platform::text_format::kNoPrefix == surface::text_format::kNoPrefix);
+static_assert(platform::msg::kCreate == win::msg::kCreate);
+static_assert(platform::msg::kDestroy == win::msg::kDestroy);
+static_assert(platform::msg::kMove == win::msg::kMove);
+static_assert(platform::msg::kSize == win::msg::kSize);
+static_assert(platform::msg::kActivate == win::msg::kActivate);
+static_assert(platform::msg::kSetFocus == win::msg::kSetFocus);
+static_assert(platform::msg::kKillFocus == win::msg::kKillFocus);
+static_assert(platform::msg::kEnable == win::msg::kEnable);
+static_assert(platform::msg::kSetText == win::msg::kSetText);
+static_assert(platform::msg::kGetText == win::msg::kGetText);
+static_assert(platform::msg::kGetTextLength == win::msg::kGetTextLength);
+static_assert(platform::msg::kPaint == win::msg::kPaint);
+static_assert(platform::msg::kClose == win::msg::kClose);
+static_assert(platform::msg::kQuit == win::msg::kQuit);
+static_assert(platform::msg::kShowWindow == win::msg::kShowWindow);
+static_assert(platform::msg::kSetFont == win::msg::kSetFont);
+static_assert(platform::msg::kGetFont == win::msg::kGetFont);
+static_assert(platform::msg::kKeyDown == win::msg::kKeyDown);
+static_assert(platform::msg::kKeyUp == win::msg::kKeyUp);
+static_assert(platform::msg::kChar == win::msg::kChar);
+static_assert(platform::msg::kCommand == win::msg::kCommand);
+static_assert(platform::msg::kSysCommand == win::msg::kSysCommand);
+static_assert(platform::msg::kMouseFirst == win::msg::kMouseFirst);
+static_assert(platform::msg::kMouseMove == win::msg::kMouseMove);
+static_assert(platform::msg::kLeftButtonDown == win::msg::kLeftButtonDown);
+static_assert(platform::msg::kLeftButtonUp == win::msg::kLeftButtonUp);
+static_assert(platform::msg::kLeftButtonDoubleClick == win::msg::kLeftButtonDoubleClick);
+static_assert(platform::msg::kRightButtonDown == win::msg::kRightButtonDown);
+static_assert(platform::msg::kRightButtonUp == win::msg::kRightButtonUp);
+static_assert(platform::msg::kRightButtonDoubleClick == win::msg::kRightButtonDoubleClick);
+static_assert(platform::msg::kMiddleButtonDown == win::msg::kMiddleButtonDown);
+static_assert(platform::msg::kMiddleButtonUp == win::msg::kMiddleButtonUp);
+static_assert(platform::msg::kMiddleButtonDoubleClick == win::msg::kMiddleButtonDoubleClick);
+static_assert(platform::msg::kMouseWheel == win::msg::kMouseWheel);
+static_assert(platform::msg::kMouseLast == win::msg::kMouseLast);
+static_assert(platform::msg::kCaptureChanged == win::msg::kCaptureChanged);
+static_assert(platform::msg::kDestroyRequest == win::msg::kDestroyRequest);
+static_assert(platform::msg::kUser == win::msg::kUser);
+static_assert(platform::mouse_keys::kLeftButton == win::mouse_keys::kLeftButton);
+static_assert(platform::mouse_keys::kRightButton == win::mouse_keys::kRightButton);
+static_assert(platform::mouse_keys::kShift == win::mouse_keys::kShift);
+static_assert(platform::mouse_keys::kControl == win::mouse_keys::kControl);
+static_assert(platform::mouse_keys::kMiddleButton == win::mouse_keys::kMiddleButton);
+static_assert(platform::class_style::kVerticalRedraw == win::class_style::kVerticalRedraw);
+static_assert(platform::class_style::kHorizontalRedraw == win::class_style::kHorizontalRedraw);
+static_assert(platform::class_style::kDoubleClicks == win::class_style::kDoubleClicks);
+static_assert(platform::class_style::kNoClose == win::class_style::kNoClose);
+static_assert(platform::style::kOverlapped == win::style::kOverlapped);
+static_assert(platform::style::kPopup == win::style::kPopup);
+static_assert(platform::style::kChild == win::style::kChild);
+static_assert(platform::style::kMinimize == win::style::kMinimize);
+static_assert(platform::style::kVisible == win::style::kVisible);
+static_assert(platform::style::kDisabled == win::style::kDisabled);
+static_assert(platform::style::kCaption == win::style::kCaption);
+static_assert(platform::style::kBorder == win::style::kBorder);
+static_assert(platform::style::kDialogFrame == win::style::kDialogFrame);
+static_assert(platform::style::kSystemMenu == win::style::kSystemMenu);
+static_assert(platform::style::kSizingFrame == win::style::kSizingFrame);
+static_assert(platform::style::kMinimizeBox == win::style::kMinimizeBox);
+static_assert(platform::style::kMaximizeBox == win::style::kMaximizeBox);
+static_assert(platform::style::kVScroll == win::style::kVScroll);
+static_assert(platform::style::kTabStop == win::style::kTabStop);
+static_assert(platform::ex_style::kDialogModalFrame == win::ex_style::kDialogModalFrame);
+static_assert(platform::ex_style::kTopmost == win::ex_style::kTopmost);
+static_assert(platform::ex_style::kClientEdge == win::ex_style::kClientEdge);
+static_assert(platform::show::kHide == win::show::kHide);
+static_assert(platform::show::kNormal == win::show::kNormal);
+static_assert(platform::show::kMinimize == win::show::kMinimize);
+static_assert(platform::show::kShow == win::show::kShow);
+static_assert(platform::show::kShowNoActivate == win::show::kShowNoActivate);
+static_assert(platform::show::kRestore == win::show::kRestore);
+static_assert(platform::placement::kNoSize == win::placement::kNoSize);
+static_assert(platform::placement::kNoMove == win::placement::kNoMove);
+static_assert(platform::placement::kNoZOrder == win::placement::kNoZOrder);
+static_assert(platform::placement::kNoRedraw == win::placement::kNoRedraw);
+static_assert(platform::placement::kNoActivate == win::placement::kNoActivate);
+static_assert(platform::placement::kShowWindow == win::placement::kShowWindow);
+static_assert(platform::placement::kHideWindow == win::placement::kHideWindow);
+static_assert(platform::kUseDefault == win::kUseDefault);
+static_assert(platform::edit_style::kMultiLine == win::edit_style::kMultiLine);
+static_assert(platform::edit_style::kAutoVScroll == win::edit_style::kAutoVScroll);
+static_assert(platform::edit_style::kAutoHScroll == win::edit_style::kAutoHScroll);
+static_assert(platform::button_style::kPushButton == win::button_style::kPushButton);
+static_assert(platform::button_style::kDefaultPushButton == win::button_style::kDefaultPushButton);
+static_assert(platform::edit_message::kGetSelection == win::edit_message::kGetSelection);
+static_assert(platform::edit_message::kSetSelection == win::edit_message::kSetSelection);
+static_assert(platform::edit_message::kGetLineCount == win::edit_message::kGetLineCount);
+static_assert(platform::edit_message::kLimitText == win::edit_message::kLimitText);
+static_assert(platform::edit_message::kGetFirstVisibleLine ==
+              win::edit_message::kGetFirstVisibleLine);
+static_assert(platform::edit_message::kGetLimitText == win::edit_message::kGetLimitText);
+static_assert(platform::edit_message::kCountLimitInUtf8 == win::edit_message::kCountLimitInUtf8);
+static_assert(platform::button_message::kGetState == win::button_message::kGetState);
+static_assert(platform::button_state::kPushed == win::button_state::kPushed);
+static_assert(platform::button_state::kFocus == win::button_state::kFocus);
+static_assert(platform::system_color::kScrollBar == win::system_color::kScrollBar);
+static_assert(platform::system_color::kWindow == win::system_color::kWindow);
+static_assert(platform::system_color::kWindowText == win::system_color::kWindowText);
+static_assert(platform::system_color::kHighlight == win::system_color::kHighlight);
+static_assert(platform::system_color::kHighlightText == win::system_color::kHighlightText);
+static_assert(platform::system_color::kButtonFace == win::system_color::kButtonFace);
+static_assert(platform::system_color::kButtonShadow == win::system_color::kButtonShadow);
+static_assert(platform::system_color::kGrayText == win::system_color::kGrayText);
+static_assert(platform::system_color::kButtonText == win::system_color::kButtonText);
+static_assert(platform::system_color::kButtonHighlight == win::system_color::kButtonHighlight);
+static_assert(platform::system_color::kDarkShadow == win::system_color::kDarkShadow);
+static_assert(platform::system_color::kLight == win::system_color::kLight);
+static_assert(platform::keys::kCancel == kanvo::keys::kCancel);
+static_assert(platform::keys::kBackspace == kanvo::keys::kBackspace);
+static_assert(platform::keys::kTab == kanvo::keys::kTab);
+static_assert(platform::keys::kReturn == kanvo::keys::kReturn);
+static_assert(platform::keys::kShift == kanvo::keys::kShift);
+static_assert(platform::keys::kControl == kanvo::keys::kControl);
+static_assert(platform::keys::kAlt == kanvo::keys::kAlt);
+static_assert(platform::keys::kPause == kanvo::keys::kPause);
+static_assert(platform::keys::kCapsLock == kanvo::keys::kCapsLock);
+static_assert(platform::keys::kEscape == kanvo::keys::kEscape);
+static_assert(platform::keys::kSpace == kanvo::keys::kSpace);
+static_assert(platform::keys::kPageUp == kanvo::keys::kPageUp);
+static_assert(platform::keys::kPageDown == kanvo::keys::kPageDown);
+static_assert(platform::keys::kEnd == kanvo::keys::kEnd);
+static_assert(platform::keys::kHome == kanvo::keys::kHome);
+static_assert(platform::keys::kLeft == kanvo::keys::kLeft);
+static_assert(platform::keys::kUp == kanvo::keys::kUp);
+static_assert(platform::keys::kRight == kanvo::keys::kRight);
+static_assert(platform::keys::kDown == kanvo::keys::kDown);
+static_assert(platform::keys::kInsert == kanvo::keys::kInsert);
+static_assert(platform::keys::kDelete == kanvo::keys::kDelete);
+static_assert(platform::keys::kDigit0 == kanvo::keys::kDigit0);
+static_assert(platform::keys::kLetterA == kanvo::keys::kLetterA);
+static_assert(platform::keys::kNumpad0 == kanvo::keys::kNumpad0);
+static_assert(platform::keys::kMultiply == kanvo::keys::kMultiply);
+static_assert(platform::keys::kAdd == kanvo::keys::kAdd);
+static_assert(platform::keys::kSubtract == kanvo::keys::kSubtract);
+static_assert(platform::keys::kDecimal == kanvo::keys::kDecimal);
+static_assert(platform::keys::kDivide == kanvo::keys::kDivide);
+static_assert(platform::keys::kF1 == kanvo::keys::kF1);
+static_assert(platform::keys::kNumLock == kanvo::keys::kNumLock);
+static_assert(platform::keys::kScrollLock == kanvo::keys::kScrollLock);
+static_assert(platform::keys::kSemicolon == kanvo::keys::kSemicolon);
+static_assert(platform::keys::kEquals == kanvo::keys::kEquals);
+static_assert(platform::keys::kComma == kanvo::keys::kComma);
+static_assert(platform::keys::kMinus == kanvo::keys::kMinus);
+static_assert(platform::keys::kPeriod == kanvo::keys::kPeriod);
+static_assert(platform::keys::kSlash == kanvo::keys::kSlash);
+static_assert(platform::keys::kBackquote == kanvo::keys::kBackquote);
+static_assert(platform::keys::kLeftBracket == kanvo::keys::kLeftBracket);
+static_assert(platform::keys::kBackslash == kanvo::keys::kBackslash);
+static_assert(platform::keys::kRightBracket == kanvo::keys::kRightBracket);
+static_assert(platform::keys::kQuote == kanvo::keys::kQuote);
+
+static_assert(same(GraphicsMode::advanced, surface::GraphicsMode::advanced));
+static_assert(same(BackgroundMode::transparent, surface::BackgroundMode::transparent));
+static_assert(same(BackgroundMode::opaque, surface::BackgroundMode::opaque));
+static_assert(same(PolyFillMode::alternate, surface::PolyFillMode::alternate));
+static_assert(same(PolyFillMode::winding, surface::PolyFillMode::winding));
+static_assert(same(FloodFillType::border, surface::FloodFillType::border));
+static_assert(same(FloodFillType::surface, surface::FloodFillType::surface));
+static_assert(same(BrushStyle::dib_pattern, surface::BrushStyle::dib_pattern));
+static_assert(same(BrushStyle::pattern, surface::BrushStyle::pattern));
+static_assert(same(BrushStyle::hatched, surface::BrushStyle::hatched));
+static_assert(same(BrushStyle::null, surface::BrushStyle::null));
+static_assert(same(HatchStyle::diagonal_cross, surface::HatchStyle::diagonal_cross));
+static_assert(same(HatchStyle::horizontal, surface::HatchStyle::horizontal));
+static_assert(same(StockObject::default_palette, surface::StockObject::default_palette));
+static_assert(same(StockObject::null_pen, surface::StockObject::null_pen));
+static_assert(same(StockObject::white_brush, surface::StockObject::white_brush));
+static_assert(same(ObjectKind::palette, surface::ObjectKind::palette));
+static_assert(same(ObjectKind::font, surface::ObjectKind::font));
+static_assert(same(ObjectKind::none, surface::ObjectKind::none));
+static_assert(same(TextEncoding::gbk, text::TextEncoding::gbk));
+static_assert(same(TextEncoding::utf8, text::TextEncoding::utf8));
+static_assert(same(kInsertTop, win::kInsertTop));
+
+}  // namespace kanvo::platform
