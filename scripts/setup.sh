@@ -15,6 +15,8 @@ packages=(
   fonts-liberation2
   # end-to-end tests: a real terminal, a fixed clock, a virtual display
   tmux faketime xvfb xdotool x11-utils imagemagick
+  # the same under a Wayland compositor; SDL draws Wayland windows through EGL
+  weston libegl-mesa0
   # the Debian packages: their dependencies worked out, and which clips the installed quiz opens
   dpkg-dev strace
   # the peer benchmark's other side (make bench)

@@ -7,6 +7,7 @@
 #include <future>
 #include <mutex>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -382,14 +383,20 @@ std::unique_ptr<SdlDisplay> SdlDisplay::open(Scene& scene) {
       SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
       SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
       SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
-      // Pictures go to the screen through the window's own framebuffer (shared memory on X11,
-      // shm buffers on Wayland): no OpenGL driver is loaded into the program, and no decoration
-      // plugin, whose start-up would race the program's exit.
+      // Pictures go to the screen through the window's own framebuffer (shared memory on X11):
+      // no OpenGL driver is loaded into the program, and no decoration plugin, whose start-up
+      // would race the program's exit.
       SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
       SDL_SetHint(SDL_HINT_VIDEO_WAYLAND_ALLOW_LIBDECOR, "0");
       if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
         opened.set_value(false);
         return;
+      }
+      // SDL's Wayland driver has no framebuffer of its own: it makes one with a renderer, and
+      // without one a window never shows anything.
+      const char* driver = SDL_GetCurrentVideoDriver();
+      if (driver != nullptr && std::string_view(driver) == "wayland") {
+        SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "1");
       }
       if (SDL_GetDisplayBounds(0, &bounds) != 0) bounds = {0, 0, 1024, 768};
       if (SDL_GetDisplayUsableBounds(0, &usable) != 0) usable = bounds;

@@ -20,6 +20,7 @@
 #include "tests/support/eventually.h"
 #include "tests/support/required_tools.h"
 #include "tests/support/terminal_screen.h"
+#include "tests/support/wayland_server.h"
 #include "tests/support/x_server.h"
 
 namespace kanvo::testing {
@@ -77,19 +78,43 @@ struct Differences {
   int client = 0;
 };
 
+// The window's pixels on the screen with its outer top-left at `origin`.
 Differences compare(const display::Image& screen, const std::vector<PixelWord>& expected,
-                    const Rect& client) {
+                    const Rect& client, surface::Point origin = {0, 0}) {
   Differences differences;
-  if (screen.width < kOuterSize || screen.height < kOuterSize) return {-1, -1};
+  if (origin.x < 0 || origin.y < 0 || screen.width < origin.x + kOuterSize ||
+      screen.height < origin.y + kOuterSize) {
+    return {-1, -1};
+  }
   for (std::int32_t y = 0; y < kOuterSize; ++y) {
     for (std::int32_t x = 0; x < kOuterSize; ++x) {
-      if ((screen.at(x, y) & 0xFFFFFF) == expected[y * kOuterSize + x]) continue;
+      if ((screen.at(origin.x + x, origin.y + y) & 0xFFFFFF) == expected[y * kOuterSize + x]) {
+        continue;
+      }
       const bool inside =
           x >= client.left && x < client.right && y >= client.top && y < client.bottom;
       ++(inside ? differences.client : differences.frame);
     }
   }
   return differences;
+}
+
+// Starts the round: reads which function the terminal shows and reveals it with "Y"; the
+// function's index, or 0 when the terminal shows none.
+int reveal_first_round(TerminalSession& terminal) {
+  if (!terminal.wait_for(kPrompt, 1)) return 0;
+  std::string label;
+  for (const ScreenLine& line : terminal.screen()) {
+    const std::string text = line.text();
+    if (text.find(kLabelStart) != std::string::npos) label = text.substr(text.find(kLabelStart));
+  }
+  label.resize(label.find_last_not_of(' ') + 1);
+  const int index = index_of_label(label);
+  EXPECT_NE(index, 0) << "no catalogue function is labelled " << label;
+  terminal.send_keys("Y Enter");
+  // The next round begins once the last mark is drawn.
+  EXPECT_TRUE(terminal.wait_for(kPrompt, 2));
+  return index;
 }
 
 class QuizScreenTest : public ::testing::Test {
@@ -120,18 +145,8 @@ TEST_F(QuizScreenTest, TheRevealedGraphOnTheScreenAndAfterMinimisingAndRestoring
       "2023-11-14 22:13:20",
       "KANVO_DISPLAY= WAYLAND_DISPLAY= SDL_VIDEODRIVER=x11 DISPLAY=" + server_->display()));
   ASSERT_TRUE(terminal.started());
-  ASSERT_TRUE(terminal.wait_for(kPrompt, 1));
-  std::string label;
-  for (const ScreenLine& line : terminal.screen()) {
-    const std::string text = line.text();
-    if (text.find(kLabelStart) != std::string::npos) label = text.substr(text.find(kLabelStart));
-  }
-  label.resize(label.find_last_not_of(' ') + 1);
-  const int index = index_of_label(label);
-  ASSERT_NE(index, 0) << "no catalogue function is labelled " << label;
-  terminal.send_keys("Y Enter");
-  // The next round begins once the last mark is drawn.
-  ASSERT_TRUE(terminal.wait_for(kPrompt, 2));
+  const int index = reveal_first_round(terminal);
+  ASSERT_NE(index, 0);
 
   // The display shows windows at its next refresh.
   std::string window;
@@ -213,11 +228,49 @@ TEST_F(QuizScreenTest, TheRevealedGraphOnTheScreenAndAfterMinimisingAndRestoring
   server_->run("xdotool windowfocus --sync " + window + " key --delay 40 N Return");
   EXPECT_TRUE(terminal.wait_for(kPrompt, 3)) << "the answer typed in the window was not read";
   server_->run("xdotool key ctrl+d");
-  EXPECT_TRUE(terminal.wait_for("exit status 0")) << [&] {
-    std::string lines = "the terminal shows:\n";
-    for (const ScreenLine& line : terminal.screen()) lines += line.text() + "\n";
-    return lines;
-  }();
+  EXPECT_TRUE(terminal.wait_for("exit status 0")) << terminal.screen_text();
+}
+
+// The quiz as a client of a Wayland compositor (weston), which places the graph window itself:
+// found by its caption, the window shows the same picture as on an X server, and answers keys.
+TEST(QuizWaylandTest, TheGraphWindowShowsTheGraphAndAnswersKeys) {
+  KANVO_REQUIRE_TOOLS("Xvfb", "weston", "xdotool", "import", "tmux", "faketime");
+  Weston compositor;
+  ASSERT_TRUE(compositor.running()) << "weston did not start";
+  TerminalSession terminal(quiz_command("2023-11-14 22:13:20", compositor.client_environment()));
+  ASSERT_TRUE(terminal.started());
+  const int index = reveal_first_round(terminal);
+  ASSERT_NE(index, 0);
+
+  // The compositor draws its pointer into the picture: out of the way with it.
+  compositor.run("xdotool mousemove --sync 1020 760");
+  Rect client;
+  const std::vector<PixelWord> expected = expected_window(index, &client);
+  constexpr std::int32_t kCaptionWidth = 200;
+  constexpr std::int32_t kCaptionHeight = 12;
+  const Rect caption_in_window =
+      find_block({kOuterSize, kOuterSize, expected}, kActiveCaption, kCaptionWidth, kCaptionHeight);
+  ASSERT_GT(caption_in_window.right, 0);
+  Differences shown{-1, -1};
+  eventually(
+      [&] {
+        const display::Image screen = compositor.screenshot();
+        const Rect caption = find_block(screen, kActiveCaption, kCaptionWidth, kCaptionHeight);
+        if (caption.right == 0) return false;
+        shown =
+            compare(screen, expected, client,
+                    {caption.left - caption_in_window.left, caption.top - caption_in_window.top});
+        return shown.frame == 0 && shown.client == 0;
+      },
+      kPatience);
+  EXPECT_EQ(shown.frame, 0) << "frame pixels unlike the expected frame";
+  EXPECT_EQ(shown.client, 0) << "client pixels unlike the graph of function " << index;
+
+  // The compositor gave the new window the keyboard.
+  compositor.run("xdotool key --delay 40 N Return");
+  EXPECT_TRUE(terminal.wait_for(kPrompt, 3)) << "the answer typed in the window was not read";
+  compositor.run("xdotool key ctrl+d");
+  EXPECT_TRUE(terminal.wait_for("exit status 0")) << terminal.screen_text();
 }
 
 }  // namespace

@@ -1,7 +1,8 @@
 // A program with a graphics window that reads what is typed, for the tests in a real terminal:
 //   standard_input_probe lines|keys
-// Its window stands at (100, 100) with a client area of 200 by 150 pixels; once it is open the
-// program prints "ready". With "lines" it reads standard input the ways programs do (std::getline,
+// Its window stands at (100, 100) (where the window system lets it) with a client area of 200 by
+// 150 pixels in the colour 0x3366CC (red 0x33, green 0x66, blue 0xCC); once it is open the program
+// prints "ready". With "lines" it reads standard input the ways programs do (std::getline,
 // scanf, getchar, fgets, then std::getline to the end), printing "got HOW [WHAT]" for each, and
 // "end of input" at its end. With "keys" it never reads standard input: it gathers the printable
 // characters of the key queue until Escape, prints "typed [THEM]" and ends.
@@ -62,6 +63,8 @@ int main(int argc, char** argv) {
   platform::adjust_window_rect(&outer, window_style(0), false, 0);
   platform::set_window_pos(window, platform::kInsertTop, 100, 100, outer.right - outer.left,
                            outer.bottom - outer.top, platform::placement::kShowWindow);
+  set_bk_color(rgb(0x33, 0x66, 0xCC));
+  clear_canvas();
   std::printf("ready\n");
   std::fflush(stdout);
   if (mode == "lines") {

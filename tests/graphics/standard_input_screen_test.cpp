@@ -61,17 +61,11 @@ class StandardInputScreenTest : public ::testing::Test {
     return eventually([&] { return shows_line_now(terminal, text); });
   }
 
-  static std::string screen_text(TerminalSession& terminal) {
-    std::string lines = "the terminal shows:\n";
-    for (const ScreenLine& line : terminal.screen()) lines += line.text() + "\n";
-    return lines;
-  }
-
   // Once the probe has ended, the shell reads the line typed at the terminal and nothing before.
   static void expect_the_shell_reads_only_its_own(TerminalSession& terminal) {
-    ASSERT_TRUE(terminal.wait_for("exit status 0")) << screen_text(terminal);
+    ASSERT_TRUE(terminal.wait_for("exit status 0")) << terminal.screen_text();
     terminal.send_keys("z Enter");
-    EXPECT_TRUE(terminal.wait_for("shell read [z]")) << screen_text(terminal);
+    EXPECT_TRUE(terminal.wait_for("shell read [z]")) << terminal.screen_text();
   }
 
   static constexpr const char* kShellReadsALine = "; read -r line; echo \"shell read [$line]\"";
@@ -83,41 +77,41 @@ class StandardInputScreenTest : public ::testing::Test {
 TEST_F(StandardInputScreenTest, EveryReaderGetsTheLinesTypedInTheWindow) {
   std::unique_ptr<TerminalSession> terminal = start("", "lines", "");
   type_into_window("h e l l o space 4 2 Return");
-  EXPECT_TRUE(terminal->wait_for("got getline [hello 42]")) << screen_text(*terminal);
+  EXPECT_TRUE(terminal->wait_for("got getline [hello 42]")) << terminal->screen_text();
   // The terminal echoed the line as it was typed.
-  EXPECT_TRUE(shows_line(*terminal, "hello 42")) << screen_text(*terminal);
+  EXPECT_TRUE(shows_line(*terminal, "hello 42")) << terminal->screen_text();
 
   type_into_window("7 space x Return");
-  EXPECT_TRUE(terminal->wait_for("got scanf [7]")) << screen_text(*terminal);
+  EXPECT_TRUE(terminal->wait_for("got scanf [7]")) << terminal->screen_text();
   EXPECT_TRUE(terminal->wait_for("got getchar [ ]"));
   EXPECT_TRUE(terminal->wait_for("got fgets [x]"));
 
   // Backspace edits the line; the echo shows the edited line.
   type_into_window("a b c d BackSpace BackSpace X Return");
-  EXPECT_TRUE(terminal->wait_for("got getline [abX]")) << screen_text(*terminal);
-  EXPECT_TRUE(shows_line(*terminal, "abX")) << screen_text(*terminal);
+  EXPECT_TRUE(terminal->wait_for("got getline [abX]")) << terminal->screen_text();
+  EXPECT_TRUE(shows_line(*terminal, "abX")) << terminal->screen_text();
 
   // Window and terminal type into one line, in the order the keys were typed.
   type_into_window("w i n");
-  ASSERT_TRUE(shows_line(*terminal, "win")) << screen_text(*terminal);
+  ASSERT_TRUE(shows_line(*terminal, "win")) << terminal->screen_text();
   terminal->send_keys("term Enter");
-  EXPECT_TRUE(terminal->wait_for("got getline [winterm]")) << screen_text(*terminal);
+  EXPECT_TRUE(terminal->wait_for("got getline [winterm]")) << terminal->screen_text();
 
   // Ctrl+C, Ctrl+\ and Ctrl+Z raise no signal and reach no reader.
   type_into_window("ctrl+c ctrl+backslash ctrl+z o k Return");
-  EXPECT_TRUE(terminal->wait_for("got getline [ok]")) << screen_text(*terminal);
+  EXPECT_TRUE(terminal->wait_for("got getline [ok]")) << terminal->screen_text();
 
   // Ctrl+D ends the input.
   type_into_window("ctrl+d");
-  EXPECT_TRUE(terminal->wait_for("end of input")) << screen_text(*terminal);
-  EXPECT_TRUE(terminal->wait_for("exit status 0")) << screen_text(*terminal);
+  EXPECT_TRUE(terminal->wait_for("end of input")) << terminal->screen_text();
+  EXPECT_TRUE(terminal->wait_for("exit status 0")) << terminal->screen_text();
 }
 
 // What was typed for a program that never read it does not reach the shell after it.
 TEST_F(StandardInputScreenTest, KeysTheProgramNeverReadAreNotLeftForTheShell) {
   std::unique_ptr<TerminalSession> terminal = start("", "keys", kShellReadsALine);
   type_into_window("a b c Return d e f Escape");
-  EXPECT_TRUE(terminal->wait_for("typed [abcdef]")) << screen_text(*terminal);
+  EXPECT_TRUE(terminal->wait_for("typed [abcdef]")) << terminal->screen_text();
   expect_the_shell_reads_only_its_own(*terminal);
 }
 
@@ -126,8 +120,8 @@ TEST_F(StandardInputScreenTest, KeysTheProgramNeverReadAreNotLeftForTheShell) {
 TEST_F(StandardInputScreenTest, NothingIsTypedWhereStandardInputIsAPipe) {
   std::unique_ptr<TerminalSession> terminal = start("echo piped | ", "keys", kShellReadsALine);
   type_into_window("l e a k Return Escape");
-  EXPECT_TRUE(terminal->wait_for("typed [leak]")) << screen_text(*terminal);
-  EXPECT_FALSE(shows_line_now(*terminal, "leak")) << screen_text(*terminal);
+  EXPECT_TRUE(terminal->wait_for("typed [leak]")) << terminal->screen_text();
+  EXPECT_FALSE(shows_line_now(*terminal, "leak")) << terminal->screen_text();
   expect_the_shell_reads_only_its_own(*terminal);
 }
 

@@ -146,6 +146,12 @@ std::vector<ScreenLine> TerminalSession::screen() {
   return parse_screen(run_command(tmux("capture-pane -p -e")).output);
 }
 
+std::string TerminalSession::screen_text() {
+  std::string lines = "the terminal shows:\n";
+  for (const ScreenLine& line : screen()) lines += line.text() + "\n";
+  return lines;
+}
+
 bool TerminalSession::wait_for(const std::string& text, int times) {
   const auto give_up = std::chrono::steady_clock::now() + std::chrono::seconds(15);
   while (std::chrono::steady_clock::now() < give_up) {

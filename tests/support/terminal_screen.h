@@ -47,6 +47,8 @@ class TerminalSession {
   // Keys in tmux's send-keys notation, e.g. "N", "Enter", "C-d".
   void send_keys(const std::string& keys);
   std::vector<ScreenLine> screen();
+  // "the terminal shows:" and the screen's lines, for the message of a failed check.
+  std::string screen_text();
   // Waits until the screen shows `text` `times` times, up to 15 seconds.
   bool wait_for(const std::string& text, int times = 1);
 

@@ -1,0 +1,122 @@
+#include "tests/support/wayland_server.h"
+
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <thread>
+#include <vector>
+
+extern char** environ;
+
+namespace kanvo::testing {
+namespace {
+
+constexpr const char* kSocket = "wayland-kanvo";
+
+}  // namespace
+
+Weston::Weston() {
+  if (!x_server_.running()) return;
+  char folder[] = "/tmp/kanvo-weston-XXXXXX";  // made 0700, as a runtime folder must be
+  if (::mkdtemp(folder) == nullptr) return;
+  runtime_folder_ = folder;
+  std::vector<std::string> environment;
+  for (char** variable = environ; *variable != nullptr; ++variable) {
+    const std::string_view text(*variable);
+    if (!text.starts_with("DISPLAY=") && !text.starts_with("XDG_RUNTIME_DIR=") &&
+        !text.starts_with("WAYLAND_DISPLAY=")) {
+      environment.emplace_back(text);
+    }
+  }
+  environment.push_back("DISPLAY=" + x_server_.display());
+  environment.push_back("XDG_RUNTIME_DIR=" + runtime_folder_);
+  std::vector<char*> env_pointers;
+  for (std::string& variable : environment) env_pointers.push_back(variable.data());
+  env_pointers.push_back(nullptr);
+  // No animations to catch half-way in a screenshot, and no on-screen keyboard.
+  const std::string config_path = runtime_folder_ + "/weston.ini";
+  std::ofstream(config_path) << "[shell]\nanimation=none\nstartup-animation=none\n"
+                                "close-animation=none\nfocus-animation=none\n"
+                                "[input-method]\npath=\n";
+  const std::string config = "--config=" + config_path;
+  const std::string socket = std::string("--socket=") + kSocket;
+  const std::string log = "--log=" + runtime_folder_ + "/weston.log";
+  // Pixman draws into shared memory that the X server shows; no OpenGL is needed.
+  const char* argv[] = {"weston",       "--backend=x11-backend.so",
+                        "--use-pixman", "--width=1024",
+                        "--height=768", "--idle-time=0",
+                        socket.c_str(), log.c_str(),
+                        config.c_str(), nullptr};
+  if (posix_spawnp(&pid_, "weston", nullptr, nullptr, const_cast<char**>(argv),
+                   env_pointers.data()) != 0) {
+    pid_ = 0;
+    return;
+  }
+  // Ready for clients once its socket is there and its desktop is on the screen.
+  const std::filesystem::path socket_path = runtime_folder_ + "/" + kSocket;
+  const auto give_up = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+  while (!std::filesystem::exists(socket_path) && std::chrono::steady_clock::now() < give_up) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+  if (!std::filesystem::exists(socket_path)) {
+    stop();
+    return;
+  }
+  // The X server's screen is black until weston's shell has drawn its desktop there, and a black
+  // window could be taken for what is still black.
+  while (std::chrono::steady_clock::now() < give_up) {
+    const display::Image screen = screenshot();
+    if (screen.width > 0 && (screen.at(screen.width / 2, screen.height / 2) & 0xFFFFFF) != 0)
+      return;
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  }
+  stop();
+}
+
+Weston::~Weston() {
+  stop();
+}
+
+void Weston::stop() {
+  if (pid_ != 0) {
+    kill(pid_, SIGTERM);
+    waitpid(pid_, nullptr, 0);
+    pid_ = 0;
+  }
+  if (!runtime_folder_.empty()) {
+    std::error_code ignored;
+    std::filesystem::remove_all(runtime_folder_, ignored);
+    runtime_folder_.clear();
+  }
+}
+
+std::string Weston::client_environment() const {
+  return "DISPLAY= KANVO_DISPLAY= SDL_VIDEODRIVER=wayland XDG_RUNTIME_DIR=" + runtime_folder_ +
+         " WAYLAND_DISPLAY=" + kSocket;
+}
+
+surface::Rect find_block(const display::Image& screen, display::PixelWord color, std::int32_t width,
+                         std::int32_t height) {
+  auto is_color = [&](std::int32_t x, std::int32_t y) {
+    return (screen.at(x, y) & 0xFFFFFF) == color;
+  };
+  for (std::int32_t top = 0; top + height <= screen.height; ++top) {
+    for (std::int32_t left = 0; left + width <= screen.width; ++left) {
+      if (!is_color(left, top)) continue;
+      bool whole = true;
+      for (std::int32_t y = top; y < top + height && whole; ++y) {
+        for (std::int32_t x = left; x < left + width && whole; ++x) whole = is_color(x, y);
+      }
+      if (whole) return {left, top, left + width, top + height};
+    }
+  }
+  return {};
+}
+
+}  // namespace kanvo::testing
