@@ -9,7 +9,9 @@
 // top, one pixel at a time: a step up, a step in, or both, whichever lands nearest the ellipse
 // (smallest |B^2 x^2 + A^2 y^2 - A^2 B^2|; on a tie the diagonal step). The walk ends as soon as
 // it reaches the middle column, so a very narrow ellipse loses the ends of its long axis: the
-// platform draws them that way.
+// platform draws them that way. Across an even width the two middle columns are still either
+// side of the centre there, and the outline runs on up them while they stay inside the ellipse
+// (column_top).
 #pragma once
 
 #include <cstdint>
@@ -84,6 +86,25 @@ constexpr void walk_quadrant(std::int64_t width, std::int64_t height, Visit&& vi
   } else {
     detail::walk_quadrant_in<Int128>(a, b, visit);
   }
+}
+
+// The highest doubled offset y, of the parity of b, at which the column at doubled offset x
+// (0 <= x <= a) is still inside the ellipse of doubled radii a and b: how far a column near the
+// middle runs up once a narrow ellipse's walk has stopped.
+constexpr std::int64_t column_top(std::int64_t a, std::int64_t b, std::int64_t x) {
+  const Int128 a2 = Int128{a} * a;
+  const Int128 limit = Int128{b} * b * (a2 - Int128{x} * x);
+  std::int64_t low = 0;
+  std::int64_t high = b;
+  while (low < high) {  // a^2 y^2 grows with y
+    const std::int64_t mid = low + (high - low + 1) / 2;
+    if (a2 * mid * mid <= limit) {
+      low = mid;
+    } else {
+      high = mid - 1;
+    }
+  }
+  return (low - b) % 2 == 0 ? low : low - 1;
 }
 
 // One row of a quadrant's outline: the doubled offsets x_inner <= x <= x_outer on row y.

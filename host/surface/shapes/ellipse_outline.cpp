@@ -79,6 +79,16 @@ void outline_points(const RoundedBox& box, std::vector<DevicePoint>& points) {
   }
   // The top right quadrant once, in doubled offsets; the other three are its mirrors.
   quadrant_points(box.corner_width, box.corner_height, points);
+  // A narrow ellipse of even width whose walk stops at its two middle columns runs on up them
+  // while they stay inside it (a rectangle's corners are followed as walked).
+  if (box.corner_width == box.width && box.corner_height == box.height && box.width % 2 == 0) {
+    const DevicePoint end = points.back();
+    const std::int64_t top = raster::column_top(box.width - 1, box.height - 1, end.x);
+    // Each pixel of the run while it is short; a long one as the straight line it is.
+    const std::int64_t step =
+        (top - end.y) / 2 < static_cast<std::int64_t>(kMaxOutlinePoints / 8) ? 2 : top - end.y;
+    for (std::int64_t y = end.y + step; y <= top; y += step) points.push_back({end.x, y});
+  }
 
   const std::int64_t left_x2 = box.left_x2();
   const std::int64_t right_x2 = box.right_x2();

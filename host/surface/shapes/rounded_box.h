@@ -84,6 +84,13 @@ class RoundedBoxRows {
     return box_.corner_width == box_.width || y >= box_.corner_height - 1;
   }
 
+  // Whether the corners go on up their middle column where the walk stops short of the top: in
+  // a rectangle, which has straight edges to meet there, and in an ellipse of even width, whose
+  // walk has not yet reached its centre there.
+  constexpr bool runs_on_past_the_walk() const {
+    return box_.corner_width < box_.width || box_.corner_width % 2 == 0;
+  }
+
   // One row of a corner ellipse, on the pixel row y.
   constexpr void corner_row(std::int64_t y, const raster::QuadrantRow& row) {
     if (!visible(y)) return;
@@ -151,19 +158,22 @@ class RoundedBoxRows {
   }
 
   // A tall, narrow corner's walk stops at its middle column short of the box's top and bottom
-  // rows. An ellipse loses its tips there, but a rectangle's straight top and bottom edges stay
-  // on the box's rows, between the corners' centres, and the corners run straight up the middle
-  // column to meet them.
+  // rows. The corner runs on up that column while it stays inside the corner ellipse (an
+  // ellipse of odd width, whose middle column is its centre, loses its tips instead), and a
+  // rectangle's straight top and bottom edges stay on the box's rows, between the corners'
+  // centres.
   constexpr void edge_rows_past_the_walk(std::int64_t last_y) {
     const std::int64_t b = box_.corner_height - 1;
-    if (box_.corner_width == box_.width || last_y >= b) return;
+    if (!runs_on_past_the_walk() || last_y >= b) return;
     const std::int64_t middle = middle_x2();
+    const std::int64_t run_end =
+        std::min(b, raster::column_top(box_.corner_width - 1, b, middle) + 2);
     // Only the offsets whose upper or lower row can be visible, so that a corner millions of
     // rows tall costs no more than the rows shown.
     const std::int64_t from =
         std::max(last_y + 2, std::min(top_y2() - 2 * end_row_, 2 * first_row_ - bottom_y2()) - 2);
     const std::int64_t to =
-        std::min(b, std::max(top_y2() - 2 * first_row_, 2 * end_row_ - bottom_y2()) + 2);
+        std::min(run_end, std::max(top_y2() - 2 * first_row_, 2 * end_row_ - bottom_y2()) + 2);
     for (std::int64_t y = from + ((from - last_y) & 1); y < to; y += 2) {
       both_corner_rows({y, middle, middle});
     }

@@ -95,6 +95,21 @@ TEST(EllipsePixels, NarrowEllipsesLoseTheEndsOfTheirLongAxis) {
   EXPECT_EQ(canvas.pixels_of(kPen), flat) << canvas.picture(kPen);
 }
 
+TEST(EllipsePixels, NarrowEllipsesOfEvenWidthRunUpTheirMiddleColumnsWhileInside) {
+  // 4 x 17: the walk reaches the two middle columns (x 2 and 3) on rows 3 and 15, halfway
+  // between the centres; those columns stay inside the ellipse one row further (doubled offsets
+  // 1 and 14 against radii 3 and 16: 9 * 14^2 <= 16^2 * 8), and the tips on rows 1 and 17 stay
+  // out.
+  CurveCanvas canvas(8, 20);
+  canvas.pen(0xFFFFFF);
+  canvas.hollow_brush();
+  ASSERT_TRUE(ellipse(canvas.dc(), 1, 1, 5, 18));
+  std::vector<std::string> rows{"..##.", "..##."};
+  for (int y = 4; y <= 14; ++y) rows.push_back(".#..#");
+  rows.insert(rows.end(), {"..##.", "..##."});
+  EXPECT_EQ(canvas.pixels_of(kPen), pixels_from_rows(0, 2, rows)) << canvas.picture(kPen);
+}
+
 // Every box up to 12 x 12: the shape is symmetric, stays in its box, its inside is enclosed by
 // its outline, and the null pen fills exactly the pixels that pen and brush cover together.
 TEST(EllipsePixels, EverySmallBoxIsSymmetricClosedAndInsideItsBox) {
