@@ -13,13 +13,15 @@
 //   put X Y W H C (an image of W by H in colour C put with SRCCOPY)
 //   get X Y W H (prints "image W H" and the pixel words of its four corners)
 //   mouse (waits; prints the message) | hit | flushmouse | flushkeys | quit
-//   drain (takes every held mouse message; prints "held N", then the first and the last taken)
+//   held (prints "held N", the number of mouse messages the queue holds)
+//   drain (takes every held mouse message; prints "took N", then the first and the last taken)
 //   keyhit (whether a key message is held: keys typed after mouse input show it was handled)
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 
+#include "graphics/context/graphics_context.h"
 #include "graphics/context/window_canvas.h"
 #include "graphics/kanvo.h"
 #include "graphics/platform/drawing_surface.h"
@@ -159,6 +161,10 @@ int main(int argc, char** argv) {
       std::printf("hit=%d\n", mouse_hit() ? 1 : 0);
       std::fflush(stdout);
       continue;
+    } else if (command == "held") {
+      std::printf("held %d\n", graphics_context().canvas.messages().count());
+      std::fflush(stdout);
+      continue;
     } else if (command == "drain") {
       int held = 0;
       MouseMessage first{};
@@ -167,7 +173,7 @@ int main(int argc, char** argv) {
         last = get_mouse_message();
         if (held++ == 0) first = last;
       }
-      std::printf("held %d\n", held);
+      std::printf("took %d\n", held);
       print_message(first);
       print_message(last);
       std::fflush(stdout);
