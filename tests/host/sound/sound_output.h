@@ -2,6 +2,7 @@
 // tone in it: tests measure what would be heard, not only that nothing failed.
 #pragma once
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -62,6 +63,26 @@ inline double tone_amplitude(const std::vector<std::int16_t>& samples, double fr
   }
   const double power = previous * previous + before * before - coefficient * previous * before;
   return 2.0 * std::sqrt(std::max(power, 0.0)) / static_cast<double>(samples.size());
+}
+
+// The most a measure gives over the pieces of `piece` seconds that start 10 ms apart from `from`
+// to `to`: the player starts in the background, so a test looks for a sound over the whole span
+// in which it may have started, not at the instant the test happened to look.
+template <typename Measure>
+double strongest_piece(const OutputRecorder& output, double from, double to, double piece,
+                       Measure measure) {
+  double strongest = 0.0;
+  for (double at = from; at + piece <= to; at += 0.01) {
+    strongest = std::max(strongest, measure(output.window(at, piece)));
+  }
+  return strongest;
+}
+
+inline double strongest_tone(const OutputRecorder& output, double from, double to,
+                             double frequency) {
+  return strongest_piece(output, from, to, 0.1, [frequency](const std::vector<std::int16_t>& s) {
+    return tone_amplitude(s, frequency);
+  });
 }
 
 inline int loudest(const std::vector<std::int16_t>& samples) {
