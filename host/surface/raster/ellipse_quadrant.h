@@ -90,7 +90,7 @@ constexpr void walk_quadrant(std::int64_t width, std::int64_t height, Visit&& vi
 
 // The highest doubled offset y, of the parity of b, at which the column at doubled offset x
 // (0 <= x <= a) is still inside the ellipse of doubled radii a and b: how far a column near the
-// middle runs up once a narrow ellipse's walk has stopped.
+// middle runs up once a narrow ellipse's walk has stopped. The box is quadrant_walkable.
 constexpr std::int64_t column_top(std::int64_t a, std::int64_t b, std::int64_t x) {
   const Int128 a2 = Int128{a} * a;
   const Int128 limit = Int128{b} * b * (a2 - Int128{x} * x);

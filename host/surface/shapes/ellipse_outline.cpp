@@ -81,7 +81,8 @@ void outline_points(const RoundedBox& box, std::vector<DevicePoint>& points) {
   quadrant_points(box.corner_width, box.corner_height, points);
   // A narrow ellipse of even width whose walk stops at its two middle columns runs on up them
   // while they stay inside it (a rectangle's corners are followed as walked).
-  if (box.corner_width == box.width && box.corner_height == box.height && box.width % 2 == 0) {
+  if (box.corner_width == box.width && box.corner_height == box.height && box.width % 2 == 0 &&
+      raster::quadrant_walkable(box.width, box.height) && points.back().y < box.height - 1) {
     const DevicePoint end = points.back();
     const std::int64_t top = raster::column_top(box.width - 1, box.height - 1, end.x);
     // Each pixel of the run while it is short; a long one as the straight line it is.

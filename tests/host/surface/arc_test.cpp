@@ -186,6 +186,9 @@ TEST(ArcHostile, ExtremeBoxesAndRadialsReturnPromptlyInsideTheSurface) {
   EXPECT_TRUE(pie(canvas.dc(), 5, 5, 5, 20, 0, 0, 0, 0));  // no width: nothing
   EXPECT_TRUE(pie(canvas.dc(), 5, 5, 7, 7, 5, 5, 5, 5));   // radials on the centre
   EXPECT_TRUE(arc(canvas.dc(), kMax - 3, kMax - 3, kMax, kMax, 0, 0, 1, 1));
+  // Narrow, even-width boxes far too tall to walk (their middle columns are not run on).
+  EXPECT_TRUE(arc(canvas.dc(), 2, kMin, 12, kMax, 0, 0, 20, 20));
+  EXPECT_TRUE(chord(canvas.dc(), 8, -1'000'000'000, 12, 1'000'000'000, 0, 0, 20, 20));
   EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
   EXPECT_FALSE(pie(DcHandle{4242}, 0, 0, 10, 10, 0, 0, 0, 0));
 }
