@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "graphics/context/working_target.h"
+#include "graphics/device/call_lock.h"
 #include "graphics/device/draw_device.h"
 #include "graphics/platform/drawing_surface.h"
 
@@ -41,8 +42,7 @@ class ImageDevice : public DrawDevice {
   // Runs `change` holding the window's lock, if this device has one.
   template <typename Change>
   void with_window_lock(Change&& change) {
-    std::unique_lock<std::recursive_mutex> guard;
-    if (window_lock_ != nullptr) guard = std::unique_lock(*window_lock_);
+    const CallLock guard(window_lock_);
     change();
   }
   // Selects a new pen, brush or font into every surface, deleting what it replaces.
@@ -72,8 +72,7 @@ class ImageDevice : public DrawDevice {
       draw();
       return;
     }
-    std::unique_lock<std::recursive_mutex> guard;
-    if (window_lock_ != nullptr) guard = std::unique_lock(*window_lock_);
+    const CallLock guard(window_lock_);
     const ObjectHandle temporary = platform::get_stock_object(stock);
     std::array<std::pair<SurfaceHandle, ObjectHandle>, 2> held{};
     std::size_t count = 0;
@@ -93,7 +92,7 @@ class ImageDevice : public DrawDevice {
       visit(target_.drawing_surface);
       return;
     }
-    std::lock_guard guard(*window_lock_);
+    const CallLock guard(window_lock_);
     visit(target_.drawing_surface);
     if (target_.window_surface != platform::kNoSurface && (state_change || !*batching_)) {
       visit(target_.window_surface);
