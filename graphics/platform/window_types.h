@@ -40,28 +40,16 @@ constexpr std::int16_t high_word(std::uintptr_t value) {
 namespace msg {
 inline constexpr std::uint32_t kCreate = 0x0001;
 inline constexpr std::uint32_t kDestroy = 0x0002;
-inline constexpr std::uint32_t kMove = 0x0003;      // lparam: client top-left in screen pixels
-inline constexpr std::uint32_t kSize = 0x0005;      // wparam: size_kind; lparam: client size
-inline constexpr std::uint32_t kActivate = 0x0006;  // wparam: 1 active, 0 inactive
-inline constexpr std::uint32_t kSetFocus = 0x0007;
-inline constexpr std::uint32_t kKillFocus = 0x0008;
-inline constexpr std::uint32_t kEnable = 0x000A;
-inline constexpr std::uint32_t kSetText = 0x000C;        // lparam: const char*, zero-terminated GBK
-inline constexpr std::uint32_t kGetText = 0x000D;        // wparam: buffer size; lparam: char*
-inline constexpr std::uint32_t kGetTextLength = 0x000E;  // answers the length in bytes
 inline constexpr std::uint32_t kPaint = 0x000F;
 inline constexpr std::uint32_t kClose = 0x0010;
 inline constexpr std::uint32_t kQuit = 0x0012;
-inline constexpr std::uint32_t kShowWindow = 0x0018;  // wparam: 1 shown, 0 hidden
-inline constexpr std::uint32_t kSetFont = 0x0030;     // wparam: font; lparam: 1 to redraw
-inline constexpr std::uint32_t kGetFont = 0x0031;
+inline constexpr std::uint32_t kSetFont = 0x0030;  // wparam: font; lparam: 1 to redraw
 inline constexpr std::uint32_t kKeyDown = 0x0100;
 inline constexpr std::uint32_t kKeyUp = 0x0101;
 inline constexpr std::uint32_t kChar = 0x0102;  // wparam: the character (a code point)
 // From a control to its parent: wparam: the control's id (low word) and what happened (high
 // word); lparam: the control.
 inline constexpr std::uint32_t kCommand = 0x0111;
-inline constexpr std::uint32_t kSysCommand = 0x0112;  // wparam: a system_command
 inline constexpr std::uint32_t kMouseFirst = 0x0200;
 inline constexpr std::uint32_t kMouseMove = 0x0200;
 inline constexpr std::uint32_t kLeftButtonDown = 0x0201;
@@ -75,10 +63,6 @@ inline constexpr std::uint32_t kMiddleButtonUp = 0x0208;
 inline constexpr std::uint32_t kMiddleButtonDoubleClick = 0x0209;
 inline constexpr std::uint32_t kMouseWheel = 0x020A;  // lparam: pointer in screen pixels
 inline constexpr std::uint32_t kMouseLast = 0x020A;
-inline constexpr std::uint32_t kCaptureChanged = 0x0215;  // to the window that lost the capture
-// Asks the owning thread to destroy the window (its default handling does so); the way for
-// other threads to get rid of a window they do not own.
-inline constexpr std::uint32_t kDestroyRequest = 0x0390;
 inline constexpr std::uint32_t kUser = 0x0400;
 }  // namespace msg
 
@@ -99,19 +83,12 @@ inline constexpr std::uint32_t kNoClose = 0x0200;
 }  // namespace class_style
 
 namespace style {
-inline constexpr std::uint32_t kOverlapped = 0x00000000;
 inline constexpr std::uint32_t kPopup = 0x80000000;
 inline constexpr std::uint32_t kChild = 0x40000000;
-inline constexpr std::uint32_t kMinimize = 0x20000000;
 inline constexpr std::uint32_t kVisible = 0x10000000;
-inline constexpr std::uint32_t kDisabled = 0x08000000;
 inline constexpr std::uint32_t kCaption = 0x00C00000;  // border and dialog frame
-inline constexpr std::uint32_t kBorder = 0x00800000;
-inline constexpr std::uint32_t kDialogFrame = 0x00400000;
 inline constexpr std::uint32_t kSystemMenu = 0x00080000;
-inline constexpr std::uint32_t kSizingFrame = 0x00040000;
 inline constexpr std::uint32_t kMinimizeBox = 0x00020000;
-inline constexpr std::uint32_t kMaximizeBox = 0x00010000;
 inline constexpr std::uint32_t kVScroll = 0x00200000;
 // On child windows the bit of the maximise box marks a stop of the Tab key.
 inline constexpr std::uint32_t kTabStop = 0x00010000;
@@ -119,17 +96,14 @@ inline constexpr std::uint32_t kTabStop = 0x00010000;
 
 namespace ex_style {
 inline constexpr std::uint32_t kDialogModalFrame = 0x00000001;
-inline constexpr std::uint32_t kTopmost = 0x00000008;
 inline constexpr std::uint32_t kClientEdge = 0x00000200;
 }  // namespace ex_style
 
 // Commands of show_window.
 namespace show {
 inline constexpr int kHide = 0;
-inline constexpr int kNormal = 1;
 inline constexpr int kMinimize = 6;
 inline constexpr int kShow = 5;
-inline constexpr int kShowNoActivate = 8;
 inline constexpr int kRestore = 9;
 }  // namespace show
 
@@ -138,10 +112,7 @@ namespace placement {
 inline constexpr std::uint32_t kNoSize = 0x0001;
 inline constexpr std::uint32_t kNoMove = 0x0002;
 inline constexpr std::uint32_t kNoZOrder = 0x0004;
-inline constexpr std::uint32_t kNoRedraw = 0x0008;
-inline constexpr std::uint32_t kNoActivate = 0x0010;
 inline constexpr std::uint32_t kShowWindow = 0x0040;
-inline constexpr std::uint32_t kHideWindow = 0x0080;
 }  // namespace placement
 
 // Position given to create_window for "wherever the system puts new windows".
@@ -166,24 +137,17 @@ inline constexpr std::uint32_t kAutoHScroll = 0x0080;
 }  // namespace edit_style
 
 namespace button_style {
-inline constexpr std::uint32_t kPushButton = 0x0000;
 inline constexpr std::uint32_t kDefaultPushButton = 0x0001;  // with a dark frame: Enter's button
 }  // namespace button_style
 
 // Messages to an edit field.
 namespace edit_message {
-// Answers start | end << 16 (each cut to 16 bits); wparam and lparam, unless 0, point to
-// std::uint32_t that receive them whole.
-inline constexpr std::uint32_t kGetSelection = 0x00B0;
 // wparam: anchor, lparam: caret, in characters; -1 as the caret means the end, -1 as the anchor
 // leaves just the caret where it is.
 inline constexpr std::uint32_t kSetSelection = 0x00B1;
-inline constexpr std::uint32_t kGetLineCount = 0x00BA;
 // wparam: the most bytes that typing and pasting may make the text; 0 allows none. The text in
 // the field already is kept.
 inline constexpr std::uint32_t kLimitText = 0x00C5;
-inline constexpr std::uint32_t kGetFirstVisibleLine = 0x00CE;
-inline constexpr std::uint32_t kGetLimitText = 0x00D5;
 // wparam 1: the limit counts the bytes the text takes in UTF-8 rather than as window text (GBK),
 // for an owner that hands the text on in UTF-8; 0: back to GBK.
 inline constexpr std::uint32_t kCountLimitInUtf8 = 0x0480;
@@ -195,7 +159,6 @@ inline constexpr std::uint32_t kGetState = 0x00F2;  // answers button_state bits
 }  // namespace button_message
 
 namespace button_state {
-inline constexpr LResult kPushed = 0x0004;
 inline constexpr LResult kFocus = 0x0008;
 }  // namespace button_state
 
@@ -205,31 +168,17 @@ constexpr WParam command_wparam(std::uint32_t id, std::uint16_t code) {
 }
 
 namespace system_color {
-inline constexpr int kScrollBar = 0;
-inline constexpr int kWindow = 5;  // the inside of edit fields
-inline constexpr int kWindowText = 8;
-inline constexpr int kHighlight = 13;  // selected text
-inline constexpr int kHighlightText = 14;
 inline constexpr int kButtonFace = 15;  // buttons and dialog backgrounds
-inline constexpr int kButtonShadow = 16;
-inline constexpr int kGrayText = 17;
-inline constexpr int kButtonText = 18;
-inline constexpr int kButtonHighlight = 20;
-inline constexpr int kDarkShadow = 21;
-inline constexpr int kLight = 22;
 }  // namespace system_color
 
 // Virtual-key codes: letters and digits are their upper-case ASCII codes.
 namespace keys {
-
-inline constexpr std::uint32_t kCancel = 0x03;  // Ctrl+Break
 inline constexpr std::uint32_t kBackspace = 0x08;
 inline constexpr std::uint32_t kTab = 0x09;
 inline constexpr std::uint32_t kReturn = 0x0D;
 inline constexpr std::uint32_t kShift = 0x10;
 inline constexpr std::uint32_t kControl = 0x11;
 inline constexpr std::uint32_t kAlt = 0x12;
-inline constexpr std::uint32_t kPause = 0x13;
 inline constexpr std::uint32_t kCapsLock = 0x14;
 inline constexpr std::uint32_t kEscape = 0x1B;
 inline constexpr std::uint32_t kSpace = 0x20;
@@ -243,29 +192,7 @@ inline constexpr std::uint32_t kRight = 0x27;
 inline constexpr std::uint32_t kDown = 0x28;
 inline constexpr std::uint32_t kInsert = 0x2D;
 inline constexpr std::uint32_t kDelete = 0x2E;
-inline constexpr std::uint32_t kDigit0 = 0x30;   // to 0x39
-inline constexpr std::uint32_t kLetterA = 0x41;  // to 0x5A
-inline constexpr std::uint32_t kNumpad0 = 0x60;  // to 0x69
-inline constexpr std::uint32_t kMultiply = 0x6A;
-inline constexpr std::uint32_t kAdd = 0x6B;
-inline constexpr std::uint32_t kSubtract = 0x6D;
-inline constexpr std::uint32_t kDecimal = 0x6E;
-inline constexpr std::uint32_t kDivide = 0x6F;
 inline constexpr std::uint32_t kF1 = 0x70;  // to F24 at 0x87
-inline constexpr std::uint32_t kNumLock = 0x90;
-inline constexpr std::uint32_t kScrollLock = 0x91;
-inline constexpr std::uint32_t kSemicolon = 0xBA;  // ;:
-inline constexpr std::uint32_t kEquals = 0xBB;     // =+
-inline constexpr std::uint32_t kComma = 0xBC;      // ,<
-inline constexpr std::uint32_t kMinus = 0xBD;      // -_
-inline constexpr std::uint32_t kPeriod = 0xBE;     // .>
-inline constexpr std::uint32_t kSlash = 0xBF;      // /?
-inline constexpr std::uint32_t kBackquote = 0xC0;  // `~
-inline constexpr std::uint32_t kLeftBracket = 0xDB;
-inline constexpr std::uint32_t kBackslash = 0xDC;
-inline constexpr std::uint32_t kRightBracket = 0xDD;
-inline constexpr std::uint32_t kQuote = 0xDE;
-
 }  // namespace keys
 
 }  // namespace kanvo::platform
