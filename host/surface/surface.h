@@ -13,6 +13,7 @@
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
+#include <mutex>
 #include <string_view>
 
 #include "host/surface/types.h"
@@ -35,9 +36,16 @@ inline constexpr int kDotsPerInch = 96;
 DcHandle create_compatible_dc(DcHandle reference);
 bool delete_dc(DcHandle dc);
 
-// The counter is incremented after every call that may have changed the context's pixels
-// (drawing, blits, text). Windows use it to know when to present. Null disconnects.
-void set_change_counter(DcHandle dc, std::atomic<std::uint64_t>* counter);
+// Pixel memory that another thread reads while contexts draw into it (a window's client area,
+// which the display copies to the screen). Every call that may change the pixels (drawing, blits,
+// text) holds `lock` while it works and counts `changes` up after it; a reader that holds `lock`
+// never sees a call's work half done, and a changed count tells it there is something new.
+struct SharedPixels {
+  std::mutex lock;
+  std::atomic<std::uint64_t> changes{0};
+};
+// Connects the context's drawing to the shared pixels; null disconnects.
+void share_pixels(DcHandle dc, SharedPixels* shared);
 
 // ---- Bitmaps ---------------------------------------------------------------------------------
 

@@ -24,7 +24,7 @@ surface::DcHandle open_client_dc(WindowManager& manager, Window& window) {
     surface::delete_dc(dc);
     return surface::kNoDc;
   }
-  surface::set_change_counter(dc, &pixels->changes);
+  surface::share_pixels(dc, &pixels->shared);
   manager.dcs[static_cast<std::uint32_t>(dc)] = {window.handle, pixels, bitmap};
   return dc;
 }

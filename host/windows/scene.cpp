@@ -61,7 +61,8 @@ std::vector<display::SceneWindow> WindowManager::windows() {
     while (!pending.empty()) {
       const Window* next = pending.back();
       pending.pop_back();
-      entry.version += next->frame_version + next->pixels->changes.load(std::memory_order_relaxed);
+      entry.version +=
+          next->frame_version + next->pixels->shared.changes.load(std::memory_order_relaxed);
       for (const WindowHandle child : next->children) {
         if (const Window* record = find(child)) pending.push_back(record);
       }
@@ -111,8 +112,9 @@ bool WindowManager::render(std::uint32_t id, surface::PixelWord* pixels, std::in
       pending.insert(pending.begin(), children.begin(), children.end());
     }
   }
-  // Drawing may go on meanwhile; a picture caught halfway is replaced at the next refresh,
-  // since the drawing calls count the windows' changes up.
+  // Drawing may go on between the windows' copies; each copy holds its window's drawing lock, so
+  // it shows every drawing call whole or not at all, and the changes counted meanwhile bring a
+  // new picture at the next refresh.
   paint_frame(layers.front().look, pixels);
   std::vector<surface::PixelWord> frame;
   for (std::size_t i = 0; i < layers.size(); ++i) {
@@ -125,6 +127,7 @@ bool WindowManager::render(std::uint32_t id, surface::PixelWord* pixels, std::in
       copy_clipped(frame.data(), layer.look.width, layer.look.height, layer.outer, layer.clip,
                    pixels, width);
     }
+    const std::lock_guard drawing(layer.source->shared.lock);
     copy_clipped(layer.source->memory, layer.source->stride, layer.source->rows, layer.client,
                  intersect(layer.clip, layer.client), pixels, width);
   }

@@ -31,7 +31,7 @@ struct ClientPixels {
   surface::PixelWord* memory = nullptr;
   std::int32_t stride = 0;  // pixel words per row
   std::int32_t rows = 0;
-  std::atomic<std::uint64_t> changes{0};  // counted up by every drawing call on it
+  surface::SharedPixels shared;  // drawing calls hold its lock and count its changes
 };
 
 struct ClassRecord {

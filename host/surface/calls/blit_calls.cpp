@@ -61,6 +61,7 @@ bool pat_blt(DcHandle handle, std::int32_t left, std::int32_t top, std::int32_t 
              std::int32_t height, std::uint32_t rop) {
   DeviceContext* dc = context_of(handle);
   if (dc == nullptr) return false;
+  const PixelWriting writing(*dc);
   const std::uint8_t table = raster::rop3_table(rop);
   if (raster::rop3_uses_source(table)) return false;
   const DeviceRect area = map_extent(dc->mapping, left, top, width, height);
@@ -118,6 +119,7 @@ bool bit_blt(DcHandle destination, std::int32_t x, std::int32_t y, std::int32_t 
   if (dc == nullptr) return false;
   const std::uint8_t table = raster::rop3_table(rop);
   if (!raster::rop3_uses_source(table)) return pat_blt(destination, x, y, width, height, rop);
+  const PixelWriting writing(*dc);
   const DeviceContext* src = context_of(source);
   if (src == nullptr) return false;
   const DeviceRect area = map_extent(dc->mapping, x, y, width, height);

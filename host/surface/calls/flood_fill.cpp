@@ -45,6 +45,7 @@ bool ext_flood_fill(DcHandle handle, std::int32_t x, std::int32_t y, Color color
   if (start.x < box.left || start.x >= box.right || start.y < box.top || start.y >= box.bottom) {
     return false;
   }
+  const PixelWriting writing(*dc);
   const PixelTarget target = dc->target();
   // The whole pixel word is compared, top byte included: a pixel that a raster operation left
   // with its top byte set is not the colour asked for, whatever its red, green and blue.

@@ -8,6 +8,7 @@ bool set_pixel(DcHandle handle, std::int32_t x, std::int32_t y, Color color) {
   DeviceContext* dc = context_of(handle);
   if (dc == nullptr) return false;
   const DevicePoint point = dc->mapping.map(x, y);
+  const PixelWriting writing(*dc);
   raster::Painter painter(*dc);
   const Rect& box = dc->drawable_box();
   if (point.x < box.left || point.x >= box.right || point.y < box.top || point.y >= box.bottom) {

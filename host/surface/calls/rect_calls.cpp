@@ -14,6 +14,7 @@ bool rectangle(DcHandle handle, std::int32_t left, std::int32_t top, std::int32_
                std::int32_t bottom) {
   DeviceContext* dc = context_of(handle);
   if (dc == nullptr) return false;
+  const PixelWriting writing(*dc);
   DeviceRect box = map_rect(dc->mapping, left, top, right, bottom);
   raster::Painter painter(*dc);
   const raster::BrushInk brush(*dc);
@@ -45,6 +46,7 @@ bool fill_rect(DcHandle handle, const Rect& rect, ObjectHandle brush_handle) {
   if (!brush) return false;
   const DeviceRect box =
       map_directed_rect(dc->mapping, rect.left, rect.top, rect.right, rect.bottom);
+  const PixelWriting writing(*dc);
   raster::Painter painter(*dc, rop2::kCopyPen);
   painter.fill_box(box.left, box.top, box.right, box.bottom, raster::BrushInk(*dc, brush.get()));
   dc->note_change();

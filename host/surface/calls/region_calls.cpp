@@ -53,6 +53,7 @@ bool fill_region(DcHandle handle, ObjectHandle region_handle, ObjectHandle brush
   PinnedObject<RegionObject> region(region_handle);
   PinnedObject<BrushObject> brush(brush_handle);
   if (!region || !brush) return false;
+  const PixelWriting writing(*dc);
   raster::Painter painter(*dc);
   const raster::BrushInk ink(*dc, brush.get());
   const Rect& box = region->box;

@@ -104,8 +104,8 @@ bool delete_dc(DcHandle handle) {
   return delete_device_context_slot(handle);
 }
 
-void set_change_counter(DcHandle handle, std::atomic<std::uint64_t>* counter) {
-  if (DeviceContext* dc = context_of(handle)) dc->change_counter = counter;
+void share_pixels(DcHandle handle, SharedPixels* shared) {
+  if (DeviceContext* dc = context_of(handle)) dc->shared_pixels = shared;
 }
 
 ObjectHandle select_object(DcHandle handle, ObjectHandle object) {

@@ -60,7 +60,7 @@ class DeviceContext {
   // shape that asks.
   std::int64_t pen_width = 1;
 
-  std::atomic<std::uint64_t>* change_counter = nullptr;
+  SharedPixels* shared_pixels = nullptr;
 
   // Scratch geometry kept between calls, so that drawing stops allocating once it has grown.
   raster::SpanList spans;
@@ -92,7 +92,7 @@ class DeviceContext {
   void update_pen_width();
   // Called once by every call that may have changed the pixels.
   void note_change() const {
-    if (change_counter != nullptr) change_counter->fetch_add(1, std::memory_order_release);
+    if (shared_pixels != nullptr) shared_pixels->changes.fetch_add(1, std::memory_order_release);
   }
 
  private:
@@ -103,6 +103,24 @@ class DeviceContext {
   Rect drawable_;
   bool has_clip_ = false;
   Rect clip_;
+};
+
+// Held by a call that may change a context's pixels, from before its first write to after its
+// last: a reader of shared pixels then sees each call's work whole or not at all. Taken once per
+// call, never inside another call's hold.
+class PixelWriting {
+ public:
+  explicit PixelWriting(const DeviceContext& dc) : shared_(dc.shared_pixels) {
+    if (shared_ != nullptr) shared_->lock.lock();
+  }
+  ~PixelWriting() {
+    if (shared_ != nullptr) shared_->lock.unlock();
+  }
+  PixelWriting(const PixelWriting&) = delete;
+  PixelWriting& operator=(const PixelWriting&) = delete;
+
+ private:
+  SharedPixels* shared_;
 };
 
 // The context behind a handle, or null. The caller is the context's one user at this moment.

@@ -8,6 +8,7 @@ namespace kanvo::surface {
 bool line_to(DcHandle handle, std::int32_t x, std::int32_t y) {
   DeviceContext* dc = context_of(handle);
   if (dc == nullptr) return false;
+  const PixelWriting writing(*dc);
   const DevicePoint points[2] = {dc->mapping.map(dc->current_position), dc->mapping.map(x, y)};
   lines::stroke_figure(*dc, points, false);
   dc->current_position = {x, y};
@@ -18,6 +19,7 @@ bool line_to(DcHandle handle, std::int32_t x, std::int32_t y) {
 bool polyline(DcHandle handle, const Point* points, std::int32_t count) {
   DeviceContext* dc = context_of(handle);
   if (dc == nullptr || points == nullptr || count < 2) return false;
+  const PixelWriting writing(*dc);
   std::vector<DevicePoint>& mapped = dc->scratch_device_points;
   mapped.clear();
   for (std::int32_t i = 0; i < count; ++i) mapped.push_back(dc->mapping.map(points[i]));

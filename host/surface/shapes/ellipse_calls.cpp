@@ -190,6 +190,7 @@ bool ellipse(DcHandle handle, std::int32_t left, std::int32_t top, std::int32_t 
              std::int32_t bottom) {
   DeviceContext* dc = context_of(handle);
   if (dc == nullptr) return false;
+  const PixelWriting writing(*dc);
   const DeviceRect box = map_rect(dc->mapping, left, top, right, bottom);
   return draw_rounded_box(*dc, box, lines::FramedShape::ellipse, box.right - box.left,
                           box.bottom - box.top);
@@ -199,6 +200,7 @@ bool round_rect(DcHandle handle, std::int32_t left, std::int32_t top, std::int32
                 std::int32_t bottom, std::int32_t corner_width, std::int32_t corner_height) {
   DeviceContext* dc = context_of(handle);
   if (dc == nullptr) return false;
+  const PixelWriting writing(*dc);
   const DeviceRect box = map_rect(dc->mapping, left, top, right, bottom);
   return draw_rounded_box(*dc, box, lines::FramedShape::rounded_rectangle,
                           corner_extent(corner_width, dc->mapping.scale_x()),

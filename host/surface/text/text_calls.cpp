@@ -31,6 +31,7 @@ bool text_out(DcHandle handle, std::int32_t x, std::int32_t y, std::string_view 
   const std::shared_ptr<const text::Font> font = selected_font(*dc);
   if (!font) return false;
   // Text ignores the raster operation.
+  const PixelWriting writing(*dc);
   raster::Painter painter(*dc, rop2::kCopyPen);
   const text::Run run{text, encoding};
   if (text::is_turned(*font, dc->graphics_mode)) {
@@ -63,6 +64,7 @@ std::int32_t draw_text(DcHandle handle, std::string_view text, Rect* rect, std::
   if (dc == nullptr) return 0;
   const std::shared_ptr<const text::Font> font = selected_font(*dc);
   if (!font) return 0;
+  const PixelWriting writing(*dc);
   raster::Painter painter(*dc, rop2::kCopyPen);
   const std::int32_t height =
       text::format_text(&painter, colors_of(*dc), *font, dc->mapping, text, encoding, rect, format);

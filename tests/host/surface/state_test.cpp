@@ -170,16 +170,17 @@ TEST_F(SurfaceTest, DrawableBoxFollowsTheBitmapAndTheClipWhicheverChangesLast) {
   delete_object(large);
 }
 
-TEST_F(SurfaceTest, ChangeCounterCountsDrawingCalls) {
-  std::atomic<std::uint64_t> changes{0};
-  set_change_counter(dc_, &changes);
+TEST_F(SurfaceTest, SharedPixelsCountDrawingCalls) {
+  SharedPixels shared;
+  const std::atomic<std::uint64_t>& changes = shared.changes;
+  share_pixels(dc_, &shared);
   set_pixel(dc_, 1, 1, 0xFF);
   rectangle(dc_, 0, 0, 3, 3);
   pat_blt(dc_, 0, 0, 2, 2, rop3::kPatCopy);
   EXPECT_EQ(changes.load(), 3u);
   set_text_color(dc_, 0x10);  // state only
   EXPECT_EQ(changes.load(), 3u);
-  set_change_counter(dc_, nullptr);
+  share_pixels(dc_, nullptr);
   set_pixel(dc_, 1, 1, 0xFF);
   EXPECT_EQ(changes.load(), 3u);
 }

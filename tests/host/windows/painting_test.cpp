@@ -157,6 +157,40 @@ TEST_F(PaintingTest, WindowOnAnotherThreadKeepsWorkingWhileThisThreadDrawsOnItsC
   surface::delete_object(brush);
 }
 
+// The screen copies a window while another thread fills all of it, again and again, in red and
+// in green: every copy shows one fill whole, never the top of one and the bottom of the other.
+TEST_F(PaintingTest, ScreenNeverShowsADrawingCallHalfDone) {
+  WindowThread owner;
+  const WindowHandle window = shown_and_painted(owner, testing::kLogged, 300, show::kShow);
+  std::atomic<bool> drawing{true};
+  std::thread painter([&] {
+    const surface::DcHandle dc = get_dc(window);
+    const auto red = surface::create_solid_brush(surface::rgb(255, 0, 0));
+    const auto green = surface::create_solid_brush(surface::rgb(0, 255, 0));
+    // The yield lets the copies in between the fills; a lock taken back at once can starve them.
+    for (int i = 0; drawing.load(); ++i) {
+      surface::fill_rect(dc, {0, 0, 300, 300}, i % 2 ? red : green);
+      std::this_thread::yield();
+    }
+    surface::delete_object(red);
+    surface::delete_object(green);
+    release_dc(window, dc);
+  });
+  int torn = 0;
+  int filled = 0;
+  for (int i = 0; i < 100; ++i) {
+    const display::Image image = testing::screen().capture();
+    const surface::PixelWord top = testing::client_pixel(image, window, {0, 0});
+    const surface::PixelWord bottom = testing::client_pixel(image, window, {299, 299});
+    torn += top != bottom;
+    filled += top == kRedPixel || top == kGreenPixel;
+  }
+  drawing.store(false);
+  painter.join();
+  EXPECT_EQ(torn, 0);
+  EXPECT_GT(filled, 0);
+}
+
 TEST_F(PaintingTest, ClientDcOutlivesItsWindowHarmlessly) {
   WindowHandle window = kNoWindow;
   surface::DcHandle dc = surface::kNoDc;
