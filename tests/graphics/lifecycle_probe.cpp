@@ -1,8 +1,8 @@
 // A short program with a graphics window that ends in one of the ways a program ends, for the
 // lifecycle runs on a real X server:
-//   lifecycle_probe return|close|exit|reopen|click|put
-// It draws a screenful of small circles, as the quiz does, and prints "last" right after its last
-// call into the library:
+//   lifecycle_probe return|close|exit|reopen|click|put [MARKS]
+// It draws a screenful of small circles (MARKS of them, 22000 unless given), as the quiz does, and
+// prints "last" right after its last call into the library:
 //   return  returns from main with the window open;
 //   close   closes the window, then returns;
 //   exit    calls exit() with the window open;
@@ -12,6 +12,7 @@
 //   put     opens a window without a canvas (so that a repaint shows nothing of what is drawn),
 //           prints "client X Y", waits for a click, puts a red image of 50 by 50 at (10, 10) of
 //           the window, prints "put", and ends at the next click.
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string_view>
@@ -29,9 +30,11 @@ namespace frame = kanvo::win::detail;
 constexpr std::int32_t kWidth = 440;
 constexpr std::int32_t kHeight = 420;
 
+int marks = 22000;
+
 void draw_marks() {
   set_color(0xFFFFFF);
-  for (int i = 0; i < 22000; ++i) stroke_circle(i % kWidth, (i / kWidth) % kHeight, 2);
+  for (int i = 0; i < marks; ++i) stroke_circle(i % kWidth, (i / kWidth) % kHeight, 2);
 }
 
 void say(const char* line) {
@@ -74,6 +77,7 @@ void wait_for_click() {
 
 int main(int argc, char** argv) {
   const std::string_view way = argc > 1 ? argv[1] : "";
+  if (argc > 2) marks = std::max(std::atoi(argv[2]), 0);
   if (way == "return" || way == "close" || way == "exit") {
     open_window(kWidth, kHeight, 0);
     draw_marks();
@@ -118,6 +122,6 @@ int main(int argc, char** argv) {
     wait_for_click();
     return 0;
   }
-  std::fprintf(stderr, "usage: %s return|close|exit|reopen|click|put\n", argv[0]);
+  std::fprintf(stderr, "usage: %s return|close|exit|reopen|click|put [MARKS]\n", argv[0]);
   return 2;
 }
