@@ -1,6 +1,7 @@
 #include "tests/graphics/dialog_picture.h"
 
 #include <algorithm>
+#include <thread>
 
 namespace kanvo::testing {
 namespace {
@@ -119,6 +120,21 @@ std::optional<DialogPicture> find_dialog(const display::Image& screen) {
       box_of(screen, {caption.right - kCloseBox, caption.top, caption.right, caption.bottom},
              origin, bright);
   return picture;
+}
+
+std::optional<DialogPicture> settled_dialog(const std::function<display::Image()>& look,
+                                            const std::function<bool(const DialogPicture&)>& accept,
+                                            std::chrono::milliseconds patience) {
+  const auto deadline = std::chrono::steady_clock::now() + patience;
+  std::optional<DialogPicture> before;
+  for (;;) {
+    std::optional<DialogPicture> now = find_dialog(look());
+    if (now && !accept(*now)) now.reset();
+    if (now && now == before) return now;
+    if (std::chrono::steady_clock::now() >= deadline) return {};
+    before = now;
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
 }
 
 }  // namespace kanvo::testing

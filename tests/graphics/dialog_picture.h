@@ -2,6 +2,8 @@
 // blue caption) and where the edit field and the buttons stand in it, found by their colours.
 #pragma once
 
+#include <chrono>
+#include <functional>
 #include <optional>
 
 #include "host/display/headless_display.h"
@@ -22,9 +24,18 @@ struct DialogPicture {
   std::optional<surface::Rect> cancel_text;
   std::optional<surface::Rect> title_text;
   std::optional<surface::Rect> close_cross;
+
+  friend bool operator==(const DialogPicture&, const DialogPicture&) = default;
 };
 
 // Nothing when no active caption or no edit field is to be seen.
 std::optional<DialogPicture> find_dialog(const display::Image& screen);
+
+// The dialog once it is painted through: `accept`ed and the same in two looks in a row, for a
+// dialog is seen as soon as its frame and edit field are, before its texts and buttons maybe.
+// Nothing when it does not settle within `patience`.
+std::optional<DialogPicture> settled_dialog(const std::function<display::Image()>& look,
+                                            const std::function<bool(const DialogPicture&)>& accept,
+                                            std::chrono::milliseconds patience);
 
 }  // namespace kanvo::testing

@@ -14,7 +14,6 @@
 #include <string>
 
 #include "tests/graphics/dialog_picture.h"
-#include "tests/support/eventually.h"
 #include "tests/support/line_reader.h"
 #include "tests/support/x_server_test.h"
 
@@ -24,6 +23,8 @@ namespace {
 using surface::Rect;
 
 constexpr const char* kProbe = KANVO_BINARY_DIR "/tests/graphics/ask_text_probe";
+// Each look at the screen runs import, which takes long on a busy machine.
+constexpr std::chrono::milliseconds kPatience(20000);
 
 class DialogScreenTest : public XServerTest<DialogScreenTest> {
  public:
@@ -45,14 +46,14 @@ class DialogScreenTest : public XServerTest<DialogScreenTest> {
                                 " " + arguments + " <" + input;
     FILE* probe = popen(command.c_str(), "r");
     if (probe == nullptr) return nullptr;
-    const bool shown = eventually([&] {
-      const std::optional<DialogPicture> found = find_dialog(server_->screenshot());
-      if (!found || (client_width != 0 && found->client.right - found->client.left != client_width))
-        return false;
-      *picture = *found;
-      return true;
-    });
+    const std::optional<DialogPicture> shown = settled_dialog(
+        [&] { return server_->screenshot(); },
+        [&](const DialogPicture& found) {
+          return client_width == 0 || found.client.right - found.client.left == client_width;
+        },
+        kPatience);
     EXPECT_TRUE(shown) << "the dialog did not appear";
+    if (shown) *picture = *shown;
     point_at(*picture);
     return probe;
   }

@@ -472,6 +472,22 @@ TEST_F(DrawingScreenTest, TheMouseThroughTheWindow) {
   EXPECT_EQ(probe.next_message(), message(WM_RBUTTONUP, 120, 80, 0, 0, 0, 0));
 }
 
+// Input reaches the window in the order the server sent it: when a key typed after pointer
+// moves is held, so is every one of the moves, none merged or dropped on the way.
+TEST_F(DrawingScreenTest, PointerMovesSentBeforeAKeyAreHeldWhenItIs) {
+  Probe probe(*server_, "200 150 0");
+  ASSERT_NO_FATAL_FAILURE(start(probe));
+  point_at({10, 100});
+  ASSERT_NO_FATAL_FAILURE(settle_mouse(probe));
+  ASSERT_EQ(probe.ask("flushmouse"), "ok");
+  move_along(100, 11, 50);  // 40 moves
+  ASSERT_NO_FATAL_FAILURE(settle_mouse(probe));
+  EXPECT_EQ(probe.ask("held"), "held 40");
+  EXPECT_EQ(probe.ask("drain"), "took 40");
+  EXPECT_EQ(probe.line(), message(WM_MOUSEMOVE, 11, 100, 0, 0, 0, 0));
+  EXPECT_EQ(probe.line(), message(WM_MOUSEMOVE, 50, 100, 0, 0, 0, 0));
+}
+
 // The queue holds 63 messages: a 64th that comes while they wait is dropped, the held ones come
 // out oldest first, and once they are taken new ones are queued again. flush_mouse_messages
 // empties a full queue.

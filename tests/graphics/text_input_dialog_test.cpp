@@ -171,11 +171,13 @@ TEST_F(TextInputDialogTest, StandardSizeAsMeasuredOnTheScreen) {
                   platform::edit_style::kAutoHScroll);
 
     // What the screen shows: the edit field 18 pixels high, the buttons in their places.
-    std::optional<testing::DialogPicture> picture;
-    ASSERT_TRUE(eventually([&] {
-      picture = testing::find_dialog(testing_ui::screen().capture());
-      return picture && picture->edit.bottom - picture->edit.top == 18;
-    }));
+    const std::optional<testing::DialogPicture> picture =
+        testing::settled_dialog([] { return testing_ui::screen().capture(); },
+                                [](const testing::DialogPicture& found) {
+                                  return found.edit.bottom - found.edit.top == 18;
+                                },
+                                std::chrono::milliseconds(10000));
+    ASSERT_TRUE(picture) << "the dialog was not painted through";
     EXPECT_EQ(picture->client.right - picture->client.left, 357);
     EXPECT_EQ(picture->client.bottom - picture->client.top, 93);
     EXPECT_EQ(picture->edit, (surface::Rect{9, 65, 348, 83}));

@@ -6,10 +6,15 @@
 // "message=N x=X y=Y left=0|1 right=0|1" after it. A right button press draws a white line along
 // row 10 (once the window is on the screen, so that no first repaint wipes it); a left button
 // press ends the program. With "keys", the left press first prints every key message held
-// then, one a line: "key=K down=0|1 text=T ctrl=0|1 shift=0|1 alt=0|1", then "keys N".
+// then, one a line: "key=K down=0|1 text=T ctrl=0|1 shift=0|1 alt=0|1", then "keys N"; and
+// while it waits it prints "key queue full" once the key queue fills, so that a test knows when
+// its typing has been handled.
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <thread>
 
+#include "graphics/context/graphics_context.h"
 #include "graphics/context/window_canvas.h"
 #include "graphics/kanvo.h"
 #include "graphics/platform/window_system.h"
@@ -29,9 +34,20 @@ int main(int argc, char** argv) {
   Point client{0, 0};
   platform::client_to_screen(window, &client);
   std::printf("client %d %d\n", client.x, client.y);
+  const KeyQueue& keys = graphics_context().canvas.key_messages();
+  bool told_full = false;
   for (;;) {
     std::printf("waiting\n");
     std::fflush(stdout);
+    // The key queue has no event to wait on beside the mouse's, so it is looked at meanwhile.
+    while (argc > 3 && !told_full && !mouse_hit()) {
+      if (keys.is_full()) {
+        told_full = true;
+        std::printf("key queue full\n");
+        std::fflush(stdout);
+      }
+      std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
     const MouseMessage message = get_mouse_message();
     std::printf("message=%u x=%d y=%d left=%d right=%d\n", message.message, message.x, message.y,
                 message.left_button ? 1 : 0, message.right_button ? 1 : 0);

@@ -9,7 +9,6 @@
 #include <cstdio>
 #include <optional>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "graphics/kanvo.h"
@@ -152,10 +151,21 @@ TEST_F(WindowScreenTest, KeysWaitInTheirQueueUpToItsSize) {
   const Point client = start(probe);
   server_->run("xdotool mousemove --sync " + std::to_string(client.x + 50) + " " +
                std::to_string(client.y + 50));
+  // The pointer gives the window the keyboard. Until the move is handled the focus may still be
+  // on its way, and a window that gains it late takes the keys held down at that moment as
+  // pressed first: the keys are typed once it has arrived.
+  const std::string moved = "message=" + std::to_string(WM_MOUSEMOVE) + " x=50 y=50 ";
+  std::optional<std::string> told;
+  while ((told = probe.line()) && !told->starts_with(moved)) {
+  }
+  ASSERT_TRUE(told) << "the pointer move never came";
   std::string ups;
   for (int i = 0; i < 40; ++i) ups += " Up";
   server_->run("xdotool key --delay 20 a shift+c ctrl+b alt+x" + ups);
-  std::this_thread::sleep_for(milliseconds(500));  // every key handled before the click
+  // The click must come after every key has been handled, or some would still be on their way.
+  while ((told = probe.line()) && *told != "key queue full") {
+  }
+  ASSERT_EQ(told, "key queue full");
   server_->run("xdotool click 1");
   std::vector<std::string> keys;
   while (std::optional<std::string> next = probe.line()) {
@@ -185,6 +195,13 @@ TEST_F(WindowScreenTest, TheArrowKeysExampleMovesItsSquare) {
   std::string window;
   ASSERT_TRUE(eventually([&] { return !(window = server_->window_of_class("arrow_keys")).empty(); },
                          kPatience));
+  // Keys typed before the window is on the screen and active would reach no window.
+  EXPECT_TRUE(eventually(
+      [&] {
+        const surface::Rect frame = server_->window_rect(window);
+        return frame.right > frame.left && shows({frame.left + 10, frame.top + 10}, kActiveCaption);
+      },
+      kPatience));
   server_->run("xdotool windowfocus --sync " + window + " key --delay 30 Right Right Down " +
                "shift+Left Escape");
   EXPECT_EQ(program.line(), "x=185 y=130");
