@@ -74,7 +74,7 @@ constexpr void walk_quadrant_in(std::int64_t a, std::int64_t b, Visit& visit) {
 }  // namespace detail
 
 // Calls visit(x, y) for every outline point of the quadrant, in doubled offsets, from the side
-// to the top: y never decreases, x never increases. `width` and `height` are at least 3 and
+// to the top: y never decreases, x never increases. `width` and `height` are at least 2 and
 // quadrant_walkable.
 template <class Visit>
 constexpr void walk_quadrant(std::int64_t width, std::int64_t height, Visit&& visit) {

@@ -135,8 +135,8 @@ ArcRange select_arc(std::span<const DevicePoint> outline, const RoundedBox& box,
   if (whole) return {false, first, before_first};
   if (last == before_first) {
     // Both radials between the same two pixels, in either order: the whole outline from the
-    // pixel after them round to the one before. A square outline's pixels stand too close to
-    // its centre for the radials to be told apart: it takes nothing.
+    // pixel after them round to the one before. The few pixels of a box two pixels across stand
+    // too close to its centre for the radials to be told apart: it takes nothing.
     if (box.square()) return {};
     return {false, first, before_first};
   }

@@ -63,10 +63,10 @@ void quadrant_points(std::int64_t width, std::int64_t height, std::vector<Device
 
 }  // namespace
 
-void outline_points(const RoundedBox& box, std::vector<DevicePoint>& points) {
+void outline_points(const RoundedBox& box, std::vector<DevicePoint>& points, SmallCorners small) {
   points.clear();
   if (box.width <= 0 || box.height <= 0) return;
-  if (box.square()) {
+  if (box.square() && small == SmallCorners::square) {
     // Four sides of up to kMaxOutlinePoints / 4 pixels each; longer sides keep their corners.
     if (box.width + box.height < static_cast<std::int64_t>(kMaxOutlinePoints / 2)) {
       square_outline(box, points);

@@ -16,7 +16,13 @@ namespace kanvo::surface::shapes {
 // Outlines longer than this keep every n-th point only (shapes millions of pixels across).
 inline constexpr std::size_t kMaxOutlinePoints = std::size_t{1} << 20;
 
+// How a box whose corners are two pixels or less is outlined: as the rectangle the rounded
+// rectangle and ellipse calls draw, or walked like any other (arcs, pies and chords, which the
+// platform does not square off: their outline shrinks to a few pixels around the centre).
+enum class SmallCorners { square, walked };
+
 // Replaces `points` by the outline of the box.
-void outline_points(const RoundedBox& box, std::vector<DevicePoint>& points);
+void outline_points(const RoundedBox& box, std::vector<DevicePoint>& points,
+                    SmallCorners small = SmallCorners::square);
 
 }  // namespace kanvo::surface::shapes

@@ -364,5 +364,29 @@ TEST(FlatArcs, ABoxOnePixelWideHasNoArc) {
   EXPECT_TRUE(canvas.painted().empty()) << canvas.picture(kPen);
 }
 
+// An ellipse call squares off a box two pixels across, but an arc, pie or chord of it follows
+// the ellipse's own outline, which shrinks to the pixels around the centre: a chord of the whole
+// turn of a tall box three pixels wide is a block of four, and of a box three pixels wide and
+// an odd number high (its centre on a row) a run of two.
+TEST(FlatArcs, ABoxThreePixelsWideShrinksToItsCentre) {
+  CurveCanvas canvas(8, 30);
+  canvas.pen(0xFFFFFF);
+  canvas.brush(0xFFFFFF);
+  ASSERT_TRUE(chord(canvas.dc(), 2, 1, 4, 27, -5, -5, -5, -5));
+  EXPECT_EQ(canvas.painted(), PixelSet({{2, 13}, {3, 13}, {2, 14}, {3, 14}}))
+      << canvas.picture(kPen);
+  canvas.clear();
+  ASSERT_TRUE(chord(canvas.dc(), 2, 1, 4, 28, -5, -5, -5, -5));
+  EXPECT_EQ(canvas.painted(), PixelSet({{2, 14}, {3, 14}})) << canvas.picture(kPen);
+  // A flat box three pixels high keeps its two middle rows, end to end.
+  CurveCanvas flat(30, 8);
+  flat.pen(0xFFFFFF);
+  flat.brush(0xFFFFFF);
+  ASSERT_TRUE(chord(flat.dc(), 1, 2, 27, 4, -5, -5, -5, -5));
+  PixelSet rows;
+  for (int x = 1; x < 27; ++x) rows.insert({{x, 2}, {x, 3}});
+  EXPECT_EQ(flat.painted(), rows) << flat.picture(kPen);
+}
+
 }  // namespace
 }  // namespace kanvo::surface
