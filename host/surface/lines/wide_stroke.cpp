@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "host/surface/shapes/rounded_box.h"
 
@@ -208,7 +209,7 @@ void WideStroke::add_disc(DevicePointF centre) {
 }
 
 void WideStroke::add_path(std::span<const DevicePointF> points, bool closed,
-                          std::span<const DevicePointF> headings) {
+                          std::span<const DevicePointF> headings, PathEnds ends) {
   // Distinct consecutive points only; a closed figure does not repeat its first point.
   std::size_t count = points.size();
   if (count == 0) return;
@@ -236,8 +237,9 @@ void WideStroke::add_path(std::span<const DevicePointF> points, bool closed,
     const bool first_band = i == 0;
     const bool last_band = distinct_after(j) >= count;
     const DevicePointF u = heading(i, j);
-    add_band(points[i], points[j], u, !closed && first_band && pen_.cap == EndCap::square,
-             !closed && last_band && pen_.cap == EndCap::square);
+    add_band(points[i], points[j], u,
+             !closed && first_band && ends.start && pen_.cap == EndCap::square,
+             !closed && last_band && ends.end && pen_.cap == EndCap::square);
     if (!first_band) add_join(points[i], previous_heading, u);
     previous_heading = u;
     last_start = i;
@@ -251,8 +253,8 @@ void WideStroke::add_path(std::span<const DevicePointF> points, bool closed,
     add_join(points[last], previous_heading, u);
     add_join(points[0], u, heading(0, second));
   } else if (pen_.cap == EndCap::round) {
-    add_disc(points[0]);
-    add_disc(points[last]);
+    if (ends.start) add_disc(points[0]);
+    if (ends.end) add_disc(points[last]);
   }
 }
 
@@ -281,7 +283,7 @@ void WideStroke::add_dash_path() {
   if (one_point) {
     add_dash(first, first, dash_headings_.back());
   } else {
-    add_path(dash_path_, false, dash_headings_);
+    add_path(dash_path_, false, dash_headings_, dash_ends_);
     // A dash that runs on into a segment but ends before it reaches the next pixel there still
     // turns into it: the join at the turn.
     std::size_t k = dash_path_.size() - 1;
@@ -294,6 +296,7 @@ void WideStroke::add_dash_path() {
   }
   dash_path_.clear();
   dash_headings_.clear();
+  dash_ends_ = {};
 }
 
 double WideStroke::add_dashed_figure(std::span<const DevicePointF> points, bool closed,
@@ -330,22 +333,59 @@ double WideStroke::add_dashed_figure(std::span<const DevicePointF> points, bool 
   double pending_start =
       0.0;  // where the dash in dash_path_ starts  // of the segment before, once after_turn
 
-  double position = start;  // along the path, where the segment starts
   const std::size_t segments = closed ? count : count - 1;
+  // Where each segment hands on to the next, and where it ends itself.
+  auto advance = [&](std::size_t i, double from, double& end) {
+    const DevicePointF& a = points[i];
+    const DevicePointF& b = points[(i + 1) % count];
+    const double step = pattern_length(b.x - a.x, b.y - a.y);
+    end = from + step + lead(i + 1) - lead(i);
+    return from + std::floor(step) + lead(i + 1) - lead(i);
+  };
+  // A closed figure whose last dash runs on past its close, where the first dash starts, draws the
+  // two as one dash through its first point: the join there, no ends.
+  DevicePointF closing_heading{};
+  bool wraps = false;
+  if (closed && !dots_only) {
+    double figure_end = start;
+    double at = start;
+    for (std::size_t i = 0; i < segments; ++i) {
+      const DevicePointF& a = points[i];
+      const DevicePointF& b = points[(i + 1) % count];
+      if (same_point(a, b)) continue;
+      at = advance(i, at, figure_end);
+      closing_heading = direction(a, b);
+    }
+    DashCursor first(pattern, start - phase);
+    first.seek(start);
+    DashCursor last(pattern, start - phase);
+    last.seek(std::nextafter(figure_end, -std::numeric_limits<double>::infinity()));
+    wraps = figure_end > start && first.start() == start && last.start() < figure_end &&
+            last.end() > figure_end;
+  }
+
+  double position = start;  // along the path, where the segment starts
   for (std::size_t i = 0; i < segments; ++i) {
     const DevicePointF a = points[i];
     const DevicePointF b = points[(i + 1) % count];
     const double dx = b.x - a.x;
     const double dy = b.y - a.y;
-    if (dx == 0.0 && dy == 0.0) continue;
-    const double step = pattern_length(dx, dy);
-    const double length = step + lead(i + 1) - lead(i);
+    if (dx == 0.0 && dy == 0.0) {
+      // A segment of no length is still a corner: a dash over it (one that ends there excepted)
+      // has the round join there, whichever way the figure goes on.
+      if (pen_.join == Join::round && !dots_only) {
+        dash.seek(position);
+        if (dash.start() <= position && dash.end() > position) add_disc(a);
+      }
+      continue;
+    }
     // The pattern goes on into the next segment from the whole units of this one's length: what
     // is left over counts again there.
-    const double next_position = position + std::floor(step) + lead(i + 1) - lead(i);
+    double segment_end = 0.0;
+    const double next_position = advance(i, position, segment_end);
+    const double length = segment_end - position;
     const double span = std::hypot(dx, dy);
     const DevicePointF heading{dx / span, dy / span};
-    const double segment_end = position + length;
     const bool last = i + 1 == segments;
     // A dash that starts on the point between two segments belongs to the later one; the end of
     // the figure belongs to its last segment.
@@ -407,7 +447,12 @@ double WideStroke::add_dashed_figure(std::span<const DevicePointF> points, bool 
           pending_start = dash.start();
           dash_path_.push_back(from);
           dash_headings_.push_back(heading);
+          if (wraps && dash.start() == start) {
+            dash_ends_.start = false;
+            add_join(a, closing_heading, heading);
+          }
         }
+        if (wraps && last && dash.end() > segment_end) dash_ends_.end = false;
         dash_path_.push_back(to);
         dash_headings_.push_back(heading);
         // A dash that starts exactly at a turn has the join there, as if it came through it;

@@ -20,7 +20,11 @@
 // dash fall on whole pixels (the exact distance from its segment's
 // start, cut toward the start). A dash runs on through the turns of the path with the pen's
 // joins, whatever they are, even when its end falls short of the next pixel past the turn; one
-// that starts exactly at a turn has the join there too (one that ends there does not). In a pattern
+// that starts exactly at a turn has the join there too (one that ends there does not), and a
+// segment of no length is a turn for round joins: a dash over it has the pen's disc there. A
+// closed figure whose last dash runs on past its close draws it and the first dash as one dash
+// through its first point: the join there, no ends (a last dash that ends exactly at the close
+// keeps its ends). In a pattern
 // of dots only, a segment shows its first dot alone (a dot on the point between two segments counts
 // for both).
 //
@@ -44,6 +48,12 @@ namespace kanvo::surface::lines {
 
 enum class EndCap { round, square, flat };
 enum class Join { round, bevel, miter };
+
+// Which ends of an open path have the pen's end.
+struct PathEnds {
+  bool start = true;
+  bool end = true;
+};
 
 struct WidePen {
   std::int64_t width = 1;  // device pixels, at least 2
@@ -89,7 +99,7 @@ class WideStroke {
   // Bands along the path (repeated points skipped), joins between them and the ends. `headings`
   // is empty or gives, for each point, the direction of the band that ends there.
   void add_path(std::span<const DevicePointF> points, bool closed,
-                std::span<const DevicePointF> headings);
+                std::span<const DevicePointF> headings, PathEnds ends = {});
   // The band from a to b along the unit direction u (given, so that a band of no length has
   // one).
   void add_band(DevicePointF a, DevicePointF b, DevicePointF u, bool square_start, bool square_end);
@@ -109,6 +119,7 @@ class WideStroke {
   std::vector<raster::QuadrantRow>& nib_rows_;  // empty until the first nib that is walked
   std::vector<DevicePointF>& dash_path_;
   std::vector<DevicePointF>& dash_headings_;
+  PathEnds dash_ends_;           // of the dash in dash_path_
   std::size_t merged_runs_ = 0;  // runs of the nibs after they were last merged
   // The nibs have covered every pixel of the box: nothing added after them can change the
   // picture (a pen far wider than the surface would otherwise lay a huge nib on every point).

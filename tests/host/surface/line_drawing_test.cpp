@@ -280,6 +280,47 @@ TEST_F(LineDrawing, WideDashesStartingExactlyAtATurnHaveItsJoin) {
   EXPECT_EQ(row(21, 16, 24, kWhite), "####....");
 }
 
+TEST_F(LineDrawing, WideDashesRunningOnPastTheCloseJoinTheFirstDash) {
+  // A square of 64 round, round ends, bevel joins, two wide. With 10 on, 5 off the last dash
+  // (60 to 70) runs on past the close: it and the first dash are one dash through (4,4), with
+  // the bevel there and no round end poking out at (3,3).
+  const Point square[] = {{4, 4}, {20, 4}, {20, 20}, {4, 20}};
+  const std::uint32_t style =
+      pen_style::kUserStyle | pen_style::kEndCapRound | pen_style::kJoinBevel;
+  use_pen(geometric(style, 2, 0xFFFFFF, {10, 5}));
+  ASSERT_TRUE(polygon(dc_, square, 4));
+  EXPECT_EQ(row(3, 2, 8, kWhite), "..####");
+  EXPECT_EQ(row(4, 2, 8, kWhite), ".#####");
+  // With 10 on, 6 off the figure closes in a gap: the first dash has its round end.
+  fill(0);
+  use_pen(geometric(style, 2, 0xFFFFFF, {10, 6}));
+  ASSERT_TRUE(polygon(dc_, square, 4));
+  EXPECT_EQ(row(3, 2, 8, kWhite), ".#####");
+  // A last dash that ends exactly at the close (48 to 56 of a figure of 56) keeps its ends.
+  fill(0);
+  use_pen(geometric(style, 2, 0xFFFFFF, {8, 4}));
+  const Point oblong[] = {{4, 4}, {20, 4}, {20, 16}, {4, 16}};
+  ASSERT_TRUE(polygon(dc_, oblong, 4));
+  EXPECT_EQ(row(3, 2, 8, kWhite), ".#####");
+}
+
+TEST_F(LineDrawing, WideDashesOverASegmentOfNoLengthHaveTheRoundJoinThere) {
+  // A box of no width runs from (10,4) along a top of no length, down and back. The first dash
+  // starts on that top: with round joins it has the pen's disc there (rows 3 and 4, columns 9
+  // and 10), its flat end notwithstanding.
+  use_pen(geometric(pen_style::kUserStyle | pen_style::kEndCapFlat, 2, 0xFFFFFF, {6, 100}));
+  ASSERT_TRUE(rectangle(dc_, 10, 4, 10, 20));
+  EXPECT_EQ(row(3, 8, 12, kWhite), ".##.");
+  EXPECT_EQ(row(4, 8, 12, kWhite), ".##.");
+  // With miter joins the turn there goes straight on: nothing above the flat end.
+  fill(0);
+  use_pen(geometric(pen_style::kUserStyle | pen_style::kEndCapFlat | pen_style::kJoinMiter, 2,
+                    0xFFFFFF, {6, 100}));
+  ASSERT_TRUE(rectangle(dc_, 10, 4, 10, 20));
+  EXPECT_EQ(row(3, 8, 12, kWhite), "....");
+  EXPECT_EQ(row(4, 8, 12, kWhite), ".##.");
+}
+
 TEST_F(LineDrawing, WideDashesThatStopJustPastATurnStillHaveItsJoin) {
   // The dash of 17 runs 16 along the first segment and 1 up the diagonal, not far enough to
   // reach its next pixel: it still turns the corner, with the round join at (20,20).
