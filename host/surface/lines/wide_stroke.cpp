@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <type_traits>
 
 #include "host/surface/shapes/rounded_box.h"
 
@@ -38,21 +39,25 @@ std::int64_t round_coordinate(double at, double offset, bool away, bool halves_t
 // so that under the winding rule overlapping pieces add up instead of cancelling. A piece whose
 // bounds miss the box is left out: it winds zero around every pixel outside them, so it changes
 // nothing there, and a long outline far from the box then costs the fill nothing.
-template <std::size_t N>
-void add_piece(raster::EdgeList& edges, const Rect& box, DevicePoint (&corners)[N]) {
-  DevicePoint low = corners[0];
-  DevicePoint high = corners[0];
-  for (const DevicePoint& p : corners) {
+template <class Point, std::size_t N>
+void add_piece(raster::EdgeList& edges, const Rect& box, Point (&corners)[N]) {
+  Point low = corners[0];
+  Point high = corners[0];
+  for (const Point& p : corners) {
     low = {std::min(low.x, p.x), std::min(low.y, p.y)};
     high = {std::max(high.x, p.x), std::max(high.y, p.y)};
   }
   // Pixel (x, y) can be inside only for low.x <= x < high.x and low.y <= y < high.y.
-  if (high.x <= box.left || low.x >= box.right || high.y <= box.top || low.y >= box.bottom) return;
+  constexpr std::int64_t unit = std::is_same_v<Point, DevicePoint> ? 1 : raster::kSubpixels;
+  if (high.x <= box.left * unit || low.x >= box.right * unit || high.y <= box.top * unit ||
+      low.y >= box.bottom * unit) {
+    return;
+  }
   __extension__ typedef __int128 Wide;  // corners reach 2^52: products need more than 64 bits
   Wide twice_area = 0;
   for (std::size_t i = 0; i < N; ++i) {
-    const DevicePoint& p = corners[i];
-    const DevicePoint& q = corners[(i + 1) % N];
+    const Point& p = corners[i];
+    const Point& q = corners[(i + 1) % N];
     twice_area += static_cast<Wide>(p.x) * q.y - static_cast<Wide>(q.x) * p.y;
   }
   if (twice_area < 0) std::reverse(corners, corners + N);
@@ -137,12 +142,16 @@ void WideStroke::add_join(DevicePointF at, DevicePointF u1, DevicePointF u2) {
   const DevicePoint inner1 = rounding.across(at, {-side * n1.x, -side * n1.y});
   const DevicePoint inner2 = rounding.across(at, {-side * n2.x, -side * n2.y});
   const DevicePoint centre{nearest(at.x), nearest(at.y)};
-  // At a turn of a right angle or more, the bevel's corner straight above the turn stands one
-  // pixel nearer to it than the band's corner does.
+  // At a turn of a right angle or more, the bevel's corner straight above the turn stands nearer
+  // to it than the band's corner does: by one pixel over the sine of the angle between the
+  // segments, exactly (not on a whole pixel), and never below the turn.
   const bool sharp = u1.x * u2.x + u1.y * u2.y <= 0.0;
   auto bevel_corner = [&](DevicePointF offset) {
-    if (sharp && offset.x == 0.0 && offset.y < 0.0) offset.y = std::min(0.0, offset.y + 1.0);
-    return rounding.across(at, offset);
+    if (sharp && offset.x == 0.0 && offset.y < 0.0) {
+      return raster::nearest_subpixel(
+          {at.x, at.y + std::min(0.0, offset.y + 1.0 / std::abs(turn))});
+    }
+    return raster::to_subpixels(rounding.across(at, offset));
   };
   // The wedge between the two bands' ends, and the slivers between each end and the centre that
   // rounding may leave open on the inner side.
@@ -161,8 +170,9 @@ void WideStroke::add_join(DevicePointF at, DevicePointF u1, DevicePointF u2) {
     DevicePoint wedge[4] = {centre, outer1, tip, outer2};
     add_piece(edges_, box_, wedge);
   } else {
-    DevicePoint wedge[3] = {centre, bevel_corner({side * n1.x, side * n1.y}),
-                            bevel_corner({side * n2.x, side * n2.y})};
+    raster::SubpixelPoint wedge[3] = {raster::to_subpixels(centre),
+                                      bevel_corner({side * n1.x, side * n1.y}),
+                                      bevel_corner({side * n2.x, side * n2.y})};
     add_piece(edges_, box_, wedge);
   }
 }

@@ -29,8 +29,9 @@
 // for both).
 //
 // A bevel at a turn of a right angle or more is cut closer than the bands' corners: its corner
-// straight above the turn stands a pixel nearer to it (so a sharp turn of a thin wide pen may
-// leave the turn's own pixel open).
+// straight above the turn stands nearer to it by one pixel over the sine of the angle between
+// the segments, exactly, so between two pixels for an odd width at a right angle; never below
+// the turn (so a sharp turn of a thin wide pen may leave the turn's own pixel open).
 #pragma once
 
 #include <cstdint>

@@ -1,6 +1,7 @@
 #include "host/surface/raster/polygon_fill.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace kanvo::surface::raster {
 namespace {
@@ -20,30 +21,53 @@ void floor_div(Int a, Int b, std::int64_t& quotient, std::int64_t& remainder) {
   remainder = static_cast<std::int64_t>(r);
 }
 
-}  // namespace
-
-void EdgeList::add_polygon(std::span<const DevicePoint> points) {
+template <class Point>
+void add_closed(EdgeList& list, std::span<const Point> points) {
   if (points.size() < 3) return;
   for (std::size_t i = 0; i < points.size(); ++i) {
-    add_edge(points[i], points[(i + 1) % points.size()]);
+    list.add_edge(points[i], points[(i + 1) % points.size()]);
   }
 }
 
+}  // namespace
+
+SubpixelPoint nearest_subpixel(DevicePointF p) {
+  static constexpr double kLimit = kDeviceCoordinateLimit * static_cast<double>(kSubpixels);
+  auto on_grid = [](double v) {
+    return static_cast<std::int64_t>(
+        std::clamp(std::floor(v * static_cast<double>(kSubpixels) + 0.5), -kLimit, kLimit));
+  };
+  return {on_grid(p.x), on_grid(p.y)};
+}
+
+void EdgeList::add_polygon(std::span<const DevicePoint> points) {
+  add_closed(*this, points);
+}
+
+void EdgeList::add_polygon(std::span<const SubpixelPoint> points) {
+  add_closed(*this, points);
+}
+
 void EdgeList::add_edge(DevicePoint from, DevicePoint to) {
-  if (from.y == to.y) return;  // crosses no row centre on its own
+  add_edge(to_subpixels(from), to_subpixels(to));
+}
+
+void EdgeList::add_edge(SubpixelPoint from, SubpixelPoint to) {
   Edge edge;
   edge.winding = from.y < to.y ? 1 : -1;
   edge.upper = from.y < to.y ? from : to;
   edge.lower = from.y < to.y ? to : from;
-  edge.y_top = edge.upper.y;
-  edge.y_bottom = edge.lower.y;
+  edge.y_top = pixel_at_or_past(edge.upper.y);
+  edge.y_bottom = pixel_at_or_past(edge.lower.y);
+  if (edge.y_top == edge.y_bottom) return;  // crosses no row of pixel centres
   edges_.push_back(edge);
 }
 
-// The edge on row y (y_top <= y < y_bottom): x = upper.x + ceil((y - upper.y) * dx / dy).
+// The edge on row y (y_top <= y < y_bottom), in sixteenths:
+// x = upper.x + (16 y - upper.y) * dx / dy, and the first pixel centre at or right of it.
 EdgeList::ActiveEdge EdgeList::activate(const Edge& edge, std::int64_t y) {
   ActiveEdge active;
-  const std::int64_t rise = y - edge.upper.y;
+  const std::int64_t rise = y * kSubpixels - edge.upper.y;
   const std::int64_t dx = edge.lower.x - edge.upper.x;
   active.height = edge.lower.y - edge.upper.y;
   active.from_x = edge.upper.x;
@@ -55,8 +79,8 @@ EdgeList::ActiveEdge EdgeList::activate(const Edge& edge, std::int64_t y) {
   } else {
     floor_div(Wide{rise} * dx, Wide{active.height}, active.whole, active.rest);
   }
-  floor_div(dx, active.height, active.step_whole, active.step_rest);
-  active.x = active.from_x + active.whole + (active.rest > 0 ? 1 : 0);
+  floor_div(dx * kSubpixels, active.height, active.step_whole, active.step_rest);
+  active.x = first_pixel_at(active);
   return active;
 }
 

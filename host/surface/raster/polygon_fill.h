@@ -3,7 +3,8 @@
 // A pixel belongs to the polygon when its centre (the integer point) is inside; a centre on an
 // edge belongs to the shape on the edge's right or lower side only, so shapes that share an
 // edge never share a pixel. Several polygons added to one list are filled as one shape: under
-// the winding rule that is their union.
+// the winding rule that is their union. Vertices are whole pixels, or points on the grid of
+// sixteenths of a pixel (`SubpixelPoint`) where a shape's corners fall between pixels.
 //
 // Coordinates may be anything a device point holds; only the rows and columns inside the box
 // passed to fill are ever visited.
@@ -21,6 +22,26 @@ namespace kanvo::surface::raster {
 
 enum class FillRule { alternate, winding };
 
+// A point in sixteenths of a pixel.
+struct SubpixelPoint {
+  std::int64_t x = 0;
+  std::int64_t y = 0;
+};
+inline constexpr int kSubpixelShift = 4;
+inline constexpr std::int64_t kSubpixels = std::int64_t{1} << kSubpixelShift;
+
+inline SubpixelPoint to_subpixels(DevicePoint p) {
+  return {p.x * kSubpixels, p.y * kSubpixels};
+}
+// The point of the grid nearest to p, halves up (clamped to the range of device coordinates).
+SubpixelPoint nearest_subpixel(DevicePointF p);
+
+// The first whole pixel at or past a position in sixteenths (a ceiling, for negative positions
+// too).
+inline std::int64_t pixel_at_or_past(std::int64_t subpixels) {
+  return (subpixels + kSubpixels - 1) >> kSubpixelShift;
+}
+
 class EdgeList {
  public:
   void clear() {
@@ -31,7 +52,9 @@ class EdgeList {
 
   // A closed polygon (the last point joins the first).
   void add_polygon(std::span<const DevicePoint> points);
+  void add_polygon(std::span<const SubpixelPoint> points);
   void add_edge(DevicePoint from, DevicePoint to);
+  void add_edge(SubpixelPoint from, SubpixelPoint to);
 
   // Adds the covered runs inside the box to `out`, row by row from the top and left to right
   // within a row, each pixel once: normalised, when `out` held nothing before.
@@ -41,12 +64,12 @@ class EdgeList {
   struct Edge {
     std::int64_t y_top = 0;     // first row the edge crosses (inclusive)
     std::int64_t y_bottom = 0;  // row after its last
-    DevicePoint upper;          // end with the smaller y
-    DevicePoint lower;
+    SubpixelPoint upper;        // end with the smaller y
+    SubpixelPoint lower;
     int winding = 1;  // +1 going down, -1 going up
   };
-  // An edge crossing the current row: where, and how that moves from row to row, exactly
-  // (x = from_x + whole + (rest > 0), rest in [0, height)).
+  // An edge crossing the current row: where, and how that moves from row to row, exactly (in
+  // sixteenths, from_x + whole + rest / height, rest in [0, height)).
   struct ActiveEdge {
     std::int64_t x = 0;  // first pixel on or right of the edge on the current row
     std::int64_t from_x = 0;
@@ -68,7 +91,12 @@ class EdgeList {
       edge.rest -= edge.height;
       ++edge.whole;
     }
-    edge.x = edge.from_x + edge.whole + (edge.rest > 0 ? 1 : 0);
+    edge.x = first_pixel_at(edge);
+  }
+  static std::int64_t first_pixel_at(const ActiveEdge& edge) {
+    // A crossing strictly between two sixteenths (rest > 0) has the same first pixel as the
+    // next sixteenth up.
+    return pixel_at_or_past(edge.from_x + edge.whole + (edge.rest > 0 ? 1 : 0));
   }
 
   std::vector<Edge> edges_;

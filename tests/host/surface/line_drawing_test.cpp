@@ -236,6 +236,30 @@ TEST_F(LineDrawing, BevelsAtRightAnglesCutTheirCornerAboveTheTurnAPixelCloser) {
   EXPECT_EQ(row(25, 36, 45, kWhite), "#####....");
 }
 
+TEST_F(LineDrawing, BevelsAtRightAnglesOfOddWidthsCutBetweenPixels) {
+  select_object(dc_, get_stock_object(StockObject::null_brush));
+  // Width 5, top right corner (40,8): the cut runs from half a pixel below the band's edge
+  // above the turn, (40,7.5), to the band's edge on the right, (43,8): of the column above the
+  // turn it takes only (40,7), and nothing right of it.
+  use_pen(geometric(pen_style::kJoinBevel, 5, 0xFFFFFF));
+  ASSERT_TRUE(rectangle(dc_, 10, 8, 40, 22));
+  EXPECT_EQ(row(5, 37, 45, kWhite), "........");
+  EXPECT_EQ(row(6, 37, 45, kWhite), "###.....");
+  EXPECT_EQ(row(7, 37, 45, kWhite), "####....");
+  EXPECT_EQ(row(8, 37, 45, kWhite), "######..");
+  // Width 11, top right corner (30,14): from (30,9.5) to (36,14), a slope of four pixels across
+  // for three down, so the rows above the turn end at 30, 31, 33 and 34.
+  fill(0);
+  use_pen(geometric(pen_style::kJoinBevel, 11, 0xFFFFFF));
+  ASSERT_TRUE(rectangle(dc_, 4, 14, 30, 28));
+  EXPECT_EQ(row(9, 28, 37, kWhite), "##.......");
+  EXPECT_EQ(row(10, 28, 37, kWhite), "###......");
+  EXPECT_EQ(row(11, 28, 37, kWhite), "####.....");
+  EXPECT_EQ(row(12, 28, 37, kWhite), "######...");
+  EXPECT_EQ(row(13, 28, 37, kWhite), "#######..");
+  EXPECT_EQ(row(14, 28, 37, kWhite), "########.");
+}
+
 TEST_F(LineDrawing, WideDashesRunOnThroughTurnsWhateverTheJoin) {
   // A dash of 30 from (4,20): 16 along the first segment, 14 up the second. With a miter join
   // it turns the corner whole, the outer corner (columns 20..21, rows 20..21) filled.

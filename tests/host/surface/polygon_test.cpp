@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <limits>
 #include <set>
+#include <span>
 #include <utility>
 #include <vector>
 
@@ -135,11 +136,13 @@ namespace {
 __extension__ typedef __int128 Wide;
 
 // The inside of a polygon row by row from the crossing rule itself, each crossing worked out on
-// its own: what the incremental scan conversion must reproduce exactly.
+// its own: what the incremental scan conversion must reproduce exactly. Vertices are in units of
+// 1 / `unit` pixel.
 std::set<std::pair<std::int64_t, std::int64_t>> brute_force_fill(
-    const std::vector<DevicePoint>& polygon, bool winding, const Rect& box) {
+    const std::vector<DevicePoint>& polygon, bool winding, const Rect& box, std::int64_t unit = 1) {
   std::set<std::pair<std::int64_t, std::int64_t>> inside;
   for (std::int64_t y = box.top; y < box.bottom; ++y) {
+    const std::int64_t row = y * unit;
     std::vector<std::pair<std::int64_t, int>> crossings;
     for (std::size_t i = 0; i < polygon.size(); ++i) {
       DevicePoint a = polygon[i];
@@ -147,12 +150,13 @@ std::set<std::pair<std::int64_t, std::int64_t>> brute_force_fill(
       if (a.y == b.y) continue;
       const int direction = a.y < b.y ? 1 : -1;
       if (a.y > b.y) std::swap(a, b);
-      if (y < a.y || y >= b.y) continue;
-      const Wide num = Wide{y - a.y} * (b.x - a.x);
-      const Wide den = b.y - a.y;
+      if (row < a.y || row >= b.y) continue;
+      // The first pixel at or right of x = a.x + (row - a.y) * dx / dy, in pixels.
+      const Wide den = Wide{b.y - a.y} * unit;
+      const Wide num = Wide{a.x} * (b.y - a.y) + Wide{row - a.y} * (b.x - a.x);
       Wide q = num / den;
       if (num % den != 0 && num > 0) ++q;  // ceiling
-      crossings.push_back({a.x + static_cast<std::int64_t>(q), direction});
+      crossings.push_back({static_cast<std::int64_t>(q), direction});
     }
     std::sort(crossings.begin(), crossings.end());
     int count = 0;
@@ -168,17 +172,42 @@ std::set<std::pair<std::int64_t, std::int64_t>> brute_force_fill(
   return inside;
 }
 
-// The pixels the incremental scan conversion fills inside the box.
+// The pixels the incremental scan conversion fills inside the box; vertices in whole pixels, or
+// in sixteenths when `subpixels` is set.
 std::set<std::pair<std::int64_t, std::int64_t>> scan_converted(
-    const std::vector<DevicePoint>& polygon, bool winding, const Rect& box) {
+    const std::vector<DevicePoint>& polygon, bool winding, const Rect& box,
+    bool subpixels = false) {
   raster::EdgeList edges;
   raster::SpanList spans;
-  edges.add_polygon(polygon);
+  if (subpixels) {
+    std::vector<raster::SubpixelPoint> points;
+    for (const DevicePoint& p : polygon) points.push_back({p.x, p.y});
+    edges.add_polygon(std::span<const raster::SubpixelPoint>(points));
+  } else {
+    edges.add_polygon(polygon);
+  }
   edges.fill(winding ? raster::FillRule::winding : raster::FillRule::alternate, box, spans);
   std::set<std::pair<std::int64_t, std::int64_t>> filled;
   for (const raster::Span& span : spans.spans())
     for (std::int64_t x = span.x0; x < span.x1; ++x) filled.insert({x, span.y});
   return filled;
+}
+
+TEST(PolygonScanConversion, VerticesBetweenPixelsTakeThePixelCentresInsideTheExactEdges) {
+  // A triangle from (2, 1.5) to (6.5, 1.5) to (2, 6): the centres of row 1 lie above it; on row
+  // 2 the slanted edge crosses at 6, which leaves (6,2) out as a centre on a right edge; each
+  // row further down one pixel less, to (2,5) alone; row 6 holds only the corner.
+  const std::vector<DevicePoint> triangle = {{32, 24}, {104, 24}, {32, 96}};
+  const std::set<std::pair<std::int64_t, std::int64_t>> expected = {
+      {2, 2}, {3, 2}, {4, 2}, {5, 2}, {2, 3}, {3, 3}, {4, 3}, {2, 4}, {3, 4}, {2, 5}};
+  EXPECT_EQ(scan_converted(triangle, false, Rect{0, 0, 10, 10}, true), expected);
+  // Whole-pixel vertices given in sixteenths fill exactly what they fill as pixels.
+  const std::vector<DevicePoint> square = {{1, 1}, {4, 1}, {4, 3}, {1, 3}};
+  std::vector<DevicePoint> square16;
+  for (const DevicePoint& p : square) square16.push_back({p.x * 16, p.y * 16});
+  EXPECT_EQ(scan_converted(square16, false, Rect{0, 0, 10, 10}, true),
+            scan_converted(square, false, Rect{0, 0, 10, 10}));
+  EXPECT_EQ(scan_converted(square, false, Rect{0, 0, 10, 10}).size(), 6u);
 }
 
 TEST(PolygonScanConversion, RowByRowStepsMatchTheCrossingRuleExactly) {
@@ -199,6 +228,10 @@ TEST(PolygonScanConversion, RowByRowStepsMatchTheCrossingRuleExactly) {
     for (const bool winding : {false, true}) {
       ASSERT_EQ(scan_converted(polygon, winding, box), brute_force_fill(polygon, winding, box))
           << "round " << round;
+      // The same numbers as sixteenths: a polygon of a sixteenth the size, between pixels.
+      ASSERT_EQ(scan_converted(polygon, winding, box, true),
+                brute_force_fill(polygon, winding, box, 16))
+          << "round " << round << " in sixteenths";
     }
   }
 }
