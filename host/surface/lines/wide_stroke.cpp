@@ -375,6 +375,7 @@ double WideStroke::add_dashed_figure(std::span<const DevicePointF> points, bool 
   }
 
   double position = start;  // along the path, where the segment starts
+  double finished_start = -std::numeric_limits<double>::infinity();  // of the last dash drawn
   for (std::size_t i = 0; i < segments; ++i) {
     const DevicePointF a = points[i];
     const DevicePointF b = points[(i + 1) % count];
@@ -446,6 +447,9 @@ double WideStroke::add_dashed_figure(std::span<const DevicePointF> points, bool 
       for (dash.seek(position + t0); dash.start() <= position + t1 && on_segment(dash.start());
            dash.next()) {
         const bool runs_on = dash.end() > segment_end && !last;
+        // A dash that started and ended in the fraction of the segment before, which counts
+        // again here, is drawn already (a dot there, say).
+        if (dash.start() == finished_start) continue;
         const DevicePointF from = point_at(std::max(dash.start(), position));
         const DevicePointF to = point_at(dash.end());
         // Runs on from the segment before: the dash so far goes on to this segment's end or the
@@ -469,7 +473,10 @@ double WideStroke::add_dashed_figure(std::span<const DevicePointF> points, bool 
         // one that ends exactly at a turn has its end.
         if (starts_at_turn && dash.start() == position && !goes_on)
           add_join(a, previous_heading, heading);
-        if (!runs_on) add_dash_path();
+        if (!runs_on) {
+          add_dash_path();
+          finished_start = dash.start();
+        }
       }
     }
     position = next_position;

@@ -16,7 +16,8 @@
 // ellipses (farther across from its centre than up or down) stand half a unit further on, the
 // first point of the figure excepted: a step into that part counts one and a half, a step out of
 // it one half. A segment hands on to the next only the whole units of its length: the pattern
-// takes up the next segment from there, the fraction left over counted again. The ends of each
+// takes up the next segment from there, the fraction left over counted again (a dash that starts
+// and ends in that fraction, a dot say, is drawn on the segment before only). The ends of each
 // dash fall on whole pixels (the exact distance from its segment's
 // start, cut toward the start). A dash runs on through the turns of the path with the pen's
 // joins, whatever they are, even when its end falls short of the next pixel past the turn; one

@@ -304,6 +304,19 @@ TEST_F(LineDrawing, WideDashesStartingExactlyAtATurnHaveItsJoin) {
   EXPECT_EQ(row(21, 16, 24, kWhite), "####....");
 }
 
+TEST_F(LineDrawing, WideDashesDrawnInTheFractionCountedAgainAreNotDrawnTwice) {
+  // 2 on, 3 off, a dot, 11 off, round ends, three wide. The first segment is 5.83 long: its dot
+  // at 5 lies in the fraction that the second segment counts again from 5. It is drawn once, on
+  // the first segment at (12,8), not again at the turn (13,9).
+  use_pen(geometric(pen_style::kUserStyle | pen_style::kEndCapRound, 3, 0xFFFFFF, {2, 3, 0, 11}));
+  const Point bend[] = {{10, 4}, {13, 9}, {40, 9}};
+  ASSERT_TRUE(polyline(dc_, bend, 3));
+  EXPECT_EQ(row(7, 10, 16, kWhite), "..#...");
+  EXPECT_EQ(row(8, 10, 16, kWhite), ".###..");
+  EXPECT_EQ(row(9, 10, 16, kWhite), "..#...");
+  EXPECT_EQ(row(10, 10, 16, kWhite), "......");
+}
+
 TEST_F(LineDrawing, WideDashesRunningOnPastTheCloseJoinTheFirstDash) {
   // A square of 64 round, round ends, bevel joins, two wide. With 10 on, 5 off the last dash
   // (60 to 70) runs on past the close: it and the first dash are one dash through (4,4), with
