@@ -36,7 +36,7 @@ set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_NAME libkanvo-dev)
 set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_SECTION libdevel)
 # The archive needs the libraries the shared one links against, as pkg-config names them.
 set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_DEPENDS
-  "libkanvo${KANVO_SOVERSION} (= ${PROJECT_VERSION}), libsdl2-dev, libsdl2-mixer-dev, libfreetype-dev, libfontconfig-dev, pkg-config")
+  "libkanvo${KANVO_SOVERSION} (= ${PROJECT_VERSION}), libsdl2-dev, libsdl2-mixer-dev, libfreetype-dev, libfontconfig-dev, libwayland-dev, pkg-config")
 set(CPACK_COMPONENT_DEVELOPMENT_DESCRIPTION "canvas graphics library (development files)
 The header <kanvo.h>, the shared library's link and the static archive, a CMake package
 (find_package(Kanvo)), pkg-config files (kanvo, kanvo-static), the guide and the examples.")

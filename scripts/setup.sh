@@ -8,7 +8,7 @@ packages=(
   cmake ninja-build g++ clang pkg-config clang-format
   libgtest-dev libgmock-dev libbenchmark-dev libclang-rt-14-dev
   # libraries
-  libsdl2-dev libsdl2-mixer-dev libfreetype-dev libfontconfig-dev libstb-dev
+  libsdl2-dev libsdl2-mixer-dev libfreetype-dev libfontconfig-dev libstb-dev libwayland-dev
   # fonts: the CJK face that stands in for "System" and unknown faces
   fonts-wqy-microhei fonts-dejavu-core
   # faces that programs ask for by name: Arial, Times New Roman, Courier New (metric equivalents)

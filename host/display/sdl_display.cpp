@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdlib>
 #include <future>
 #include <mutex>
 #include <string>
@@ -12,6 +13,7 @@
 #include <vector>
 
 #include "host/display/sdl_keys.h"
+#include "host/display/wayland_seat.h"
 #include "host/process/orderly_end.h"
 #include "host/sdl_setup.h"
 
@@ -34,6 +36,26 @@ struct Mirror {
 
 Rect to_rect(const SDL_Rect& r) {
   return {r.x, r.y, r.x + r.w, r.y + r.h};
+}
+
+// SDL's Wayland driver crashes while it starts under a compositor that offers no seat (no
+// keyboard, no pointer). The X server serves then where there is one; otherwise false, and the
+// windows stay off the screen. Only a compositor that SDL is sent to is asked: looking for one
+// where none is named would print complaints. Runs under the setup lock, before the video
+// driver starts.
+bool keep_off_seatless_wayland() {
+  const char* asked = SDL_GetHint(SDL_HINT_VIDEODRIVER);
+  const bool any_driver = asked == nullptr || *asked == '\0';
+  const bool wayland_asked =
+      !any_driver && std::string_view(asked).find("wayland") != std::string_view::npos;
+  const char* compositor = std::getenv("WAYLAND_DISPLAY");
+  const bool compositor_named = compositor != nullptr && *compositor != '\0';
+  if (!(wayland_asked || (any_driver && compositor_named))) return true;
+  if (wayland_seat() != WaylandSeat::missing) return true;
+  const char* x11 = std::getenv("DISPLAY");
+  if (x11 == nullptr || *x11 == '\0') return false;
+  SDL_SetHintWithPriority(SDL_HINT_VIDEODRIVER, "x11", SDL_HINT_OVERRIDE);
+  return true;
 }
 
 std::uint32_t modifiers_now() {
@@ -388,7 +410,7 @@ std::unique_ptr<SdlDisplay> SdlDisplay::open(Scene& scene) {
       // would race the program's exit.
       SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
       SDL_SetHint(SDL_HINT_VIDEO_WAYLAND_ALLOW_LIBDECOR, "0");
-      if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+      if (!keep_off_seatless_wayland() || SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
         opened.set_value(false);
         return;
       }

@@ -242,8 +242,6 @@ TEST(QuizWaylandTest, TheGraphWindowShowsTheGraphAndAnswersKeys) {
   const int index = reveal_first_round(terminal);
   ASSERT_NE(index, 0);
 
-  // The compositor draws its pointer into the picture: out of the way with it.
-  compositor.run("xdotool mousemove --sync 1020 760");
   Rect client;
   const std::vector<PixelWord> expected = expected_window(index, &client);
   constexpr std::int32_t kCaptionWidth = 200;

@@ -4,13 +4,9 @@
 // to; the expected pixels follow from the drawing rules, stated here. Skipped where a tool is
 // missing (a failure in CI).
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <array>
 #include <chrono>
-#include <csignal>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -18,8 +14,8 @@
 #include "graphics/context/window_canvas.h"
 #include "graphics/kanvo.h"
 #include "host/windows/frame.h"
+#include "tests/support/commanded_program.h"
 #include "tests/support/eventually.h"
-#include "tests/support/line_reader.h"
 #include "tests/support/x_server_test.h"
 
 namespace kanvo::testing {
@@ -41,104 +37,14 @@ constexpr PixelWord kBlue = 0x0000FF;    // 0xFF0000
 constexpr PixelWord kYellow = 0xFFFF00;  // 0x00FFFF
 constexpr PixelWord kWhite = 0xFFFFFF;
 
-// The probe on the server: commands go to its standard input, its answers come line by line.
-class Probe {
+// The probe on the server.
+class Probe : public CommandedProgram {
  public:
-  Probe(const Xvfb& server, const std::string& arguments) {
-    // A command to a probe that has ended must fail the test, not end the test program.
-    std::signal(SIGPIPE, SIG_IGN);
-    int to_probe[2];
-    int from_probe[2];
-    if (pipe(to_probe) != 0 || pipe(from_probe) != 0) return;
-    pid_ = fork();
-    if (pid_ == 0) {
-      dup2(to_probe[0], STDIN_FILENO);
-      dup2(from_probe[1], STDOUT_FILENO);
-      close(to_probe[1]);
-      close(from_probe[0]);
-      const std::string command = "DISPLAY=" + server.display() +
-                                  " KANVO_DISPLAY= WAYLAND_DISPLAY= SDL_VIDEODRIVER=x11 exec "
-                                  "timeout 120 " +
-                                  kProbe + " " + arguments;
-      execl("/bin/sh", "sh", "-c", command.c_str(), static_cast<char*>(nullptr));
-      _exit(127);
-    }
-    close(to_probe[0]);
-    close(from_probe[1]);
-    input_ = to_probe[1];
-    output_fd_ = from_probe[0];
-    output_ = LineReader(output_fd_);
-  }
-  ~Probe() {
-    if (input_ >= 0) close(input_);  // end of input ends the probe
-    if (pid_ > 0) {
-      int status = 0;
-      if (waitpid(pid_, &status, WNOHANG) == 0) kill(pid_, SIGTERM);
-      waitpid(pid_, &status, 0);
-    }
-    if (output_fd_ >= 0) close(output_fd_);
-  }
-  Probe(const Probe&) = delete;
-  Probe& operator=(const Probe&) = delete;
-
-  // The next line without its line feed; nothing when none comes within `patience`.
-  std::optional<std::string> line(milliseconds patience = kPatience) {
-    return output_.line(patience);
-  }
-  // Sends one command and returns the probe's answer.
-  std::string ask(const std::string& command) {
-    const std::string text = command + "\n";
-    if (write(input_, text.data(), text.size()) != static_cast<ssize_t>(text.size())) return {};
-    return line().value_or("no answer to " + command);
-  }
-  // Several commands, each answered "ok"; false at the first other answer.
-  bool run(std::initializer_list<std::string> commands) {
-    for (const std::string& command : commands) {
-      const std::string answer = ask(command);
-      if (answer != "ok") {
-        ADD_FAILURE() << command << ": " << answer;
-        return false;
-      }
-    }
-    return true;
-  }
-  // The probe's exit status once it has ended; nothing while it runs after `patience`.
-  std::optional<int> exit_status(milliseconds patience = kPatience) {
-    int status = 0;
-    const bool ended = eventually(
-        [&] {
-          if (pid_ > 0 && waitpid(pid_, &status, WNOHANG) == pid_) pid_ = -1;
-          return pid_ <= 0;
-        },
-        patience);
-    if (!ended) return {};
-    if (!WIFEXITED(status)) return -1;
-    return WEXITSTATUS(status);
-  }
-  // The next mouse message other than a move.
-  std::string next_message() {
-    const std::string move = "message=" + std::to_string(WM_MOUSEMOVE) + " ";
-    for (;;) {
-      std::string next = ask("mouse");
-      if (!next.starts_with(move)) return next;
-    }
-  }
-
- private:
-  pid_t pid_ = -1;
-  int input_ = -1;
-  int output_fd_ = -1;
-  LineReader output_;
+  Probe(const Xvfb& server, const std::string& arguments)
+      : CommandedProgram("DISPLAY=" + server.display() +
+                         " KANVO_DISPLAY= WAYLAND_DISPLAY= SDL_VIDEODRIVER=x11 exec timeout 120 " +
+                         kProbe + " " + arguments) {}
 };
-
-std::string message(std::uint32_t id, int x, int y, int wheel, int left, int middle, int right,
-                    int ctrl = 0, int shift = 0) {
-  char text[160];
-  std::snprintf(text, sizeof text,
-                "message=%u x=%d y=%d wheel=%d left=%d middle=%d right=%d ctrl=%d shift=%d", id, x,
-                y, wheel, left, middle, right, ctrl, shift);
-  return text;
-}
 
 class DrawingScreenTest : public XServerTest<DrawingScreenTest> {
  public:
@@ -441,35 +347,35 @@ TEST_F(DrawingScreenTest, TheMouseThroughTheWindow) {
   ASSERT_NO_FATAL_FAILURE(start(probe));
   point_at({30, 40});
   xdotool("click 3");
-  EXPECT_EQ(probe.next_message(), message(WM_RBUTTONDOWN, 30, 40, 0, 0, 0, 1));
-  EXPECT_EQ(probe.next_message(), message(WM_RBUTTONUP, 30, 40, 0, 0, 0, 0));
+  EXPECT_EQ(probe.next_message(), mouse_line(WM_RBUTTONDOWN, 30, 40, 0, 0, 0, 1));
+  EXPECT_EQ(probe.next_message(), mouse_line(WM_RBUTTONUP, 30, 40, 0, 0, 0, 0));
   xdotool("click 2");
-  EXPECT_EQ(probe.next_message(), message(WM_MBUTTONDOWN, 30, 40, 0, 0, 1, 0));
-  EXPECT_EQ(probe.next_message(), message(WM_MBUTTONUP, 30, 40, 0, 0, 0, 0));
+  EXPECT_EQ(probe.next_message(), mouse_line(WM_MBUTTONDOWN, 30, 40, 0, 0, 1, 0));
+  EXPECT_EQ(probe.next_message(), mouse_line(WM_MBUTTONUP, 30, 40, 0, 0, 0, 0));
   // Away from the user (button 4), then towards (button 5): 120 a notch.
   point_at({70, 25});
   xdotool("click 4");
-  EXPECT_EQ(probe.next_message(), message(WM_MOUSEWHEEL, 70, 25, 120, 0, 0, 0));
+  EXPECT_EQ(probe.next_message(), mouse_line(WM_MOUSEWHEEL, 70, 25, 120, 0, 0, 0));
   xdotool("click 5");
-  EXPECT_EQ(probe.next_message(), message(WM_MOUSEWHEEL, 70, 25, -120, 0, 0, 0));
+  EXPECT_EQ(probe.next_message(), mouse_line(WM_MOUSEWHEEL, 70, 25, -120, 0, 0, 0));
   xdotool("keydown ctrl keydown shift click 1 keyup shift keyup ctrl");
-  EXPECT_EQ(probe.next_message(), message(WM_LBUTTONDOWN, 70, 25, 0, 1, 0, 0, 1, 1));
-  EXPECT_EQ(probe.next_message(), message(WM_LBUTTONUP, 70, 25, 0, 0, 0, 0, 1, 1));
+  EXPECT_EQ(probe.next_message(), mouse_line(WM_LBUTTONDOWN, 70, 25, 0, 1, 0, 0, 1, 1));
+  EXPECT_EQ(probe.next_message(), mouse_line(WM_LBUTTONUP, 70, 25, 0, 0, 0, 0, 1, 1));
   // A second press soon after the first at the same place is a double click (away from the
   // last click, which would make a double click of the first press).
   point_at({120, 80});
   xdotool("click --repeat 2 --delay 100 1");
-  EXPECT_EQ(probe.next_message(), message(WM_LBUTTONDOWN, 120, 80, 0, 1, 0, 0));
-  EXPECT_EQ(probe.next_message(), message(WM_LBUTTONUP, 120, 80, 0, 0, 0, 0));
-  EXPECT_EQ(probe.next_message(), message(WM_LBUTTONDBLCLK, 120, 80, 0, 1, 0, 0));
-  EXPECT_EQ(probe.next_message(), message(WM_LBUTTONUP, 120, 80, 0, 0, 0, 0));
+  EXPECT_EQ(probe.next_message(), mouse_line(WM_LBUTTONDOWN, 120, 80, 0, 1, 0, 0));
+  EXPECT_EQ(probe.next_message(), mouse_line(WM_LBUTTONUP, 120, 80, 0, 0, 0, 0));
+  EXPECT_EQ(probe.next_message(), mouse_line(WM_LBUTTONDBLCLK, 120, 80, 0, 1, 0, 0));
+  EXPECT_EQ(probe.next_message(), mouse_line(WM_LBUTTONUP, 120, 80, 0, 0, 0, 0));
   // A held message is thrown away by flush_mouse_messages; the next one is queued as usual.
   xdotool("mousedown 3");
   EXPECT_TRUE(eventually([&] { return probe.ask("hit") == "hit=1"; }, kPatience));
   EXPECT_EQ(probe.ask("flushmouse"), "ok");
   EXPECT_EQ(probe.ask("hit"), "hit=0");
   xdotool("mouseup 3");
-  EXPECT_EQ(probe.next_message(), message(WM_RBUTTONUP, 120, 80, 0, 0, 0, 0));
+  EXPECT_EQ(probe.next_message(), mouse_line(WM_RBUTTONUP, 120, 80, 0, 0, 0, 0));
 }
 
 // Input reaches the window in the order the server sent it: when a key typed after pointer
@@ -484,8 +390,8 @@ TEST_F(DrawingScreenTest, PointerMovesSentBeforeAKeyAreHeldWhenItIs) {
   ASSERT_NO_FATAL_FAILURE(settle_mouse(probe));
   EXPECT_EQ(probe.ask("held"), "held 40");
   EXPECT_EQ(probe.ask("drain"), "took 40");
-  EXPECT_EQ(probe.line(), message(WM_MOUSEMOVE, 11, 100, 0, 0, 0, 0));
-  EXPECT_EQ(probe.line(), message(WM_MOUSEMOVE, 50, 100, 0, 0, 0, 0));
+  EXPECT_EQ(probe.line(), mouse_line(WM_MOUSEMOVE, 11, 100, 0, 0, 0, 0));
+  EXPECT_EQ(probe.line(), mouse_line(WM_MOUSEMOVE, 50, 100, 0, 0, 0, 0));
 }
 
 // The queue holds 63 messages: a 64th that comes while they wait is dropped, the held ones come
@@ -503,11 +409,11 @@ TEST_F(DrawingScreenTest, AFullMouseQueueDropsWhatComesAfterIt) {
   EXPECT_TRUE(eventually([&] { return probe.ask("held") == "held 63"; }, kPatience));
   ASSERT_NO_FATAL_FAILURE(settle_mouse(probe));
   EXPECT_EQ(probe.ask("drain"), "took 63");
-  EXPECT_EQ(probe.line(), message(WM_MOUSEMOVE, 11, 100, 0, 0, 0, 0));
-  EXPECT_EQ(probe.line(), message(WM_MOUSEMOVE, 73, 100, 0, 0, 0, 0));
+  EXPECT_EQ(probe.line(), mouse_line(WM_MOUSEMOVE, 11, 100, 0, 0, 0, 0));
+  EXPECT_EQ(probe.line(), mouse_line(WM_MOUSEMOVE, 73, 100, 0, 0, 0, 0));
   xdotool("click 3");
-  EXPECT_EQ(probe.next_message(), message(WM_RBUTTONDOWN, 80, 100, 0, 0, 0, 1));
-  EXPECT_EQ(probe.next_message(), message(WM_RBUTTONUP, 80, 100, 0, 0, 0, 0));
+  EXPECT_EQ(probe.next_message(), mouse_line(WM_RBUTTONDOWN, 80, 100, 0, 0, 0, 1));
+  EXPECT_EQ(probe.next_message(), mouse_line(WM_RBUTTONUP, 80, 100, 0, 0, 0, 0));
 
   // Exactly 63 moves fill it again, so that none can come after the flush.
   move_along(120, 11, 73);
@@ -516,7 +422,7 @@ TEST_F(DrawingScreenTest, AFullMouseQueueDropsWhatComesAfterIt) {
   EXPECT_EQ(probe.ask("held"), "held 0");
   EXPECT_EQ(probe.ask("hit"), "hit=0");
   xdotool("click 2");
-  EXPECT_EQ(probe.ask("mouse"), message(WM_MBUTTONDOWN, 73, 120, 0, 0, 1, 0));
+  EXPECT_EQ(probe.ask("mouse"), mouse_line(WM_MBUTTONDOWN, 73, 120, 0, 0, 1, 0));
 }
 
 // A window without NO_CLOSE closes at a click on its close box, and the program ends with
@@ -538,7 +444,7 @@ TEST_F(DrawingScreenTest, NoCloseRefusesTheCloseCommand) {
   click_at(*close_box);
   // A click in the client area after it: once it arrives, the close box's click was handled.
   click_at({50, 50});
-  EXPECT_EQ(probe.next_message(), message(WM_LBUTTONDOWN, 50, 50, 0, 1, 0, 0));
+  EXPECT_EQ(probe.next_message(), mouse_line(WM_LBUTTONDOWN, 50, 50, 0, 1, 0, 0));
   EXPECT_FALSE(probe.exit_status(milliseconds(0)));
   EXPECT_EQ(probe.ask("hit"), "hit=1");  // the button's release; the probe still runs
   EXPECT_TRUE(shows_on_screen({5, -10}, kActiveCaption));
@@ -571,7 +477,7 @@ TEST_F(DrawingScreenTest, NoMinimizeHasNoMinimiseBox) {
   EXPECT_EQ(drawn_around_box(server_->screenshot()), 0);
   click_at(*box);
   click_at({50, 50});
-  EXPECT_EQ(probe.next_message(), message(WM_LBUTTONDOWN, 50, 50, 0, 1, 0, 0));
+  EXPECT_EQ(probe.next_message(), mouse_line(WM_LBUTTONDOWN, 50, 50, 0, 1, 0, 0));
   EXPECT_TRUE(shows_on_screen({5, -10}, kActiveCaption));
 }
 

@@ -16,6 +16,7 @@
 //   held (prints "held N", the number of mouse messages the queue holds)
 //   drain (takes every held mouse message; prints "took N", then the first and the last taken)
 //   keyhit (whether a key message is held: keys typed after mouse input show it was handled)
+//   key (waits; prints "key=K down=0|1 text=T ctrl=0|1 shift=0|1 alt=0|1")
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -180,6 +181,13 @@ int main(int argc, char** argv) {
       continue;
     } else if (command == "keyhit") {
       std::printf("keyhit=%d\n", key_hit() ? 1 : 0);
+      std::fflush(stdout);
+      continue;
+    } else if (command == "key") {
+      const KeyMessage key = get_key_message();
+      std::printf("key=%u down=%d text=%s ctrl=%d shift=%d alt=%d\n", key.key,
+                  key.message == WM_KEYDOWN ? 1 : 0, key.text, key.ctrl ? 1 : 0, key.shift ? 1 : 0,
+                  key.alt ? 1 : 0);
       std::fflush(stdout);
       continue;
     } else if (command == "flushkeys") {

@@ -1,12 +1,13 @@
-// A real Wayland compositor for tests of the screen: weston, run as a window of its own on a
-// virtual X server. Weston's headless output has no seat, which SDL's Wayland driver cannot
-// start without; on the X server weston has the server's pointer and keyboard, so that xdotool
+// A real Wayland compositor for tests of the screen: weston. By default it runs as a window of
+// its own on a virtual X server, where it has the server's pointer and keyboard, so that xdotool
 // works the compositor's input, and what weston shows is the X server's screen, read as any
-// screenshot there. The programs under test are Wayland clients only (no DISPLAY).
+// screenshot there. Headless, it has no input at all (no seat) and no screen to look at. The
+// programs under test are Wayland clients only (no DISPLAY).
 #pragma once
 
 #include <sys/types.h>
 
+#include <optional>
 #include <string>
 
 #include "tests/support/x_server.h"
@@ -15,7 +16,11 @@ namespace kanvo::testing {
 
 class Weston {
  public:
-  Weston();  // an output of 1024 by 768 that fills the X server's screen
+  enum class Input { x_server, none };
+  // The output is 1024 pixels wide; on the X server (1024 by 768) it leaves a strip below.
+  static constexpr int kOutputHeight = 736;
+  // An output at the X server's top left corner, or a headless one.
+  explicit Weston(Input input = Input::x_server);
   ~Weston();
   Weston(const Weston&) = delete;
   Weston& operator=(const Weston&) = delete;
@@ -23,15 +28,17 @@ class Weston {
   bool running() const { return pid_ != 0; }
   // The variables that make a program a client of this compositor and of nothing else.
   std::string client_environment() const;
-  // The compositor's output as the X server shows it (the X server's whole screen).
-  display::Image screenshot() const { return x_server_.screenshot(); }
-  // A shell command run against the X server beneath (xdotool moves weston's pointer there).
-  std::string run(const std::string& command) const { return x_server_.run(command); }
+  // The compositor's output as the X server shows it (the X server's whole screen); empty
+  // when headless.
+  display::Image screenshot() const;
+  // A shell command run against the X server beneath (xdotool moves weston's pointer there);
+  // nothing is run when headless.
+  std::string run(const std::string& command) const;
 
  private:
   void stop();
 
-  Xvfb x_server_;
+  std::optional<Xvfb> x_server_;
   std::string runtime_folder_;
   pid_t pid_ = 0;
 };
