@@ -1,7 +1,8 @@
 // Keys typed in a program's window on a real X server (Xvfb), with the program in a real terminal
 // (tmux): they reach its standard input as if typed at the terminal, which echoes and edits the
 // line; where standard input is a pipe nothing is typed anywhere; and what a program never read
-// is not left for the shell after it. Skipped where a tool is missing (a failure in CI).
+// is not left for the shell after it; where the system refuses to type into terminals the keys
+// reach the key queue only. Skipped where a tool is missing (a failure in CI).
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -16,6 +17,8 @@ namespace kanvo::testing {
 namespace {
 
 constexpr const char* kProbe = KANVO_BINARY_DIR "/tests/graphics/standard_input_probe";
+// Runs the program where the system refuses to type into terminals, as newer kernels do.
+constexpr const char* kRefusing = KANVO_BINARY_DIR "/tests/graphics/refuse_terminal_typing";
 
 class StandardInputScreenTest : public ::testing::Test {
  protected:
@@ -25,14 +28,17 @@ class StandardInputScreenTest : public ::testing::Test {
     ASSERT_TRUE(server_->running()) << "Xvfb did not start";
   }
 
-  // Runs the shell command line `before` probe `mode` `after` in a terminal; waits until the
-  // probe's window is there and has the keyboard.
+  // Runs the shell command line `before` probe `mode` `after` in a terminal, the probe started
+  // through `launcher` if one is given; waits until the probe's window is there and has the
+  // keyboard.
   std::unique_ptr<TerminalSession> start(const std::string& before, const std::string& mode,
-                                         const std::string& after) {
+                                         const std::string& after,
+                                         const std::string& launcher = "") {
     auto terminal = std::make_unique<TerminalSession>(
         before + "DISPLAY=" + server_->display() +
-        " KANVO_DISPLAY= WAYLAND_DISPLAY= SDL_VIDEODRIVER=x11 timeout --foreground 60 " + kProbe +
-        " " + mode + "; echo \"exit status $?\"" + after + "; sleep 60");
+        " KANVO_DISPLAY= WAYLAND_DISPLAY= SDL_VIDEODRIVER=x11 " + launcher +
+        " timeout --foreground 60 " + kProbe + " " + mode + "; echo \"exit status $?\"" + after +
+        "; sleep 60");
     EXPECT_TRUE(terminal->started());
     EXPECT_TRUE(terminal->wait_for("ready"));
     EXPECT_TRUE(eventually(
@@ -123,6 +129,32 @@ TEST_F(StandardInputScreenTest, NothingIsTypedWhereStandardInputIsAPipe) {
   EXPECT_TRUE(terminal->wait_for("typed [leak]")) << terminal->screen_text();
   EXPECT_FALSE(shows_line_now(*terminal, "leak")) << terminal->screen_text();
   expect_the_shell_reads_only_its_own(*terminal);
+}
+
+// Where the system refuses to type into terminals, keys typed in the window reach the key queue
+// only: nothing shows at the terminal, nothing is left for the shell, and the program neither
+// fails nor waits.
+TEST_F(StandardInputScreenTest, WhereTypingIsRefusedKeysReachTheKeyQueueOnly) {
+  std::unique_ptr<TerminalSession> terminal =
+      start("", "keys", kShellReadsALine, std::string(kRefusing) + " EPERM");
+  type_into_window("l e a k Return Escape");
+  EXPECT_TRUE(terminal->wait_for("typed [leak]")) << terminal->screen_text();
+  EXPECT_FALSE(shows_line_now(*terminal, "leak")) << terminal->screen_text();
+  expect_the_shell_reads_only_its_own(*terminal);
+}
+
+// There answers are typed at the terminal, and a program reading its input gets them as ever;
+// what was typed in the window meanwhile reaches no reader.
+TEST_F(StandardInputScreenTest, WhereTypingIsRefusedAnswersAreTypedAtTheTerminal) {
+  std::unique_ptr<TerminalSession> terminal =
+      start("", "lines", "", std::string(kRefusing) + " EIO");
+  type_into_window("w i n Return");
+  terminal->send_keys("term Enter");
+  EXPECT_TRUE(terminal->wait_for("got getline [term]")) << terminal->screen_text();
+  terminal->send_keys("C-d");
+  EXPECT_TRUE(terminal->wait_for("end of input")) << terminal->screen_text();
+  EXPECT_TRUE(terminal->wait_for("exit status 0")) << terminal->screen_text();
+  EXPECT_FALSE(shows_line_now(*terminal, "win")) << terminal->screen_text();
 }
 
 }  // namespace

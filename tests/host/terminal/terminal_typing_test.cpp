@@ -14,6 +14,8 @@
 #include <functional>
 #include <string>
 
+#include "tests/support/refused_terminal_typing.h"
+
 namespace kanvo::terminal {
 namespace {
 
@@ -121,15 +123,18 @@ bool tiocsti_allowed() {
 }
 
 // Runs `work` in a child process whose controlling terminal is a new pseudo-terminal in the
-// settings above, as a program started from a shell has one; returns what the work reported and,
-// in `echo`, what the terminal showed.
-std::string on_own_terminal(const std::function<std::string(int terminal)>& work,
-                            std::string* echo) {
+// settings above, as a program started from a shell has one, with `typed_ahead` typed at the
+// terminal's keyboard before; returns what the work reported and, in `echo`, what the terminal
+// showed.
+std::string on_own_terminal(const std::function<std::string(int terminal)>& work, std::string* echo,
+                            const std::string& typed_ahead = "") {
   int controller = -1;
   int terminal = -1;
   EXPECT_EQ(::openpty(&controller, &terminal, nullptr, nullptr, nullptr), 0);
   termios settings = line_settings();
   EXPECT_EQ(::tcsetattr(terminal, TCSANOW, &settings), 0);
+  EXPECT_EQ(::write(controller, typed_ahead.data(), typed_ahead.size()),
+            static_cast<ssize_t>(typed_ahead.size()));
   int report[2];
   EXPECT_EQ(::pipe(report), 0);
   const pid_t child = ::fork();
@@ -227,6 +232,28 @@ TEST(TerminalTypingTest, NothingIsTypedFromTheBackground) {
       &echo);
   EXPECT_EQ(reported, "nothing");
   EXPECT_EQ(echo, "");
+}
+
+// Where the system refuses (newer kernels refuse every program), nothing is typed, nothing
+// waits or fails, and what the user typed at the terminal is read as ever: it is not thrown
+// away at the end as if it had been typed for the program.
+TEST(TerminalTypingTest, ARefusingSystemTypesNothingAndKeepsWhatTheUserTyped) {
+  for (const int error : {EPERM, EIO}) {
+    std::string echo;
+    const std::string reported = on_own_terminal(
+        [error](int terminal) -> std::string {
+          if (!testing::refuse_terminal_typing(error)) return "no refusal";
+          TerminalTyping typing(terminal);
+          type(typing, U"ab\r");
+          type(typing, U"cd\r");  // refused once, it does not ask again
+          typing.discard_unread();
+          pollfd input{terminal, POLLIN, 0};
+          return ::poll(&input, 1, 2000) == 1 ? read_once(terminal) : "thrown away";
+        },
+        &echo, "mine\n");
+    EXPECT_EQ(reported, "[mine\n]") << "error " << error;
+    EXPECT_EQ(echo, "mine\r\n") << "error " << error;
+  }
 }
 
 }  // namespace
