@@ -1,7 +1,12 @@
-// Windows, keys and the text dialog under a Wayland compositor (weston), the programs being
-// Wayland clients only: a window shows its picture, keys typed into it arrive (in the key queue
-// and on standard input), the dialog takes typed text, and a window that closes leaves the
-// screen. Skipped where a tool is missing (a failure in CI).
+// Windows, the mouse, keys and the text dialog under a Wayland compositor (weston), the programs
+// being Wayland clients only: a window shows its picture, clicks, the wheel and keys typed into
+// it arrive with their modifier keys (in the queues and on standard input), the dialog takes
+// typed text, and a window that closes leaves the screen. Weston passes on all that xdotool does
+// on the X server beneath it. What no test can give there: a place on the screen. The compositor
+// places windows itself and never tells a client where, so a window is found by its picture and
+// the screen positions a program works out are its own. Under a compositor without a seat
+// (weston's headless output) no input can be given at all: there the program is seen to run on
+// and get none. Skipped where a tool is missing (a failure in CI).
 #include <gtest/gtest.h>
 
 #include <chrono>
