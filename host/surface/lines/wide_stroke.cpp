@@ -10,7 +10,7 @@
 namespace kanvo::surface::lines {
 namespace {
 
-// A miter longer than ten half widths is cut to a bevel.
+// A miter whose tip lies farther than ten half widths from the turn is cut to a bevel.
 constexpr double kMiterLimit = 10.0;
 
 double clamp_coordinate(double value) {
@@ -159,22 +159,24 @@ void WideStroke::add_join(DevicePointF at, DevicePointF u1, DevicePointF u2) {
   DevicePoint sliver2[3] = {centre, outer2, inner2};
   add_piece(edges_, box_, sliver1);
   add_piece(edges_, box_, sliver2);
-  const double cos_half_sq = (1.0 + (u1.x * u2.x + u1.y * u2.y)) / 2.0;  // sin^2 of half the angle
-  if (pen_.join == Join::miter && cos_half_sq * kMiterLimit * kMiterLimit >= 1.0) {
-    // Outer edges: outer1 + s * u1 and outer2 + t * u2.
+  if (pen_.join == Join::miter) {
+    // The tip is where the outer edges through the bands' corners cross (outer1 + s * u1 and
+    // outer2 + t * u2); one farther from the turn than the limit cuts the join to a bevel.
     const double dx = static_cast<double>(outer2.x - outer1.x);
     const double dy = static_cast<double>(outer2.y - outer1.y);
-    const double s = (dx * u2.y - dy * u2.x) / (u1.x * u2.y - u1.y * u2.x);
-    const DevicePoint tip{nearest(static_cast<double>(outer1.x) + u1.x * s),
-                          nearest(static_cast<double>(outer1.y) + u1.y * s)};
-    DevicePoint wedge[4] = {centre, outer1, tip, outer2};
-    add_piece(edges_, box_, wedge);
-  } else {
-    raster::SubpixelPoint wedge[3] = {raster::to_subpixels(centre),
-                                      bevel_corner({side * n1.x, side * n1.y}),
-                                      bevel_corner({side * n2.x, side * n2.y})};
-    add_piece(edges_, box_, wedge);
+    const double s = (dx * u2.y - dy * u2.x) / turn;
+    const DevicePointF tip{static_cast<double>(outer1.x) + u1.x * s,
+                           static_cast<double>(outer1.y) + u1.y * s};
+    if (std::hypot(tip.x - at.x, tip.y - at.y) <= kMiterLimit * half) {
+      DevicePoint wedge[4] = {centre, outer1, {nearest(tip.x), nearest(tip.y)}, outer2};
+      add_piece(edges_, box_, wedge);
+      return;
+    }
   }
+  raster::SubpixelPoint wedge[3] = {raster::to_subpixels(centre),
+                                    bevel_corner({side * n1.x, side * n1.y}),
+                                    bevel_corner({side * n2.x, side * n2.y})};
+  add_piece(edges_, box_, wedge);
 }
 
 void WideStroke::add_disc(DevicePointF centre) {

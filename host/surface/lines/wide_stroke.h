@@ -5,10 +5,11 @@
 // pixels on its own. The rounding is not symmetric: a move across the segment that points right,
 // or a move along it that points down at a slant, is rounded away from the path point; any
 // other move to the nearest pixel (a move along the segment with its halves toward the path
-// point). Joins fill the wedge between two bands on the outer side (a bevel
-// triangle, or up to the rounded intersection of the outer edges for a miter within the limit);
-// round joins and round ends add the pen's disc, the filled ellipse of a width-by-width box. The
-// whole stroke is one shape: every pixel once.
+// point). Joins fill the wedge between two bands on the outer side (a bevel triangle, or for a
+// miter up to the rounded crossing of the outer edges through the bands' corners, when that
+// crossing lies within ten half widths of the turn); round joins and round ends add the pen's
+// disc, the filled ellipse of a width-by-width box. The whole stroke is one shape: every pixel
+// once.
 //
 // Dashes are measured along the path: a step between neighbouring pixels (as along the outline
 // of a curve) counts as one pixel, any longer segment by its exact length. Along the outline of

@@ -260,6 +260,25 @@ TEST_F(LineDrawing, BevelsAtRightAnglesOfOddWidthsCutBetweenPixels) {
   EXPECT_EQ(row(14, 28, 37, kWhite), "########.");
 }
 
+TEST_F(LineDrawing, MitersWhoseTipLiesBeyondTenHalfWidthsFromTheTurnBecomeBevels) {
+  // Width 3 turning back at (30,16) by all but 13 degrees: the outer edges through the bands'
+  // rounded corners (31,14) and (31,18) cross at (48.5,14), 18.6 from the turn, past the limit of
+  // 15 (the angle alone puts the tip 13.4 away), so the join is a bevel and nothing reaches past
+  // the turn's column.
+  use_pen(geometric(pen_style::kJoinMiter | pen_style::kEndCapFlat, 3, 0xFFFFFF));
+  const Point back[] = {{-13360, 1}, {30, 16}, {-14, 26}};
+  ASSERT_TRUE(polyline(dc_, back, 3));
+  EXPECT_EQ(row(14, 28, 48, kWhite), "###.................");
+  EXPECT_EQ(row(15, 28, 48, kWhite), "###.................");
+  EXPECT_EQ(row(16, 28, 48, kWhite), "###.................");
+  // Turning back less, the edges cross at (39.8,14), 10 from the turn: the miter reaches out to
+  // its tip (40,14).
+  fill(0);
+  const Point less[] = {{-13360, 1}, {30, 16}, {-14, 36}};
+  ASSERT_TRUE(polyline(dc_, less, 3));
+  EXPECT_EQ(row(14, 28, 48, kWhite), "############........");
+}
+
 TEST_F(LineDrawing, WideDashesRunOnThroughTurnsWhateverTheJoin) {
   // A dash of 30 from (4,20): 16 along the first segment, 14 up the second. With a miter join
   // it turns the corner whole, the outer corner (columns 20..21, rows 20..21) filled.
