@@ -2,7 +2,7 @@
 
 #include "graphics/context/window_canvas.h"
 #include "graphics/kanvo.h"
-#include "graphics/platform/window_system.h"
+#include "graphics/platform/window.h"
 #include "quiz/plot_marks.h"
 #include "quiz/plot_recipe.h"
 
@@ -20,9 +20,8 @@ constexpr std::int32_t kMarkRadius = 2;
 // The client area that a window of the outer size leaves: a canvas of that size keeps the whole
 // graph, so every repaint of the window shows it again.
 platform::Size canvas_size() {
-  Rect frame{0, 0, 0, 0};
-  platform::adjust_window_rect(&frame, window_style(kWindowFlags), false, 0);
-  return {kWindowSize - (frame.right - frame.left), kWindowSize - (frame.bottom - frame.top)};
+  const platform::Size frame = window_outer_size(0, 0, kWindowFlags);
+  return {kWindowSize - frame.cx, kWindowSize - frame.cy};
 }
 
 }  // namespace
@@ -31,8 +30,7 @@ WindowHandle open_graph_window() {
   const platform::Size canvas = canvas_size();
   open_window(canvas.cx, canvas.cy, kWindowFlags);
   const WindowHandle window = get_window_handle();
-  platform::set_window_pos(window, platform::kInsertTop, 0, 0, kWindowSize, kWindowSize,
-                           platform::placement::kShowWindow);
+  platform::place_on_top(window, 0, 0, kWindowSize, kWindowSize);
   return window;
 }
 

@@ -1,7 +1,7 @@
 // Draws the graph of a revealed function in the graph window.
 #pragma once
 
-#include "graphics/platform/window_system.h"
+#include "graphics/platform/types.h"
 #include "quiz/plot_recipe.h"
 
 namespace kanvo::quiz {

@@ -7,7 +7,7 @@
 #include "graphics/platform/drawing_surface.h"
 #include "graphics/platform/process_end.h"
 #include "graphics/platform/program.h"
-#include "graphics/platform/window_system.h"
+#include "graphics/platform/window.h"
 
 namespace kanvo {
 
@@ -15,6 +15,20 @@ WindowHandle console_window_of_process() {
   if (!platform::has_terminal()) return platform::kNoWindow;
   type_window_keys_into_standard_input();
   return platform::console_window();
+}
+
+platform::WindowOptions window_options(std::int32_t width, std::int32_t height,
+                                       std::int32_t flags) {
+  platform::WindowOptions options;
+  options.client_width = width;
+  options.client_height = height;
+  options.no_close = (flags & NO_CLOSE) != 0;
+  options.no_minimize = (flags & NO_MINIMIZE) != 0;
+  return options;
+}
+
+platform::Size window_outer_size(std::int32_t width, std::int32_t height, std::int32_t flags) {
+  return platform::outer_size(window_options(width, height, flags));
 }
 
 WindowCanvas::WindowCanvas() = default;
@@ -41,10 +55,8 @@ void WindowCanvas::resize(std::int32_t width, std::int32_t height) {
   }
   const WindowHandle handle = window();
   if (handle == platform::kNoWindow || width <= 0 || height <= 0) return;
-  Rect outer;
-  platform::get_window_rect(handle, &outer);
-  platform::set_window_pos(handle, platform::kNoWindow, 0, 0, width, height,
-                           platform::placement::kNoMove | platform::placement::kNoZOrder);
+  const Rect outer = platform::window_frame(handle);
+  platform::resize_window(handle, width, height);
   // A window that grew shows the canvas in the new part at once.
   if (width > outer.right - outer.left + 1 || height > outer.bottom - outer.top + 1) {
     graphics_context().window_device.flush_batch_draw();
@@ -62,24 +74,19 @@ WindowHandle WindowCanvas::open(std::int32_t width, std::int32_t height, std::in
   had_console_ = console != platform::kNoWindow;
   // A terminal cannot be made for a process that has none, so SHOW_CONSOLE only keeps one.
   if (had_console_) platform::ignore_terminal_interrupt();
-  WindowThreadParams params;
-  params.client_width = width;
-  params.client_height = height;
-  params.no_close = (flags & NO_CLOSE) != 0;
-  params.no_minimize = (flags & NO_MINIMIZE) != 0;
+  platform::WindowOptions options = window_options(width, height, flags);
   if (had_console_ && (flags & SHOW_CONSOLE) == 0) {
-    Rect console_rect;
-    platform::get_window_rect(console, &console_rect);
-    params.x = std::max(console_rect.left, 0);
-    params.y = std::max(console_rect.top, 0);
-    params.console = console;
+    const Rect console_rect = platform::window_frame(console);
+    options.x = std::max(console_rect.left, 0);
+    options.y = std::max(console_rect.top, 0);
+    options.hide = console;
   }
-  params.console_window = console;
+  options.keys_also_to = console;
 
   ready_event_.reset();
   {
     std::lock_guard guard(thread_mutex_);
-    thread_ = std::thread(&WindowThread::run, this, params);
+    thread_ = std::thread(&WindowThread::run, this, options);
   }
   ready_event_.wait();
   // A window that could not be created leaves a thread that ends at once.
@@ -89,7 +96,7 @@ WindowHandle WindowCanvas::open(std::int32_t width, std::int32_t height, std::in
     std::lock_guard guard(context.lock);
     const WindowHandle handle = window();
     if (handle != platform::kNoWindow) {
-      window_dc_ = platform::get_dc(handle);
+      window_dc_ = platform::window_surface(handle);
       close_window_when_exiting();
     }
     // A window opened without a canvas size has a canvas without pixels.
@@ -117,34 +124,27 @@ void WindowCanvas::close() {
   {
     std::lock_guard guard(context.lock);
     free_drawing_objects(window_dc_);
-    platform::release_dc(handle, window_dc_);
+    platform::release_window_surface(handle, window_dc_);
     window_dc_ = platform::kNoSurface;
     context.target.window_surface = platform::kNoSurface;
   }
   const WindowHandle console = console_window_of_process();
-  const bool console_hidden =
-      console != platform::kNoWindow && !platform::is_window_visible(console);
-  Rect last_place;
-  if (console_hidden) platform::get_window_rect(handle, &last_place);
+  const bool console_hidden = console != platform::kNoWindow && !platform::is_shown(console);
+  const Rect last_place = console_hidden ? platform::window_frame(handle) : Rect{};
 
-  platform::show_window(handle, platform::show::kHide);
-  if (on_window_thread()) {
-    // The user closed the window: its own thread destroys it, which ends the process.
-    WindowThread::closed_by_user();
-    platform::destroy_window(handle);
-  } else {
-    // The program closed it: the window's thread destroys it and ends; nothing lingers.
-    platform::request_destroy(handle);
-    join_window_thread();
-  }
+  platform::set_shown(handle, false);
+  // The user closed the window: its own thread destroys it at once, which ends the process.
+  // The program closed it: the window's thread destroys it and ends; nothing lingers.
+  if (on_window_thread()) WindowThread::closed_by_user();
+  platform::end_window(handle);
+  join_window_thread();
   // A reader waiting for a mouse or key message would wait forever now: wake it.
   ready_event_.signal();
   key_event_.signal();
 
   if (console_hidden) {
-    platform::set_window_pos(console, platform::kNoWindow, last_place.left, last_place.top, -1, -1,
-                             platform::placement::kNoSize | platform::placement::kNoZOrder);
-    platform::show_window(console, platform::show::kShow);
+    platform::move_window(console, last_place.left, last_place.top);
+    platform::set_shown(console, true);
   }
 }
 

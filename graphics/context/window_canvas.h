@@ -11,22 +11,13 @@
 #include "graphics/device/window_api.h"
 #include "graphics/image/canvas_image.h"
 #include "graphics/input/message_queue.h"
-#include "graphics/platform/window_system.h"
+#include "graphics/platform/window.h"
 
 namespace kanvo {
 
-// Style of a window opened with these flags: caption and system menu, and a minimize box unless
-// NO_MINIMIZE; never a sizing frame or a maximize box. With platform::adjust_window_rect it tells
-// the outer size of a window from its client size and back.
-constexpr std::uint32_t window_style(std::int32_t flags) {
-  return platform::style::kCaption | platform::style::kSystemMenu |
-         ((flags & NO_MINIMIZE) != 0 ? 0 : platform::style::kMinimizeBox);
-}
-
-// Private window message: a reader waits for the next message of the queue that wparam names.
-inline constexpr std::uint32_t WAKE_MESSAGE = platform::msg::kUser + 1;
-inline constexpr platform::WParam WAKE_FOR_MOUSE = 0;
-inline constexpr platform::WParam WAKE_FOR_KEYS = 1;
+// What a reader waiting for input asks the window's thread to wake it for.
+inline constexpr std::uintptr_t WAKE_FOR_MOUSE = 0;
+inline constexpr std::uintptr_t WAKE_FOR_KEYS = 1;
 
 class WindowCanvas : public CanvasImage {
  public:
@@ -55,13 +46,12 @@ class WindowCanvas : public CanvasImage {
   // Signals a reader waiting for a key message.
   AutoResetEvent& key_event() { return key_event_; }
   KeyQueue& key_messages() { return key_messages_; }
-  // The window thread's side of the hand-over: set while a reader waits for the queue that
-  // WAKE_MESSAGE named.
+  // The window thread's side of the hand-over: set while a reader waits for the queue it named.
   std::atomic<bool>& wake_requested() { return wake_requested_; }
   std::atomic<bool>& key_wake_requested() { return key_wake_requested_; }
 
  private:
-  friend struct WindowThread;
+  friend class CanvasWindowEvents;
 
   bool had_console_ = false;
   AutoResetEvent ready_event_;
@@ -77,6 +67,11 @@ class WindowCanvas : public CanvasImage {
   std::atomic<bool> wake_requested_{false};
   std::atomic<bool> key_wake_requested_{false};
 };
+
+// The window that open_window(width, height, flags) opens, placed where the system chooses.
+platform::WindowOptions window_options(std::int32_t width, std::int32_t height, std::int32_t flags);
+// Its outer size, frame and caption included.
+platform::Size window_outer_size(std::int32_t width, std::int32_t height, std::int32_t flags);
 
 // Whether the calling thread is a graphics window's own thread.
 bool on_window_thread();

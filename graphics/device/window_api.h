@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "graphics/platform/window_types.h"
+#include "graphics/platform/types.h"
 
 namespace kanvo {
 

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "graphics/device/image_device.h"
-#include "graphics/platform/window_system.h"
+#include "graphics/platform/types.h"
 
 namespace kanvo {
 

@@ -8,44 +8,23 @@
 #include "graphics/input/message_wait.h"
 #include "graphics/input/window_input.h"
 #include "graphics/platform/text_encoding.h"
-#include "graphics/platform/window_system.h"
 
 namespace kanvo {
-namespace {
 
-bool held(std::uint32_t key) {
-  return platform::get_key_state(key) < 0;
-}
-
-void set_text(KeyMessage& record, char32_t character) {
-  if (character == 0) return;
-  const std::string bytes = platform::encode_program_text(std::u32string_view(&character, 1));
-  std::memcpy(record.text, bytes.data(), std::min(bytes.size(), sizeof record.text - 1));
-}
-
-}  // namespace
-
-void queue_key_message(WindowCanvas& canvas, std::uint32_t message, platform::WParam wparam,
-                       platform::LParam lparam) {
+void queue_key_message(WindowCanvas& canvas, const platform::KeyEvent& event) {
   KeyQueue& queue = canvas.key_messages();
   if (!queue.is_full()) {
     KeyMessage record;
-    record.ctrl = held(platform::keys::kControl);
-    record.shift = held(platform::keys::kShift);
-    record.alt = held(platform::keys::kAlt);
-    if (message == platform::msg::kChar) {
-      record.message = WM_KEYDOWN;
-      set_text(record, static_cast<char32_t>(wparam));
-    } else {
-      record.message = message;
-      record.key = static_cast<std::uint32_t>(wparam);
-      // Bit 30: the key was already down.
-      record.repeat = message == WM_KEYDOWN && ((lparam >> 30) & 1) != 0;
-      if (message == WM_KEYDOWN) {
-        const bool caps_lock = (platform::get_key_state(platform::keys::kCapsLock) & 1) != 0;
-        set_text(record,
-                 platform::typed_character(record.key, record.shift, caps_lock, record.ctrl));
-      }
+    record.message = event.pressed ? WM_KEYDOWN : WM_KEYUP;
+    record.key = event.key;
+    record.ctrl = event.ctrl;
+    record.shift = event.shift;
+    record.alt = event.alt;
+    record.repeat = event.repeat;
+    if (event.character != 0) {
+      const std::string bytes =
+          platform::encode_program_text(std::u32string_view(&event.character, 1));
+      std::memcpy(record.text, bytes.data(), std::min(bytes.size(), sizeof record.text - 1));
     }
     queue.push(record);
   }

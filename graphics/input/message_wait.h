@@ -1,17 +1,17 @@
 // The hand-over between the window thread, which queues input messages, and a drawing thread
-// that waits for one: the reader resets the queue's event, asks through WAKE_MESSAGE to be woken
+// that waits for one: the reader resets the queue's event, asks the window's thread to wake it
 // for its queue and waits; the window thread, after queuing (or dropping) the next message of
 // that queue, signals. Each queue has an event of its own (the mouse queue the canvas's ready
 // event), so that a key reader and a mouse reader on two threads never take each other's wake.
-// WAKE_MESSAGE is handled in order with the input messages, so none handled after it is missed, and
-// the window procedure answers at once when the queue already holds one. Mouse and key readers
+// The request is handled in order with the input, so none handled after it is missed, and
+// the window thread answers at once when the queue already holds one. Mouse and key readers
 // share the one mechanism.
 #pragma once
 
 #include <atomic>
 
 #include "graphics/context/window_canvas.h"
-#include "graphics/platform/window_system.h"
+#include "graphics/platform/window.h"
 
 namespace kanvo {
 
@@ -24,12 +24,12 @@ inline void wake_reader(std::atomic<bool>& wake_requested, AutoResetEvent& event
 // window is open. With no window open (or once it closes) the empty message comes back at once.
 template <typename Message>
 Message wait_for_message(WindowCanvas& canvas, MessageRing<Message>& queue, AutoResetEvent& event,
-                         platform::WParam which) {
+                         std::uintptr_t which) {
   while (queue.is_empty()) {
     const WindowHandle window = canvas.window();
     if (window == platform::kNoWindow) return Message{};
     event.reset();
-    platform::send_message(window, WAKE_MESSAGE, which, 0);
+    platform::notify_window(window, which);
     // A window closed meanwhile has no thread left to answer.
     if (canvas.window() != window) continue;
     event.wait();

@@ -3,34 +3,60 @@
 #include "graphics/context/graphics_context.h"
 #include "graphics/input/message_wait.h"
 #include "graphics/input/window_input.h"
-#include "graphics/platform/window_system.h"
 
 namespace kanvo {
+namespace {
 
-void queue_mouse_message(WindowHandle window, WindowCanvas& canvas, std::uint32_t message,
-                         platform::WParam wparam, platform::LParam lparam) {
+std::uint32_t message_of(const platform::MouseEvent& event) {
+  // Press, release and double click of the left, right and middle buttons.
+  constexpr std::uint32_t kButtonMessages[3][3] = {
+      {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK},
+      {WM_RBUTTONDOWN, WM_RBUTTONUP, WM_RBUTTONDBLCLK},
+      {WM_MBUTTONDOWN, WM_MBUTTONUP, WM_MBUTTONDBLCLK},
+  };
+  std::size_t column = 0;
+  switch (event.action) {
+    case platform::MouseAction::move:
+      return WM_MOUSEMOVE;
+    case platform::MouseAction::wheel:
+      return WM_MOUSEWHEEL;
+    case platform::MouseAction::press:
+      break;
+    case platform::MouseAction::release:
+      column = 1;
+      break;
+    case platform::MouseAction::double_click:
+      column = 2;
+      break;
+  }
+  switch (event.button) {
+    case platform::MouseButton::left:
+      return kButtonMessages[0][column];
+    case platform::MouseButton::right:
+      return kButtonMessages[1][column];
+    case platform::MouseButton::middle:
+      return kButtonMessages[2][column];
+    case platform::MouseButton::none:
+      break;
+  }
+  return WM_MOUSEMOVE;
+}
+
+}  // namespace
+
+void queue_mouse_message(WindowCanvas& canvas, const platform::MouseEvent& event) {
   MessageQueue& queue = canvas.messages();
   if (!queue.is_full()) {
     MouseMessage record;
-    record.message = message;
-    const auto keys = static_cast<std::uint32_t>(wparam & 0xFFFF);
-    record.ctrl = (keys & platform::mouse_keys::kControl) != 0;
-    record.shift = (keys & platform::mouse_keys::kShift) != 0;
-    record.left_button = (keys & platform::mouse_keys::kLeftButton) != 0;
-    record.middle_button = (keys & platform::mouse_keys::kMiddleButton) != 0;
-    record.right_button = (keys & platform::mouse_keys::kRightButton) != 0;
-    record.wheel = platform::high_word(wparam);
-    if (message == WM_MOUSEWHEEL) {
-      // The wheel's position comes in screen pixels.
-      Point point{static_cast<std::uint16_t>(lparam & 0xFFFF),
-                  static_cast<std::uint16_t>((lparam >> 16) & 0xFFFF)};
-      platform::screen_to_client(window, &point);
-      record.x = static_cast<std::int16_t>(point.x & 0xFFFF);
-      record.y = static_cast<std::int16_t>(point.y & 0xFFFF);
-    } else {
-      record.x = platform::low_word(static_cast<std::uintptr_t>(lparam));
-      record.y = platform::high_word(static_cast<std::uintptr_t>(lparam));
-    }
+    record.message = message_of(event);
+    record.ctrl = event.ctrl;
+    record.shift = event.shift;
+    record.left_button = event.left_held;
+    record.middle_button = event.middle_held;
+    record.right_button = event.right_held;
+    record.x = event.x;
+    record.y = event.y;
+    record.wheel = event.wheel;
     queue.push(record);
   }
   wake_reader(canvas.wake_requested(), canvas.ready_event());

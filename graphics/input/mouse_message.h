@@ -3,22 +3,20 @@
 
 #include <cstdint>
 
-#include "graphics/platform/window_types.h"
-
 namespace kanvo {
 
-// The window messages a mouse message can carry.
-inline constexpr std::uint32_t WM_MOUSEMOVE = platform::msg::kMouseMove;
-inline constexpr std::uint32_t WM_LBUTTONDOWN = platform::msg::kLeftButtonDown;
-inline constexpr std::uint32_t WM_LBUTTONUP = platform::msg::kLeftButtonUp;
-inline constexpr std::uint32_t WM_LBUTTONDBLCLK = platform::msg::kLeftButtonDoubleClick;
-inline constexpr std::uint32_t WM_RBUTTONDOWN = platform::msg::kRightButtonDown;
-inline constexpr std::uint32_t WM_RBUTTONUP = platform::msg::kRightButtonUp;
-inline constexpr std::uint32_t WM_RBUTTONDBLCLK = platform::msg::kRightButtonDoubleClick;
-inline constexpr std::uint32_t WM_MBUTTONDOWN = platform::msg::kMiddleButtonDown;
-inline constexpr std::uint32_t WM_MBUTTONUP = platform::msg::kMiddleButtonUp;
-inline constexpr std::uint32_t WM_MBUTTONDBLCLK = platform::msg::kMiddleButtonDoubleClick;
-inline constexpr std::uint32_t WM_MOUSEWHEEL = platform::msg::kMouseWheel;
+// The window messages a mouse message can carry, numbered as such programs have always known them.
+inline constexpr std::uint32_t WM_MOUSEMOVE = 0x0200;
+inline constexpr std::uint32_t WM_LBUTTONDOWN = 0x0201;
+inline constexpr std::uint32_t WM_LBUTTONUP = 0x0202;
+inline constexpr std::uint32_t WM_LBUTTONDBLCLK = 0x0203;
+inline constexpr std::uint32_t WM_RBUTTONDOWN = 0x0204;
+inline constexpr std::uint32_t WM_RBUTTONUP = 0x0205;
+inline constexpr std::uint32_t WM_RBUTTONDBLCLK = 0x0206;
+inline constexpr std::uint32_t WM_MBUTTONDOWN = 0x0207;
+inline constexpr std::uint32_t WM_MBUTTONUP = 0x0208;
+inline constexpr std::uint32_t WM_MBUTTONDBLCLK = 0x0209;
+inline constexpr std::uint32_t WM_MOUSEWHEEL = 0x020A;
 
 struct MouseMessage {
   std::uint32_t message = 0;  // 0 for the empty message

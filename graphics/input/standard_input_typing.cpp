@@ -3,7 +3,7 @@
 #include "graphics/platform/process_end.h"
 #include "graphics/platform/terminal.h"
 #include "graphics/platform/text_encoding.h"
-#include "graphics/platform/window_system.h"
+#include "graphics/platform/window.h"
 
 namespace kanvo {
 namespace {

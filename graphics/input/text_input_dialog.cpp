@@ -7,6 +7,7 @@
 #include "graphics/context/window_canvas.h"
 #include "graphics/device/window_api.h"
 #include "graphics/input/dialog_layout.h"
+#include "graphics/input/key_message.h"
 #include "graphics/platform/drawing_surface.h"
 #include "graphics/platform/text_encoding.h"
 #include "graphics/platform/window_system.h"
@@ -230,17 +231,17 @@ void TextInputDialog::create_controls(WindowHandle window) {
 }
 
 bool TextInputDialog::screen_key(const platform::Message& message) {
-  const bool control = platform::get_key_state(platform::keys::kControl) < 0;
+  const bool control = platform::get_key_state(VK_CONTROL) < 0;
   switch (message.wparam) {
-    case platform::keys::kTab:
-      move_focus(platform::get_key_state(platform::keys::kShift) < 0);
+    case VK_TAB:
+      move_focus(platform::get_key_state(VK_SHIFT) < 0);
       return true;
-    case platform::keys::kReturn:
+    case VK_RETURN:
       if (multi_line_ && !control) return false;
       platform::post_message(dialog_window_, platform::msg::kCommand,
                              platform::command_wparam(kOkId, 0), 0);
       return true;
-    case platform::keys::kEscape:
+    case VK_ESCAPE:
       if (ok_only_) return false;
       platform::post_message(dialog_window_, platform::msg::kCommand,
                              platform::command_wparam(kCancelId, 0), 0);

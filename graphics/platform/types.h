@@ -48,6 +48,8 @@ struct LogFont {
 enum class SurfaceHandle : std::uint32_t {};
 enum class ObjectHandle : std::uint32_t {};
 using RegionHandle = ObjectHandle;
+// A window. Zero is none.
+enum class WindowHandle : std::uint32_t {};
 
 // The encoding of the program's texts and file names.
 enum class TextEncoding : std::uint8_t { utf8, gbk };
@@ -58,6 +60,7 @@ namespace kanvo::platform {
 
 inline constexpr SurfaceHandle kNoSurface{};
 inline constexpr ObjectHandle kNoObject{};
+inline constexpr WindowHandle kNoWindow{};
 
 constexpr Color rgb(std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
   return Color{red} | (Color{green} << 8) | (Color{blue} << 16);

@@ -108,9 +108,4 @@ SurfaceHandle get_dc(WindowHandle window);
 bool release_dc(WindowHandle window, SurfaceHandle dc);
 ObjectHandle get_system_color_brush(int index);
 
-// The window of the terminal the process runs in.
-WindowHandle console_window();
-// Where the console's window puts the characters typed into it (on its own thread).
-void set_console_input(std::function<void(char32_t character)> sink);
-
 }  // namespace kanvo::platform

@@ -6,16 +6,9 @@
 #include <cstdint>
 
 #include "graphics/platform/types.h"
-
-namespace kanvo {
-
-enum class WindowHandle : std::uint32_t {};
-
-}  // namespace kanvo
+#include "graphics/platform/window.h"
 
 namespace kanvo::platform {
-
-inline constexpr WindowHandle kNoWindow{};
 
 using WParam = std::uintptr_t;
 using LParam = std::intptr_t;
@@ -170,29 +163,5 @@ constexpr WParam command_wparam(std::uint32_t id, std::uint16_t code) {
 namespace system_color {
 inline constexpr int kButtonFace = 15;  // buttons and dialog backgrounds
 }  // namespace system_color
-
-// Virtual-key codes: letters and digits are their upper-case ASCII codes.
-namespace keys {
-inline constexpr std::uint32_t kBackspace = 0x08;
-inline constexpr std::uint32_t kTab = 0x09;
-inline constexpr std::uint32_t kReturn = 0x0D;
-inline constexpr std::uint32_t kShift = 0x10;
-inline constexpr std::uint32_t kControl = 0x11;
-inline constexpr std::uint32_t kAlt = 0x12;
-inline constexpr std::uint32_t kCapsLock = 0x14;
-inline constexpr std::uint32_t kEscape = 0x1B;
-inline constexpr std::uint32_t kSpace = 0x20;
-inline constexpr std::uint32_t kPageUp = 0x21;
-inline constexpr std::uint32_t kPageDown = 0x22;
-inline constexpr std::uint32_t kEnd = 0x23;
-inline constexpr std::uint32_t kHome = 0x24;
-inline constexpr std::uint32_t kLeft = 0x25;
-inline constexpr std::uint32_t kUp = 0x26;
-inline constexpr std::uint32_t kRight = 0x27;
-inline constexpr std::uint32_t kDown = 0x28;
-inline constexpr std::uint32_t kInsert = 0x2D;
-inline constexpr std::uint32_t kDelete = 0x2E;
-inline constexpr std::uint32_t kF1 = 0x70;  // to F24 at 0x87
-}  // namespace keys
 
 }  // namespace kanvo::platform

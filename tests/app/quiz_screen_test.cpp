@@ -13,6 +13,7 @@
 
 #include "graphics/context/window_canvas.h"
 #include "graphics/kanvo.h"
+#include "graphics/platform/host/window_class.h"
 #include "host/windows/frame.h"
 #include "quiz/function_catalogue.h"
 #include "tests/app/quiz_program.h"
@@ -54,7 +55,7 @@ int index_of_label(const std::string& shown) {
 std::vector<PixelWord> expected_window(int index, Rect* client) {
   win::detail::FrameLook look;
   look.title = "kanvo-quiz";
-  look.style = window_style(SHOW_CONSOLE | NO_CLOSE);
+  look.style = platform::frame_style(false);
   look.class_style = win::class_style::kDoubleClicks | win::class_style::kNoClose;
   look.active = true;
   look.width = kOuterSize;

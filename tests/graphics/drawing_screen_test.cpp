@@ -13,6 +13,7 @@
 
 #include "graphics/context/window_canvas.h"
 #include "graphics/kanvo.h"
+#include "graphics/platform/host/window_class.h"
 #include "host/windows/frame.h"
 #include "tests/support/commanded_program.h"
 #include "tests/support/eventually.h"
@@ -90,7 +91,7 @@ class DrawingScreenTest : public XServerTest<DrawingScreenTest> {
   // relative to the client area; nothing when the frame has no such part.
   static std::optional<Point> frame_part(std::int32_t flags, win::detail::FramePart part) {
     win::detail::FrameLook look;
-    look.style = window_style(flags);
+    look.style = platform::frame_style((flags & NO_MINIMIZE) != 0);
     look.class_style = (flags & NO_CLOSE) != 0 ? win::class_style::kNoClose : 0;
     const win::detail::FrameInsets insets = win::detail::frame_insets(look.style, 0);
     look.width = 200 + insets.left + insets.right;

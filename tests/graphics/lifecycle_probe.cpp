@@ -44,10 +44,8 @@ void say(const char* line) {
 
 // Puts the window's outer top-left corner at (100, 100), its client area `width` by `height`.
 void place(WindowHandle window, std::int32_t width, std::int32_t height) {
-  Rect outer{0, 0, width, height};
-  platform::adjust_window_rect(&outer, window_style(0), false, 0);
-  platform::set_window_pos(window, platform::kInsertTop, 100, 100, outer.right - outer.left,
-                           outer.bottom - outer.top, platform::placement::kShowWindow);
+  const platform::Size outer = window_outer_size(width, height, 0);
+  platform::place_on_top(window, 100, 100, outer.cx, outer.cy);
 }
 
 Point close_box_on_screen(WindowHandle window) {

@@ -9,8 +9,8 @@
 #include <thread>
 
 #include "graphics/context/graphics_context.h"
-#include "graphics/context/window_thread.h"
 #include "graphics/kanvo.h"
+#include "graphics/platform/host/window_class.h"
 #include "graphics/platform/window_system.h"
 #include "tests/support/process_figures.h"
 
@@ -29,14 +29,14 @@ TEST(GraphicsWindowFaults, AWindowThatCannotBeCreatedLeavesNoThreadBehind) {
   // The window thread's own registration fails while this one stands, and this class's
   // procedure refuses every window.
   platform::WindowClass refusing;
-  refusing.name = kWindowClassName;
+  refusing.name = platform::kWindowClassName;
   refusing.procedure = refuse_creation;
   ASSERT_TRUE(platform::register_class(refusing));
   const int threads_before = testing::thread_count();
   for (int i = 0; i < 3; ++i) EXPECT_EQ(open_window(100, 80, 0), platform::kNoWindow);
   EXPECT_EQ(testing::thread_count(), threads_before);
   EXPECT_EQ(get_window_handle(), platform::kNoWindow);
-  ASSERT_TRUE(platform::unregister_class(kWindowClassName));
+  ASSERT_TRUE(platform::unregister_class(platform::kWindowClassName));
   EXPECT_NE(open_window(100, 80, 0), platform::kNoWindow);
   close_window();
 }

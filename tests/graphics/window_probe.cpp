@@ -26,10 +26,8 @@ int main(int argc, char** argv) {
     return 2;
   }
   const WindowHandle window = open_window(std::atoi(argv[1]), std::atoi(argv[2]), 0);
-  Rect outer{0, 0, 200, 150};
-  platform::adjust_window_rect(&outer, window_style(0), false, 0);
-  platform::set_window_pos(window, platform::kInsertTop, 100, 100, outer.right - outer.left,
-                           outer.bottom - outer.top, platform::placement::kShowWindow);
+  const platform::Size outer = window_outer_size(200, 150, 0);
+  platform::place_on_top(window, 100, 100, outer.cx, outer.cy);
   set_color(0xFFFFFF);
   Point client{0, 0};
   platform::client_to_screen(window, &client);

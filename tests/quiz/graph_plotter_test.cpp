@@ -9,6 +9,7 @@
 
 #include "graphics/context/graphics_context.h"
 #include "graphics/kanvo.h"
+#include "graphics/platform/host/window_class.h"
 #include "graphics/platform/window_system.h"
 #include "host/windows/screen.h"
 #include "tests/quiz/expected_graph.h"
@@ -96,7 +97,7 @@ TEST_F(GraphReveal, TheCanvasCoversTheWholeClientArea) {
   EXPECT_EQ(get_width(), client.right);
   EXPECT_EQ(get_height(), client.bottom);
   Rect outer{0, 0, client.right, client.bottom};
-  platform::adjust_window_rect(&outer, window_style(SHOW_CONSOLE | NO_CLOSE), false, 0);
+  platform::adjust_window_rect(&outer, platform::frame_style(false), false, 0);
   EXPECT_EQ(outer.right - outer.left, 460);
   EXPECT_EQ(outer.bottom - outer.top, 460);
 }

@@ -2,6 +2,8 @@
 // unchanged, and cast enumerations by value. A number that drifts on either side stops the build.
 #include <string_view>
 
+#include "graphics/input/key_message.h"
+#include "graphics/input/mouse_message.h"
 #include "graphics/platform/drawing_surface.h"
 #include "graphics/platform/host/host_values.h"
 #include "graphics/platform/window_system.h"
@@ -141,26 +143,38 @@ static_assert(platform::edit_message::kCountLimitInUtf8 == win::edit_message::kC
 static_assert(platform::button_message::kGetState == win::button_message::kGetState);
 static_assert(platform::button_state::kFocus == win::button_state::kFocus);
 static_assert(platform::system_color::kButtonFace == win::system_color::kButtonFace);
-static_assert(platform::keys::kBackspace == kanvo::keys::kBackspace);
-static_assert(platform::keys::kTab == kanvo::keys::kTab);
-static_assert(platform::keys::kReturn == kanvo::keys::kReturn);
-static_assert(platform::keys::kShift == kanvo::keys::kShift);
-static_assert(platform::keys::kControl == kanvo::keys::kControl);
-static_assert(platform::keys::kAlt == kanvo::keys::kAlt);
-static_assert(platform::keys::kCapsLock == kanvo::keys::kCapsLock);
-static_assert(platform::keys::kEscape == kanvo::keys::kEscape);
-static_assert(platform::keys::kSpace == kanvo::keys::kSpace);
-static_assert(platform::keys::kPageUp == kanvo::keys::kPageUp);
-static_assert(platform::keys::kPageDown == kanvo::keys::kPageDown);
-static_assert(platform::keys::kEnd == kanvo::keys::kEnd);
-static_assert(platform::keys::kHome == kanvo::keys::kHome);
-static_assert(platform::keys::kLeft == kanvo::keys::kLeft);
-static_assert(platform::keys::kUp == kanvo::keys::kUp);
-static_assert(platform::keys::kRight == kanvo::keys::kRight);
-static_assert(platform::keys::kDown == kanvo::keys::kDown);
-static_assert(platform::keys::kInsert == kanvo::keys::kInsert);
-static_assert(platform::keys::kDelete == kanvo::keys::kDelete);
-static_assert(platform::keys::kF1 == kanvo::keys::kF1);
+static_assert(kanvo::WM_KEYDOWN == win::msg::kKeyDown);
+static_assert(kanvo::WM_KEYUP == win::msg::kKeyUp);
+static_assert(kanvo::WM_MOUSEMOVE == win::msg::kMouseMove);
+static_assert(kanvo::WM_LBUTTONDOWN == win::msg::kLeftButtonDown);
+static_assert(kanvo::WM_LBUTTONUP == win::msg::kLeftButtonUp);
+static_assert(kanvo::WM_LBUTTONDBLCLK == win::msg::kLeftButtonDoubleClick);
+static_assert(kanvo::WM_RBUTTONDOWN == win::msg::kRightButtonDown);
+static_assert(kanvo::WM_RBUTTONUP == win::msg::kRightButtonUp);
+static_assert(kanvo::WM_RBUTTONDBLCLK == win::msg::kRightButtonDoubleClick);
+static_assert(kanvo::WM_MBUTTONDOWN == win::msg::kMiddleButtonDown);
+static_assert(kanvo::WM_MBUTTONUP == win::msg::kMiddleButtonUp);
+static_assert(kanvo::WM_MBUTTONDBLCLK == win::msg::kMiddleButtonDoubleClick);
+static_assert(kanvo::WM_MOUSEWHEEL == win::msg::kMouseWheel);
+static_assert(kanvo::VK_BACK == kanvo::keys::kBackspace);
+static_assert(kanvo::VK_TAB == kanvo::keys::kTab);
+static_assert(kanvo::VK_RETURN == kanvo::keys::kReturn);
+static_assert(kanvo::VK_SHIFT == kanvo::keys::kShift);
+static_assert(kanvo::VK_CONTROL == kanvo::keys::kControl);
+static_assert(kanvo::VK_MENU == kanvo::keys::kAlt);
+static_assert(kanvo::VK_ESCAPE == kanvo::keys::kEscape);
+static_assert(kanvo::VK_SPACE == kanvo::keys::kSpace);
+static_assert(kanvo::VK_PRIOR == kanvo::keys::kPageUp);
+static_assert(kanvo::VK_NEXT == kanvo::keys::kPageDown);
+static_assert(kanvo::VK_END == kanvo::keys::kEnd);
+static_assert(kanvo::VK_HOME == kanvo::keys::kHome);
+static_assert(kanvo::VK_LEFT == kanvo::keys::kLeft);
+static_assert(kanvo::VK_UP == kanvo::keys::kUp);
+static_assert(kanvo::VK_RIGHT == kanvo::keys::kRight);
+static_assert(kanvo::VK_DOWN == kanvo::keys::kDown);
+static_assert(kanvo::VK_INSERT == kanvo::keys::kInsert);
+static_assert(kanvo::VK_DELETE == kanvo::keys::kDelete);
+static_assert(kanvo::VK_F1 == kanvo::keys::kF1);
 
 static_assert(same(GraphicsMode::advanced, surface::GraphicsMode::advanced));
 static_assert(same(BackgroundMode::transparent, surface::BackgroundMode::transparent));

@@ -261,11 +261,4 @@ ObjectHandle get_system_color_brush(int index) {
   return from_host(win::get_system_color_brush(index));
 }
 
-WindowHandle console_window() {
-  return from_host(win::console_window());
-}
-void set_console_input(std::function<void(char32_t character)> sink) {
-  win::set_console_input(std::move(sink));
-}
-
 }  // namespace kanvo::platform
