@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "graphics/platform/drawing_surface.h"
+#include "graphics/platform/text_dialog.h"
 
 namespace kanvo {
 
@@ -21,12 +21,7 @@ struct DialogSize {
 DialogSize dialog_size(std::int32_t width, std::int32_t height, std::int32_t prompt_height);
 
 // The rectangles (left, top, right, bottom) of the controls in a client area of width x height.
-struct DialogPlaces {
-  Rect prompt;
-  Rect edit;
-  Rect ok;
-  Rect cancel;
-};
+using DialogPlaces = platform::TextDialogPlaces;
 DialogPlaces dialog_places(std::int32_t width, std::int32_t height, std::int32_t prompt_height);
 
 // The width the prompt is laid out in: the client width less the buttons' column.

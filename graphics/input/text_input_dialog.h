@@ -12,7 +12,6 @@
 #include <string>
 
 #include "graphics/platform/types.h"
-#include "graphics/platform/window_types.h"
 
 namespace kanvo {
 
@@ -27,7 +26,8 @@ namespace kanvo {
 bool ask_text(char* buffer, std::int32_t buffer_size, const char* prompt, const char* title,
               const char* default_text, std::int32_t width, std::int32_t height, bool ok_only);
 
-// One dialog, alive for one call of ask_text.
+// One dialog, alive for one call of ask_text: what it asks, how it is laid out, its font, and
+// where the answer goes. The port shows it.
 class TextInputDialog {
  public:
   TextInputDialog(char* buffer, std::int32_t buffer_size, const char* prompt, const char* title,
@@ -36,30 +36,14 @@ class TextInputDialog {
   TextInputDialog(const TextInputDialog&) = delete;
   TextInputDialog& operator=(const TextInputDialog&) = delete;
 
-  // Creates and shows the window (centred on the owner, or on the work area without one) and
-  // runs the modal loop; true when the dialog closed with OK.
+  // Shows the dialog (centred on the owner, or on the work area without one) and waits for the
+  // user; true when it closed with OK, the answer then stored.
   bool run(WindowHandle owner);
 
-  // The window procedure of the class "Kanvo_InputBox".
-  static platform::LResult procedure(WindowHandle window, std::uint32_t message,
-                                     platform::WParam wparam, platform::LParam lparam);
-
  private:
-  void create_controls(WindowHandle window);
-  WindowHandle create_control(const char* class_name, const std::string& text, std::uint32_t style,
-                              std::uint32_t ex_style, const Rect& place, std::uint32_t id);
-  // Handles a key press before it is dispatched; true when the key is used up.
-  bool screen_key(const platform::Message& message);
-  void move_focus(bool backwards);
-  void store_text();
-  void finish(WindowHandle window, std::int32_t result);
+  void store_text(const std::string& gbk);
 
-  WindowHandle dialog_window_ = platform::kNoWindow;
-  WindowHandle edit_field_ = platform::kNoWindow;
-  WindowHandle ok_button_ = platform::kNoWindow;
-  WindowHandle cancel_button_ = platform::kNoWindow;
-  WindowHandle prompt_ = platform::kNoWindow;
-  ObjectHandle font_ = platform::kNoObject;
+  ObjectHandle font_{};
   std::int32_t buffer_size_ = 0;
   const char* prompt_text_ = nullptr;
   std::int32_t prompt_height_ = 0;
@@ -76,7 +60,6 @@ class TextInputDialog {
   std::string title_gbk_;
   std::string default_gbk_;
   bool answer_in_utf8_ = false;
-  bool finished_ = false;
 };
 
 }  // namespace kanvo
