@@ -80,8 +80,10 @@ class OutlineAngles {
     const double y = static_cast<double>(p.y);
     double rx = x + 0.5;
     double ry = y + 0.5;
-    if (box_.width % 2 == 0) rx = x >= centre_x_ ? x : x + 1.0;
-    if (box_.height % 2 == 0) ry = y < centre_y_ ? y + 1.0 : y;
+    // The corners nearest the centre of a box two pixels across are the centre itself: there
+    // the pixels stand for their centres.
+    if (box_.width % 2 == 0 && !box_.square()) rx = x >= centre_x_ ? x : x + 1.0;
+    if (box_.height % 2 == 0 && !box_.square()) ry = y < centre_y_ ? y + 1.0 : y;
     return {rx - centre_x_, centre_y_ - ry};
   }
 
@@ -135,9 +137,7 @@ ArcRange select_arc(std::span<const DevicePoint> outline, const RoundedBox& box,
   if (whole) return {false, first, before_first};
   if (last == before_first) {
     // Both radials between the same two pixels, in either order: the whole outline from the
-    // pixel after them round to the one before. The few pixels of a box two pixels across stand
-    // too close to its centre for the radials to be told apart: it takes nothing.
-    if (box.square()) return {};
+    // pixel after them round to the one before.
     return {false, first, before_first};
   }
   return {false, first, last};

@@ -388,5 +388,20 @@ TEST(FlatArcs, ABoxThreePixelsWideShrinksToItsCentre) {
   EXPECT_EQ(flat.painted(), rows) << flat.picture(kPen);
 }
 
+// The four pixels around the centre of a box two pixels across stand for their centres, at
+// 45, 135, 225 and 315 degrees: radials between two of them take the whole outline, and an arc
+// from 348 to 327 degrees runs from the top right pixel round to the bottom right one, which it
+// leaves out as it leaves out every arc's end.
+TEST(FlatArcs, ABoxTwoPixelsAcrossMeasuresItsPixelsFromTheirCentres) {
+  CurveCanvas canvas(8, 40);
+  canvas.pen(0xFFFFFF);
+  canvas.brush(0xFFFFFF);
+  ASSERT_TRUE(chord(canvas.dc(), 1, 1, 3, 3, -10, 30, -4, 30));  // 250 to 263 degrees
+  EXPECT_EQ(canvas.painted(), PixelSet({{1, 1}, {2, 1}, {1, 2}, {2, 2}})) << canvas.picture(kPen);
+  canvas.clear();
+  ASSERT_TRUE(arc(canvas.dc(), 2, 1, 4, 35, 17, 21, 68, 60));
+  EXPECT_EQ(canvas.painted(), PixelSet({{2, 17}, {3, 17}, {2, 18}})) << canvas.picture(kPen);
+}
+
 }  // namespace
 }  // namespace kanvo::surface
