@@ -7,11 +7,15 @@
 //
 // The steps are cut analytically to a box before any is visited, so a line of any length costs
 // only what it shows. Steps that share a minor coordinate come out as one run, a row of pixels or
-// a column of them, worked out a run at a time without dividing.
+// a column of them, worked out a run at a time without dividing. Each run lies on the row (or
+// column) next to the one before and starts one step on from where it ended, so a walker that
+// paints them can follow the line with a pointer: trace() hands out whole runs with their
+// coordinates, walk() only where the line starts and then the length of each run.
 #pragma once
 
 #include <algorithm>
 #include <cstdint>
+#include <type_traits>
 
 #include "host/surface/dc/world_transform.h"
 #include "host/surface/types.h"
@@ -32,16 +36,35 @@ struct LineRun {
   int step = 1;
 };
 
+// Where a walk starts: the first visible pixel (x, y), the direction of the steps along the
+// major axis (`step`, +1 or -1) and the one from each run to the next along the minor axis
+// (`minor_step`), and the step of the line that the first pixel is.
+struct LineStart {
+  std::int64_t x = 0;
+  std::int64_t y = 0;
+  int step = 1;
+  int minor_step = 1;
+  std::int64_t step_first = 0;
+};
+
 class CosmeticLine {
  public:
   CosmeticLine(DevicePoint from, DevicePoint to, bool include_last);
 
   // Steps of the whole line (its length along the major axis, plus one with the last pixel).
   std::int64_t steps() const { return steps_; }
+  // Whether the steps go to greater coordinates along the major axis.
+  bool forward() const { return major_sign_ > 0; }
 
   // Calls sink(const LineRun&) for every run inside the box, in the order of the steps.
   template <class Sink>
   void trace(const Rect& box, Sink&& sink) const;
+
+  // Walks the runs inside the box: walker.start<kAlongX>(const LineStart&) once, if any pixel
+  // is inside, then walker.run<kAlongX>(count) for every run in order, where kAlongX says
+  // whether the runs are rows (the major axis is x) or columns.
+  template <class Walker>
+  void walk(const Rect& box, Walker&& walker) const;
 
  private:
   // The minor offset of step i is floor((2 * minor * i + major - bias) / (2 * major)); this is
@@ -51,6 +74,10 @@ class CosmeticLine {
   }
   // Steps [first, last) whose pixels lie inside the box; empty when first >= last.
   void visible_steps(const Rect& box, std::int64_t& first, std::int64_t& last) const;
+  // The runs of steps [first, last) along one axis: compiled once for each, so that a walker's
+  // choice between rows and columns is made per line and not per run.
+  template <bool kAlongX, class Walker>
+  void walk_steps(std::int64_t first, std::int64_t last, Walker& walker) const;
 
   // floor(a / b) for b > 0, in 64 bits when the numbers allow (nearly always).
   static std::int64_t floor_div(Wide a, Wide b) {
@@ -121,18 +148,65 @@ inline void CosmeticLine::visible_steps(const Rect& box, std::int64_t& first,
   last = std::min(last, first_step_reaching(m_hi + 1));
 }
 
+namespace detail {
+
+// Turns a walk back into runs with their coordinates.
+template <class Sink>
+class RunCoordinates {
+ public:
+  explicit RunCoordinates(Sink& sink) : sink_(sink) {}
+  template <bool kAlongX>
+  void start(const LineStart& start) {
+    run_ = LineRun{
+        kAlongX,   kAlongX ? start.y : start.x, kAlongX ? start.x : start.y, 0, start.step_first,
+        start.step};
+    minor_step_ = start.minor_step;
+  }
+  template <bool kAlongX>
+  void run(std::int64_t count) {
+    run_.count = count;
+    sink_(static_cast<const LineRun&>(run_));
+    run_.first += run_.step > 0 ? count : -count;
+    run_.step_first += count;
+    run_.across += minor_step_;
+  }
+
+ private:
+  Sink& sink_;
+  LineRun run_;
+  int minor_step_ = 1;
+};
+
+}  // namespace detail
+
 template <class Sink>
 void CosmeticLine::trace(const Rect& box, Sink&& sink) const {
+  walk(box, detail::RunCoordinates<std::remove_reference_t<Sink>>(sink));
+}
+
+template <class Walker>
+void CosmeticLine::walk(const Rect& box, Walker&& walker) const {
   std::int64_t first = 0;
   std::int64_t last = 0;
   visible_steps(box, first, last);
   if (first >= last) return;
-  const std::int64_t major_start = x_major_ ? from_.x : from_.y;
-  const std::int64_t minor_start = x_major_ ? from_.y : from_.x;
-  LineRun run{x_major_,     minor_start, major_start + major_sign_ * first,
-              last - first, first,       major_sign_};
+  if (x_major_) {
+    walk_steps<true>(first, last, walker);
+  } else {
+    walk_steps<false>(first, last, walker);
+  }
+}
+
+template <bool kAlongX, class Walker>
+void CosmeticLine::walk_steps(std::int64_t first, std::int64_t last, Walker& walker) const {
+  const std::int64_t major = (kAlongX ? from_.x : from_.y) + major_sign_ * first;
+  const std::int64_t minor_start = kAlongX ? from_.y : from_.x;
+  std::int64_t left = last - first;
   if (minor_ == 0) {
-    sink(run);
+    const std::int64_t x = kAlongX ? major : minor_start;
+    const std::int64_t y = kAlongX ? minor_start : major;
+    walker.template start<kAlongX>(LineStart{x, y, major_sign_, minor_sign_, first});
+    walker.template run<kAlongX>(left);
     return;
   }
   // The minor offset m of a step and the remainder r of its division: from step to step r grows
@@ -140,7 +214,7 @@ void CosmeticLine::trace(const Rect& box, Sink&& sink) const {
   const std::int64_t period = 2 * major_;
   const std::int64_t rise = 2 * minor_;
   const Wide numerator = Wide{rise} * first + major_ - bias_;
-  std::int64_t m = floor_div(numerator, period);
+  const std::int64_t m = floor_div(numerator, period);
   std::int64_t r = static_cast<std::int64_t>(numerator - Wide{m} * period);
   // The first run lasts until r reaches the period. After it r stays below `rise`, so every
   // later run is `shortest` steps long, or one more while r is below `spare` (period % rise).
@@ -148,20 +222,17 @@ void CosmeticLine::trace(const Rect& box, Sink&& sink) const {
   r += count * rise - period;
   const std::int64_t shortest = period / rise;
   const std::int64_t spare = period - shortest * rise;
-  std::int64_t i = first;
-  for (;;) {
-    run.across = minor_start + minor_sign_ * m;
-    run.first = major_start + major_sign_ * i;
-    run.step_first = i;
-    run.count = std::min(count, last - i);
-    sink(run);
-    i += count;
-    if (i >= last) return;
-    ++m;
+  const std::int64_t minor = minor_start + minor_sign_ * m;
+  walker.template start<kAlongX>(
+      LineStart{kAlongX ? major : minor, kAlongX ? minor : major, major_sign_, minor_sign_, first});
+  while (count < left) {
+    walker.template run<kAlongX>(count);
+    left -= count;
     const bool longer = r < spare;
     count = shortest + (longer ? 1 : 0);
     r += (longer ? rise : 0) - spare;
   }
+  walker.template run<kAlongX>(left);
 }
 
 }  // namespace kanvo::surface::lines

@@ -7,11 +7,9 @@
 namespace kanvo::surface::lines {
 namespace {
 
-// Where the pixels of a figure go: straight to the painter, or into a list. Each kind is its
-// own type, so a figure's loop is compiled for one of them and asks nothing per run. The pixels
-// handed over lie inside the painter's box already.
-using PaintSink = raster::Painter::Runs;
-
+// Where the pixels of a figure go: straight to the painter (its runs for copies or for other
+// operations), or into a list. Each kind is its own type, so a figure's loop is compiled for one
+// of them and asks nothing per run. The pixels handed over lie inside the painter's box already.
 class GatherSink {
  public:
   explicit GatherSink(raster::SpanList& spans) : spans_(spans) {}
@@ -38,6 +36,55 @@ template <typename Sink>
   } else {
     sink.column(run.across, low, low + count, ink);
   }
+}
+
+// Paints a solid line's runs as it walks them, following the line by a pixel's place in the
+// target: a run costs its stores and a few additions. Compiled for each direction along the
+// major axis (`kForward`: to greater coordinates), which a row's stores depend on.
+template <class Runs, bool kForward>
+class PaintWalker {
+ public:
+  PaintWalker(const Runs& runs, PixelWord ink) : runs_(runs), ink_(ink) {}
+  template <bool kAlongX>
+  void start(const LineStart& start) {
+    const std::ptrdiff_t stride = runs_.stride();
+    major_ = kAlongX ? start.step : start.step * stride;
+    minor_ = kAlongX ? start.minor_step * stride : start.minor_step;
+    // A row going back is followed by the place just after its right end.
+    at_ = runs_.at(start.x, start.y) + (kAlongX && !kForward ? 1 : 0);
+  }
+  template <bool kAlongX>
+  void run(std::int64_t count) {
+    if constexpr (kAlongX) {
+      // A row is stored from its left end, so that a long one is written in wide stores.
+      const auto length = static_cast<std::ptrdiff_t>(count);
+      const std::ptrdiff_t left_end = kForward ? at_ : at_ - length;
+      runs_.row_at(left_end, count, ink_);
+      at_ = left_end + (kForward ? length : 0) + minor_;
+    } else {
+      at_ = runs_.line_at(at_, count, major_, ink_) + minor_;
+    }
+  }
+
+ private:
+  const Runs& runs_;
+  PixelWord ink_;
+  std::ptrdiff_t at_ = 0;
+  std::ptrdiff_t major_ = 1;
+  std::ptrdiff_t minor_ = 1;
+};
+
+// A solid line's pixels: walked straight into the pixels, or gathered run by run.
+template <class Runs>
+void add_solid_line(const Runs& runs, const CosmeticLine& line, const Rect& box, PixelWord ink) {
+  if (line.forward()) {
+    line.walk(box, PaintWalker<Runs, true>(runs, ink));
+  } else {
+    line.walk(box, PaintWalker<Runs, false>(runs, ink));
+  }
+}
+void add_solid_line(GatherSink& sink, const CosmeticLine& line, const Rect& box, PixelWord ink) {
+  line.trace(box, [&sink, ink](const LineRun& run) { run_pixels(sink, run, 0, run.count, ink); });
 }
 
 // Paints a run piece by piece along the pattern.
@@ -83,8 +130,7 @@ double stroke_thin_into(Sink& sink, const Rect& box, std::span<const DevicePoint
     if (dashed) {
       line.trace(box, [&](const LineRun& run) { paint_dashed_run(sink, run, pen, position); });
     } else {
-      line.trace(box,
-                 [&sink, ink](const LineRun& run) { run_pixels(sink, run, 0, run.count, ink); });
+      add_solid_line(sink, line, box, ink);
     }
     position += static_cast<double>(line.steps() - (last ? 1 : 0));
   }
@@ -106,8 +152,10 @@ double stroke_thin(raster::Painter& painter, std::span<const DevicePoint> points
     GatherSink sink(*gather);
     return stroke_thin_into(sink, painter.box(), points, closed, pen, position);
   }
-  const PaintSink sink(painter);
-  return stroke_thin_into(sink, painter.box(), points, closed, pen, position);
+  painter.with_runs([&](const auto& sink) {
+    position = stroke_thin_into(sink, painter.box(), points, closed, pen, position);
+  });
+  return position;
 }
 
 }  // namespace kanvo::surface::lines

@@ -57,7 +57,10 @@ class Painter {
   // Runs the caller knows to lie inside box(), painted without clipping them again: plain
   // copies inline, other operations out of line. A loop over many short runs keeps one of these
   // and paints through it: it holds the pixels and the operation as values, which the loop's
-  // own stores into the pixels cannot be taken to change, so they stay in registers.
+  // own stores into the pixels cannot be taken to change, so they stay in registers. The kind
+  // says whether the operation is asked for every run (`any`) or fixed for the loop.
+  enum class RunKind { any, copies, combines };
+  template <RunKind kKind = RunKind::any>
   class Runs {
    public:
     explicit Runs(const Painter& painter)
@@ -66,31 +69,61 @@ class Painter {
           copies_(painter.rop_code_ == rop2::kCopyPen) {}
     // Pixels x0 <= x < x1 of row y.
     void row(std::int64_t y, std::int64_t x0, std::int64_t x1, PixelWord ink) const {
-      PixelWord* row = target_.row(static_cast<std::int32_t>(y));
-      if (!copies_) {
-        painter_.combine_run(row + x0, x1 - x0, 1, ink);
-        return;
-      }
-      for (std::int64_t x = x0; x < x1; ++x) row[x] = ink;
+      row_at(at(x0, y), x1 - x0, ink);
     }
     // Pixels y0 <= y < y1 of column x.
     void column(std::int64_t x, std::int64_t y0, std::int64_t y1, PixelWord ink) const {
-      PixelWord* pixel = target_.row(static_cast<std::int32_t>(y0)) + x;
-      const std::ptrdiff_t stride = target_.stride;
-      if (!copies_) {
-        painter_.combine_run(pixel, y1 - y0, stride, ink);
+      line_at(at(x, y0), y1 - y0, target_.stride, ink);
+    }
+
+    // The same by the pixels' places in the target (words from its first pixel), for a walk
+    // that moves from pixel to pixel by steps of its own: `count` pixels of a row from `first`
+    // on to the right, and `count` pixels from `first` on, `step` words apart (returning the
+    // place after the last).
+    std::ptrdiff_t at(std::int64_t x, std::int64_t y) const {
+      return static_cast<std::ptrdiff_t>(static_cast<std::int32_t>(y)) * target_.stride +
+             static_cast<std::ptrdiff_t>(x);
+    }
+    std::ptrdiff_t stride() const { return target_.stride; }
+    void row_at(std::ptrdiff_t first, std::int64_t count, PixelWord ink) const {
+      PixelWord* pixels = target_.pixels + first;
+      if (!copies()) {
+        painter_.combine_run(pixels, count, 1, ink);
         return;
       }
-      for (std::int64_t n = y1 - y0; n > 0; --n, pixel += stride) *pixel = ink;
+      for (std::int64_t x = 0; x < count; ++x) pixels[x] = ink;
+    }
+    std::ptrdiff_t line_at(std::ptrdiff_t first, std::int64_t count, std::ptrdiff_t step,
+                           PixelWord ink) const {
+      if (!copies()) {
+        painter_.combine_run(target_.pixels + first, count, step, ink);
+        return first + static_cast<std::ptrdiff_t>(count) * step;
+      }
+      for (; count > 0; --count, first += step) target_.pixels[first] = ink;
+      return first;
     }
 
    private:
+    bool copies() const {
+      if constexpr (kKind == RunKind::any) return copies_;
+      return kKind == RunKind::copies;
+    }
     const Painter& painter_;
     PixelTarget target_;
     bool copies_;
   };
+  // Calls work(runs) with runs of a fixed kind for this painter's operation: a loop over many
+  // runs inside `work` is compiled once for plain copies and once for the rest.
+  template <class Work>
+  void with_runs(Work&& work) const {
+    if (rop_code_ == rop2::kCopyPen) {
+      work(Runs<RunKind::copies>(*this));
+    } else {
+      work(Runs<RunKind::combines>(*this));
+    }
+  }
   void paint_run(std::int64_t y, std::int64_t x0, std::int64_t x1, PixelWord ink) {
-    Runs(*this).row(y, x0, x1, ink);
+    Runs<>(*this).row(y, x0, x1, ink);
   }
   // A solid brush inline, as its colour; hatches and patterns out of line.
   void paint_run(std::int64_t y, std::int64_t x0, std::int64_t x1, const BrushInk& ink) {
