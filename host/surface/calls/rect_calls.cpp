@@ -34,7 +34,7 @@ bool rectangle(DcHandle handle, std::int32_t left, std::int32_t top, std::int32_
   // there, and a box given right to left or bottom to top runs the other way round.
   const DevicePoint corners[4] = {dc->mapping.map(left, top), dc->mapping.map(right, top),
                                   dc->mapping.map(right, bottom), dc->mapping.map(left, bottom)};
-  lines::draw_outlined_box(*dc, painter, box, corners);
+  lines::draw_outlined_box(*dc, painter, box, corners, brush);
   dc->note_change();
   return true;
 }

@@ -39,6 +39,17 @@ void ShapeOutline::fill_inside(std::int64_t y, std::int64_t x0, std::int64_t x1,
   if (x < x1) painter_.fill_span(y, x, x1, brush);
 }
 
+void ShapeOutline::fill_inside(const DeviceRect& box, const raster::BrushInk& brush) {
+  if (!covers_) {
+    painter_.fill_box(box.left, box.top, box.right, box.bottom, brush);
+    return;
+  }
+  for (std::int64_t y = std::max<std::int64_t>(box.top, painter_.box().top);
+       y < std::min<std::int64_t>(box.bottom, painter_.box().bottom); ++y) {
+    fill_inside(y, box.left, box.right, brush);
+  }
+}
+
 void ShapeOutline::draw() {
   if (covers_) {
     painter_.fill_spans(dc_.spans.spans(), pixel_word(dc_.pen->color));
@@ -48,15 +59,9 @@ void ShapeOutline::draw() {
 }
 
 void draw_outlined_box(DeviceContext& dc, raster::Painter& painter, const DeviceRect& box,
-                       std::span<const DevicePoint> corners) {
-  const raster::BrushInk brush(dc);
+                       std::span<const DevicePoint> corners, const raster::BrushInk& brush) {
   ShapeOutline outline(dc, painter, corners);
-  if (brush.kind() != raster::BrushInk::Kind::none) {
-    for (std::int64_t y = std::max<std::int64_t>(box.top, painter.box().top);
-         y < std::min<std::int64_t>(box.bottom, painter.box().bottom); ++y) {
-      outline.fill_inside(y, box.left, box.right, brush);
-    }
-  }
+  if (brush.kind() != raster::BrushInk::Kind::none) outline.fill_inside(box, brush);
   outline.draw();
 }
 

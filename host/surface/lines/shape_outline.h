@@ -30,6 +30,8 @@ class ShapeOutline {
 
   // Pixels x0 <= x < x1 of row y with the brush, except those the outline covers.
   void fill_inside(std::int64_t y, std::int64_t x0, std::int64_t x1, const raster::BrushInk& brush);
+  // Every pixel of the box with the brush, except those the outline covers.
+  void fill_inside(const DeviceRect& box, const raster::BrushInk& brush);
   void draw();
   // Whether the pen is wider than a pixel (its outline may leave gaps the inside shows through).
   bool wide() const { return wide_; }
@@ -53,7 +55,7 @@ enum class FramedShape { ellipse, rounded_rectangle };
 // under a raster operation such as XOR a one-pixel cosmetic outline's near edges meet both. A box
 // of no width or height has no inside, and its outline runs there and back.
 void draw_outlined_box(DeviceContext& dc, raster::Painter& painter, const DeviceRect& box,
-                       std::span<const DevicePoint> corners);
+                       std::span<const DevicePoint> corners, const raster::BrushInk& brush);
 
 // The box an ellipse-like shape's outline follows so that an inside-frame pen wider than a pixel
 // stays within the shape's box: moved in on every side by the pen's reach from the outline

@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <span>
+#include <type_traits>
 
 #include "host/surface/dc/device_context.h"
 #include "host/surface/raster/brush_ink.h"
@@ -144,7 +145,15 @@ class Painter {
     const std::int64_t y0 = top > box_.top ? top : box_.top;
     const std::int64_t y1 = bottom < box_.bottom ? bottom : box_.bottom;
     if (x0 >= x1) return;
-    for (std::int64_t y = y0; y < y1; ++y) paint_run(y, x0, x1, ink);
+    if constexpr (std::is_same_v<Ink, BrushInk>) {
+      if (ink.kind() != BrushInk::Kind::solid) {
+        for (std::int64_t y = y0; y < y1; ++y) paint_brush_run(y, x0, x1, ink);
+        return;
+      }
+      fill_rows(x0, y0, x1, y1, ink.solid_word());
+    } else {
+      fill_rows(x0, y0, x1, y1, ink);
+    }
   }
 
  private:
@@ -156,6 +165,13 @@ class Painter {
     return x0 < x1;
   }
   void paint_brush_run(std::int64_t y, std::int64_t x0, std::int64_t x1, const BrushInk& ink);
+  // Rows y0 <= y < y1 from x0 to x1, inside the box, in one word: the operation asked once.
+  void fill_rows(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1,
+                 PixelWord ink) const {
+    with_runs([&](const auto& runs) {
+      for (std::int64_t y = y0; y < y1; ++y) runs.row(y, x0, x1, ink);
+    });
+  }
   // `count` pixels from `first`, `stride` words apart.
   void combine_run(PixelWord* first, std::int64_t count, std::ptrdiff_t stride,
                    PixelWord ink) const;

@@ -95,7 +95,7 @@ void stroke_rounded_box(DeviceContext& dc, raster::Painter& painter,
     const DeviceRect box{shape.left, shape.top, shape.left + shape.width, shape.top + shape.height};
     const DevicePoint corners[4] = {
         {box.left, box.top}, {box.right, box.top}, {box.right, box.bottom}, {box.left, box.bottom}};
-    lines::draw_outlined_box(dc, painter, box, corners);
+    lines::draw_outlined_box(dc, painter, box, corners, raster::BrushInk(dc));
     return;
   }
   shapes::outline_points(shape, dc.scratch_device_points);
@@ -148,7 +148,7 @@ void paint_rounded_box(DeviceContext& dc, DeviceRect box, lines::FramedShape fra
                                         {square.right, square.top},
                                         {square.right, square.bottom},
                                         {square.left, square.bottom}};
-        lines::draw_outlined_box(dc, painter, square, corners);
+        lines::draw_outlined_box(dc, painter, square, corners, sink.brush());
       }
     } else {
       shapes::rasterize_rounded_box(shape, visible.top, visible.bottom, sink);
