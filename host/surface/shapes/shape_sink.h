@@ -36,8 +36,10 @@ class ShapeSink {
         pen_word_(dc.pen != nullptr ? pixel_word(dc.pen->color) : 0),
         draws_outline_(draws_outline),
         fills_(brush_.kind() != raster::BrushInk::Kind::none),
-        // A geometric pen's outline is its own shape, with no brush under it.
-        brush_under_outline_(fills_ && dc.pen != nullptr && !dc.pen->geometric()),
+        // A geometric pen's outline is its own shape, with no brush under it; a cosmetic one's
+        // goes over the brush, which shows only where the operation reads what it paints over.
+        brush_under_outline_(fills_ && dc.pen != nullptr && !dc.pen->geometric() &&
+                             !painter.overwrites()),
         inside_(inside) {}
 
   void outline(std::int64_t y, std::int64_t x0, std::int64_t x1) {

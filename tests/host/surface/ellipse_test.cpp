@@ -182,6 +182,24 @@ TEST(EllipsePixels, EachPixelIsPaintedOnceSoXorTwiceRestoresTheSurface) {
   EXPECT_EQ(canvas.pixels_of(kGrey).size(), 40u * 40u);
 }
 
+TEST(EllipsePixels, ACosmeticOutlineGoesOverTheBrushWhereTheOperationReadsThePixels) {
+  // Under a copy the outline alone shows; under XOR each outline pixel meets the brush and then
+  // the pen, and the inside the brush alone.
+  CurveCanvas copied(28, 24);
+  CurveCanvas xored(28, 24);
+  pen_and_brush(copied);
+  pen_and_brush(xored);
+  xored.clear(kGrey);
+  set_rop2(xored.dc(), rop2::kXorPen);
+  for (CurveCanvas* canvas : {&copied, &xored}) ASSERT_TRUE(ellipse(canvas->dc(), 3, 3, 24, 19));
+  const PixelSet outline = copied.pixels_of(kPen);
+  const PixelSet inside = copied.pixels_of(kBrush);
+  ASSERT_FALSE(outline.empty());
+  ASSERT_FALSE(inside.empty());
+  EXPECT_EQ(xored.pixels_of(kGrey ^ kBrush ^ kPen), outline);
+  EXPECT_EQ(xored.pixels_of(kGrey ^ kBrush), inside);
+}
+
 TEST(EllipsePixels, PartlyVisibleEllipsesKeepTheirShape) {
   CurveCanvas whole(40, 40);
   CurveCanvas part(20, 20);
