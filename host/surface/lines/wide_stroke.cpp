@@ -155,10 +155,12 @@ void WideStroke::add_join(DevicePointF at, DevicePointF u1, DevicePointF u2) {
   };
   // The wedge between the two bands' ends, and the slivers between each end and the centre that
   // rounding may leave open on the inner side.
-  DevicePoint sliver1[3] = {inner1, outer1, centre};
-  DevicePoint sliver2[3] = {centre, outer2, inner2};
-  add_piece(edges_, box_, sliver1);
-  add_piece(edges_, box_, sliver2);
+  auto add_slivers = [&] {
+    DevicePoint sliver1[3] = {inner1, outer1, centre};
+    DevicePoint sliver2[3] = {centre, outer2, inner2};
+    add_piece(edges_, box_, sliver1);
+    add_piece(edges_, box_, sliver2);
+  };
   if (pen_.join == Join::miter) {
     // The tip is where the outer edges through the bands' corners cross (outer1 + s * u1 and
     // outer2 + t * u2); one farther from the turn than the limit cuts the join to a bevel.
@@ -168,11 +170,17 @@ void WideStroke::add_join(DevicePointF at, DevicePointF u1, DevicePointF u2) {
     const DevicePointF tip{static_cast<double>(outer1.x) + u1.x * s,
                            static_cast<double>(outer1.y) + u1.y * s};
     if (std::hypot(tip.x - at.x, tip.y - at.y) <= kMiterLimit * half) {
+      add_slivers();
       DevicePoint wedge[4] = {centre, outer1, {nearest(tip.x), nearest(tip.y)}, outer2};
       add_piece(edges_, box_, wedge);
       return;
     }
   }
+  // Where the path turns back on itself as far as the rounded corners tell (each band's end is
+  // the other's, the other way round), a bevel has nothing to cut off: the turn's own pixel stays
+  // open.
+  if (outer1 == inner2 && outer2 == inner1) return;
+  add_slivers();
   raster::SubpixelPoint wedge[3] = {raster::to_subpixels(centre),
                                     bevel_corner({side * n1.x, side * n1.y}),
                                     bevel_corner({side * n2.x, side * n2.y})};

@@ -33,7 +33,9 @@
 // A bevel at a turn of a right angle or more is cut closer than the bands' corners: its corner
 // straight above the turn stands nearer to it by one pixel over the sine of the angle between
 // the segments, exactly, so between two pixels for an odd width at a right angle; never below
-// the turn (so a sharp turn of a thin wide pen may leave the turn's own pixel open).
+// the turn (so a sharp turn of a thin wide pen may leave the turn's own pixel open). Where the
+// path turns back on itself as far as the rounded corners tell, each band's end the other's the
+// other way round, a bevel adds nothing.
 #pragma once
 
 #include <cstdint>

@@ -260,6 +260,18 @@ TEST_F(LineDrawing, BevelsAtRightAnglesOfOddWidthsCutBetweenPixels) {
   EXPECT_EQ(row(14, 28, 37, kWhite), "########.");
 }
 
+TEST_F(LineDrawing, BevelsWhereThePathTurnsBackWithinAPixelLeaveTheTurnOpen) {
+  // Width 2 from (29,15) to (22,16) and back out to (38,8): the first band ends on the edge from
+  // (22,15) to (23,17) and the second starts on the same edge the other way round, so the bevel
+  // has nothing to cut off and the turn's own pixel (22,16) stays open.
+  use_pen(geometric(pen_style::kJoinBevel | pen_style::kEndCapFlat, 2, 0xFFFFFF));
+  const Point back[] = {{29, 15}, {22, 16}, {38, 8}};
+  ASSERT_TRUE(polyline(dc_, back, 3));
+  EXPECT_EQ(row(15, 20, 31, kWhite), "..########.");
+  EXPECT_EQ(row(16, 20, 31, kWhite), "...#######.");
+  EXPECT_EQ(row(17, 20, 31, kWhite), "...........");
+}
+
 TEST_F(LineDrawing, MitersWhoseTipLiesBeyondTenHalfWidthsFromTheTurnBecomeBevels) {
   // Width 3 turning back at (30,16) by all but 13 degrees: the outer edges through the bands'
   // rounded corners (31,14) and (31,18) cross at (48.5,14), 18.6 from the turn, past the limit of
