@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "graphics/kanvo.h"
-#include "graphics/platform/window_system.h"
+#include "tests/support/library_window.h"
 
 namespace {
 
@@ -35,8 +35,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   if (with_window) {
-    kanvo::Rect frame{};
-    kanvo::platform::get_window_rect(kanvo::open_window(600, 400, 0), &frame);
+    const kanvo::Rect frame = kanvo::testing::outer_rect(kanvo::open_window(600, 400, 0));
     std::printf("window %d %d %d %d\n", frame.left, frame.top, frame.right, frame.bottom);
     std::fflush(stdout);
   }

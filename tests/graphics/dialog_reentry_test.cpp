@@ -7,51 +7,54 @@
 #include <thread>
 
 #include "graphics/kanvo.h"
-#include "graphics/platform/window_system.h"
+#include "host/windows/classes.h"
+#include "host/windows/controls.h"
+#include "host/windows/messages.h"
+#include "host/windows/windows.h"
 #include "tests/support/eventually.h"
 
 namespace kanvo {
 namespace {
 
-constexpr std::uint32_t kAskAgain = platform::msg::kUser + 7;
+constexpr std::uint32_t kAskAgain = win::msg::kUser + 7;
 std::atomic<bool> g_asked_again{false};
 std::atomic<bool> g_second_answer{true};
 
-platform::LResult asking_owner(WindowHandle window, std::uint32_t message, platform::WParam wparam,
-                               platform::LParam lparam) {
+win::LResult asking_owner(win::WindowHandle window, std::uint32_t message, win::WParam wparam,
+                          win::LParam lparam) {
   if (message == kAskAgain) {
     char buffer[16] = "kept";
     g_second_answer = ask_text(buffer, sizeof buffer, "Again?", "Kanvo", nullptr, 0, 0, false);
     g_asked_again = true;
     return 0;
   }
-  return platform::default_window_procedure(window, message, wparam, lparam);
+  return win::default_window_procedure(window, message, wparam, lparam);
 }
 
 TEST(AskTextAgain, FromTheAskingThreadReturnsFalseAtOnce) {
-  platform::WindowClass owner_class;
+  win::WindowClass owner_class;
   owner_class.name = "KanvoAskingOwner";
   owner_class.procedure = asking_owner;
-  platform::register_class(owner_class);
-  platform::CreateParams params;
+  win::register_class(owner_class);
+  win::CreateParams params;
   params.class_name = "KanvoAskingOwner";
   params.title = "owner";
-  params.style = platform::style::kCaption;
+  params.style = win::style::kCaption;
   params.width = 100;
   params.height = 60;
-  const WindowHandle owner = platform::create_window(params);
-  ASSERT_NE(owner, platform::kNoWindow);
+  const win::WindowHandle owner = win::create_window(params);
+  ASSERT_NE(owner, win::kNoWindow);
 
   std::thread driver([&] {
-    WindowHandle dialog = platform::kNoWindow;
+    win::WindowHandle dialog = win::kNoWindow;
     ASSERT_TRUE(testing::eventually([&] {
-      dialog = platform::find_window("Kanvo_InputBox", nullptr);
-      return dialog != platform::kNoWindow && platform::is_window_visible(dialog);
+      dialog = win::find_window("Kanvo_InputBox", nullptr);
+      return dialog != win::kNoWindow && win::is_window_visible(dialog);
     }));
-    platform::post_message(owner, kAskAgain, 0, 0);
+    win::post_message(owner, kAskAgain, 0, 0);
     EXPECT_TRUE(testing::eventually([] { return g_asked_again.load(); }));
-    platform::post_message(dialog, platform::msg::kCommand, platform::command_wparam(2, 0),
-                           0);  // Cancel
+    win::post_message(dialog, win::msg::kCommand, win::command_wparam(2, 0),
+                      0);  // Cancel
   });
   char buffer[16] = "untouched";
   const bool first_answer =
@@ -61,7 +64,7 @@ TEST(AskTextAgain, FromTheAskingThreadReturnsFalseAtOnce) {
   EXPECT_FALSE(g_second_answer);
   EXPECT_FALSE(first_answer);
   EXPECT_STREQ(buffer, "untouched");
-  platform::destroy_window(owner);
+  win::destroy_window(owner);
 }
 
 }  // namespace

@@ -19,8 +19,9 @@
 
 #include "graphics/context/window_canvas.h"
 #include "graphics/kanvo.h"
-#include "graphics/platform/window_system.h"
+#include "graphics/platform/window.h"
 #include "host/windows/frame.h"
+#include "tests/support/library_window.h"
 
 namespace {
 
@@ -49,10 +50,9 @@ void place(WindowHandle window, std::int32_t width, std::int32_t height) {
 }
 
 Point close_box_on_screen(WindowHandle window) {
-  Rect outer;
-  platform::get_window_rect(window, &outer);
+  const Rect outer = testing::outer_rect(window);
   frame::FrameLook look;
-  look.style = platform::get_window_style(window);
+  look.style = win::get_window_style(testing::host_window(window));
   look.width = outer.right - outer.left;
   look.height = outer.bottom - outer.top;
   for (std::int32_t x = look.width - 1; x >= 0; --x) {
@@ -105,8 +105,7 @@ int main(int argc, char** argv) {
   if (way == "put") {
     const WindowHandle window = open_window(0, 0, 0);
     place(window, 200, 150);
-    Point client{0, 0};
-    platform::client_to_screen(window, &client);
+    const Point client = testing::client_origin(window);
     std::printf("client %d %d\n", client.x, client.y);
     std::fflush(stdout);
     wait_for_click();

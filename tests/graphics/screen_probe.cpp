@@ -26,7 +26,8 @@
 #include "graphics/context/window_canvas.h"
 #include "graphics/kanvo.h"
 #include "graphics/platform/drawing_surface.h"
-#include "graphics/platform/window_system.h"
+#include "graphics/platform/window.h"
+#include "tests/support/library_window.h"
 
 namespace {
 
@@ -53,8 +54,7 @@ int main(int argc, char** argv) {
   const WindowHandle window = open_window(std::atoi(argv[1]), std::atoi(argv[2]), flags);
   const platform::Size outer = window_outer_size(200, 150, flags);
   platform::place_on_top(window, 100, 100, outer.cx, outer.cy);
-  Point client{0, 0};
-  platform::client_to_screen(window, &client);
+  const Point client = testing::client_origin(window);
   std::printf("client %d %d\n", client.x, client.y);
   std::fflush(stdout);
   char line[256];

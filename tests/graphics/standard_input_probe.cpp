@@ -13,7 +13,7 @@
 
 #include "graphics/context/window_canvas.h"
 #include "graphics/kanvo.h"
-#include "graphics/platform/window_system.h"
+#include "graphics/platform/window.h"
 
 namespace {
 

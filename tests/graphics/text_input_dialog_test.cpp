@@ -11,11 +11,14 @@
 #include "graphics/input/dialog_layout.h"
 #include "graphics/kanvo.h"
 #include "graphics/platform/host/host_values.h"
-#include "graphics/platform/window_system.h"
 #include "host/display/keys.h"
+#include "host/windows/controls.h"
+#include "host/windows/messages.h"
+#include "host/windows/windows.h"
 #include "tests/graphics/dialog_picture.h"
 #include "tests/host/windows/window_test_support.h"
 #include "tests/support/eventually.h"
+#include "tests/support/library_window.h"
 #include "tests/support/program_encoding.h"
 
 namespace kanvo {
@@ -31,25 +34,25 @@ constexpr std::uint32_t kOkId = 1;
 constexpr std::uint32_t kCancelId = 2;
 constexpr const char* kSentinel = "untouched";
 
-std::string text_of(WindowHandle window) {
+std::string text_of(win::WindowHandle window) {
   char buffer[256] = {};
-  platform::get_window_text(window, buffer, sizeof buffer);
+  win::get_window_text(window, buffer, sizeof buffer);
   return buffer;
 }
 
 // A rectangle in the client pixels of the window's parent.
-Rect place_in_parent(WindowHandle window) {
-  Rect outer;
-  platform::get_window_rect(window, &outer);
-  Point origin{0, 0};
-  platform::client_to_screen(platform::get_parent(window), &origin);
+surface::Rect place_in_parent(win::WindowHandle window) {
+  surface::Rect outer;
+  win::get_window_rect(window, &outer);
+  surface::Point origin{0, 0};
+  win::client_to_screen(win::get_parent(window), &origin);
   return {outer.left - origin.x, outer.top - origin.y, outer.right - origin.x,
           outer.bottom - origin.y};
 }
 
-bool has_focus(WindowHandle button) {
-  return (platform::send_message(button, platform::button_message::kGetState, 0, 0) &
-          platform::button_state::kFocus) != 0;
+bool has_focus(win::WindowHandle button) {
+  return (win::send_message(button, win::button_message::kGetState, 0, 0) &
+          win::button_state::kFocus) != 0;
 }
 
 struct Request {
@@ -70,12 +73,12 @@ class TextInputDialogTest : public ::testing::Test {
 
   // Runs ask_text here while `drive` works the shown dialog from another thread. A dialog the
   // driver leaves open, or one that never shows, is closed, and the test fails.
-  bool ask(const Request& request, const std::function<void(WindowHandle)>& drive) {
+  bool ask(const Request& request, const std::function<void(win::WindowHandle)>& drive) {
     std::thread driver([&] {
-      WindowHandle dialog = platform::kNoWindow;
+      win::WindowHandle dialog = win::kNoWindow;
       const bool shown = eventually([&] {
-        dialog = platform::find_window(kDialogClass, nullptr);
-        return dialog != platform::kNoWindow && platform::is_window_visible(dialog);
+        dialog = win::find_window(kDialogClass, nullptr);
+        return dialog != win::kNoWindow && win::is_window_visible(dialog);
       });
       // A check failing in `drive` leaves it early; the dialog is closed below all the same, so
       // that ask_text returns and the test fails rather than hangs.
@@ -84,10 +87,9 @@ class TextInputDialogTest : public ::testing::Test {
       } else {
         ADD_FAILURE() << "the dialog did not show";
       }
-      if (dialog != platform::kNoWindow &&
-          !eventually([&] { return !platform::is_window(dialog); })) {
+      if (dialog != win::kNoWindow && !eventually([&] { return !win::is_window(dialog); })) {
         ADD_FAILURE() << "the dialog stayed open";
-        platform::request_destroy(dialog);
+        win::request_destroy(dialog);
       }
     });
     const bool confirmed = ask_text(request.no_buffer ? nullptr : buffer_, request.buffer_size,
@@ -97,14 +99,15 @@ class TextInputDialogTest : public ::testing::Test {
     return confirmed;
   }
   // Types into the dialog's edit field and waits until it holds `expected`.
-  static void type_into(WindowHandle dialog, std::string_view keys, const std::string& expected) {
+  static void type_into(win::WindowHandle dialog, std::string_view keys,
+                        const std::string& expected) {
     testing_ui::type(keys);
-    const WindowHandle edit = platform::get_dialog_item(dialog, kEditId);
+    const win::WindowHandle edit = win::get_dialog_item(dialog, kEditId);
     EXPECT_TRUE(eventually([&] { return text_of(edit) == expected; })) << text_of(edit);
   }
   // Returns once the dialog has handled the keys given so far: the focus goes to OK and back.
-  static void keys_handled(WindowHandle dialog) {
-    const WindowHandle ok = platform::get_dialog_item(dialog, kOkId);
+  static void keys_handled(win::WindowHandle dialog) {
+    const win::WindowHandle ok = win::get_dialog_item(dialog, kOkId);
     testing_ui::stroke(keys::kTab);
     EXPECT_TRUE(eventually([&] { return has_focus(ok); }));
     testing_ui::stroke(keys::kTab, true);
@@ -147,28 +150,29 @@ TEST(DialogLayout, SizesFollowTheRequestAndThePrompt) {
 }
 
 TEST_F(TextInputDialogTest, StandardSizeAsMeasuredOnTheScreen) {
-  const WindowHandle graphics = open_window(200, 150, 0);
-  platform::set_window_pos(graphics, platform::kNoWindow, 400, 300, 0, 0,
-                           platform::placement::kNoSize | platform::placement::kNoZOrder);
+  const win::WindowHandle graphics = testing::host_window(open_window(200, 150, 0));
+  win::set_window_pos(graphics, win::kNoWindow, 400, 300, 0, 0,
+                      win::placement::kNoSize | win::placement::kNoZOrder);
   Request request;
   request.default_text = "abc";
-  const bool confirmed = ask(request, [&](WindowHandle dialog) {
-    Rect client;
-    platform::get_client_rect(dialog, &client);
-    EXPECT_EQ(client, (Rect{0, 0, 357, 93}));
-    EXPECT_EQ(place_in_parent(platform::get_dialog_item(dialog, kEditId)), (Rect{9, 65, 348, 83}));
-    EXPECT_EQ(place_in_parent(platform::get_dialog_item(dialog, kPromptId)),
-              (Rect{9, 10, 276, 55}));
+  const bool confirmed = ask(request, [&](win::WindowHandle dialog) {
+    surface::Rect client;
+    win::get_client_rect(dialog, &client);
+    EXPECT_EQ(client, (surface::Rect{0, 0, 357, 93}));
+    EXPECT_EQ(place_in_parent(win::get_dialog_item(dialog, kEditId)),
+              (surface::Rect{9, 65, 348, 83}));
+    EXPECT_EQ(place_in_parent(win::get_dialog_item(dialog, kPromptId)),
+              (surface::Rect{9, 10, 276, 55}));
     // The client area centred on its owner, the graphics window.
-    Rect owner;
-    platform::get_window_rect(graphics, &owner);
-    Point corner{0, 0};
-    platform::client_to_screen(dialog, &corner);
+    surface::Rect owner;
+    win::get_window_rect(graphics, &owner);
+    surface::Point corner{0, 0};
+    win::client_to_screen(dialog, &corner);
     EXPECT_EQ(corner.x, owner.left + (owner.right - owner.left - 357) / 2);
     EXPECT_EQ(corner.y, owner.top + (owner.bottom - owner.top - 93) / 2);
-    EXPECT_EQ(platform::get_window_style(platform::get_dialog_item(dialog, kEditId)) & 0xFFFF0FFF,
-              platform::style::kChild | platform::style::kVisible | platform::style::kTabStop |
-                  platform::edit_style::kAutoHScroll);
+    EXPECT_EQ(win::get_window_style(win::get_dialog_item(dialog, kEditId)) & 0xFFFF0FFF,
+              win::style::kChild | win::style::kVisible | win::style::kTabStop |
+                  win::edit_style::kAutoHScroll);
 
     // What the screen shows: the edit field 18 pixels high, the buttons in their places.
     const std::optional<testing::DialogPicture> picture =
@@ -190,13 +194,13 @@ TEST_F(TextInputDialogTest, StandardSizeAsMeasuredOnTheScreen) {
 }
 
 TEST_F(TextInputDialogTest, StaysOnTheScreenWhenItsOwnerIsNearTheEdge) {
-  const WindowHandle graphics = open_window(200, 150, 0);
-  platform::set_window_pos(graphics, platform::kNoWindow, 0, 0, 0, 0,
-                           platform::placement::kNoSize | platform::placement::kNoZOrder);
-  ask({}, [&](WindowHandle dialog) {
-    Rect outer;
-    platform::get_window_rect(dialog, &outer);
-    const Rect area = platform::work_area();
+  const win::WindowHandle graphics = testing::host_window(open_window(200, 150, 0));
+  win::set_window_pos(graphics, win::kNoWindow, 0, 0, 0, 0,
+                      win::placement::kNoSize | win::placement::kNoZOrder);
+  ask({}, [&](win::WindowHandle dialog) {
+    surface::Rect outer;
+    win::get_window_rect(dialog, &outer);
+    const surface::Rect area = win::work_area();
     EXPECT_EQ(outer.left, area.left);
     EXPECT_GE(outer.top, area.top);
     testing_ui::stroke(keys::kEscape);
@@ -207,14 +211,13 @@ TEST_F(TextInputDialogTest, NarrowAndLowRequestsAreRaisedAndAHeightMakesItMultiL
   Request request;
   request.width = 150;
   request.height = 50;
-  ask(request, [&](WindowHandle dialog) {
-    Rect client;
-    platform::get_client_rect(dialog, &client);
-    EXPECT_EQ(client, (Rect{0, 0, 200, 93}));
-    const std::uint32_t style =
-        platform::get_window_style(platform::get_dialog_item(dialog, kEditId));
-    EXPECT_NE(style & platform::edit_style::kMultiLine, 0u);
-    EXPECT_NE(style & platform::style::kVScroll, 0u);
+  ask(request, [&](win::WindowHandle dialog) {
+    surface::Rect client;
+    win::get_client_rect(dialog, &client);
+    EXPECT_EQ(client, (surface::Rect{0, 0, 200, 93}));
+    const std::uint32_t style = win::get_window_style(win::get_dialog_item(dialog, kEditId));
+    EXPECT_NE(style & win::edit_style::kMultiLine, 0u);
+    EXPECT_NE(style & win::style::kVScroll, 0u);
     testing_ui::stroke(keys::kEscape);
   });
 }
@@ -224,27 +227,27 @@ TEST_F(TextInputDialogTest, AWrappingPromptMakesTheDialogTaller) {
   Request request;
   request.prompt = "one\ntwo\nthree\nfour\nfive";
   request.height = 100;
-  ask(request, [&](WindowHandle dialog) {
-    const Rect prompt = place_in_parent(platform::get_dialog_item(dialog, kPromptId));
+  ask(request, [&](win::WindowHandle dialog) {
+    const surface::Rect prompt = place_in_parent(win::get_dialog_item(dialog, kPromptId));
     const std::int32_t prompt_height = prompt.bottom - prompt.top;
     EXPECT_EQ(prompt_height % 5, 0);
     EXPECT_GT(prompt_height, 45);
-    Rect client;
-    platform::get_client_rect(dialog, &client);
+    surface::Rect client;
+    win::get_client_rect(dialog, &client);
     EXPECT_EQ(client.bottom, 100 + prompt_height - 45);
-    EXPECT_EQ(place_in_parent(platform::get_dialog_item(dialog, kEditId)).top, prompt_height + 20);
+    EXPECT_EQ(place_in_parent(win::get_dialog_item(dialog, kEditId)).top, prompt_height + 20);
     testing_ui::stroke(keys::kEscape);
   });
 }
 
 TEST_F(TextInputDialogTest, CaptionsAndTheOwnersTitleWhenThereIsNoTitle) {
-  const WindowHandle graphics = open_window(200, 150, 0);
+  const win::WindowHandle graphics = testing::host_window(open_window(200, 150, 0));
   Request request;
   request.title = nullptr;
-  ask(request, [&](WindowHandle dialog) {
-    EXPECT_EQ(text_of(platform::get_dialog_item(dialog, kOkId)), "\xC8\xB7\xB6\xA8");      // 确定
-    EXPECT_EQ(text_of(platform::get_dialog_item(dialog, kCancelId)), "\xC8\xA1\xCF\xFB");  // 取消
-    EXPECT_EQ(text_of(platform::get_dialog_item(dialog, kPromptId)), "Your name:");
+  ask(request, [&](win::WindowHandle dialog) {
+    EXPECT_EQ(text_of(win::get_dialog_item(dialog, kOkId)), "\xC8\xB7\xB6\xA8");      // 确定
+    EXPECT_EQ(text_of(win::get_dialog_item(dialog, kCancelId)), "\xC8\xA1\xCF\xFB");  // 取消
+    EXPECT_EQ(text_of(win::get_dialog_item(dialog, kPromptId)), "Your name:");
     EXPECT_EQ(text_of(dialog), text_of(graphics));
     EXPECT_FALSE(text_of(dialog).empty());
     testing_ui::stroke(keys::kEscape);
@@ -252,20 +255,20 @@ TEST_F(TextInputDialogTest, CaptionsAndTheOwnersTitleWhenThereIsNoTitle) {
 }
 
 TEST_F(TextInputDialogTest, TheOwnerIsDisabledMeanwhileAndInFrontAfterwards) {
-  const WindowHandle graphics = open_window(200, 150, 0);
+  const win::WindowHandle graphics = testing::host_window(open_window(200, 150, 0));
   flush_mouse_messages();
   Request request;
   request.default_text = "x";
-  EXPECT_TRUE(ask(request, [&](WindowHandle dialog) {
-    EXPECT_TRUE(eventually([&] { return !platform::is_window_enabled(graphics); }));
-    EXPECT_EQ(platform::get_foreground_window(), dialog);
-    Point corner{5, 5};
-    platform::client_to_screen(graphics, &corner);
-    click(platform::to_host(corner));
+  EXPECT_TRUE(ask(request, [&](win::WindowHandle dialog) {
+    EXPECT_TRUE(eventually([&] { return !win::is_window_enabled(graphics); }));
+    EXPECT_EQ(win::get_foreground_window(), dialog);
+    surface::Point corner{5, 5};
+    win::client_to_screen(graphics, &corner);
+    click(corner);
     testing_ui::stroke(keys::kReturn);
   }));
-  EXPECT_TRUE(platform::is_window_enabled(graphics));
-  EXPECT_EQ(platform::get_foreground_window(), graphics);
+  EXPECT_TRUE(win::is_window_enabled(graphics));
+  EXPECT_EQ(win::get_foreground_window(), graphics);
   EXPECT_FALSE(mouse_hit());  // the click on the disabled window went nowhere
   EXPECT_STREQ(buffer_, "x");
 }
@@ -273,7 +276,7 @@ TEST_F(TextInputDialogTest, TheOwnerIsDisabledMeanwhileAndInFrontAfterwards) {
 TEST_F(TextInputDialogTest, EnterConfirmsTheTypedTextWhichReplacesTheSelectedDefault) {
   Request request;
   request.default_text = "abc";
-  EXPECT_TRUE(ask(request, [&](WindowHandle dialog) {
+  EXPECT_TRUE(ask(request, [&](win::WindowHandle dialog) {
     type_into(dialog, "Hello World", "Hello World");
     testing_ui::stroke(keys::kReturn);
   }));
@@ -281,36 +284,35 @@ TEST_F(TextInputDialogTest, EnterConfirmsTheTypedTextWhichReplacesTheSelectedDef
 }
 
 TEST_F(TextInputDialogTest, ClickingOkConfirms) {
-  EXPECT_TRUE(ask({}, [&](WindowHandle dialog) {
+  EXPECT_TRUE(ask({}, [&](win::WindowHandle dialog) {
     type_into(dialog, "clicked", "clicked");
-    click(testing_ui::middle_of(platform::to_host(platform::get_dialog_item(dialog, kOkId))));
+    click(testing_ui::middle_of(win::get_dialog_item(dialog, kOkId)));
   }));
   EXPECT_STREQ(buffer_, "clicked");
 }
 
 TEST_F(TextInputDialogTest, EscapeCancelButtonAndCloseBoxCancelAndLeaveTheBuffer) {
-  const auto type_then = [&](const std::function<void(WindowHandle)>& close) {
-    return [&, close](WindowHandle dialog) {
+  const auto type_then = [&](const std::function<void(win::WindowHandle)>& close) {
+    return [&, close](win::WindowHandle dialog) {
       type_into(dialog, "typed", "typed");
       close(dialog);
     };
   };
-  EXPECT_FALSE(ask({}, type_then([](WindowHandle) { testing_ui::stroke(keys::kEscape); })));
-  EXPECT_FALSE(ask({}, type_then([&](WindowHandle dialog) {
-                     click(testing_ui::middle_of(
-                         platform::to_host(platform::get_dialog_item(dialog, kCancelId))));
+  EXPECT_FALSE(ask({}, type_then([](win::WindowHandle) { testing_ui::stroke(keys::kEscape); })));
+  EXPECT_FALSE(ask({}, type_then([&](win::WindowHandle dialog) {
+                     click(testing_ui::middle_of(win::get_dialog_item(dialog, kCancelId)));
                    })));
-  EXPECT_FALSE(ask({}, type_then([&](WindowHandle dialog) {
+  EXPECT_FALSE(ask({}, type_then([&](win::WindowHandle dialog) {
                      // Space on the focused Cancel button, two Tab stops on.
-                     const WindowHandle cancel = platform::get_dialog_item(dialog, kCancelId);
+                     const win::WindowHandle cancel = win::get_dialog_item(dialog, kCancelId);
                      testing_ui::stroke(keys::kTab);
                      testing_ui::stroke(keys::kTab);
                      EXPECT_TRUE(eventually([&] { return has_focus(cancel); }));
                      testing_ui::stroke(keys::kSpace);
                    })));
-  EXPECT_FALSE(ask({}, type_then([&](WindowHandle dialog) {
-                     Rect outer;
-                     platform::get_window_rect(dialog, &outer);
+  EXPECT_FALSE(ask({}, type_then([&](win::WindowHandle dialog) {
+                     surface::Rect outer;
+                     win::get_window_rect(dialog, &outer);
                      click({outer.right - 14, outer.top + 13});  // the close box
                    })));
   EXPECT_STREQ(buffer_, kSentinel);
@@ -319,14 +321,14 @@ TEST_F(TextInputDialogTest, EscapeCancelButtonAndCloseBoxCancelAndLeaveTheBuffer
 TEST_F(TextInputDialogTest, OkOnlyHasNoCancelNoCloseBoxIgnoresEscapeAndTabsBetweenTwoStops) {
   Request request;
   request.ok_only = true;
-  EXPECT_TRUE(ask(request, [&](WindowHandle dialog) {
-    EXPECT_EQ(platform::get_dialog_item(dialog, kCancelId), platform::kNoWindow);
-    EXPECT_EQ(platform::get_window_style(dialog) & platform::style::kSystemMenu, 0u);
+  EXPECT_TRUE(ask(request, [&](win::WindowHandle dialog) {
+    EXPECT_EQ(win::get_dialog_item(dialog, kCancelId), win::kNoWindow);
+    EXPECT_EQ(win::get_window_style(dialog) & win::style::kSystemMenu, 0u);
     testing_ui::stroke(keys::kEscape);
-    const WindowHandle ok = platform::get_dialog_item(dialog, kOkId);
+    const win::WindowHandle ok = win::get_dialog_item(dialog, kOkId);
     testing_ui::stroke(keys::kTab);
     EXPECT_TRUE(eventually([&] { return has_focus(ok); }));
-    EXPECT_TRUE(platform::is_window(dialog));  // Escape did nothing
+    EXPECT_TRUE(win::is_window(dialog));  // Escape did nothing
     testing_ui::stroke(keys::kTab);
     EXPECT_TRUE(eventually([&] { return !has_focus(ok); }));
     type_into(dialog, "q", "q");  // the edit field has the focus again
@@ -341,7 +343,7 @@ TEST_F(TextInputDialogTest, OkOnlyHasNoCancelNoCloseBoxIgnoresEscapeAndTabsBetwe
 TEST_F(TextInputDialogTest, MultiLineEnterBreaksTheLineAndCtrlEnterConfirms) {
   Request request;
   request.height = 120;
-  EXPECT_TRUE(ask(request, [&](WindowHandle dialog) {
+  EXPECT_TRUE(ask(request, [&](win::WindowHandle dialog) {
     type_into(dialog, "a", "a");
     testing_ui::stroke(keys::kReturn);
     type_into(dialog, "b", "a\r\nb");
@@ -353,10 +355,10 @@ TEST_F(TextInputDialogTest, MultiLineEnterBreaksTheLineAndCtrlEnterConfirms) {
 TEST_F(TextInputDialogTest, TheBufferLimitsWhatCanBeTyped) {
   Request request;
   request.buffer_size = 5;
-  EXPECT_TRUE(ask(request, [&](WindowHandle dialog) {
+  EXPECT_TRUE(ask(request, [&](win::WindowHandle dialog) {
     testing_ui::type("abcdefg");
     keys_handled(dialog);
-    EXPECT_EQ(text_of(platform::get_dialog_item(dialog, kEditId)), "abcd");
+    EXPECT_EQ(text_of(win::get_dialog_item(dialog, kEditId)), "abcd");
     testing_ui::stroke(keys::kReturn);
   }));
   EXPECT_STREQ(buffer_, "abcd");
@@ -367,16 +369,16 @@ TEST_F(TextInputDialogTest, BuffersWithoutRoomGetNothingWrittenIntoThem) {
     Request request;
     request.buffer_size = size;
     request.default_text = "abc";
-    EXPECT_TRUE(ask(request, [&](WindowHandle) { testing_ui::stroke(keys::kReturn); }));
+    EXPECT_TRUE(ask(request, [&](win::WindowHandle) { testing_ui::stroke(keys::kReturn); }));
     EXPECT_STREQ(buffer_, kSentinel) << size;
   }
   // Room for the zero only: nothing can be typed, and the answer is empty.
   Request request;
   request.buffer_size = 1;
-  EXPECT_TRUE(ask(request, [&](WindowHandle dialog) {
+  EXPECT_TRUE(ask(request, [&](win::WindowHandle dialog) {
     testing_ui::type("abc");
     keys_handled(dialog);
-    EXPECT_EQ(text_of(platform::get_dialog_item(dialog, kEditId)), "");
+    EXPECT_EQ(text_of(win::get_dialog_item(dialog, kEditId)), "");
     testing_ui::stroke(keys::kReturn);
   }));
   EXPECT_EQ(buffer_[0], '\0');
@@ -384,7 +386,7 @@ TEST_F(TextInputDialogTest, BuffersWithoutRoomGetNothingWrittenIntoThem) {
   // No buffer at all.
   request.buffer_size = 10;
   request.no_buffer = true;
-  EXPECT_TRUE(ask(request, [&](WindowHandle) { testing_ui::stroke(keys::kReturn); }));
+  EXPECT_TRUE(ask(request, [&](win::WindowHandle) { testing_ui::stroke(keys::kReturn); }));
 }
 
 TEST_F(TextInputDialogTest, ADefaultTooLongForTheBufferIsCutBetweenCharacters) {
@@ -392,7 +394,7 @@ TEST_F(TextInputDialogTest, ADefaultTooLongForTheBufferIsCutBetweenCharacters) {
   Request request;
   request.buffer_size = 4;
   request.default_text = "\xC8\xB7\xB6\xA8\xC8\xA1";  // 确定取 in GBK, 6 bytes
-  EXPECT_TRUE(ask(request, [&](WindowHandle) { testing_ui::stroke(keys::kReturn); }));
+  EXPECT_TRUE(ask(request, [&](win::WindowHandle) { testing_ui::stroke(keys::kReturn); }));
   EXPECT_STREQ(buffer_, "\xC8\xB7");  // 确, and no half of 定
   EXPECT_EQ(buffer_[3], kSentinel[3]);
 }
@@ -402,7 +404,7 @@ TEST_F(TextInputDialogTest, AGbkProgramGetsAGbkAnswer) {
   Request request;
   request.title = "\xB1\xEA\xCC\xE2";         // 标题
   request.default_text = "\xC4\xE3\xBA\xC3";  // 你好
-  EXPECT_TRUE(ask(request, [&](WindowHandle dialog) {
+  EXPECT_TRUE(ask(request, [&](win::WindowHandle dialog) {
     EXPECT_EQ(text_of(dialog), "\xB1\xEA\xCC\xE2");
     testing_ui::stroke(keys::kReturn);
   }));
@@ -415,12 +417,12 @@ TEST_F(TextInputDialogTest, Utf8TextsGetAUtf8AnswerCountedInUtf8Bytes) {
   request.title = "标题";
   request.default_text = "你好";
   request.buffer_size = 7;  // the six bytes of 你好 and the zero
-  EXPECT_TRUE(ask(request, [&](WindowHandle dialog) {
+  EXPECT_TRUE(ask(request, [&](win::WindowHandle dialog) {
     EXPECT_EQ(text_of(dialog), "\xB1\xEA\xCC\xE2");  // shown as 标题
     testing_ui::stroke(keys::kEnd);
     testing_ui::type("a");
     keys_handled(dialog);
-    EXPECT_EQ(text_of(platform::get_dialog_item(dialog, kEditId)), "\xC4\xE3\xBA\xC3");  // no "a"
+    EXPECT_EQ(text_of(win::get_dialog_item(dialog, kEditId)), "\xC4\xE3\xBA\xC3");  // no "a"
     testing_ui::stroke(keys::kReturn);
   }));
   EXPECT_STREQ(buffer_, "你好");

@@ -11,7 +11,12 @@
 #include "graphics/context/graphics_context.h"
 #include "graphics/kanvo.h"
 #include "graphics/platform/host/window_class.h"
-#include "graphics/platform/window_system.h"
+#include "host/windows/classes.h"
+#include "host/windows/controls.h"
+#include "host/windows/messages.h"
+#include "host/windows/painting.h"
+#include "host/windows/windows.h"
+#include "tests/support/library_window.h"
 #include "tests/support/process_figures.h"
 
 namespace kanvo {
@@ -19,24 +24,24 @@ namespace {
 
 using std::chrono::milliseconds;
 
-platform::LResult refuse_creation(WindowHandle window, std::uint32_t message,
-                                  platform::WParam wparam, platform::LParam lparam) {
-  if (message == platform::msg::kCreate) return -1;
-  return platform::default_window_procedure(window, message, wparam, lparam);
+win::LResult refuse_creation(win::WindowHandle window, std::uint32_t message, win::WParam wparam,
+                             win::LParam lparam) {
+  if (message == win::msg::kCreate) return -1;
+  return win::default_window_procedure(window, message, wparam, lparam);
 }
 
 TEST(GraphicsWindowFaults, AWindowThatCannotBeCreatedLeavesNoThreadBehind) {
   // The window thread's own registration fails while this one stands, and this class's
   // procedure refuses every window.
-  platform::WindowClass refusing;
+  win::WindowClass refusing;
   refusing.name = platform::kWindowClassName;
   refusing.procedure = refuse_creation;
-  ASSERT_TRUE(platform::register_class(refusing));
+  ASSERT_TRUE(win::register_class(refusing));
   const int threads_before = testing::thread_count();
   for (int i = 0; i < 3; ++i) EXPECT_EQ(open_window(100, 80, 0), platform::kNoWindow);
   EXPECT_EQ(testing::thread_count(), threads_before);
   EXPECT_EQ(get_window_handle(), platform::kNoWindow);
-  ASSERT_TRUE(platform::unregister_class(platform::kWindowClassName));
+  ASSERT_TRUE(win::unregister_class(platform::kWindowClassName));
   EXPECT_NE(open_window(100, 80, 0), platform::kNoWindow);
   close_window();
 }
@@ -51,7 +56,7 @@ TEST(GraphicsWindowFaultsDeathTest, TheUsersCloseRacingTheProgramsEndsTheProcess
         {
           for (int i = 0; i < 200; ++i) {
             const WindowHandle window = open_window(60, 40, 0);
-            platform::post_message(window, platform::msg::kClose, 0, 0);
+            win::post_message(testing::host_window(window), win::msg::kClose, 0, 0);
             if (!reopen) close_window();
           }
           std::exit(0);

@@ -17,7 +17,8 @@
 #include "graphics/context/graphics_context.h"
 #include "graphics/context/window_canvas.h"
 #include "graphics/kanvo.h"
-#include "graphics/platform/window_system.h"
+#include "graphics/platform/window.h"
+#include "tests/support/library_window.h"
 
 int main(int argc, char** argv) {
   using namespace kanvo;
@@ -29,8 +30,7 @@ int main(int argc, char** argv) {
   const platform::Size outer = window_outer_size(200, 150, 0);
   platform::place_on_top(window, 100, 100, outer.cx, outer.cy);
   set_color(0xFFFFFF);
-  Point client{0, 0};
-  platform::client_to_screen(window, &client);
+  const Point client = testing::client_origin(window);
   std::printf("client %d %d\n", client.x, client.y);
   const KeyQueue& keys = graphics_context().canvas.key_messages();
   bool told_full = false;

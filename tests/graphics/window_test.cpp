@@ -10,9 +10,14 @@
 #include "graphics/kanvo.h"
 #include "graphics/platform/drawing_surface.h"
 #include "graphics/platform/host/host_values.h"
-#include "graphics/platform/window_system.h"
+#include "host/windows/classes.h"
+#include "host/windows/controls.h"
+#include "host/windows/messages.h"
+#include "host/windows/painting.h"
 #include "host/windows/screen.h"
+#include "host/windows/windows.h"
 #include "tests/support/bounded_thread.h"
+#include "tests/support/library_window.h"
 #include "tests/support/process_figures.h"
 #include "tests/support/waiting_thread.h"
 
@@ -33,8 +38,8 @@ display::HeadlessDisplay& screen() {
 
 // The pixel word the screen shows at a client point of the window.
 std::uint32_t on_screen(std::int32_t x, std::int32_t y) {
-  Point point{x, y};
-  platform::client_to_screen(get_window_handle(), &point);
+  const Point origin = testing::client_origin(get_window_handle());
+  const Point point{origin.x + x, origin.y + y};
   return screen().capture().at(point.x, point.y) & 0xFFFFFF;
 }
 
@@ -49,7 +54,7 @@ class GraphicsWindow : public ::testing::Test {
     window_ = open_window(200, 150, 0);
     ASSERT_NE(window_, platform::kNoWindow);
     // The new window's first repaint happens now, not in the middle of a test.
-    platform::update_window(window_);
+    win::update_window(testing::host_window(window_));
   }
   void TearDown() override {
     end_batch_draw();
@@ -81,8 +86,8 @@ class GraphicsWindow : public ::testing::Test {
   // Mouse input at a client point, as the user gives it.
   void inject(display::InputEvent::Kind kind, std::int32_t x, std::int32_t y,
               display::MouseButton button = display::MouseButton::none, std::int32_t wheel = 0) {
-    Point point{x, y};
-    platform::client_to_screen(window_, &point);
+    const Point origin = testing::client_origin(window_);
+    const Point point{origin.x + x, origin.y + y};
     display::InputEvent event;
     event.kind = kind;
     event.position = platform::to_host(point);
@@ -101,11 +106,11 @@ TEST_F(GraphicsWindow, OpensAsTheWorkingTargetWithTheClientSizeOfTheCanvas) {
   EXPECT_EQ(get_working_image(), nullptr);
   EXPECT_EQ(get_width(), 200);
   EXPECT_EQ(get_height(), 150);
-  Rect client;
-  platform::get_client_rect(window_, &client);
+  surface::Rect client;
+  win::get_client_rect(testing::host_window(window_), &client);
   EXPECT_EQ(client.right, 200);
   EXPECT_EQ(client.bottom, 150);
-  EXPECT_TRUE(platform::is_window_visible(window_));
+  EXPECT_TRUE(win::is_window_visible(testing::host_window(window_)));
   EXPECT_EQ(on_screen(100, 75), 0u);  // cleared to black
 }
 
@@ -181,29 +186,29 @@ TEST_F(GraphicsWindow, FlushOfARectangleUsesLogicalCoordinates) {
 TEST_F(GraphicsWindow, RepaintsComeFromTheCanvas) {
   set_color(0xFFFFFF);
   draw_line(0, 5, 199, 5);
-  platform::invalidate_rect(window_, nullptr, true);
-  platform::update_window(window_);
+  win::invalidate_rect(testing::host_window(window_), nullptr, true);
+  win::update_window(testing::host_window(window_));
   EXPECT_EQ(on_screen(70, 5), 0xFFFFFFu);
   // While batching a repaint already shows what the canvas holds.
   begin_batch_draw();
   draw_line(0, 7, 199, 7);
   EXPECT_EQ(on_screen(70, 7), 0u);
-  platform::invalidate_rect(window_, nullptr, true);
-  platform::update_window(window_);
+  win::invalidate_rect(testing::host_window(window_), nullptr, true);
+  win::update_window(testing::host_window(window_));
   EXPECT_EQ(on_screen(70, 7), 0xFFFFFFu);
 }
 
 TEST_F(GraphicsWindow, AZeroByZeroCanvasKeepsNothingForRepaints) {
   close_window();
   window_ = open_window(0, 0, 0);
-  platform::set_window_pos(window_, platform::kNoWindow, 0, 0, 300, 300,
-                           platform::placement::kShowWindow);
-  platform::update_window(window_);
+  win::set_window_pos(testing::host_window(window_), win::kNoWindow, 0, 0, 300, 300,
+                      win::placement::kShowWindow);
+  win::update_window(testing::host_window(window_));
   set_color(0xFFFFFF);
   draw_line(0, 5, 100, 5);
   EXPECT_EQ(on_screen(50, 5), 0xFFFFFFu);  // drawn on the window directly
-  platform::invalidate_rect(window_, nullptr, true);
-  platform::update_window(window_);
+  win::invalidate_rect(testing::host_window(window_), nullptr, true);
+  win::update_window(testing::host_window(window_));
   EXPECT_EQ(on_screen(50, 5), 0u);  // the black class background
 }
 
@@ -218,9 +223,9 @@ TEST_F(GraphicsWindow, ReopeningReplacesTheWindowAndLeavesNoThreadBehind) {
     window_ = open_window(120, 90, SHOW_CONSOLE | NO_CLOSE);
     // Its first repaint now: objects the window's thread lets go of are freed by the thread that
     // made them the next time it makes one, so the count is only steady between repaints.
-    platform::update_window(window_);
+    win::update_window(testing::host_window(window_));
     EXPECT_NE(window_, previous);
-    EXPECT_FALSE(platform::is_window(previous));
+    EXPECT_FALSE(win::is_window(testing::host_window(previous)));
     previous = window_;
   }
   EXPECT_EQ(thread_count(), threads_before);

@@ -10,9 +10,14 @@
 #include "graphics/context/graphics_context.h"
 #include "graphics/kanvo.h"
 #include "graphics/platform/host/window_class.h"
-#include "graphics/platform/window_system.h"
+#include "host/windows/classes.h"
+#include "host/windows/controls.h"
+#include "host/windows/messages.h"
+#include "host/windows/painting.h"
 #include "host/windows/screen.h"
+#include "host/windows/windows.h"
 #include "tests/quiz/expected_graph.h"
+#include "tests/support/library_window.h"
 #include "tests/support/process_figures.h"
 
 namespace kanvo::quiz {
@@ -28,8 +33,8 @@ display::HeadlessDisplay& screen() {
 class ClientPicture {
  public:
   ClientPicture() : image_(screen().capture()) {
-    platform::client_to_screen(get_window_handle(), &origin_);
-    platform::get_client_rect(get_window_handle(), &client_);
+    win::client_to_screen(testing::host_window(get_window_handle()), &origin_);
+    win::get_client_rect(testing::host_window(get_window_handle()), &client_);
   }
   std::int32_t width() const { return client_.right; }
   std::int32_t height() const { return client_.bottom; }
@@ -39,8 +44,8 @@ class ClientPicture {
 
  private:
   display::Image image_;
-  Point origin_{0, 0};
-  Rect client_{};
+  surface::Point origin_{0, 0};
+  surface::Rect client_{};
 };
 
 // Pixels of the client area that differ from the expected graph.
@@ -65,7 +70,7 @@ class GraphReveal : public ::testing::TestWithParam<int> {
   void reveal(int index) {
     plot_graph(index);
     window_ = get_window_handle();
-    platform::update_window(window_);
+    win::update_window(testing::host_window(window_));
   }
 
   WindowHandle window_ = platform::kNoWindow;
@@ -74,21 +79,19 @@ class GraphReveal : public ::testing::TestWithParam<int> {
 TEST_F(GraphReveal, TheWindowStandsAtTheTopLeftCornerOnTopAndActive) {
   reveal(13);
   ASSERT_NE(window_, platform::kNoWindow);
-  Rect outer;
-  ASSERT_TRUE(platform::get_window_rect(window_, &outer));
-  EXPECT_EQ(outer, (Rect{0, 0, 460, 460}));
-  EXPECT_TRUE(platform::is_window_visible(window_));
-  EXPECT_EQ(platform::get_foreground_window(), window_);
-  WindowHandle top = platform::kNoWindow;
-  ASSERT_EQ(platform::z_order(&top, 1), 1u);
-  EXPECT_EQ(top, window_);
+  EXPECT_EQ(testing::outer_rect(window_), (Rect{0, 0, 460, 460}));
+  EXPECT_TRUE(win::is_window_visible(testing::host_window(window_)));
+  EXPECT_EQ(win::get_foreground_window(), testing::host_window(window_));
+  win::WindowHandle top = win::kNoWindow;
+  ASSERT_EQ(win::z_order(&top, 1), 1u);
+  EXPECT_EQ(top, testing::host_window(window_));
   EXPECT_EQ(get_working_image(), nullptr);  // the window is the drawing target
 }
 
 TEST_F(GraphReveal, TheCanvasCoversTheWholeClientArea) {
   reveal(13);
-  Rect client;
-  ASSERT_TRUE(platform::get_client_rect(window_, &client));
+  surface::Rect client;
+  ASSERT_TRUE(win::get_client_rect(testing::host_window(window_), &client));
   // The caption and frame take their share of 460 by 460; the canvas gets all the rest.
   EXPECT_LT(client.right, 460);
   EXPECT_LT(client.bottom, 460);
@@ -96,8 +99,8 @@ TEST_F(GraphReveal, TheCanvasCoversTheWholeClientArea) {
   EXPECT_GT(client.bottom, 400);  // the whole vertical axis
   EXPECT_EQ(get_width(), client.right);
   EXPECT_EQ(get_height(), client.bottom);
-  Rect outer{0, 0, client.right, client.bottom};
-  platform::adjust_window_rect(&outer, platform::frame_style(false), false, 0);
+  surface::Rect outer{0, 0, client.right, client.bottom};
+  win::adjust_window_rect(&outer, platform::frame_style(false), false, 0);
   EXPECT_EQ(outer.right - outer.left, 460);
   EXPECT_EQ(outer.bottom - outer.top, 460);
 }
@@ -158,12 +161,13 @@ TEST_F(GraphReveal, TheGraphSurvivesMinimisingAndRestoring) {
   reveal(13);
   const ClientPicture before;
   const ExpectedPicture expected = expected_graph(13, before.width(), before.height());
-  platform::show_window(window_, platform::show::kMinimize);
-  ASSERT_TRUE(platform::is_minimized(window_));
-  platform::show_window(window_, platform::show::kRestore);
-  platform::update_window(window_);
-  Rect invalid;
-  EXPECT_FALSE(platform::get_update_rect(window_, &invalid));  // the repaint is done
+  win::show_window(testing::host_window(window_), win::show::kMinimize);
+  ASSERT_TRUE(win::is_minimized(testing::host_window(window_)));
+  win::show_window(testing::host_window(window_), win::show::kRestore);
+  win::update_window(testing::host_window(window_));
+  surface::Rect invalid;
+  EXPECT_FALSE(
+      win::get_update_rect(testing::host_window(window_), &invalid));  // the repaint is done
   EXPECT_EQ(differing_pixels(ClientPicture(), expected), 0);
 }
 
@@ -171,9 +175,9 @@ TEST_F(GraphReveal, TheGraphSurvivesARepaintOfPartOfTheWindow) {
   reveal(13);
   const ClientPicture before;
   const ExpectedPicture expected = expected_graph(13, before.width(), before.height());
-  const Rect dragged_over{60, 150, 260, 300};  // axes crossing and curve
-  platform::invalidate_rect(window_, &dragged_over, true);
-  platform::update_window(window_);
+  const surface::Rect dragged_over{60, 150, 260, 300};  // axes crossing and curve
+  win::invalidate_rect(testing::host_window(window_), &dragged_over, true);
+  win::update_window(testing::host_window(window_));
   EXPECT_EQ(differing_pixels(ClientPicture(), expected), 0);
 }
 
@@ -182,7 +186,7 @@ TEST_F(GraphReveal, AnotherRevealReplacesTheWindow) {
   const WindowHandle first = window_;
   reveal(2);
   EXPECT_NE(window_, first);
-  EXPECT_FALSE(platform::is_window(first));
+  EXPECT_FALSE(win::is_window(testing::host_window(first)));
   const ClientPicture shown;
   EXPECT_EQ(differing_pixels(shown, expected_graph(2, shown.width(), shown.height())), 0);
 }
@@ -199,7 +203,7 @@ TEST_F(GraphReveal, AThousandRevealsLeaveNothingBehind) {
     std::size_t heap;
   };
   const auto figures = [] {
-    return Figures{thread_count(), platform::live_object_count(), platform::z_order(nullptr, 0),
+    return Figures{thread_count(), platform::live_object_count(), win::z_order(nullptr, 0),
                    heap_in_use()};
   };
   // The first reveals settle what stays for good: the display, fonts, registered classes.

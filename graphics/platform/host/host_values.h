@@ -6,12 +6,10 @@
 #include <cstdint>
 
 #include "graphics/platform/drawing_surface.h"
-#include "graphics/platform/window_system.h"
+#include "graphics/platform/types.h"
 #include "host/surface/surface.h"
 #include "host/surface/types.h"
 #include "host/text/program_text.h"
-#include "host/windows/classes.h"
-#include "host/windows/painting.h"
 #include "host/windows/types.h"
 
 namespace kanvo::platform {

@@ -6,10 +6,7 @@
 #include "graphics/input/mouse_message.h"
 #include "graphics/platform/drawing_surface.h"
 #include "graphics/platform/host/host_values.h"
-#include "graphics/platform/window_system.h"
 #include "host/display/keys.h"
-#include "host/windows/controls.h"
-#include "host/windows/system_colors.h"
 
 namespace kanvo::platform {
 namespace {
@@ -81,68 +78,6 @@ static_assert(platform::text_format::kExpandTabs == surface::text_format::kExpan
 static_assert(platform::text_format::kNoClip == surface::text_format::kNoClip);
 static_assert(platform::text_format::kCalcRect == surface::text_format::kCalcRect);
 static_assert(platform::text_format::kNoPrefix == surface::text_format::kNoPrefix);
-static_assert(platform::msg::kCreate == win::msg::kCreate);
-static_assert(platform::msg::kDestroy == win::msg::kDestroy);
-static_assert(platform::msg::kPaint == win::msg::kPaint);
-static_assert(platform::msg::kClose == win::msg::kClose);
-static_assert(platform::msg::kQuit == win::msg::kQuit);
-static_assert(platform::msg::kSetFont == win::msg::kSetFont);
-static_assert(platform::msg::kKeyDown == win::msg::kKeyDown);
-static_assert(platform::msg::kKeyUp == win::msg::kKeyUp);
-static_assert(platform::msg::kChar == win::msg::kChar);
-static_assert(platform::msg::kCommand == win::msg::kCommand);
-static_assert(platform::msg::kMouseFirst == win::msg::kMouseFirst);
-static_assert(platform::msg::kMouseMove == win::msg::kMouseMove);
-static_assert(platform::msg::kLeftButtonDown == win::msg::kLeftButtonDown);
-static_assert(platform::msg::kLeftButtonUp == win::msg::kLeftButtonUp);
-static_assert(platform::msg::kLeftButtonDoubleClick == win::msg::kLeftButtonDoubleClick);
-static_assert(platform::msg::kRightButtonDown == win::msg::kRightButtonDown);
-static_assert(platform::msg::kRightButtonUp == win::msg::kRightButtonUp);
-static_assert(platform::msg::kRightButtonDoubleClick == win::msg::kRightButtonDoubleClick);
-static_assert(platform::msg::kMiddleButtonDown == win::msg::kMiddleButtonDown);
-static_assert(platform::msg::kMiddleButtonUp == win::msg::kMiddleButtonUp);
-static_assert(platform::msg::kMiddleButtonDoubleClick == win::msg::kMiddleButtonDoubleClick);
-static_assert(platform::msg::kMouseWheel == win::msg::kMouseWheel);
-static_assert(platform::msg::kMouseLast == win::msg::kMouseLast);
-static_assert(platform::msg::kUser == win::msg::kUser);
-static_assert(platform::mouse_keys::kLeftButton == win::mouse_keys::kLeftButton);
-static_assert(platform::mouse_keys::kRightButton == win::mouse_keys::kRightButton);
-static_assert(platform::mouse_keys::kShift == win::mouse_keys::kShift);
-static_assert(platform::mouse_keys::kControl == win::mouse_keys::kControl);
-static_assert(platform::mouse_keys::kMiddleButton == win::mouse_keys::kMiddleButton);
-static_assert(platform::class_style::kVerticalRedraw == win::class_style::kVerticalRedraw);
-static_assert(platform::class_style::kHorizontalRedraw == win::class_style::kHorizontalRedraw);
-static_assert(platform::class_style::kDoubleClicks == win::class_style::kDoubleClicks);
-static_assert(platform::class_style::kNoClose == win::class_style::kNoClose);
-static_assert(platform::style::kPopup == win::style::kPopup);
-static_assert(platform::style::kChild == win::style::kChild);
-static_assert(platform::style::kVisible == win::style::kVisible);
-static_assert(platform::style::kCaption == win::style::kCaption);
-static_assert(platform::style::kSystemMenu == win::style::kSystemMenu);
-static_assert(platform::style::kMinimizeBox == win::style::kMinimizeBox);
-static_assert(platform::style::kVScroll == win::style::kVScroll);
-static_assert(platform::style::kTabStop == win::style::kTabStop);
-static_assert(platform::ex_style::kDialogModalFrame == win::ex_style::kDialogModalFrame);
-static_assert(platform::ex_style::kClientEdge == win::ex_style::kClientEdge);
-static_assert(platform::show::kHide == win::show::kHide);
-static_assert(platform::show::kMinimize == win::show::kMinimize);
-static_assert(platform::show::kShow == win::show::kShow);
-static_assert(platform::show::kRestore == win::show::kRestore);
-static_assert(platform::placement::kNoSize == win::placement::kNoSize);
-static_assert(platform::placement::kNoMove == win::placement::kNoMove);
-static_assert(platform::placement::kNoZOrder == win::placement::kNoZOrder);
-static_assert(platform::placement::kShowWindow == win::placement::kShowWindow);
-static_assert(platform::kUseDefault == win::kUseDefault);
-static_assert(platform::edit_style::kMultiLine == win::edit_style::kMultiLine);
-static_assert(platform::edit_style::kAutoVScroll == win::edit_style::kAutoVScroll);
-static_assert(platform::edit_style::kAutoHScroll == win::edit_style::kAutoHScroll);
-static_assert(platform::button_style::kDefaultPushButton == win::button_style::kDefaultPushButton);
-static_assert(platform::edit_message::kSetSelection == win::edit_message::kSetSelection);
-static_assert(platform::edit_message::kLimitText == win::edit_message::kLimitText);
-static_assert(platform::edit_message::kCountLimitInUtf8 == win::edit_message::kCountLimitInUtf8);
-static_assert(platform::button_message::kGetState == win::button_message::kGetState);
-static_assert(platform::button_state::kFocus == win::button_state::kFocus);
-static_assert(platform::system_color::kButtonFace == win::system_color::kButtonFace);
 static_assert(kanvo::WM_KEYDOWN == win::msg::kKeyDown);
 static_assert(kanvo::WM_KEYUP == win::msg::kKeyUp);
 static_assert(kanvo::WM_MOUSEMOVE == win::msg::kMouseMove);
@@ -197,6 +132,5 @@ static_assert(same(ObjectKind::font, surface::ObjectKind::font));
 static_assert(same(ObjectKind::none, surface::ObjectKind::none));
 static_assert(same(TextEncoding::gbk, text::TextEncoding::gbk));
 static_assert(same(TextEncoding::utf8, text::TextEncoding::utf8));
-static_assert(same(kInsertTop, win::kInsertTop));
 
 }  // namespace kanvo::platform

@@ -7,8 +7,10 @@
 
 #include "graphics/platform/host/host_values.h"
 #include "host/display/keys.h"
+#include "host/windows/classes.h"
 #include "host/windows/controls.h"
 #include "host/windows/messages.h"
+#include "host/windows/painting.h"
 #include "host/windows/system_colors.h"
 #include "host/windows/windows.h"
 

@@ -7,8 +7,10 @@
 #include "graphics/platform/window.h"
 #include "host/display/keys.h"
 #include "host/surface/surface.h"
+#include "host/windows/classes.h"
 #include "host/windows/console_window.h"
 #include "host/windows/messages.h"
+#include "host/windows/painting.h"
 #include "host/windows/windows.h"
 
 namespace kanvo::platform {
