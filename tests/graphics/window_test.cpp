@@ -84,8 +84,10 @@ class GraphicsWindow : public ::testing::Test {
     }
   }
   // Mouse input at a client point, as the user gives it.
+  // Events come far apart unless `after_ms` says otherwise: never a double click by accident.
   void inject(display::InputEvent::Kind kind, std::int32_t x, std::int32_t y,
-              display::MouseButton button = display::MouseButton::none, std::int32_t wheel = 0) {
+              display::MouseButton button = display::MouseButton::none, std::int32_t wheel = 0,
+              std::uint32_t after_ms = 1000) {
     const Point origin = testing::client_origin(window_);
     const Point point{origin.x + x, origin.y + y};
     display::InputEvent event;
@@ -93,7 +95,7 @@ class GraphicsWindow : public ::testing::Test {
     event.position = platform::to_host(point);
     event.button = button;
     event.wheel = wheel;
-    event.time_ms = time_ms_ += 1000;  // far apart: never a double click by accident
+    event.time_ms = time_ms_ += after_ms;
     screen().inject(event);
   }
 
@@ -257,6 +259,38 @@ TEST_F(GraphicsWindow, ClicksAndTheWheelBecomeMouseMessages) {
   EXPECT_EQ(got[2].x, 10);
   EXPECT_EQ(got[2].y, 20);
   EXPECT_FALSE(mouse_hit());
+}
+
+TEST_F(GraphicsWindow, EachButtonAndDoubleClickKeepsItsOwnMessage) {
+  using Kind = display::InputEvent::Kind;
+  inject(Kind::button_down, 7, 8, display::MouseButton::middle);
+  inject(Kind::button_up, 7, 8, display::MouseButton::middle);
+  // A second press at once at the same place is a double click.
+  inject(Kind::button_down, 9, 9, display::MouseButton::right);
+  inject(Kind::button_up, 9, 9, display::MouseButton::right, 0, 10);
+  inject(Kind::button_down, 9, 9, display::MouseButton::right, 0, 10);
+  inject(Kind::button_up, 9, 9, display::MouseButton::right, 0, 10);
+  inject(Kind::button_down, 3, 4, display::MouseButton::left);
+  inject(Kind::button_up, 3, 4, display::MouseButton::left, 0, 10);
+  inject(Kind::button_down, 3, 4, display::MouseButton::left, 0, 10);
+  const std::uint32_t expected[] = {WM_MBUTTONDOWN, WM_MBUTTONUP,     WM_RBUTTONDOWN,
+                                    WM_RBUTTONUP,   WM_RBUTTONDBLCLK, WM_RBUTTONUP,
+                                    WM_LBUTTONDOWN, WM_LBUTTONUP,     WM_LBUTTONDBLCLK};
+  std::vector<MouseMessage> got;
+  for (std::size_t i = 0; i < std::size(expected); ++i) got.push_back(get_mouse_message());
+  for (std::size_t i = 0; i < std::size(expected); ++i) {
+    EXPECT_EQ(got[i].message, expected[i]) << "message " << i;
+  }
+  EXPECT_TRUE(got[0].middle_button);
+  EXPECT_FALSE(got[1].middle_button);
+  EXPECT_TRUE(got[4].right_button);
+  EXPECT_EQ(got[4].x, 9);
+  EXPECT_TRUE(got[8].left_button);
+  EXPECT_EQ(got[8].y, 4);
+  EXPECT_FALSE(mouse_hit());
+  // The screen remembers held buttons from one test to the next: let go of this one.
+  inject(Kind::button_up, 3, 4, display::MouseButton::left);
+  EXPECT_EQ(get_mouse_message().message, WM_LBUTTONUP);
 }
 
 TEST_F(GraphicsWindow, AWaitingReaderIsWokenByTheNextClick) {

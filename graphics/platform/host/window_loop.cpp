@@ -52,35 +52,30 @@ KeyEvent key_event(std::uint32_t message, win::WParam wparam, win::LParam lparam
 }
 
 struct MouseKind {
+  std::uint32_t message;
   MouseAction action;
   MouseButton button;
 };
 
+// The host's button and wheel messages; any other in the mouse range is a move.
+constexpr MouseKind kMouseKinds[] = {
+    {win::msg::kLeftButtonDown, MouseAction::press, MouseButton::left},
+    {win::msg::kLeftButtonUp, MouseAction::release, MouseButton::left},
+    {win::msg::kLeftButtonDoubleClick, MouseAction::double_click, MouseButton::left},
+    {win::msg::kRightButtonDown, MouseAction::press, MouseButton::right},
+    {win::msg::kRightButtonUp, MouseAction::release, MouseButton::right},
+    {win::msg::kRightButtonDoubleClick, MouseAction::double_click, MouseButton::right},
+    {win::msg::kMiddleButtonDown, MouseAction::press, MouseButton::middle},
+    {win::msg::kMiddleButtonUp, MouseAction::release, MouseButton::middle},
+    {win::msg::kMiddleButtonDoubleClick, MouseAction::double_click, MouseButton::middle},
+    {win::msg::kMouseWheel, MouseAction::wheel, MouseButton::none},
+};
+
 MouseKind mouse_kind(std::uint32_t message) {
-  switch (message) {
-    case win::msg::kLeftButtonDown:
-      return {MouseAction::press, MouseButton::left};
-    case win::msg::kLeftButtonUp:
-      return {MouseAction::release, MouseButton::left};
-    case win::msg::kLeftButtonDoubleClick:
-      return {MouseAction::double_click, MouseButton::left};
-    case win::msg::kRightButtonDown:
-      return {MouseAction::press, MouseButton::right};
-    case win::msg::kRightButtonUp:
-      return {MouseAction::release, MouseButton::right};
-    case win::msg::kRightButtonDoubleClick:
-      return {MouseAction::double_click, MouseButton::right};
-    case win::msg::kMiddleButtonDown:
-      return {MouseAction::press, MouseButton::middle};
-    case win::msg::kMiddleButtonUp:
-      return {MouseAction::release, MouseButton::middle};
-    case win::msg::kMiddleButtonDoubleClick:
-      return {MouseAction::double_click, MouseButton::middle};
-    case win::msg::kMouseWheel:
-      return {MouseAction::wheel, MouseButton::none};
-    default:
-      return {MouseAction::move, MouseButton::none};
+  for (const MouseKind& kind : kMouseKinds) {
+    if (kind.message == message) return kind;
   }
+  return {message, MouseAction::move, MouseButton::none};
 }
 
 MouseEvent mouse_event(win::WindowHandle window, std::uint32_t message, win::WParam wparam,
