@@ -1,5 +1,6 @@
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <string_view>
 
 #include "host/display/headless_display.h"
@@ -20,8 +21,10 @@ bool screen_wanted() {
 
 std::unique_ptr<Display> open_display(Scene& scene) {
   if (screen_wanted()) {
-    if (std::unique_ptr<Display> screen = SdlDisplay::open(scene)) return screen;
-    std::fputs("kanvo: the screen cannot be opened; windows are kept off-screen\n", stderr);
+    std::string failure;
+    if (std::unique_ptr<Display> screen = SdlDisplay::open(scene, failure)) return screen;
+    std::fprintf(stderr, "kanvo: the screen cannot be opened (%s); windows are kept off-screen\n",
+                 failure.c_str());
   }
   return std::make_unique<HeadlessDisplay>(scene);
 }

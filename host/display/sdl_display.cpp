@@ -389,14 +389,15 @@ struct SdlDisplay::Loop {
   }
 };
 
-std::unique_ptr<SdlDisplay> SdlDisplay::open(Scene& scene) {
+std::unique_ptr<SdlDisplay> SdlDisplay::open(Scene& scene, std::string& failure) {
   std::unique_ptr<SdlDisplay> display(new SdlDisplay(scene));
   std::promise<bool> opened;
   std::future<bool> result = opened.get_future();
   SdlDisplay* self = display.get();
   // The thread owns the promise: the opening thread may be gone from here while the answer is
   // still being handed over.
-  display->thread_ = std::thread([self, opened = std::move(opened)]() mutable {
+  // SDL keeps its last error per thread: the display thread copies it out before it answers.
+  display->thread_ = std::thread([self, &failure, opened = std::move(opened)]() mutable {
     SDL_Rect bounds;
     SDL_Rect usable;
     {
@@ -410,7 +411,9 @@ std::unique_ptr<SdlDisplay> SdlDisplay::open(Scene& scene) {
       // would race the program's exit.
       SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
       SDL_SetHint(SDL_HINT_VIDEO_WAYLAND_ALLOW_LIBDECOR, "0");
-      if (!keep_off_seatless_wayland() || SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+      const bool seated = keep_off_seatless_wayland();
+      if (!seated || SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+        failure = seated ? SDL_GetError() : "the Wayland compositor has no seat";
         opened.set_value(false);
         return;
       }

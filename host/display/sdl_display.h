@@ -12,6 +12,7 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -21,8 +22,8 @@ namespace kanvo::display {
 
 class SdlDisplay final : public Display {
  public:
-  // Null when SDL cannot open the screen.
-  static std::unique_ptr<SdlDisplay> open(Scene& scene);
+  // Null when SDL cannot open the screen; `failure` then says why, as SDL tells it.
+  static std::unique_ptr<SdlDisplay> open(Scene& scene, std::string& failure);
   ~SdlDisplay() override;
 
   Rect bounds() const override { return bounds_; }

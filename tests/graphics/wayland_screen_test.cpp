@@ -208,7 +208,9 @@ TEST(WaylandWithoutSeatTest, AProgramDrawsGetsNoInputAndEnds) {
       "quit\\n' | " +
       compositor.client_environment() + " timeout 60 " + kScreenProbe +
       " 200 150 0 2>&1; echo \"exit status $?\"");
-  EXPECT_EQ(probe.line(), "kanvo: the screen cannot be opened; windows are kept off-screen");
+  EXPECT_EQ(probe.line(),
+            "kanvo: the screen cannot be opened (the Wayland compositor has no seat); windows are "
+            "kept off-screen");
   EXPECT_TRUE(probe.line().value_or("").starts_with("client ")) << "the window never opened";
   for (int command = 0; command < 3; ++command) EXPECT_EQ(probe.line(), "ok");
   EXPECT_EQ(probe.line(), "image 200 150 ffffff 0000ff 0000ff 0000ff");
