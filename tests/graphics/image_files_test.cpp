@@ -142,13 +142,27 @@ TEST_F(ImageFiles, JpegWithAHuffmanTableOfTooManySymbolsIsRefused) {
   EXPECT_EQ(image.width(), 2);
 }
 
-TEST_F(ImageFiles, NothingIsSavedWithoutPixelsOrName) {
+TEST_F(ImageFiles, NothingIsSavedWithoutPixels) {
   CanvasImage empty;
   save_image(path("empty.bmp").c_str(), &empty);
-  EXPECT_FALSE(fs::exists(path("empty.bmp")));
-  CanvasImage image(2, 2);
-  save_image(nullptr, &image);
   EXPECT_TRUE(fs::is_empty(path("")));
+}
+
+// A save without a name writes nothing where a nameless file would go, the folder it runs in.
+// It runs in a child of the test, so that a fault fails the test instead of ending the program.
+using ImageFilesDeathTest = ImageFiles;
+TEST_F(ImageFilesDeathTest, NothingIsSavedWithoutAName) {
+  GTEST_FLAG_SET(death_test_style, "fast");  // the child must share this test's folder
+  const std::string folder = path("");
+  EXPECT_EXIT(
+      {
+        CanvasImage image(2, 2);
+        if (::chdir(folder.c_str()) != 0) std::_Exit(2);
+        save_image(nullptr, &image);
+        std::_Exit(0);
+      },
+      ::testing::ExitedWithCode(0), "");
+  EXPECT_TRUE(fs::is_empty(folder));
 }
 
 TEST_F(ImageFiles, SavingReplacesTheFileWholeAndLeavesNoTemporaryFiles) {

@@ -2,11 +2,14 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
 #include <future>
+#include <memory>
 #include <thread>
 
 #include "host/display/keys.h"
 #include "tests/host/windows/window_test_support.h"
+#include "tests/support/bounded_thread.h"
 #include "tests/support/waiting_thread.h"
 
 namespace kanvo::win {
@@ -126,21 +129,26 @@ TEST_F(MessagesTest, SendToAWindowWhoseThreadEndsReturnsZero) {
     leaving.wait();  // ends without ever reading its queue
   });
   const WindowHandle window = created.get_future().get();
-  std::atomic<pid_t> sender_thread{0};
-  std::atomic<bool> returned{false};
-  LResult answer = -1;
-  std::thread sender([&] {
-    sender_thread = kanvo::testing::this_thread_id();
-    answer = send_message(window, testing::kEcho, 5, 0);
-    returned = true;
+  // A send that never returns cannot be woken: the sender is then left behind with what it uses.
+  struct Send {
+    std::atomic<pid_t> thread{0};
+    std::atomic<bool> returned{false};
+    std::atomic<LResult> answer{-1};
+  };
+  const auto send = std::make_shared<Send>();
+  kanvo::testing::BoundedThread sender([send, window] {
+    send->thread = kanvo::testing::this_thread_id();
+    send->answer = send_message(window, testing::kEcho, 5, 0);
+    send->returned = true;
   });
   // The send waits for the owner, which never reads its queue, until the owner ends.
-  EXPECT_TRUE(kanvo::testing::eventually_waiting(sender_thread)) << "the send never waited";
-  EXPECT_FALSE(returned) << "the send returned while the owner lived";
+  EXPECT_TRUE(kanvo::testing::eventually_waiting(send->thread)) << "the send never waited";
+  EXPECT_FALSE(send->returned) << "the send returned while the owner lived";
   leave.set_value();
   owner.join();
-  sender.join();
-  EXPECT_EQ(answer, 0);
+  ASSERT_TRUE(sender.join_or_leave_within(std::chrono::seconds(20)))
+      << "the send did not return when the owner ended";
+  EXPECT_EQ(send->answer, 0);
   EXPECT_FALSE(is_window(window));
   EXPECT_TRUE(MessageLog::instance().of(testing::kEcho).empty());
 }
