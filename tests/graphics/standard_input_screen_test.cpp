@@ -5,6 +5,7 @@
 // reach the key queue only. Skipped where a tool is missing (a failure in CI).
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <memory>
 #include <string>
 
@@ -23,7 +24,7 @@ constexpr const char* kRefusing = KANVO_BINARY_DIR "/tests/graphics/refuse_termi
 class StandardInputScreenTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    KANVO_REQUIRE_TOOLS("Xvfb", "xdotool", "tmux");
+    KANVO_REQUIRE_TOOLS("Xvfb", "xdotool", "import", "tmux");
     server_ = std::make_unique<Xvfb>();
     ASSERT_TRUE(server_->running()) << "Xvfb did not start";
   }
@@ -45,7 +46,12 @@ class StandardInputScreenTest : public ::testing::Test {
         [&] { return !(window_ = server_->window_of_class("standard_input_probe")).empty(); },
         std::chrono::seconds(20)))
         << "no window of the probe";
-    server_->run("xdotool windowfocus --sync " + window_);
+    // A window found may not be mapped yet, and then refuses the keyboard. Once it has it, keys
+    // typed before its program has taken the focus in might be seen as held down then.
+    EXPECT_TRUE(server_->focus(window_, std::chrono::seconds(20))) << "the window took no focus";
+    EXPECT_TRUE(eventually([&] { return server_->shows_active_caption(window_); },
+                           std::chrono::seconds(20)))
+        << "the program never took the keyboard";
     return terminal;
   }
 

@@ -196,12 +196,7 @@ TEST_F(WindowScreenTest, TheArrowKeysExampleMovesItsSquare) {
   ASSERT_TRUE(eventually([&] { return !(window = server_->window_of_class("arrow_keys")).empty(); },
                          kPatience));
   // Keys typed before the window is on the screen and active would reach no window.
-  EXPECT_TRUE(eventually(
-      [&] {
-        const surface::Rect frame = server_->window_rect(window);
-        return frame.right > frame.left && shows({frame.left + 10, frame.top + 10}, kActiveCaption);
-      },
-      kPatience));
+  EXPECT_TRUE(eventually([&] { return server_->shows_active_caption(window); }, kPatience));
   server_->run("xdotool windowfocus --sync " + window + " key --delay 30 Right Right Down " +
                "shift+Left Escape");
   EXPECT_EQ(program.line(), "x=185 y=130");

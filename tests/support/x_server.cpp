@@ -9,6 +9,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "tests/support/eventually.h"
+
 namespace kanvo::testing {
 
 bool on_path(const std::string& tool) {
@@ -123,6 +125,27 @@ surface::Rect Xvfb::window_rect(const std::string& window) const {
     return {};
   }
   return {x, y, x + width, y + height};
+}
+
+bool Xvfb::focus(const std::string& window, std::chrono::milliseconds patience) const {
+  return eventually(
+      [&] {
+        run("xdotool windowfocus --sync " + window + " 2>/dev/null");
+        return run("xdotool getwindowfocus 2>/dev/null") == window + "\n";
+      },
+      patience);
+}
+
+bool Xvfb::shows_active_caption(const std::string& window) const {
+  constexpr display::PixelWord kActiveCaption = 0x0078D7;
+  const surface::Rect frame = window_rect(window);
+  if (frame.right <= frame.left) return false;
+  const display::Image screen = screenshot();
+  const int x = frame.left + 10;  // inside the caption, clear of its edge and its icon
+  const int y = frame.top + 10;
+  return x >= 0 && y >= 0 && x < screen.width && y < screen.height &&
+         screen.pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(screen.width) +
+                       static_cast<std::size_t>(x)] == kActiveCaption;
 }
 
 void Xvfb::minimize(const std::string& window) const {

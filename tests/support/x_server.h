@@ -4,6 +4,7 @@
 
 #include <sys/types.h>
 
+#include <chrono>
 #include <string>
 
 #include "host/display/headless_display.h"
@@ -32,6 +33,12 @@ class Xvfb {
   std::string window_of_class(const std::string& class_name) const;
   // Where an X window stands on the screen, frame included; empty when it is not there.
   surface::Rect window_rect(const std::string& window) const;
+  // Gives an X window the keyboard, again until the server says it has it: a window that is
+  // not mapped yet refuses it. False when it has not within `patience`.
+  bool focus(const std::string& window, std::chrono::milliseconds patience) const;
+  // Whether a window of the library shows an active caption: its program has taken the keyboard,
+  // and keys typed from then on reach it as typed.
+  bool shows_active_caption(const std::string& window) const;
   // Minimises and restores an X window as a window manager does (there is none on this server):
   // the window is unmapped while minimised and mapped again.
   void minimize(const std::string& window) const;
