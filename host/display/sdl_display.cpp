@@ -417,12 +417,18 @@ std::unique_ptr<SdlDisplay> SdlDisplay::open(Scene& scene, std::string& failure)
         opened.set_value(false);
         return;
       }
+      // When no screen answers, SDL settles for a driver that shows nothing (offscreen): a
+      // program would wait there for a user who never sees its window.
+      const char* current = SDL_GetCurrentVideoDriver();
+      const std::string_view driver = current != nullptr ? current : "";
+      if (driver != "x11" && driver != "wayland") {
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+        opened.set_value(false);
+        return;
+      }
       // SDL's Wayland driver has no framebuffer of its own: it makes one with a renderer, and
       // without one a window never shows anything.
-      const char* driver = SDL_GetCurrentVideoDriver();
-      if (driver != nullptr && std::string_view(driver) == "wayland") {
-        SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "1");
-      }
+      if (driver == "wayland") SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "1");
       if (SDL_GetDisplayBounds(0, &bounds) != 0) bounds = {0, 0, 1024, 768};
       if (SDL_GetDisplayUsableBounds(0, &usable) != 0) usable = bounds;
     }

@@ -40,6 +40,17 @@ LResult procedure(WindowHandle window, std::uint32_t message, WParam wparam, LPa
   return default_window_procedure(window, message, wparam, lparam);
 }
 
+// A screen named but not there: SDL would fall back to a driver that shows nothing, and a
+// program waiting for its user would wait in front of nothing. The windows are kept off-screen
+// instead, as without a screen.
+TEST(SdlScreenTest, AScreenThatCannotBeReachedLeavesTheWindowsOffScreen) {
+  setenv("DISPLAY", ":65000", 1);
+  unsetenv("WAYLAND_DISPLAY");
+  unsetenv("KANVO_DISPLAY");
+  unsetenv("SDL_VIDEODRIVER");
+  EXPECT_NE(headless_screen(), nullptr);
+}
+
 TEST(SdlScreenTest, WindowAppearsWhereItIsPlacedAndTakesAClick) {
   KANVO_REQUIRE_TOOLS("Xvfb", "xdotool", "xwininfo", "xdpyinfo", "import");
   Xvfb server;
