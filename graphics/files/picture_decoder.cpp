@@ -84,6 +84,23 @@ bool jpeg_huffman_tables_usable(std::span<const std::uint8_t> data) {
   return true;
 }
 
+bool png_chunks_within_data(std::span<const std::uint8_t> data) {
+  constexpr std::size_t kSignature = 8;
+  constexpr std::size_t kHeader = 8;  // length and type
+  constexpr std::size_t kChecksum = 4;
+  std::size_t at = kSignature;
+  while (at + kHeader <= data.size()) {
+    const std::size_t length = (std::size_t{data[at]} << 24) | (std::size_t{data[at + 1]} << 16) |
+                               (std::size_t{data[at + 2]} << 8) | data[at + 3];
+    const bool end_chunk =
+        data[at + 4] == 'I' && data[at + 5] == 'E' && data[at + 6] == 'N' && data[at + 7] == 'D';
+    if (end_chunk) return true;
+    if (length > data.size() - at - kHeader) return false;
+    at += kHeader + length + kChecksum;
+  }
+  return false;  // cut before its end chunk: the decoder would read zeros for the rest
+}
+
 namespace {
 
 // A picture's pixels are held twice for a moment (decoded and converted): refuse what could not
@@ -137,6 +154,9 @@ std::optional<DecodedPicture> decode_picture(std::span<const std::uint8_t> encod
   }
   if (!is_decoded_format(encoded)) return std::nullopt;
   if (starts_as_jpeg(encoded) && !jpeg_huffman_tables_usable(encoded)) {
+    return std::nullopt;
+  }
+  if (starts_with(encoded, {0x89, 'P', 'N', 'G'}) && !png_chunks_within_data(encoded)) {
     return std::nullopt;
   }
   const auto* bytes = encoded.data();

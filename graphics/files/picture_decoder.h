@@ -20,6 +20,11 @@ struct DecodedPicture {
 // follows the segments as a decoder does, skipping entropy-coded data up to the next marker.
 bool jpeg_huffman_tables_usable(std::span<const std::uint8_t> data);
 
+// Whether every chunk of a PNG stream before its end chunk lies within the data. The decoder grows
+// its buffer to the length a data chunk claims before it reads the chunk, so a file of a few bytes
+// could otherwise make it ask for gigabytes; it would refuse such a file after that anyway.
+bool png_chunks_within_data(std::span<const std::uint8_t> data);
+
 // The most pixels a picture of these bytes can hold: what its format can pack into so many bytes,
 // and what can be held in memory.
 std::uint64_t most_pixels_held_by(std::span<const std::uint8_t> encoded);

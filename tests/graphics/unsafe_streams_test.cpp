@@ -162,6 +162,34 @@ TEST(PngStreams, AnEmptyFirstDataChunkChangesNothing) {
   EXPECT_EQ(decoded->pixels, plain->pixels);
 }
 
+TEST(PngStreams, ChunksMustLieWithinTheData) {
+  const Bytes png = contents_of((kData + "four_by_two.png").c_str());
+  ASSERT_TRUE(png_chunks_within_data(png));
+  // Bytes after the end chunk are never read.
+  Bytes trailing = png;
+  trailing.insert(trailing.end(), {0xFF, 0xFF, 0xFF, 0xFF, 'I', 'D', 'A', 'T'});
+  EXPECT_TRUE(png_chunks_within_data(trailing));
+  EXPECT_TRUE(decode_picture(trailing));
+  // A data chunk claiming a gigabyte in a file of a few dozen bytes: the decoder would grow its
+  // buffer to the claim before finding the bytes missing.
+  const std::uint8_t data_type[] = {'I', 'D', 'A', 'T'};
+  const auto first_data =
+      std::search(png.begin(), png.end(), std::begin(data_type), std::end(data_type));
+  ASSERT_NE(first_data, png.end());
+  Bytes claiming = png;
+  const std::size_t length_at = static_cast<std::size_t>(first_data - png.begin()) - 4;
+  claiming[length_at] = 0x40;
+  EXPECT_FALSE(png_chunks_within_data(claiming));
+  EXPECT_FALSE(decode_picture(claiming));
+  // Cut inside a chunk, or before the end chunk.
+  const Bytes cut(png.begin(), first_data + 6);
+  EXPECT_FALSE(png_chunks_within_data(cut));
+  EXPECT_FALSE(decode_picture(cut));
+  const Bytes no_end(png.begin(), png.end() - 12);
+  EXPECT_FALSE(png_chunks_within_data(no_end));
+  EXPECT_FALSE(decode_picture(no_end));
+}
+
 }  // namespace
 }  // namespace kanvo
 
