@@ -13,8 +13,8 @@
 
 #include "graphics/context/window_canvas.h"
 #include "graphics/kanvo.h"
-#include "graphics/platform/host/window_class.h"
 #include "host/windows/frame.h"
+#include "port/window_class.h"
 #include "quiz/function_catalogue.h"
 #include "tests/app/quiz_program.h"
 #include "tests/quiz/expected_graph.h"

@@ -13,8 +13,8 @@
 
 #include "graphics/context/window_canvas.h"
 #include "graphics/kanvo.h"
-#include "graphics/platform/host/window_class.h"
 #include "host/windows/frame.h"
+#include "port/window_class.h"
 #include "tests/support/commanded_program.h"
 #include "tests/support/eventually.h"
 #include "tests/support/x_server_test.h"

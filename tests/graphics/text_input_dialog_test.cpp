@@ -10,11 +10,11 @@
 
 #include "graphics/input/dialog_layout.h"
 #include "graphics/kanvo.h"
-#include "graphics/platform/host/host_values.h"
 #include "host/display/keys.h"
 #include "host/windows/controls.h"
 #include "host/windows/messages.h"
 #include "host/windows/windows.h"
+#include "port/host_values.h"
 #include "tests/graphics/dialog_picture.h"
 #include "tests/host/windows/window_test_support.h"
 #include "tests/support/eventually.h"

@@ -10,12 +10,12 @@
 
 #include "graphics/context/graphics_context.h"
 #include "graphics/kanvo.h"
-#include "graphics/platform/host/window_class.h"
 #include "host/windows/classes.h"
 #include "host/windows/controls.h"
 #include "host/windows/messages.h"
 #include "host/windows/painting.h"
 #include "host/windows/windows.h"
+#include "port/window_class.h"
 #include "tests/support/library_window.h"
 #include "tests/support/process_figures.h"
 

@@ -1,8 +1,8 @@
 // A library window as the host's window system sees it, for tests that look at one from outside.
 #pragma once
 
-#include "graphics/platform/host/host_values.h"
 #include "host/windows/windows.h"
+#include "port/host_values.h"
 
 namespace kanvo::testing {
 

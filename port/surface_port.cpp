@@ -2,7 +2,7 @@
 #include <vector>
 
 #include "graphics/platform/drawing_surface.h"
-#include "graphics/platform/host/host_values.h"
+#include "port/host_values.h"
 
 namespace kanvo::platform {
 namespace {

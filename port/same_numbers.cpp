@@ -5,8 +5,8 @@
 #include "graphics/input/key_message.h"
 #include "graphics/input/mouse_message.h"
 #include "graphics/platform/drawing_surface.h"
-#include "graphics/platform/host/host_values.h"
 #include "host/display/keys.h"
+#include "port/host_values.h"
 
 namespace kanvo::platform {
 namespace {

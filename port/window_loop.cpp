@@ -2,8 +2,6 @@
 // messages into the owner's callbacks, and the loop of the thread that opened it.
 #include <string>
 
-#include "graphics/platform/host/host_values.h"
-#include "graphics/platform/host/window_class.h"
 #include "graphics/platform/window.h"
 #include "host/display/keys.h"
 #include "host/surface/surface.h"
@@ -12,6 +10,8 @@
 #include "host/windows/messages.h"
 #include "host/windows/painting.h"
 #include "host/windows/windows.h"
+#include "port/host_values.h"
+#include "port/window_class.h"
 
 namespace kanvo::platform {
 namespace {

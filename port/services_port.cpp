@@ -1,13 +1,13 @@
 // Texts, sound and the process's end over the host's.
 #include <vector>
 
-#include "graphics/platform/host/host_values.h"
 #include "graphics/platform/process_end.h"
 #include "graphics/platform/sound.h"
 #include "graphics/platform/text_encoding.h"
 #include "host/process/orderly_end.h"
 #include "host/sound/sound_player.h"
 #include "host/text/code_page.h"
+#include "port/host_values.h"
 
 namespace kanvo::platform {
 namespace {
