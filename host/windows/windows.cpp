@@ -101,6 +101,23 @@ WindowHandle create_window(const CreateParams& params) {
   return is_window(handle) ? handle : kNoWindow;
 }
 
+WindowHandle create_window(std::string_view class_name, std::string_view title, std::uint32_t style,
+                           std::uint32_t ex_style, const Rect& place, WindowHandle owner,
+                           std::uint32_t id) {
+  CreateParams params;
+  params.class_name = class_name;
+  params.title = title;
+  params.style = style;
+  params.ex_style = ex_style;
+  params.x = place.left;
+  params.y = place.top;
+  params.width = place.right - place.left;
+  params.height = place.bottom - place.top;
+  params.owner = owner;
+  params.id = id;
+  return create_window(params);
+}
+
 bool destroy_window(WindowHandle handle) {
   WindowManager& manager = WindowManager::instance();
   // The window, then its descendants, parents before children.

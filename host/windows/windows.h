@@ -39,6 +39,11 @@ struct CreateParams {
 // Creates the window on the calling thread, sends it msg::kCreate before returning (a procedure
 // that answers -1 cancels the creation) and invalidates its client area. Null on failure.
 WindowHandle create_window(const CreateParams& params);
+// The same for a window whose outer rectangle is `place` (a child's in its parent's client
+// pixels), owned by `owner` or, with style::kChild, in it.
+WindowHandle create_window(std::string_view class_name, std::string_view title, std::uint32_t style,
+                           std::uint32_t ex_style, const Rect& place, WindowHandle owner,
+                           std::uint32_t id = 0);
 // Sends msg::kDestroy to the window and then to its descendants of the same thread, and frees
 // them all. Only the owning thread may do this: any other thread gets false and the window stays
 // (post msg::kDestroyRequest, or call request_destroy, to have the owner do it).

@@ -100,18 +100,7 @@ WindowHandle make_child(const char* class_name, WindowHandle parent, const Rect&
                         std::uint32_t window_style, std::uint32_t id, std::string_view text,
                         std::uint32_t ex_style) {
   ensure_classes();
-  CreateParams params;
-  params.class_name = class_name;
-  params.title = text;
-  params.style = window_style;
-  params.ex_style = ex_style;
-  params.x = place.left;
-  params.y = place.top;
-  params.width = place.right - place.left;
-  params.height = place.bottom - place.top;
-  params.owner = parent;
-  params.id = id;
-  return create_window(params);
+  return create_window(class_name, text, window_style, ex_style, place, parent, id);
 }
 
 WindowThread::WindowThread() {
