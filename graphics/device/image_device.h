@@ -64,6 +64,13 @@ class ImageDevice : public DrawDevice {
   }
 
  private:
+  using RadialCall = bool (*)(SurfaceHandle, std::int32_t, std::int32_t, std::int32_t, std::int32_t,
+                              std::int32_t, std::int32_t, std::int32_t, std::int32_t);
+  // The surface's arc or pie on every drawing surface, from the radial at `start` to the one
+  // at `end`.
+  void draw_between_radials(RadialCall call, std::int32_t left, std::int32_t top,
+                            std::int32_t right, std::int32_t bottom, double start, double end);
+
   // Selects the stock object into every surface, draws, and selects back what each surface
   // held; under the lock throughout, so that the window cannot go away in between.
   template <typename Draw>

@@ -183,12 +183,18 @@ void ImageDevice::erase_round_rect(std::int32_t left, std::int32_t top, std::int
       *this, [&] { paint_round_rect(left, top, right, bottom, corner_width, corner_height); });
 }
 
-void ImageDevice::draw_arc(std::int32_t left, std::int32_t top, std::int32_t right,
-                           std::int32_t bottom, double start, double end) {
+void ImageDevice::draw_between_radials(RadialCall call, std::int32_t left, std::int32_t top,
+                                       std::int32_t right, std::int32_t bottom, double start,
+                                       double end) {
   std::int32_t x1 = 0, y1 = 0, x2 = 0, y2 = 0;
   arc_end_points(left, top, right, bottom, start, end, &x1, &y1, &x2, &y2);
   for_each_drawing_surface(
-      [&](SurfaceHandle dc) { platform::arc(dc, left, top, right, bottom, x1, y1, x2, y2); });
+      [&](SurfaceHandle dc) { call(dc, left, top, right, bottom, x1, y1, x2, y2); });
+}
+
+void ImageDevice::draw_arc(std::int32_t left, std::int32_t top, std::int32_t right,
+                           std::int32_t bottom, double start, double end) {
+  draw_between_radials(platform::arc, left, top, right, bottom, start, end);
 }
 
 void ImageDevice::stroke_pie(std::int32_t left, std::int32_t top, std::int32_t right,
@@ -198,10 +204,7 @@ void ImageDevice::stroke_pie(std::int32_t left, std::int32_t top, std::int32_t r
 
 void ImageDevice::draw_pie(std::int32_t left, std::int32_t top, std::int32_t right,
                            std::int32_t bottom, double start, double end) {
-  std::int32_t x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-  arc_end_points(left, top, right, bottom, start, end, &x1, &y1, &x2, &y2);
-  for_each_drawing_surface(
-      [&](SurfaceHandle dc) { platform::pie(dc, left, top, right, bottom, x1, y1, x2, y2); });
+  draw_between_radials(platform::pie, left, top, right, bottom, start, end);
 }
 
 void ImageDevice::paint_pie(std::int32_t left, std::int32_t top, std::int32_t right,
