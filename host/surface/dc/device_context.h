@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cstdint>
+#include <span>
 #include <vector>
 
 #include "host/surface/dc/world_transform.h"
@@ -75,6 +76,15 @@ class DeviceContext {
   std::vector<DevicePointF> scratch_dash_path;
   std::vector<DevicePointF> scratch_dash_headings;
   raster::EdgeList edges;
+
+  // The logical points mapped to device pixels, in scratch_device_points.
+  std::span<const DevicePoint> map_points(const Point* points, std::int32_t count) {
+    scratch_device_points.clear();
+    for (std::int32_t i = 0; i < count; ++i) {
+      scratch_device_points.push_back(mapping.map(points[i]));
+    }
+    return scratch_device_points;
+  }
 
   // The selected bitmap's pixels.
   const PixelTarget& target() const { return target_; }

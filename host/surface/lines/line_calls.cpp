@@ -20,10 +20,7 @@ bool polyline(DcHandle handle, const Point* points, std::int32_t count) {
   DeviceContext* dc = context_of(handle);
   if (dc == nullptr || points == nullptr || count < 2) return false;
   const PixelWriting writing(*dc);
-  std::vector<DevicePoint>& mapped = dc->scratch_device_points;
-  mapped.clear();
-  for (std::int32_t i = 0; i < count; ++i) mapped.push_back(dc->mapping.map(points[i]));
-  lines::stroke_figure(*dc, mapped, false);
+  lines::stroke_figure(*dc, dc->map_points(points, count), false);
   dc->note_change();
   return true;
 }

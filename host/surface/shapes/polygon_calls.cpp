@@ -9,9 +9,7 @@ bool polygon(DcHandle handle, const Point* points, std::int32_t count) {
   DeviceContext* dc = context_of(handle);
   if (dc == nullptr || points == nullptr || count < 2) return false;
   const PixelWriting writing(*dc);
-  std::vector<DevicePoint>& mapped = dc->scratch_device_points;
-  mapped.clear();
-  for (std::int32_t i = 0; i < count; ++i) mapped.push_back(dc->mapping.map(points[i]));
+  const std::span<const DevicePoint> mapped = dc->map_points(points, count);
   const raster::FillRule rule = dc->poly_fill_mode == static_cast<int>(PolyFillMode::winding)
                                     ? raster::FillRule::winding
                                     : raster::FillRule::alternate;
