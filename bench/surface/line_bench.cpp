@@ -4,6 +4,7 @@
 
 #include <array>
 
+#include "bench/surface/scatter.h"
 #include "bench/surface/surface_pair.h"
 #include "host/surface/surface.h"
 
@@ -12,14 +13,6 @@ namespace {
 
 constexpr std::int32_t kWidth = 640;
 constexpr std::int32_t kHeight = 480;
-
-struct Scatter {
-  std::uint32_t state = 4242;
-  std::int32_t next(std::int32_t low, std::int32_t high) {
-    state = state * 1664525u + 1013904223u;
-    return low + static_cast<std::int32_t>((state >> 8) % static_cast<std::uint32_t>(high - low));
-  }
-};
 
 ObjectHandle geometric_pen(std::uint32_t style, std::uint32_t width) {
   LogBrush brush;
@@ -30,7 +23,7 @@ ObjectHandle geometric_pen(std::uint32_t style, std::uint32_t width) {
 void draw_lines(benchmark::State& state, ObjectHandle pen, std::int32_t low, std::int32_t high) {
   BenchSurface surface(kWidth, kHeight);
   delete_object(select_object(surface.dc, pen));
-  Scatter scatter;
+  Scatter scatter{4242};
   for (auto _ : state) {
     move_to(surface.dc, scatter.next(low, high), scatter.next(low, high), nullptr);
     line_to(surface.dc, scatter.next(low, high), scatter.next(low, high));
@@ -74,7 +67,7 @@ BENCHMARK(BM_LinesWideDashedFarReaching);
 void BM_PolylineWideMiter(benchmark::State& state) {
   BenchSurface surface(kWidth, kHeight);
   delete_object(select_object(surface.dc, geometric_pen(pen_style::kJoinMiter, 5)));
-  Scatter scatter;
+  Scatter scatter{4242};
   std::array<Point, 16> points{};
   for (auto _ : state) {
     for (Point& p : points) p = {scatter.next(0, kWidth), scatter.next(0, kHeight)};

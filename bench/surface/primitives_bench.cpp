@@ -3,6 +3,7 @@
 
 #include <array>
 
+#include "bench/surface/scatter.h"
 #include "bench/surface/surface_pair.h"
 #include "host/surface/surface.h"
 
@@ -12,19 +13,10 @@ namespace {
 constexpr std::int32_t kWidth = 640;
 constexpr std::int32_t kHeight = 480;
 
-// Cheap deterministic coordinates spread over the surface.
-struct Scatter {
-  std::uint32_t state = 12345;
-  std::int32_t next(std::int32_t range) {
-    state = state * 1664525u + 1013904223u;
-    return static_cast<std::int32_t>((state >> 8) % static_cast<std::uint32_t>(range));
-  }
-};
-
 void BM_Lines(benchmark::State& state) {
   BenchSurface surface(kWidth, kHeight);
   delete_object(select_object(surface.dc, create_pen(pen_style::kSolid, 1, 0x00FF00)));
-  Scatter scatter;
+  Scatter scatter{12345};
   for (auto _ : state) {
     move_to(surface.dc, scatter.next(kWidth), scatter.next(kHeight), nullptr);
     line_to(surface.dc, scatter.next(kWidth), scatter.next(kHeight));
@@ -39,7 +31,7 @@ void draw_scattered_boxes(benchmark::State& state) {
   BenchSurface surface(kWidth, kHeight);
   delete_object(select_object(surface.dc, create_pen(pen_style::kSolid, 1, 0x00FF00)));
   delete_object(select_object(surface.dc, create_solid_brush(0x0000FF)));
-  Scatter scatter;
+  Scatter scatter{12345};
   for (auto _ : state) {
     const std::int32_t x = scatter.next(kWidth - 64);
     const std::int32_t y = scatter.next(kHeight - 64);
@@ -62,7 +54,7 @@ void BM_Polygons(benchmark::State& state) {
   BenchSurface surface(kWidth, kHeight);
   delete_object(select_object(surface.dc, create_pen(pen_style::kSolid, 1, 0x00FF00)));
   delete_object(select_object(surface.dc, create_solid_brush(0x0000FF)));
-  Scatter scatter;
+  Scatter scatter{12345};
   std::array<Point, 6> points;
   for (auto _ : state) {
     const std::int32_t x = scatter.next(kWidth - 64);
@@ -76,7 +68,7 @@ BENCHMARK(BM_Polygons);
 
 void BM_Text(benchmark::State& state) {
   BenchSurface surface(kWidth, kHeight);
-  Scatter scatter;
+  Scatter scatter{12345};
   for (auto _ : state) {
     text_out(surface.dc, scatter.next(kWidth - 100), scatter.next(kHeight - 20), "y=x^(1/2)");
   }
@@ -101,7 +93,7 @@ BENCHMARK(BM_Blit640x480)->Arg(rop3::kSrcCopy)->Arg(rop3::kSrcInvert);
 void BM_SolidFillRect(benchmark::State& state) {
   BenchSurface surface(kWidth, kHeight);
   const ObjectHandle brush = create_solid_brush(0x336699);
-  Scatter scatter;
+  Scatter scatter{12345};
   for (auto _ : state) {
     const std::int32_t x = scatter.next(kWidth - 64);
     const std::int32_t y = scatter.next(kHeight - 64);
