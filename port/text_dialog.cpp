@@ -67,8 +67,8 @@ std::string window_text(win::WindowHandle window) {
 
 class Dialog {
  public:
-  Dialog(const TextDialog& spec, std::string* answer)
-      : spec_(spec), owner_(to_host(spec.owner)), answer_(answer) {}
+  Dialog(const TextDialog& asked, std::string* answer)
+      : asked_(asked), owner_(to_host(asked.owner)), answer_(answer) {}
 
   bool run() {
     surface::Rect reference;
@@ -76,12 +76,12 @@ class Dialog {
       reference = win::work_area();
     }
     const std::string caption =
-        spec_.has_caption ? std::string(spec_.caption) : window_text(owner_);
+        asked_.has_caption ? std::string(asked_.caption) : window_text(owner_);
     const std::uint32_t style = win::style::kPopup | win::style::kVisible | win::style::kCaption |
-                                (spec_.ok_only ? 0 : win::style::kSystemMenu);
+                                (asked_.ok_only ? 0 : win::style::kSystemMenu);
     const std::uint32_t ex_style = win::ex_style::kDialogModalFrame;
-    const std::int32_t width = spec_.client_width;
-    const std::int32_t height = spec_.client_height;
+    const std::int32_t width = asked_.client_width;
+    const std::int32_t height = asked_.client_height;
     const std::int32_t left = reference.left + (reference.right - reference.left - width) / 2;
     const std::int32_t top = reference.top + (reference.bottom - reference.top - height) / 2;
     surface::Rect outer{left, top, left + width, top + height};
@@ -108,22 +108,22 @@ class Dialog {
     window_ = window;
     surface::Rect client;
     win::get_client_rect(window, &client);
-    const TextDialogPlaces places = spec_.place(client.right, client.bottom);
-    create_control(win::kStaticClass, spec_.prompt, kChild, 0, places.prompt, kPromptId);
-    edit_field_ = create_control(win::kEditClass, spec_.default_text,
-                                 spec_.multi_line ? kMultiLineEditStyle : kSingleLineEditStyle,
+    const TextDialogPlaces places = asked_.place(client.right, client.bottom);
+    create_control(win::kStaticClass, asked_.prompt, kChild, 0, places.prompt, kPromptId);
+    edit_field_ = create_control(win::kEditClass, asked_.default_text,
+                                 asked_.multi_line ? kMultiLineEditStyle : kSingleLineEditStyle,
                                  win::ex_style::kClientEdge, places.edit, kEditId);
     ok_button_ = create_control(
         win::kButtonClass, kOkCaption,
         kChild | win::style::kTabStop | win::button_style::kDefaultPushButton, 0, places.ok, kOkId);
-    if (!spec_.ok_only) {
+    if (!asked_.ok_only) {
       cancel_button_ = create_control(win::kButtonClass, kCancelCaption,
                                       kChild | win::style::kTabStop, 0, places.cancel, kCancelId);
     }
     win::send_message(edit_field_, win::edit_message::kCountLimitInUtf8,
-                      spec_.limit_in_utf8 ? 1 : 0, 0);
+                      asked_.limit_in_utf8 ? 1 : 0, 0);
     win::send_message(edit_field_, win::edit_message::kLimitText,
-                      static_cast<win::WParam>(std::max(spec_.limit, 0)), 0);
+                      static_cast<win::WParam>(std::max(asked_.limit, 0)), 0);
     win::send_message(edit_field_, win::edit_message::kSetSelection, 0, -1);
     win::set_focus(edit_field_);
   }
@@ -150,7 +150,7 @@ class Dialog {
                                    std::uint32_t id) {
     const win::WindowHandle control =
         win::create_window(class_name, text, style, ex_style, to_host(place), window_, id);
-    win::send_message(control, win::msg::kSetFont, static_cast<win::WParam>(to_host(spec_.font)),
+    win::send_message(control, win::msg::kSetFont, static_cast<win::WParam>(to_host(asked_.font)),
                       1);
     return control;
   }
@@ -163,11 +163,11 @@ class Dialog {
         move_focus(win::get_key_state(kanvo::keys::kShift) < 0);
         return true;
       case kanvo::keys::kReturn:
-        if (spec_.multi_line && !control) return false;
+        if (asked_.multi_line && !control) return false;
         win::post_message(window_, win::msg::kCommand, win::command_wparam(kOkId, 0), 0);
         return true;
       case kanvo::keys::kEscape:
-        if (spec_.ok_only) return false;
+        if (asked_.ok_only) return false;
         win::post_message(window_, win::msg::kCommand, win::command_wparam(kCancelId, 0), 0);
         return true;
       default:
@@ -186,7 +186,7 @@ class Dialog {
     win::set_focus(stops[(index + (backwards ? count - 1 : 1)) % count]);
   }
 
-  const TextDialog& spec_;
+  const TextDialog& asked_;
   win::WindowHandle owner_;
   std::string* answer_;
   win::WindowHandle window_ = win::kNoWindow;
@@ -222,11 +222,11 @@ win::LResult procedure(win::WindowHandle window, std::uint32_t message, win::WPa
 
 }  // namespace
 
-bool run_text_dialog(const TextDialog& spec, std::string* answer) {
+bool run_text_dialog(const TextDialog& asked, std::string* answer) {
   // A dialog from inside another's loop on this thread would take over its procedure.
-  if (t_current != nullptr || !spec.place) return false;
+  if (t_current != nullptr || !asked.place) return false;
   register_class_once();
-  Dialog dialog(spec, answer);
+  Dialog dialog(asked, answer);
   t_current = &dialog;
   const bool confirmed = dialog.run();
   t_current = nullptr;
