@@ -7,16 +7,14 @@
 namespace kanvo::surface::lines {
 
 ShapeOutline::ShapeOutline(DeviceContext& dc, raster::Painter& painter,
-                           std::span<const DevicePoint> closed_figure,
-                           const shapes::RoundedBox* curve)
+                           std::span<const DevicePoint> closed_figure)
     : dc_(dc),
       painter_(painter),
       figure_(closed_figure),
-      curve_(curve),
       wide_(draws_wide(dc)),
       // Where the last ink alone shows, the brush may go under a one-pixel outline.
       covers_(wide_ || (covers_as_one_shape(dc) && !painter.overwrites())) {
-  if (covers_) cover_figure(dc_, painter_, figure_, true, curve_);
+  if (covers_) cover_figure(dc_, painter_, figure_, true);
 }
 
 void ShapeOutline::fill_inside(std::int64_t y, std::int64_t x0, std::int64_t x1,
@@ -54,7 +52,7 @@ void ShapeOutline::draw() {
   if (covers_) {
     painter_.fill_spans(dc_.spans.spans(), pixel_word(dc_.pen->color));
   } else {
-    stroke_figure(dc_, figure_, true, curve_);
+    stroke_figure(dc_, figure_, true);
   }
 }
 

@@ -17,16 +17,13 @@
 #include "host/surface/dc/device_rect.h"
 #include "host/surface/raster/brush_ink.h"
 #include "host/surface/raster/painter.h"
-#include "host/surface/shapes/rounded_box.h"
 
 namespace kanvo::surface::lines {
 
 class ShapeOutline {
  public:
-  // `curve` is the box whose outline the figure follows, if any.
   ShapeOutline(DeviceContext& dc, raster::Painter& painter,
-               std::span<const DevicePoint> closed_figure,
-               const shapes::RoundedBox* curve = nullptr);
+               std::span<const DevicePoint> closed_figure);
 
   // Pixels x0 <= x < x1 of row y with the brush, except those the outline covers.
   void fill_inside(std::int64_t y, std::int64_t x0, std::int64_t x1, const raster::BrushInk& brush);
@@ -40,7 +37,6 @@ class ShapeOutline {
   DeviceContext& dc_;
   raster::Painter& painter_;
   std::span<const DevicePoint> figure_;
-  const shapes::RoundedBox* curve_;
   bool wide_ = false;
   bool covers_ = false;         // the pen's pixels are gathered, and the brush leaves them out
   std::size_t row_cursor_ = 0;  // first covered span of the rows not yet filled

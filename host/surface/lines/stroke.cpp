@@ -37,7 +37,7 @@ Join join_of(const PenObject& pen) {
 }  // namespace
 
 void cover_wide(DeviceContext& dc, const Rect& box, std::span<const DevicePoint> points,
-                bool closed, const shapes::RoundedBox* curve) {
+                bool closed) {
   const PenObject& pen = *dc.pen;
   const std::int64_t width = pen_device_width(dc);
   // A wide pen of the plain call draws solid whatever its kind.
@@ -55,7 +55,7 @@ void cover_wide(DeviceContext& dc, const Rect& box, std::span<const DevicePoint>
   if (pattern.solid()) {
     wide.add_figure(path, closed);
   } else {
-    wide.add_dashed_figure(path, closed, pattern, 0.0, curve);
+    wide.add_dashed_figure(path, closed, pattern, 0.0);
   }
   // The bands and wedges come out of the fill in order; round nibs, added before, need sorting.
   const bool has_nibs = !dc.spans.empty();
@@ -88,9 +88,9 @@ bool covers_as_one_shape(const DeviceContext& dc) {
 }
 
 void cover_figure(DeviceContext& dc, raster::Painter& painter, std::span<const DevicePoint> points,
-                  bool closed, const shapes::RoundedBox* curve) {
+                  bool closed) {
   if (draws_wide(dc)) {
-    cover_wide(dc, painter.box(), points, closed, curve);
+    cover_wide(dc, painter.box(), points, closed);
     return;
   }
   dc.spans.clear();
@@ -99,8 +99,7 @@ void cover_figure(DeviceContext& dc, raster::Painter& painter, std::span<const D
   dc.spans.normalize();
 }
 
-void stroke_figure(DeviceContext& dc, std::span<const DevicePoint> points, bool closed,
-                   const shapes::RoundedBox* curve) {
+void stroke_figure(DeviceContext& dc, std::span<const DevicePoint> points, bool closed) {
   const PenObject* pen = dc.pen;
   if (pen == nullptr || pen->kind() == pen_style::kNull || points.empty()) return;
   raster::Painter painter(dc);
@@ -112,7 +111,7 @@ void stroke_figure(DeviceContext& dc, std::span<const DevicePoint> points, bool 
   // operations such as XOR.
   if (covers_as_one_shape(dc) && (draws_wide(dc) || (segment_count(points.size(), closed) > 1 &&
                                                      !painter.repaint_is_harmless()))) {
-    cover_figure(dc, painter, points, closed, curve);
+    cover_figure(dc, painter, points, closed);
     painter.fill_spans(dc.spans.spans(), ink);
     return;
   }

@@ -13,15 +13,12 @@
 
 #include "host/surface/dc/device_context.h"
 #include "host/surface/raster/painter.h"
-#include "host/surface/shapes/rounded_box.h"
 
 namespace kanvo::surface::lines {
 
 // The figure's outline with the dash pattern starting afresh: for every call, so a chain of
-// line_to calls starts its pattern again at each one, whatever the pen. `curve` is the box whose
-// outline the points follow, if any (a wide pen's dashes keep to its octants, see WideStroke).
-void stroke_figure(DeviceContext& dc, std::span<const DevicePoint> points, bool closed,
-                   const shapes::RoundedBox* curve = nullptr);
+// line_to calls starts its pattern again at each one, whatever the pen.
+void stroke_figure(DeviceContext& dc, std::span<const DevicePoint> points, bool closed);
 
 // The pen's width in device pixels (DeviceContext::pen_width).
 inline std::int64_t pen_device_width(const DeviceContext& dc) {
@@ -34,7 +31,7 @@ inline bool draws_wide(const DeviceContext& dc) {
 // The pixels a wide pen covers along the figure inside the box, normalised into the context's
 // scratch span list.
 void cover_wide(DeviceContext& dc, const Rect& box, std::span<const DevicePoint> points,
-                bool closed, const shapes::RoundedBox* curve = nullptr);
+                bool closed);
 // Whether the pen draws a figure as one shape, each pixel once, with nothing of the brush under
 // it: geometric pens of any width and wide pens of the plain call. A cosmetic pen draws segment
 // by segment over the brush.
@@ -42,6 +39,6 @@ bool covers_as_one_shape(const DeviceContext& dc);
 // The pixels a pen that covers_as_one_shape() covers along the figure inside the painter's box,
 // normalised into the context's scratch span list.
 void cover_figure(DeviceContext& dc, raster::Painter& painter, std::span<const DevicePoint> points,
-                  bool closed, const shapes::RoundedBox* curve = nullptr);
+                  bool closed);
 
 }  // namespace kanvo::surface::lines

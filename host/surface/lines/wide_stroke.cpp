@@ -68,13 +68,6 @@ bool same_point(const DevicePointF& a, const DevicePointF& b) {
   return a.x == b.x && a.y == b.y;
 }
 
-// How far the dash pattern runs along a segment: one for a step between neighbouring pixels,
-// the exact length otherwise.
-double pattern_length(double dx, double dy) {
-  if (std::abs(dx) <= 1.0 && std::abs(dy) <= 1.0) return std::max(std::abs(dx), std::abs(dy));
-  return std::hypot(dx, dy);
-}
-
 // Unit direction from a to b (a != b).
 DevicePointF direction(const DevicePointF& a, const DevicePointF& b) {
   const double dx = b.x - a.x;
@@ -320,18 +313,9 @@ void WideStroke::add_dash_path() {
 }
 
 double WideStroke::add_dashed_figure(std::span<const DevicePointF> points, bool closed,
-                                     const DashPattern& pattern, double start,
-                                     const shapes::RoundedBox* curve) {
+                                     const DashPattern& pattern, double start) {
   const std::size_t count = points.size();
   if (count == 0) return start;
-  // How much further on the pattern stands at a point of a curve's outline.
-  auto lead = [&](std::size_t index) {
-    if (curve == nullptr || index % count == 0) return 0.0;
-    const DevicePointF& p = points[index % count];
-    return curve->beside_side_end(static_cast<std::int64_t>(p.x), static_cast<std::int64_t>(p.y))
-               ? 0.5
-               : 0.0;
-  };
   // Only the part of each segment near the box can show: the dashes beyond the pen's reach of it
   // are skipped. A dash partly near the box is drawn whole, so that it is the same dash however
   // much of it shows.
@@ -358,9 +342,9 @@ double WideStroke::add_dashed_figure(std::span<const DevicePointF> points, bool 
   auto advance = [&](std::size_t i, double from, double& end) {
     const DevicePointF& a = points[i];
     const DevicePointF& b = points[(i + 1) % count];
-    const double step = pattern_length(b.x - a.x, b.y - a.y);
-    end = from + step + lead(i + 1) - lead(i);
-    return from + std::floor(step) + lead(i + 1) - lead(i);
+    const double step = std::hypot(b.x - a.x, b.y - a.y);
+    end = from + step;
+    return from + std::floor(step);
   };
   // A closed figure whose last dash runs on past its close, where the first dash starts, draws the
   // two as one dash through its first point: the join there, no ends.

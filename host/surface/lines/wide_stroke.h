@@ -11,19 +11,15 @@
 // disc, the filled ellipse of a width-by-width box. The whole stroke is one shape: every pixel
 // once.
 //
-// Dashes are measured along the path: a step between neighbouring pixels (as along the outline
-// of a curve) counts as one pixel, any longer segment by its exact length. Along the outline of
-// an ellipse or a rounded corner, the pixels beside the left and right ends of the corner
-// ellipses (farther across from its centre than up or down) stand half a unit further on, the
-// first point of the figure excepted: a step into that part counts one and a half, a step out of
-// it one half. A segment hands on to the next only the whole units of its length: the pattern
-// takes up the next segment from there, the fraction left over counted again (a dash that starts
-// and ends in that fraction, a dot say, is drawn on the segment before only). The ends of each
-// dash fall on whole pixels (the exact distance from its segment's
-// start, cut toward the start). A dash runs on through the turns of the path with the pen's
-// joins, whatever they are, even when its end falls short of the next pixel past the turn; one
-// that starts exactly at a turn has the join there too (one that ends there does not), and a
-// segment of no length is a turn for round joins: a dash over it has the pen's disc there. A
+// Dashes are measured along the path, each segment by its exact length: a diagonal step between
+// neighbouring pixels of a curve's outline counts the square root of two. A segment hands on to the
+// next only the whole units of its length: the pattern takes up the next segment from there, the
+// fraction left over counted again (a dash that starts and ends in that fraction, a dot say, is
+// drawn on the segment before only). The ends of each dash fall on whole pixels (the exact distance
+// from its segment's start, cut toward the start). A dash runs on through the turns of the path
+// with the pen's joins, whatever they are, even when its end falls short of the next pixel past the
+// turn; one that starts exactly at a turn has the join there too (one that ends there does not),
+// and a segment of no length is a turn for round joins: a dash over it has the pen's disc there. A
 // closed figure whose last dash runs on past its close draws it and the first dash as one dash
 // through its first point: the join there, no ends (a last dash that ends exactly at the close
 // keeps its ends). In a pattern
@@ -47,7 +43,6 @@
 #include "host/surface/raster/ellipse_quadrant.h"
 #include "host/surface/raster/polygon_fill.h"
 #include "host/surface/raster/span_list.h"
-#include "host/surface/shapes/rounded_box.h"
 
 namespace kanvo::surface::lines {
 
@@ -94,11 +89,9 @@ class WideStroke {
   // ends) and nothing otherwise.
   void add_figure(std::span<const DevicePointF> points, bool closed);
   // A dashed figure: the dashes of the pattern from `start` on (in device units along the path),
-  // each with the pen's ends. `curve` is the box whose outline the points follow, if any.
-  // Returns the position after the figure.
+  // each with the pen's ends. Returns the position after the figure.
   double add_dashed_figure(std::span<const DevicePointF> points, bool closed,
-                           const DashPattern& pattern, double start,
-                           const shapes::RoundedBox* curve = nullptr);
+                           const DashPattern& pattern, double start);
 
  private:
   // Bands along the path (repeated points skipped), joins between them and the ends. `headings`

@@ -69,14 +69,14 @@ bool draw_arc_figure(DcHandle handle, std::int32_t left, std::int32_t top, std::
   }
   switch (figure) {
     case Figure::arc:
-      lines::stroke_figure(*dc, points, false, &shape);
+      lines::stroke_figure(*dc, points, false);
       break;
     case Figure::pie:
       points.push_back({(box.left + box.right) >> 1, (box.top + box.bottom) >> 1});
-      shapes::draw_closed_figure(*dc, points, raster::FillRule::alternate, &shape);
+      shapes::draw_closed_figure(*dc, points, raster::FillRule::alternate);
       break;
     case Figure::chord:
-      shapes::draw_closed_figure(*dc, points, raster::FillRule::alternate, &shape);
+      shapes::draw_closed_figure(*dc, points, raster::FillRule::alternate);
       break;
   }
   dc->note_change();

@@ -7,10 +7,10 @@
 namespace kanvo::surface::shapes {
 
 void draw_closed_figure(DeviceContext& dc, std::span<const DevicePoint> points,
-                        raster::FillRule rule, const RoundedBox* curve) {
+                        raster::FillRule rule) {
   raster::Painter painter(dc);
   const raster::BrushInk brush(dc);
-  lines::ShapeOutline outline(dc, painter, points, curve);
+  lines::ShapeOutline outline(dc, painter, points);
   if (painter.active() && brush.kind() != raster::BrushInk::Kind::none) {
     dc.edges.clear();
     dc.edges.add_polygon(points);

@@ -6,12 +6,10 @@
 
 #include "host/surface/dc/device_context.h"
 #include "host/surface/raster/polygon_fill.h"
-#include "host/surface/shapes/rounded_box.h"
 
 namespace kanvo::surface::shapes {
 
-// `curve` is the box whose outline the points follow, if any.
 void draw_closed_figure(DeviceContext& dc, std::span<const DevicePoint> points,
-                        raster::FillRule rule, const RoundedBox* curve = nullptr);
+                        raster::FillRule rule);
 
 }  // namespace kanvo::surface::shapes

@@ -99,7 +99,7 @@ void stroke_rounded_box(DeviceContext& dc, raster::Painter& painter,
     return;
   }
   shapes::outline_points(shape, dc.scratch_device_points);
-  lines::ShapeOutline pen(dc, painter, dc.scratch_device_points, &shape);
+  lines::ShapeOutline pen(dc, painter, dc.scratch_device_points);
   const raster::BrushInk brush(dc);
   if (brush.kind() != raster::BrushInk::Kind::none) {
     dc.fill_spans.clear();

@@ -39,14 +39,6 @@ struct RoundedBox {
   constexpr std::int64_t right_x2() const { return 2 * (left + width) - corner_width - 1; }
   constexpr std::int64_t top_y2() const { return 2 * top + corner_height - 1; }
   constexpr std::int64_t bottom_y2() const { return 2 * (top + height) - corner_height - 1; }
-
-  // Whether a pixel of the outline lies farther across from its corner's centre than up or down
-  // (the parts of the outline around the left and right ends of the corner ellipses).
-  constexpr bool beside_side_end(std::int64_t x, std::int64_t y) const {
-    const std::int64_t across = std::max<std::int64_t>({0, 2 * x - right_x2(), left_x2() - 2 * x});
-    const std::int64_t along = std::max<std::int64_t>({0, 2 * y - bottom_y2(), top_y2() - 2 * y});
-    return across > along;
-  }
 };
 
 namespace detail {

@@ -276,23 +276,6 @@ TEST(RoundRectPixels, NullPenFillsTheShapeOfPenAndBrush) {
   EXPECT_EQ(without.pixels_of(kBrush), with_pen.painted());
 }
 
-TEST(RoundedBoxParts, PixelsBesideTheSideEndsAreFartherAcrossThanUpOrDown) {
-  // An ellipse 18 x 12 pixels, centred between pixels at (46.5, 33.5).
-  shapes::RoundedBox oval{38, 28, 18, 12, 18, 12};
-  EXPECT_TRUE(oval.beside_side_end(55, 33));   // the right end
-  EXPECT_TRUE(oval.beside_side_end(38, 34));   // the left end
-  EXPECT_TRUE(oval.beside_side_end(52, 29));   // 5.5 across, 4.5 up
-  EXPECT_FALSE(oval.beside_side_end(51, 29));  // on the diagonal: with the top
-  EXPECT_FALSE(oval.beside_side_end(47, 39));  // the bottom
-  // A rounded rectangle: the straight edges are measured from the nearest corner's centre.
-  shapes::RoundedBox box{0, 0, 30, 20, 10, 8};
-  EXPECT_FALSE(box.beside_side_end(15, 0));   // the top edge
-  EXPECT_TRUE(box.beside_side_end(29, 10));   // the right edge
-  EXPECT_TRUE(box.beside_side_end(0, 10));    // the left edge
-  EXPECT_TRUE(box.beside_side_end(29, 16));   // the lower right corner, near its side end
-  EXPECT_FALSE(box.beside_side_end(27, 19));  // the same corner, near its bottom
-}
-
 TEST(EllipseTransforms, AYFlipDrawsTheMirroredBox) {
   CurveCanvas canvas(16, 16);
   canvas.pen(0xFFFFFF);

@@ -412,41 +412,23 @@ TEST_F(LineDrawing, WideDashesInTheFractionCountedAgainRunThroughTheTurnAsOne) {
   for (std::int32_t y = 18; y <= 23; ++y) EXPECT_EQ(at(22, y), 0u) << y;
 }
 
-TEST_F(LineDrawing, WideDashesCountStepsBetweenNeighbouringPixelsAsOne) {
-  // A staircase of diagonal steps, as along a curve's outline: 6 steps of dash, 6 of gap, the
-  // dash's flat end cut at the point it reaches.
-  use_pen(geometric(pen_style::kUserStyle | pen_style::kEndCapFlat, 3, 0xFFFFFF, {6, 6}));
+TEST_F(LineDrawing, WideDashesMeasureDiagonalStepsByTheirLength) {
+  // A staircase of diagonal steps, as along a curve's outline. Each step is 1.41 long and hands
+  // on one unit: a dash of 6 ends 0.41 short of the step it reaches, on that step's start, so it
+  // covers five steps, not six; the next, from 12 to 18, starts and ends a step early as well.
+  const std::uint32_t style = pen_style::kEndCapFlat | pen_style::kJoinBevel;
   std::vector<Point> stairs;
   for (std::int32_t i = 0; i <= 22; ++i) stairs.push_back({4 + i, 4 + i});
+  use_pen(geometric(pen_style::kUserStyle | style, 3, 0xFFFFFF, {6, 6}));
   ASSERT_TRUE(polyline(dc_, stairs.data(), static_cast<std::int32_t>(stairs.size())));
-  EXPECT_EQ(at(7, 7), kWhite);
-  EXPECT_EQ(at(13, 13), 0u);  // in the gap (it would be in the second dash by exact length)
-  EXPECT_EQ(at(19, 19), kWhite);
-}
-
-TEST_F(LineDrawing, WideDotsAlongAnEllipseFallAPixelEarlierBesideItsSideEnds) {
-  // Dots every 6 along the 60 pixels of the outline, counter-clockwise from (29,11). Near the
-  // top and bottom each dot falls on the pixel 6 steps on; beside the left and right ends the
-  // pixels stand half a unit further along the pattern, so the dot there falls one pixel earlier
-  // (at (26,7) and not (25,6), at (8,6) and not (7,7), and so on).
-  use_pen(geometric(pen_style::kDot, 3, 0xFFFFFF));
-  const ObjectHandle old_brush = select_object(dc_, get_stock_object(StockObject::null_brush));
-  ASSERT_TRUE(ellipse(dc_, 4, 4, 30, 20));
-  select_object(dc_, old_brush);
-  const Point centres[] = {{29, 11}, {26, 7}, {19, 4},  {13, 4},  {8, 6},
-                           {4, 11},  {7, 16}, {14, 19}, {20, 19}, {25, 17}};
-  // Each dot of a pen 3 wide is a plus of five pixels.
-  auto in_a_dot = [&](std::int32_t x, std::int32_t y) {
-    for (const Point& c : centres) {
-      if (std::abs(x - c.x) + std::abs(y - c.y) <= 1) return true;
-    }
-    return false;
-  };
-  for (std::int32_t y = 0; y < kHeight; ++y) {
-    for (std::int32_t x = 0; x < kWidth; ++x) {
-      EXPECT_EQ(at(x, y), in_a_dot(x, y) ? kWhite : 0u) << "at (" << x << ", " << y << ")";
-    }
-  }
+  auto picture = [this] { return std::vector<PixelWord>(pixels_, pixels_ + kWidth * kHeight); };
+  const std::vector<PixelWord> dashed = picture();
+  // The same pixels as solid pieces over steps 0 to 5 and 11 to 17.
+  fill(0);
+  use_pen(geometric(style, 3, 0xFFFFFF));
+  ASSERT_TRUE(polyline(dc_, stairs.data(), 6));
+  ASSERT_TRUE(polyline(dc_, stairs.data() + 11, 7));
+  EXPECT_EQ(dashed, picture());
 }
 
 TEST_F(LineDrawing, WidePolylinesPaintEachPixelOnceUnderXor) {

@@ -75,6 +75,19 @@ TEST(InsideFramePen, ABoxOfTwoPenWidthsOrMoreKeepsThePenInside) {
   }
 }
 
+// Dashes along an ellipse's outline count each diagonal step between its pixels as 1.41: a dash
+// of four, from the right end of the middle row over the top, stops on the fourth pixel, and the
+// dot after it falls on the left side (as the platform drew them).
+TEST(WideDashesAlongCurves, MeasureDiagonalStepsByTheirLength) {
+  CurveCanvas canvas(12, 12);
+  canvas.hollow_brush();
+  select_pen(canvas, pen_style::kDashDot | pen_style::kJoinBevel, 2);
+  ASSERT_TRUE(ellipse(canvas.dc(), 3, 3, 9, 9));
+  EXPECT_EQ(canvas.pixels_of(kPen),
+            pixels_from_rows(3, 2, {".###..", ".####.", "..####", "...###", "##....", "##...."}))
+      << canvas.picture(kPen);
+}
+
 // Corners of two pixels or less make a rectangle of the box: its inside without the far edges
 // showing between the dots, its dots where a rectangle's fall (no curve to follow).
 TEST(RoundedBoxWithTinyCorners, IsDrawnAsTheRectangleOfItsBox) {
