@@ -17,12 +17,27 @@ struct DeviceRect {
   bool empty() const { return left >= right || top >= bottom; }
 };
 
+// Which way a call named a box's corners on the device: its first corner right of the second,
+// or below it (a box given backwards, or turned over by the world transform).
+struct CornerOrder {
+  bool right_to_left = false;
+  bool bottom_to_top = false;
+};
+
+// Corners ordered, and the way they were named.
+inline DeviceRect map_rect(const WorldMapping& mapping, std::int32_t left, std::int32_t top,
+                           std::int32_t right, std::int32_t bottom, CornerOrder& order) {
+  const DevicePoint a = mapping.map(left, top);
+  const DevicePoint b = mapping.map(right, bottom);
+  order = {a.x > b.x, a.y > b.y};
+  return {std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x), std::max(a.y, b.y)};
+}
+
 // Corners ordered: for shapes whose pixel rules are stated on the ordered box.
 inline DeviceRect map_rect(const WorldMapping& mapping, std::int32_t left, std::int32_t top,
                            std::int32_t right, std::int32_t bottom) {
-  const DevicePoint a = mapping.map(left, top);
-  const DevicePoint b = mapping.map(right, bottom);
-  return {std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x), std::max(a.y, b.y)};
+  CornerOrder unused;
+  return map_rect(mapping, left, top, right, bottom, unused);
 }
 
 // The pixels from the first corner up to, not including, the second, in whichever direction the

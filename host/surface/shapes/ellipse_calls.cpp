@@ -87,14 +87,19 @@ shapes::RoundedBox rounded_box(const DeviceRect& box, std::int64_t corner_width,
 // A dashed or wide pen follows the one-pixel outline: its dashes pixel by pixel, a wide pen
 // around it. The brush fills the shape where the pen does not cover it. Asked for corners of two
 // pixels or less (an ellipse that small across too), the shape is drawn as a rectangle is: the
-// outline from the top left corner along the top, down the right side and back along the
-// bottom, the inside without the right and bottom edges.
+// outline from the corner the call names first along the side to the second corner's column and
+// on around (from the top left corner along the top for a box named in order), the inside
+// without the right and bottom edges.
 void stroke_rounded_box(DeviceContext& dc, raster::Painter& painter,
-                        const shapes::RoundedBox& shape, bool runs_as_rectangle) {
+                        const shapes::RoundedBox& shape, bool runs_as_rectangle,
+                        CornerOrder order) {
   if (runs_as_rectangle) {
     const DeviceRect box{shape.left, shape.top, shape.left + shape.width, shape.top + shape.height};
-    const DevicePoint corners[4] = {
-        {box.left, box.top}, {box.right, box.top}, {box.right, box.bottom}, {box.left, box.bottom}};
+    const std::int64_t x0 = order.right_to_left ? box.right : box.left;
+    const std::int64_t x1 = order.right_to_left ? box.left : box.right;
+    const std::int64_t y0 = order.bottom_to_top ? box.bottom : box.top;
+    const std::int64_t y1 = order.bottom_to_top ? box.top : box.bottom;
+    const DevicePoint corners[4] = {{x0, y0}, {x1, y0}, {x1, y1}, {x0, y1}};
     lines::draw_outlined_box(dc, painter, box, corners, raster::BrushInk(dc));
     return;
   }
@@ -117,7 +122,7 @@ void stroke_rounded_box(DeviceContext& dc, raster::Painter& painter,
 // cut to the clip.
 void paint_rounded_box(DeviceContext& dc, DeviceRect box, lines::FramedShape framed,
                        std::int64_t corner_width, std::int64_t corner_height,
-                       shapes::Outline outline) {
+                       shapes::Outline outline, CornerOrder order) {
   if (outline == shapes::Outline::stroked) {
     box = lines::inside_frame_box(dc, box, framed, corner_width, corner_height);
   }
@@ -132,7 +137,7 @@ void paint_rounded_box(DeviceContext& dc, DeviceRect box, lines::FramedShape fra
     return;
   }
   if (outline == shapes::Outline::stroked) {
-    stroke_rounded_box(dc, painter, shape, corner_width <= 2 || corner_height <= 2);
+    stroke_rounded_box(dc, painter, shape, corner_width <= 2 || corner_height <= 2, order);
   } else {
     const bool inside = shape.left >= visible.left && shape.right_end() <= visible.right &&
                         shape.top >= visible.top && shape.bottom_end() <= visible.bottom;
@@ -163,7 +168,7 @@ void paint_rounded_box(DeviceContext& dc, DeviceRect box, lines::FramedShape fra
 [[gnu::always_inline]] inline bool draw_rounded_box(DeviceContext& dc, const DeviceRect& mapped,
                                                     lines::FramedShape framed,
                                                     std::int64_t corner_width,
-                                                    std::int64_t corner_height) {
+                                                    std::int64_t corner_height, CornerOrder order) {
   const bool compatible = dc.graphics_mode == GraphicsMode::compatible;
   const DeviceRect box{mapped.left, mapped.top, mapped.right - (compatible ? 1 : 0),
                        mapped.bottom - (compatible ? 1 : 0)};
@@ -174,7 +179,7 @@ void paint_rounded_box(DeviceContext& dc, DeviceRect box, lines::FramedShape fra
     dc.note_change();
     return true;
   }
-  paint_rounded_box(dc, box, framed, corner_width, corner_height, outline);
+  paint_rounded_box(dc, box, framed, corner_width, corner_height, outline, order);
   return true;
 }
 
@@ -191,9 +196,10 @@ bool ellipse(DcHandle handle, std::int32_t left, std::int32_t top, std::int32_t 
   DeviceContext* dc = context_of(handle);
   if (dc == nullptr) return false;
   const PixelWriting writing(*dc);
-  const DeviceRect box = map_rect(dc->mapping, left, top, right, bottom);
+  CornerOrder order;
+  const DeviceRect box = map_rect(dc->mapping, left, top, right, bottom, order);
   return draw_rounded_box(*dc, box, lines::FramedShape::ellipse, box.right - box.left,
-                          box.bottom - box.top);
+                          box.bottom - box.top, order);
 }
 
 bool round_rect(DcHandle handle, std::int32_t left, std::int32_t top, std::int32_t right,
@@ -201,10 +207,11 @@ bool round_rect(DcHandle handle, std::int32_t left, std::int32_t top, std::int32
   DeviceContext* dc = context_of(handle);
   if (dc == nullptr) return false;
   const PixelWriting writing(*dc);
-  const DeviceRect box = map_rect(dc->mapping, left, top, right, bottom);
+  CornerOrder order;
+  const DeviceRect box = map_rect(dc->mapping, left, top, right, bottom, order);
   return draw_rounded_box(*dc, box, lines::FramedShape::rounded_rectangle,
                           corner_extent(corner_width, dc->mapping.scale_x()),
-                          corner_extent(corner_height, dc->mapping.scale_y()));
+                          corner_extent(corner_height, dc->mapping.scale_y()), order);
 }
 
 }  // namespace kanvo::surface

@@ -105,5 +105,30 @@ TEST(RoundedBoxWithTinyCorners, IsDrawnAsTheRectangleOfItsBox) {
   }
 }
 
+// Such a box given bottom to top runs its outline from the corner named first, as a rectangle
+// does: its dashes fall along the other side.
+TEST(RoundedBoxWithTinyCorners, RunsFromTheCornerTheCallNamesFirst) {
+  const std::uint32_t dashes[] = {4, 3, 7, 3, 8};
+  auto draw = [&](CurveCanvas& canvas, bool as_ellipse, std::int32_t top, std::int32_t bottom) {
+    LogBrush ink;
+    ink.color = 0xFFFFFF;
+    delete_object(select_object(
+        canvas.dc(),
+        ext_create_pen(pen_style::kGeometric | pen_style::kUserStyle | pen_style::kJoinBevel, 3,
+                       ink, 5, dashes)));
+    canvas.hollow_brush();
+    return as_ellipse ? ellipse(canvas.dc(), 4, top, 39, bottom)
+                      : rectangle(canvas.dc(), 4, top, 39, bottom);
+  };
+  CurveCanvas upward(48, 16);
+  CurveCanvas rectangle_upward(48, 16);
+  CurveCanvas downward(48, 16);
+  ASSERT_TRUE(draw(upward, true, 9, 8));
+  ASSERT_TRUE(draw(rectangle_upward, false, 9, 8));
+  ASSERT_TRUE(draw(downward, true, 8, 9));
+  EXPECT_EQ(upward.pixels_of(kPen), rectangle_upward.pixels_of(kPen)) << upward.picture(kPen);
+  EXPECT_NE(upward.pixels_of(kPen), downward.pixels_of(kPen)) << upward.picture(kPen);
+}
+
 }  // namespace
 }  // namespace kanvo::surface
