@@ -54,7 +54,7 @@ bool draw_arc_figure(DcHandle handle, std::int32_t left, std::int32_t top, std::
   if (shape.height == 1) {
     shapes::flat_arc_points(shape, dc->mapping.map(start), dc->mapping.map(end), points);
   } else {
-    shapes::outline_points(shape, points, shapes::SmallCorners::walked);
+    shapes::outline_points(shape, points);
     const shapes::ArcRange range =
         shapes::select_arc(points, shape, dc->mapping.map(start), dc->mapping.map(end));
     if (range.empty) {

@@ -85,8 +85,9 @@ shapes::RoundedBox rounded_box(const DeviceRect& box, std::int64_t corner_width,
 }
 
 // A dashed or wide pen follows the one-pixel outline: its dashes pixel by pixel, a wide pen
-// around it. The brush fills the shape where the pen does not cover it. Asked for corners of two
-// pixels or less (an ellipse that small across too), the shape is drawn as a rectangle is: the
+// around it. The brush fills the shape where the pen does not cover it. With corners of two
+// pixels or less, asked for or cut down to a box that narrow, the shape is drawn as a rectangle
+// is: the
 // outline from the corner the call names first along the side to the second corner's column and
 // on around (from the top left corner along the top for a box named in order), the inside
 // without the right and bottom edges.
@@ -137,7 +138,7 @@ void paint_rounded_box(DeviceContext& dc, DeviceRect box, lines::FramedShape fra
     return;
   }
   if (outline == shapes::Outline::stroked) {
-    stroke_rounded_box(dc, painter, shape, corner_width <= 2 || corner_height <= 2, order);
+    stroke_rounded_box(dc, painter, shape, shape.square(), order);
   } else {
     const bool inside = shape.left >= visible.left && shape.right_end() <= visible.right &&
                         shape.top >= visible.top && shape.bottom_end() <= visible.bottom;

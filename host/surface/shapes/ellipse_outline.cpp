@@ -8,21 +8,6 @@ namespace kanvo::surface::shapes {
 
 namespace {
 
-// A rectangle's border, for boxes whose corners are square (far edges included).
-void square_outline(const RoundedBox& box, std::vector<DevicePoint>& points) {
-  const std::int64_t left = box.left;
-  const std::int64_t top = box.top;
-  const std::int64_t right = box.left + box.width;
-  const std::int64_t bottom = box.top + box.height;
-  const std::int64_t middle = top + box.height / 2;
-  const auto add = [&](std::int64_t x, std::int64_t y) { points.push_back({x, y}); };
-  for (std::int64_t y = middle; y > top; --y) add(right, y);
-  for (std::int64_t x = right; x > left; --x) add(x, top);
-  for (std::int64_t y = top; y < bottom; ++y) add(left, y);
-  for (std::int64_t x = left; x < right; ++x) add(x, bottom);
-  for (std::int64_t y = bottom; y > middle; --y) add(right, y);
-}
-
 // The top right quadrant in doubled offsets from the side to the top: walked, every n-th point
 // kept when there are too many; for boxes too large to walk, points of the ellipse at even steps
 // of its angle, on the pixel grid.
@@ -63,20 +48,9 @@ void quadrant_points(std::int64_t width, std::int64_t height, std::vector<Device
 
 }  // namespace
 
-void outline_points(const RoundedBox& box, std::vector<DevicePoint>& points, SmallCorners small) {
+void outline_points(const RoundedBox& box, std::vector<DevicePoint>& points) {
   points.clear();
   if (box.width <= 0 || box.height <= 0) return;
-  if (box.square() && small == SmallCorners::square) {
-    // Four sides of up to kMaxOutlinePoints / 4 pixels each; longer sides keep their corners.
-    if (box.width + box.height < static_cast<std::int64_t>(kMaxOutlinePoints / 2)) {
-      square_outline(box, points);
-    } else {
-      const std::int64_t right = box.left + box.width;
-      const std::int64_t bottom = box.top + box.height;
-      points = {{right, box.top}, {box.left, box.top}, {box.left, bottom}, {right, bottom}};
-    }
-    return;
-  }
   // The top right quadrant once, in doubled offsets; the other three are its mirrors.
   quadrant_points(box.corner_width, box.corner_height, points);
   // A narrow ellipse of even width whose walk stops at its two middle columns runs on up them

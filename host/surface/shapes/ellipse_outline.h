@@ -16,13 +16,9 @@ namespace kanvo::surface::shapes {
 // Outlines longer than this keep every n-th point only (shapes millions of pixels across).
 inline constexpr std::size_t kMaxOutlinePoints = std::size_t{1} << 20;
 
-// How a box whose corners are two pixels or less is outlined: as the rectangle the rounded
-// rectangle and ellipse calls draw, or walked like any other (arcs, pies and chords, which the
-// platform does not square off: their outline shrinks to a few pixels around the centre).
-enum class SmallCorners { square, walked };
-
-// Replaces `points` by the outline of the box.
-void outline_points(const RoundedBox& box, std::vector<DevicePoint>& points,
-                    SmallCorners small = SmallCorners::square);
+// Replaces `points` by the outline of the box. Corners of two pixels or less are walked like any
+// other (arcs, pies and chords are not squared off: their outline shrinks to a few pixels around
+// the centre); the rounded rectangle and ellipse calls draw such a box as its rectangle instead.
+void outline_points(const RoundedBox& box, std::vector<DevicePoint>& points);
 
 }  // namespace kanvo::surface::shapes

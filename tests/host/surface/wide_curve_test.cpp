@@ -105,6 +105,21 @@ TEST(RoundedBoxWithTinyCorners, IsDrawnAsTheRectangleOfItsBox) {
   }
 }
 
+// A box too narrow for the corners asked is its rectangle as well, its outline from the corner
+// named first: the dashes down one side fall between those up the other.
+TEST(RoundedBoxWithTinyCorners, ABoxNarrowerThanItsCornersIsItsRectangle) {
+  CurveCanvas rounded(32, 48);
+  rounded.brush(0x0000FF);
+  select_pen(rounded, pen_style::kDash, 2);
+  ASSERT_TRUE(round_rect(rounded.dc(), 22, 45, 20, 2, 26, 16));
+  CurveCanvas square(32, 48);
+  square.brush(0x0000FF);
+  select_pen(square, pen_style::kDash, 2);
+  ASSERT_TRUE(rectangle(square.dc(), 22, 45, 20, 2));
+  EXPECT_EQ(rounded.pixels_of(kPen), square.pixels_of(kPen)) << rounded.picture(kPen);
+  EXPECT_EQ(rounded.pixels_of(0xFF0000), square.pixels_of(0xFF0000));
+}
+
 // Such a box given bottom to top runs its outline from the corner named first, as a rectangle
 // does: its dashes fall along the other side.
 TEST(RoundedBoxWithTinyCorners, RunsFromTheCornerTheCallNamesFirst) {
