@@ -53,12 +53,14 @@ void outline_points(const RoundedBox& box, std::vector<DevicePoint>& points) {
   if (box.width <= 0 || box.height <= 0) return;
   // The top right quadrant once, in doubled offsets; the other three are its mirrors.
   quadrant_points(box.corner_width, box.corner_height, points);
-  // A narrow ellipse of even width whose walk stops at its two middle columns runs on up them
-  // while they stay inside it (a rectangle's corners are followed as walked).
-  if (box.corner_width == box.width && box.corner_height == box.height && box.width % 2 == 0 &&
-      raster::quadrant_walkable(box.width, box.height) && points.back().y < box.height - 1) {
+  // A narrow corner ellipse of even width whose walk stops at its two middle columns runs on up
+  // them while they stay inside it, when it is as wide as the box: an ellipse, or a rounded
+  // rectangle without a straight top edge to meet there.
+  if (box.corner_width == box.width && box.width % 2 == 0 &&
+      raster::quadrant_walkable(box.corner_width, box.corner_height) &&
+      points.back().y < box.corner_height - 1) {
     const DevicePoint end = points.back();
-    const std::int64_t top = raster::column_top(box.width - 1, box.height - 1, end.x);
+    const std::int64_t top = raster::column_top(box.corner_width - 1, box.corner_height - 1, end.x);
     // Each pixel of the run while it is short; a long one as the straight line it is.
     const std::int64_t step =
         (top - end.y) / 2 < static_cast<std::int64_t>(kMaxOutlinePoints / 8) ? 2 : top - end.y;

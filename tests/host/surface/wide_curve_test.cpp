@@ -145,5 +145,43 @@ TEST(RoundedBoxWithTinyCorners, RunsFromTheCornerTheCallNamesFirst) {
   EXPECT_NE(upward.pixels_of(kPen), downward.pixels_of(kPen)) << upward.picture(kPen);
 }
 
+// A corner as wide as a box of an even width has no straight top or bottom edge: the pen goes on
+// up and down the two middle columns as it does around the ellipse of the corner itself.
+TEST(RoundedBoxAsWideAsItsCorner, FollowsTheMiddleColumnsOfTheCornerEllipse) {
+  constexpr std::uint32_t kSquareBevel = pen_style::kEndCapSquare | pen_style::kJoinBevel;
+  constexpr std::int32_t kTop = 8;
+  constexpr std::int32_t kBottom = 56;
+  constexpr std::int32_t kCorner = 24;
+  for (const std::int32_t width : {4, 6}) {
+    for (const std::uint32_t pen : {4u, 6u}) {
+      CurveCanvas rounded(30, 64);
+      rounded.hollow_brush();
+      select_pen(rounded, kSquareBevel, pen);
+      ASSERT_TRUE(round_rect(rounded.dc(), 10, kTop, 10 + width, kBottom, 40, kCorner));
+      CurveCanvas top(30, 64);
+      top.hollow_brush();
+      select_pen(top, kSquareBevel, pen);
+      ASSERT_TRUE(ellipse(top.dc(), 10, kTop, 10 + width, kTop + kCorner));
+      CurveCanvas bottom(30, 64);
+      bottom.hollow_brush();
+      select_pen(bottom, kSquareBevel, pen);
+      ASSERT_TRUE(ellipse(bottom.dc(), 10, kBottom - kCorner, 10 + width, kBottom));
+      // Rows above the top corner's centre and below the bottom one's.
+      for (int y = 0; y < 64; ++y) {
+        if (y >= kTop + kCorner / 2 - 1 && y <= kBottom - kCorner / 2) continue;
+        const CurveCanvas& alone = y < kTop + kCorner / 2 ? top : bottom;
+        std::string expected;
+        std::string drawn;
+        for (int x = 0; x < 30; ++x) {
+          expected += alone.at(x, y) == kPen ? '#' : '.';
+          drawn += rounded.at(x, y) == kPen ? '#' : '.';
+        }
+        EXPECT_EQ(drawn, expected) << width << " " << pen << " row " << y << "\n"
+                                   << rounded.picture(kPen);
+      }
+    }
+  }
+}
+
 }  // namespace
 }  // namespace kanvo::surface
