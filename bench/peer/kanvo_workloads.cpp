@@ -4,6 +4,8 @@
 // for it: the same rings written straight into the two buffers of a window (its canvas and its
 // screen pixels). Prints one line per workload: NAME ITEMS_PER_SECOND, the best of several
 // rounds. With --window the marks are also drawn in an open window, which needs a display.
+// With --stepped it runs one round for every line read from its input and prints that round's
+// rates followed by a line "end", so that a driver can put the peer's rounds between ours.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -24,20 +26,18 @@ using Clock = std::chrono::steady_clock;
 constexpr std::uint32_t kWhite = 0xFFFFFF;
 constexpr std::uint32_t kFill = 0x50C8FA;  // 0x00BBGGRR of (250, 200, 80)
 
+// The marks take well under a millisecond: each round keeps the best of a few tries.
+constexpr int kMarkTries = 4;
+
 template <typename Draw>
-double best_rate(int rounds, std::size_t items, Draw&& draw) {
+double best_rate(int tries, std::size_t items, Draw&& draw) {
   double best = 1e300;
-  for (int round = 0; round < rounds; ++round) {
+  for (int t = 0; t < tries; ++t) {
     const auto start = Clock::now();
     draw();
     best = std::min(best, std::chrono::duration<double>(Clock::now() - start).count());
   }
   return static_cast<double>(items) / best;
-}
-
-void report(const char* name, double rate) {
-  std::printf("%s %.0f\n", name, rate);
-  std::fflush(stdout);
 }
 
 std::vector<kanvo::quiz::Mark> recipe_marks(int index) {
@@ -80,70 +80,130 @@ void write_rings(const std::vector<kanvo::quiz::Mark>& marks, const std::vector<
   }
 }
 
+struct Rate {
+  const char* name;
+  double per_second;
+};
+
+// Everything drawn in one round, with what it needs made once.
+class Workloads {
+ public:
+  explicit Workloads(bool window)
+      : lines_(kanvo::peer::random_lines(kanvo::peer::kLines)),
+        boxes_(kanvo::peer::random_boxes(kanvo::peer::kBoxes)),
+        centres_(kanvo::peer::random_centres(kanvo::peer::kHexagons)),
+        marks_(recipe_marks(13)),
+        ring_(ring_of_a_mark()),
+        buffers_(2, std::vector<std::uint32_t>(kSide * kSide, 0)),
+        image_(kanvo::peer::kWidth, kanvo::peer::kHeight),
+        graph_(kSide, kSide),
+        window_(window) {
+    // Opened once: every open leaves its window's thread behind until the program ends.
+    if (window_) kanvo::open_window(kSide, kSide, 0);
+  }
+  ~Workloads() {
+    if (window_) kanvo::close_window();
+  }
+  Workloads(const Workloads&) = delete;
+  Workloads& operator=(const Workloads&) = delete;
+
+  // One try of each picture workload and the best of a few of each marks workload.
+  std::vector<Rate> round() {
+    std::vector<Rate> rates;
+    kanvo::set_working_image(&image_);
+    kanvo::set_line_color(kWhite);
+    kanvo::set_fill_color(kFill);
+    rates.push_back({"lines", best_rate(1, lines_.size(), [&] {
+                       for (const Box& l : lines_)
+                         kanvo::draw_line(l.left, l.top, l.right, l.bottom);
+                     })});
+    rates.push_back({"rectangles", best_rate(1, boxes_.size(), [&] {
+                       for (const Box& b : boxes_)
+                         kanvo::draw_rect(b.left, b.top, b.right, b.bottom);
+                     })});
+    rates.push_back({"ellipses", best_rate(1, boxes_.size(), [&] {
+                       for (const Box& b : boxes_) {
+                         kanvo::draw_ellipse(b.left, b.top, b.right, b.bottom);
+                       }
+                     })});
+    rates.push_back({"hexagons", best_rate(1, centres_.size(), [&] { draw_hexagons(); })});
+    rates.push_back({"marks_limit", best_rate(kMarkTries, marks_.size(), [&] {
+                       write_rings(marks_, ring_, buffers_, kSide, kSide);
+                     })});
+    kanvo::set_working_image(&graph_);
+    kanvo::set_color(kWhite);
+    rates.push_back({"marks_image", best_rate(kMarkTries, marks_.size(), [&] { draw_marks(); })});
+    kanvo::set_working_image(nullptr);  // back to the window, if one is open
+    if (window_) {
+      kanvo::set_color(kWhite);
+      rates.push_back(
+          {"marks_window", best_rate(kMarkTries, marks_.size(), [&] { draw_marks(); })});
+    }
+    return rates;
+  }
+
+ private:
+  static constexpr int kSide = 460;
+
+  void draw_hexagons() const {
+    kanvo::Point corners[6];
+    for (const Box& c : centres_) {
+      for (int k = 0; k < 6; ++k) {
+        corners[k] = {c.left + kanvo::peer::kHexagon[k][0], c.top + kanvo::peer::kHexagon[k][1]};
+      }
+      kanvo::draw_polygon(corners, 6);
+    }
+  }
+  void draw_marks() const {
+    for (const kanvo::quiz::Mark& m : marks_) kanvo::stroke_circle(m.x, m.y, 2);
+  }
+
+  std::vector<Box> lines_, boxes_, centres_;
+  std::vector<kanvo::quiz::Mark> marks_;
+  std::vector<Offset> ring_;
+  std::vector<std::vector<std::uint32_t>> buffers_;
+  kanvo::CanvasImage image_, graph_;
+  bool window_;
+};
+
+void print(const std::vector<Rate>& rates) {
+  for (const Rate& rate : rates) std::printf("%s %.0f\n", rate.name, rate.per_second);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  bool window = false;
+  bool window = false, stepped = false;
   int rounds = 5;
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "--window") == 0) {
       window = true;
+    } else if (std::strcmp(argv[i], "--stepped") == 0) {
+      stepped = true;
     } else if (std::strcmp(argv[i], "--rounds") == 0 && i + 1 < argc) {
       rounds = std::max(1, std::atoi(argv[++i]));
     } else {
-      std::fprintf(stderr, "usage: bench-peer [--window] [--rounds N]\n");
+      std::fprintf(stderr, "usage: bench-peer [--window] [--rounds N | --stepped]\n");
       return 2;
     }
   }
-  const std::vector<Box> lines = kanvo::peer::random_lines(kanvo::peer::kLines);
-  const std::vector<Box> boxes = kanvo::peer::random_boxes(kanvo::peer::kBoxes);
-  const std::vector<Box> centres = kanvo::peer::random_centres(kanvo::peer::kHexagons);
-
-  kanvo::CanvasImage image(kanvo::peer::kWidth, kanvo::peer::kHeight);
-  kanvo::set_working_image(&image);
-  kanvo::set_line_color(kWhite);
-  kanvo::set_fill_color(kFill);
-  report("lines", best_rate(rounds, lines.size(), [&] {
-           for (const Box& l : lines) kanvo::draw_line(l.left, l.top, l.right, l.bottom);
-         }));
-  report("rectangles", best_rate(rounds, boxes.size(), [&] {
-           for (const Box& b : boxes) kanvo::draw_rect(b.left, b.top, b.right, b.bottom);
-         }));
-  report("ellipses", best_rate(rounds, boxes.size(), [&] {
-           for (const Box& b : boxes) kanvo::draw_ellipse(b.left, b.top, b.right, b.bottom);
-         }));
-  report("hexagons", best_rate(rounds, centres.size(), [&] {
-           kanvo::Point corners[6];
-           for (const Box& c : centres) {
-             for (int k = 0; k < 6; ++k) {
-               corners[k] = {c.left + kanvo::peer::kHexagon[k][0],
-                             c.top + kanvo::peer::kHexagon[k][1]};
-             }
-             kanvo::draw_polygon(corners, 6);
-           }
-         }));
-  kanvo::set_working_image(nullptr);
-
-  constexpr int kSide = 460;
-  const std::vector<kanvo::quiz::Mark> marks = recipe_marks(13);
-  const std::vector<Offset> ring = ring_of_a_mark();
-  std::vector<std::vector<std::uint32_t>> buffers(2, std::vector<std::uint32_t>(kSide * kSide, 0));
-  report("marks_limit", best_rate(rounds * 4, marks.size(),
-                                  [&] { write_rings(marks, ring, buffers, kSide, kSide); }));
-  kanvo::CanvasImage graph(kSide, kSide);
-  kanvo::set_working_image(&graph);
-  kanvo::set_color(kWhite);
-  report("marks_image", best_rate(rounds * 4, marks.size(), [&] {
-           for (const kanvo::quiz::Mark& m : marks) kanvo::stroke_circle(m.x, m.y, 2);
-         }));
-  kanvo::set_working_image(nullptr);
-  if (window) {
-    kanvo::open_window(kSide, kSide, 0);
-    kanvo::set_color(kWhite);
-    report("marks_window", best_rate(rounds * 4, marks.size(), [&] {
-             for (const kanvo::quiz::Mark& m : marks) kanvo::stroke_circle(m.x, m.y, 2);
-           }));
-    kanvo::close_window();
+  Workloads workloads(window);
+  if (stepped) {
+    for (int c = std::getchar(); c != EOF; c = std::getchar()) {
+      if (c != '\n') continue;
+      print(workloads.round());
+      std::printf("end\n");
+      std::fflush(stdout);
+    }
+    return 0;
   }
+  std::vector<Rate> best = workloads.round();
+  for (int round = 1; round < rounds; ++round) {
+    const std::vector<Rate> rates = workloads.round();
+    for (std::size_t k = 0; k < best.size(); ++k) {
+      best[k].per_second = std::max(best[k].per_second, rates[k].per_second);
+    }
+  }
+  print(best);
   return 0;
 }
