@@ -17,6 +17,7 @@
 #include "host/surface/raster/brush_ink.h"
 #include "host/surface/raster/rop.h"
 #include "host/surface/raster/span_list.h"
+#include "host/surface/raster/word_fill.h"
 
 namespace kanvo::surface::raster {
 
@@ -92,7 +93,7 @@ class Painter {
         painter_.combine_run(pixels, count, 1, ink);
         return;
       }
-      for (std::int64_t x = 0; x < count; ++x) pixels[x] = ink;
+      fill_words(pixels, count, ink);
     }
     std::ptrdiff_t line_at(std::ptrdiff_t first, std::int64_t count, std::ptrdiff_t step,
                            PixelWord ink) const {

@@ -7,6 +7,7 @@
 #include "host/surface/lines/shape_outline.h"
 #include "host/surface/lines/stroke.h"
 #include "host/surface/raster/painter.h"
+#include "host/surface/raster/word_fill.h"
 #include "host/surface/shapes/ellipse_outline.h"
 #include "host/surface/shapes/rounded_box.h"
 #include "host/surface/shapes/shape_sink.h"
@@ -66,7 +67,7 @@ shapes::RoundedBox rounded_box(const DeviceRect& box, std::int64_t corner_width,
     for (int i = 0; i < runs.inside_count; ++i) {
       const shapes::ShapeRun& run = runs.inside[i];
       PixelWord* row = corner + run.dy * stride;
-      std::fill(row + run.x0, row + run.x1, word);
+      raster::fill_words(row + run.x0, run.x1 - run.x0, word);
     }
   }
   if (pen_drawn) word = pixel_word(dc.pen->color);
