@@ -32,6 +32,9 @@ class ShapeOutline {
   void draw();
   // Whether the pen is wider than a pixel (its outline may leave gaps the inside shows through).
   bool wide() const { return wide_; }
+  // Whether the brush goes under the outline: every pixel of the inside is painted with it,
+  // so its runs need not pass through fill_inside.
+  bool brush_goes_under() const { return !covers_; }
 
  private:
   DeviceContext& dc_;

@@ -106,62 +106,39 @@ void EdgeList::order_active() {
   }
 }
 
-void EdgeList::fill(FillRule rule, const Rect& box, SpanList& out) {
-  if (edges_.empty() || box.left >= box.right || box.top >= box.bottom) return;
-  // Only edges that cross a row of the box count (a huge outline may have millions elsewhere);
-  // they go to the front, in order of their first row.
+std::size_t EdgeList::sort_relevant(const Rect& box) {
+  if (edges_.empty() || box.left >= box.right || box.top >= box.bottom) return 0;
+  // Only edges that cross a row of the box count (a huge outline may have millions elsewhere).
   const auto relevant_end = std::partition(edges_.begin(), edges_.end(), [&](const Edge& e) {
     return e.y_bottom > box.top && e.y_top < box.bottom;
   });
-  if (relevant_end == edges_.begin()) return;
   std::sort(edges_.begin(), relevant_end,
             [](const Edge& a, const Edge& b) { return a.y_top < b.y_top; });
-  const auto relevant = static_cast<std::size_t>(relevant_end - edges_.begin());
-  std::int64_t lowest = edges_.front().y_bottom;
-  for (std::size_t i = 0; i < relevant; ++i) lowest = std::max(lowest, edges_[i].y_bottom);
-  const std::int64_t y_end = std::min<std::int64_t>(box.bottom, lowest);
-  std::int64_t y = std::max<std::int64_t>(edges_.front().y_top, box.top);
+  return static_cast<std::size_t>(relevant_end - edges_.begin());
+}
 
-  // The edges crossing the current row, kept in order of their crossings.
-  active_.clear();
-  std::size_t next = 0;
-  for (; y < y_end; ++y) {
-    std::size_t kept = 0;
-    for (std::size_t i = 0; i < active_.size(); ++i) {
-      if (active_[i].y_bottom <= y) continue;
-      if (kept != i) active_[kept] = active_[i];
-      ++kept;
-    }
-    active_.resize(kept);
-    while (next < relevant && edges_[next].y_top <= y) {
-      if (edges_[next].y_bottom > y) active_.push_back(activate(edges_[next], y));
-      ++next;
-    }
-    if (active_.empty()) {
-      if (next == relevant) break;
-      y = edges_[next].y_top - 1;
-      continue;
-    }
-    order_active();
-    int winding = 0;
-    const std::size_t row_start = out.size();
-    for (std::size_t k = 0; k + 1 < active_.size(); ++k) {
-      winding += active_[k].winding;
-      const bool inside = rule == FillRule::winding ? winding != 0 : (winding & 1) != 0;
-      if (!inside) continue;
-      const std::int64_t x0 = std::max<std::int64_t>(active_[k].x, box.left);
-      const std::int64_t x1 = std::min<std::int64_t>(active_[k + 1].x, box.right);
-      if (x0 >= x1) continue;
-      // Runs of a row come out left to right; one that touches the last is merged into it.
-      if (out.size() > row_start && out.last().x1 == x0) {
-        out.extend_last(static_cast<std::int32_t>(x1));
-      } else {
-        out.add(static_cast<std::int32_t>(y), static_cast<std::int32_t>(x0),
-                static_cast<std::int32_t>(x1));
-      }
-    }
-    for (ActiveEdge& edge : active_) advance(edge);
+std::int64_t EdgeList::enter_row(std::int64_t y, std::size_t relevant, std::size_t& next) {
+  std::size_t kept = 0;
+  for (std::size_t i = 0; i < active_.size(); ++i) {
+    if (active_[i].y_bottom <= y) continue;
+    if (kept != i) active_[kept] = active_[i];
+    ++kept;
   }
+  active_.resize(kept);
+  while (next < relevant && edges_[next].y_top <= y) {
+    if (edges_[next].y_bottom > y) active_.push_back(activate(edges_[next], y));
+    ++next;
+  }
+  std::int64_t change = next < relevant ? edges_[next].y_top : INT64_MAX;
+  for (const ActiveEdge& edge : active_) change = std::min(change, edge.y_bottom);
+  return change;
+}
+
+void EdgeList::fill(FillRule rule, const Rect& box, SpanList& out) {
+  fill(rule, box, [&out](std::int64_t y, std::int64_t x0, std::int64_t x1) {
+    out.add(static_cast<std::int32_t>(y), static_cast<std::int32_t>(x0),
+            static_cast<std::int32_t>(x1));
+  });
 }
 
 }  // namespace kanvo::surface::raster

@@ -10,6 +10,7 @@
 // passed to fill are ever visited.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -59,6 +60,10 @@ class EdgeList {
   // Adds the covered runs inside the box to `out`, row by row from the top and left to right
   // within a row, each pixel once: normalised, when `out` held nothing before.
   void fill(FillRule rule, const Rect& box, SpanList& out);
+  // The same runs handed to `run(y, x0, x1)` as they are found, for a caller that paints them
+  // at once: runs that touch are handed over as one.
+  template <class Run>
+  void fill(FillRule rule, const Rect& box, Run&& run);
 
  private:
   struct Edge {
@@ -82,6 +87,13 @@ class EdgeList {
     int winding = 0;
   };
   static ActiveEdge activate(const Edge& edge, std::int64_t y);
+  // Sorts the edges that cross a row of the box to the front, in order of their first row, and
+  // returns how many there are (none when the box is empty).
+  std::size_t sort_relevant(const Rect& box);
+  // Makes the active edges those crossing row y, the edges up to `next` having been met: drops
+  // those that have ended and takes in those that start. Returns the first row after y on
+  // which that set changes again.
+  std::int64_t enter_row(std::int64_t y, std::size_t relevant, std::size_t& next);
   // Puts the active edges in order of their crossings on the current row.
   void order_active();
   static void advance(ActiveEdge& edge) {
@@ -102,5 +114,56 @@ class EdgeList {
   std::vector<Edge> edges_;
   std::vector<ActiveEdge> active_;
 };
+
+// Row by row in bands between the rows where an edge starts or ends: within a band the edges
+// crossing a row stay the same and only their order may change.
+template <class Run>
+void EdgeList::fill(FillRule rule, const Rect& box, Run&& run) {
+  const std::size_t relevant = sort_relevant(box);
+  if (relevant == 0) return;
+  std::int64_t lowest = edges_.front().y_bottom;
+  for (std::size_t i = 0; i < relevant; ++i) lowest = std::max(lowest, edges_[i].y_bottom);
+  const std::int64_t y_end = std::min<std::int64_t>(box.bottom, lowest);
+  std::int64_t y = std::max<std::int64_t>(edges_.front().y_top, box.top);
+  active_.clear();
+  std::size_t next = 0;
+  while (y < y_end) {
+    const std::int64_t band_end = std::min(enter_row(y, relevant, next), y_end);
+    if (active_.empty()) {
+      y = band_end;  // a gap between parts of the figure
+      continue;
+    }
+    for (; y < band_end; ++y) {
+      ActiveEdge* const edges = active_.data();
+      const std::size_t count = active_.size();
+      // Edges seldom cross: the order is only checked, row by row, until one does.
+      for (std::size_t k = 1; k < count; ++k) {
+        if (edges[k - 1].x > edges[k].x) {
+          order_active();
+          break;
+        }
+      }
+      int winding = 0;
+      std::int64_t held_x0 = 0, held_x1 = 0;  // the run found last on this row, if any
+      for (std::size_t k = 0; k + 1 < count; ++k) {
+        winding += edges[k].winding;
+        const bool inside = rule == FillRule::winding ? winding != 0 : (winding & 1) != 0;
+        if (!inside) continue;
+        const std::int64_t x0 = std::max<std::int64_t>(edges[k].x, box.left);
+        const std::int64_t x1 = std::min<std::int64_t>(edges[k + 1].x, box.right);
+        if (x0 >= x1) continue;
+        if (held_x0 < held_x1 && x0 == held_x1) {
+          held_x1 = x1;
+          continue;
+        }
+        if (held_x0 < held_x1) run(y, held_x0, held_x1);
+        held_x0 = x0;
+        held_x1 = x1;
+      }
+      if (held_x0 < held_x1) run(y, held_x0, held_x1);
+      for (std::size_t k = 0; k < count; ++k) advance(edges[k]);
+    }
+  }
+}
 
 }  // namespace kanvo::surface::raster

@@ -14,10 +14,18 @@ void draw_closed_figure(DeviceContext& dc, std::span<const DevicePoint> points,
   if (painter.active() && brush.kind() != raster::BrushInk::Kind::none) {
     dc.edges.clear();
     dc.edges.add_polygon(points);
-    dc.fill_spans.clear();
-    dc.edges.fill(rule, painter.box(), dc.fill_spans);
-    for (const raster::Span& span : dc.fill_spans.spans()) {
-      outline.fill_inside(span.y, span.x0, span.x1, brush);
+    if (brush.kind() == raster::BrushInk::Kind::solid && outline.brush_goes_under()) {
+      // The runs come inside the painter's box: straight into the pixels.
+      const PixelWord word = brush.solid_word();
+      painter.with_runs([&](const auto& runs) {
+        dc.edges.fill(rule, painter.box(), [&](std::int64_t y, std::int64_t x0, std::int64_t x1) {
+          runs.row(y, x0, x1, word);
+        });
+      });
+    } else {
+      dc.edges.fill(rule, painter.box(), [&](std::int64_t y, std::int64_t x0, std::int64_t x1) {
+        outline.fill_inside(y, x0, x1, brush);
+      });
     }
   }
   outline.draw();

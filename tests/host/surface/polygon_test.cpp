@@ -236,6 +236,50 @@ TEST(PolygonScanConversion, RowByRowStepsMatchTheCrossingRuleExactly) {
   }
 }
 
+// What a polygon call paints with a null pen and a solid brush, over the whole canvas and partly
+// off it: the crossing rule's pixels, each painted once, whether the runs go straight into the
+// pixels (copying) or are combined with them (XOR over grey), under both fill modes.
+TEST(PolygonFill, PaintedInsideMatchesTheCrossingRuleOnRandomPolygons) {
+  std::uint64_t state = 11;
+  const auto next = [&](std::int64_t range) {
+    state = state * 6364136223846793005u + 1442695040888963407u;
+    return static_cast<std::int64_t>((state >> 16) % static_cast<std::uint64_t>(range));
+  };
+  constexpr int kWidth = 40, kHeight = 32;
+  CurveCanvas canvas(kWidth, kHeight);
+  brush_only(canvas);
+  const Rect box{0, 0, kWidth, kHeight};
+  for (int round = 0; round < 200; ++round) {
+    std::vector<DevicePoint> corners;
+    std::vector<Point> points;
+    const int count = 3 + static_cast<int>(next(8));
+    for (int i = 0; i < count; ++i) {
+      const Point p{static_cast<std::int32_t>(next(60) - 10),
+                    static_cast<std::int32_t>(next(50) - 9)};
+      points.push_back(p);
+      corners.push_back({p.x, p.y});
+    }
+    for (const bool winding : {false, true}) {
+      set_poly_fill_mode(
+          canvas.dc(), static_cast<int>(winding ? PolyFillMode::winding : PolyFillMode::alternate));
+      PixelSet expected;
+      for (const auto& [x, y] : brute_force_fill(corners, winding, box)) {
+        expected.insert({static_cast<int>(x), static_cast<int>(y)});
+      }
+      for (const int rop : {rop2::kCopyPen, rop2::kXorPen}) {
+        set_rop2(canvas.dc(), rop);
+        canvas.clear(kGrey);
+        ASSERT_TRUE(polygon(canvas.dc(), points.data(), count));
+        const PixelWord painted = rop == rop2::kCopyPen ? kBrush : (kBrush ^ kGrey);
+        ASSERT_EQ(canvas.pixels_of(painted), expected)
+            << "round " << round << (winding ? " winding" : " alternate") << " rop " << rop;
+        ASSERT_EQ(canvas.pixels_of(kGrey).size() + expected.size(),
+                  static_cast<std::size_t>(kWidth * kHeight));
+      }
+    }
+  }
+}
+
 // Spokes through points all over the box at scattered angles: every edge crosses every row, in
 // an order that changes wholesale from row to row, many of them on the same pixel.
 TEST(PolygonScanConversion, ManySpokesThroughTheBoxMatchTheCrossingRule) {
