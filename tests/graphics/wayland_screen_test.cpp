@@ -20,7 +20,6 @@
 #include "tests/graphics/dialog_picture.h"
 #include "tests/support/commanded_program.h"
 #include "tests/support/eventually.h"
-#include "tests/support/line_reader.h"
 #include "tests/support/required_tools.h"
 #include "tests/support/terminal_screen.h"
 #include "tests/support/wayland_server.h"
@@ -36,27 +35,6 @@ constexpr const char* kScreenProbe = KANVO_BINARY_DIR "/tests/graphics/screen_pr
 constexpr display::PixelWord kProbeColor = 0x3366CC;  // the input probe's canvas
 // Each look at the screen runs import, which takes long on a busy machine.
 constexpr milliseconds kPatience(20000);
-
-// A program started with its output read line by line; it is ended, if need be, at the end.
-class Program {
- public:
-  explicit Program(const std::string& command) : pipe_(popen(command.c_str(), "r")) {
-    if (pipe_ != nullptr) lines_ = LineReader(fileno(pipe_));
-  }
-  ~Program() {
-    if (pipe_ != nullptr) pclose(pipe_);
-  }
-  Program(const Program&) = delete;
-  Program& operator=(const Program&) = delete;
-
-  std::optional<std::string> line(milliseconds patience = kPatience) {
-    return lines_.line(patience);
-  }
-
- private:
-  FILE* pipe_;
-  LineReader lines_;
-};
 
 class WaylandScreenTest : public ::testing::Test {
  protected:
@@ -113,6 +91,9 @@ class WaylandProbeTest : public WaylandScreenTest {
     EXPECT_EQ(seen, arrived);
   }
 
+  // The probe ends with its input, and must end well, before the compositor goes.
+  void TearDown() override { probe_.reset(); }
+
   std::unique_ptr<CommandedProgram> probe_;
   surface::Rect canvas_;
 };
@@ -136,7 +117,7 @@ TEST_F(WaylandScreenTest, AWindowShowsItsPictureReadsTypedLinesAndCloses) {
 
 // Keys typed into a program whose standard input is no terminal wait in the key queue.
 TEST_F(WaylandScreenTest, KeysReachTheKeyQueue) {
-  Program probe(client(kInputProbe, "keys </dev/null"));
+  CommandedProgram probe(client(kInputProbe, "keys </dev/null"));
   ASSERT_EQ(probe.line(), "ready");
   ASSERT_GT(wait_for_block(kProbeColor, 200, 150).right, 0) << "the window never showed";
   // The compositor gives a new window the keyboard; Escape ends the probe.
@@ -145,7 +126,7 @@ TEST_F(WaylandScreenTest, KeysReachTheKeyQueue) {
 }
 
 TEST_F(WaylandScreenTest, TheDialogTakesTypedText) {
-  Program probe(client(kAskProbe, "0 0 0 64 abc </dev/null"));
+  CommandedProgram probe(client(kAskProbe, "0 0 0 64 abc </dev/null"));
   std::optional<DialogPicture> dialog;
   ASSERT_TRUE(eventually(
       [&] { return (dialog = find_dialog(compositor_->screenshot())).has_value(); }, kPatience))
@@ -203,7 +184,7 @@ TEST(WaylandWithoutSeatTest, AProgramDrawsGetsNoInputAndEnds) {
   KANVO_REQUIRE_TOOLS("weston", "timeout");
   const Weston compositor(Weston::Input::none);
   ASSERT_TRUE(compositor.running()) << "weston did not start";
-  Program probe(
+  CommandedProgram probe(
       "printf 'bk ff0000\\nclear\\nline 0 0 50 0\\nget 0 0 200 150\\nhit\\nkeyhit\\n"
       "quit\\n' | " +
       compositor.client_environment() + " timeout 60 " + kScreenProbe +
@@ -227,8 +208,8 @@ TEST(WaylandWithoutSeatTest, AnXServerBesideItTakesTheWindow) {
   ASSERT_TRUE(compositor.running()) << "weston did not start";
   const Xvfb x_server;
   ASSERT_TRUE(x_server.running());
-  Program probe(compositor.client_environment() + " DISPLAY=" + x_server.display() +
-                " timeout 60 " + kInputProbe + " keys </dev/null");
+  CommandedProgram probe(compositor.client_environment() + " DISPLAY=" + x_server.display() +
+                         " timeout 60 " + kInputProbe + " keys </dev/null");
   ASSERT_EQ(probe.line(), "ready");
   surface::Rect canvas;
   EXPECT_TRUE(eventually(

@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "graphics/kanvo.h"
+#include "tests/support/commanded_program.h"
 #include "tests/support/eventually.h"
-#include "tests/support/line_reader.h"
 #include "tests/support/x_server_test.h"
 
 namespace kanvo::testing {
@@ -28,27 +28,14 @@ constexpr display::PixelWord kActiveCaption = 0x0078D7;
 // Each look at the screen runs import, which takes long on a busy machine.
 constexpr milliseconds kPatience(20000);
 
-// The probe program on the server, and what it prints, line by line.
-class Probe {
+// The probe program on the server, and what it prints, line by line. It must end well.
+class Probe : public CommandedProgram {
  public:
   Probe(const Xvfb& server, const std::string& arguments, const char* program = kProbe)
-      : pipe_(popen(("DISPLAY=" + server.display() +
-                     " KANVO_DISPLAY= WAYLAND_DISPLAY= SDL_VIDEODRIVER=x11 timeout 60 " + program +
-                     " " + arguments + " </dev/null")
-                        .c_str(),
-                    "r")),
-        output_(pipe_ != nullptr ? fileno(pipe_) : -1) {}
-  ~Probe() {
-    if (pipe_ != nullptr) pclose(pipe_);
-  }
-  Probe(const Probe&) = delete;
-  Probe& operator=(const Probe&) = delete;
+      : CommandedProgram("DISPLAY=" + server.display() +
+                         " KANVO_DISPLAY= WAYLAND_DISPLAY= SDL_VIDEODRIVER=x11 exec timeout 60 " +
+                         program + " " + arguments + " </dev/null") {}
 
-  bool started() const { return pipe_ != nullptr; }
-  // The next line without its line feed; nothing when none comes within `patience`.
-  std::optional<std::string> line(milliseconds patience = milliseconds(10000)) {
-    return output_.line(patience);
-  }
   // The next line that is neither "waiting" nor a pointer move, which come as the server
   // delivers them.
   std::optional<std::string> next_other_than_moves() {
@@ -58,16 +45,12 @@ class Probe {
       if (!next || (*next != "waiting" && !next->starts_with(move))) return next;
     }
   }
-  // Reads lines until none comes for a while; the last one read.
-  std::string settle() {
+  // Reads lines to the end of the output; the last one.
+  std::string last_line() {
     std::string last;
-    while (std::optional<std::string> next = line(milliseconds(500))) last = *next;
+    while (std::optional<std::string> next = line()) last = *next;
     return last;
   }
-
- private:
-  FILE* pipe_;
-  LineReader output_;
 };
 
 class WindowScreenTest : public XServerTest<WindowScreenTest> {
@@ -77,7 +60,6 @@ class WindowScreenTest : public XServerTest<WindowScreenTest> {
  protected:
   // Starts the probe and waits until it waits for the mouse; the client area's corner.
   Point start(Probe& probe) {
-    EXPECT_TRUE(probe.started());
     Point client{-1, -1};
     const std::optional<std::string> first = probe.line();
     EXPECT_TRUE(first && std::sscanf(first->c_str(), "client %d %d", &client.x, &client.y) == 2)
@@ -117,6 +99,7 @@ TEST_F(WindowScreenTest, AWaitingReaderIsWokenByAClick) {
   const std::string expected =
       "message=" + std::to_string(WM_LBUTTONDOWN) + " x=37 y=41 left=1 right=0";
   EXPECT_EQ(probe.next_other_than_moves(), expected);
+  EXPECT_EQ(probe.exit_status(), 0) << "the press did not end the probe";
 }
 
 // Restoring paints the whole client area again, from the canvas: the line survives. (Without a
@@ -141,7 +124,8 @@ TEST_F(WindowScreenTest, ALineSurvivesMinimisingAndRestoring) {
   EXPECT_TRUE(eventually([&] { return shows(on_line, kWhite); }, kPatience))
       << "shows " << std::hex << at(server_->screenshot(), on_line);
   click({client.x + 20, client.y + 100});  // ends the probe
-  EXPECT_TRUE(probe.settle().starts_with("message=" + std::to_string(WM_LBUTTONDOWN)));
+  EXPECT_TRUE(probe.last_line().starts_with("message=" + std::to_string(WM_LBUTTONDOWN)));
+  EXPECT_EQ(probe.exit_status(), 0);
 }
 
 // Keys typed into the window wait in the key queue with their characters and modifiers; beyond
@@ -186,12 +170,12 @@ TEST_F(WindowScreenTest, KeysWaitInTheirQueueUpToItsSize) {
   EXPECT_EQ(keys[11], "key=88 down=1 text=x ctrl=0 shift=0 alt=1");
   EXPECT_EQ(keys[14], "key=38 down=1 text= ctrl=0 shift=0 alt=0");
   EXPECT_EQ(keys.back(), "keys 63");
+  EXPECT_EQ(probe.exit_status(), 0);
 }
 
 // The example moves its square with the arrow keys, Shift for longer steps; Escape ends it.
 TEST_F(WindowScreenTest, TheArrowKeysExampleMovesItsSquare) {
   Probe program(*server_, "", kArrowKeys);
-  ASSERT_TRUE(program.started());
   std::string window;
   ASSERT_TRUE(eventually([&] { return !(window = server_->window_of_class("arrow_keys")).empty(); },
                          kPatience));
@@ -203,7 +187,8 @@ TEST_F(WindowScreenTest, TheArrowKeysExampleMovesItsSquare) {
   EXPECT_EQ(program.line(), "x=190 y=130");
   EXPECT_EQ(program.line(), "x=190 y=135");
   EXPECT_EQ(program.line(), "x=170 y=135");
-  EXPECT_EQ(program.line(milliseconds(5000)), std::nullopt) << "the program did not end";
+  EXPECT_EQ(program.exit_status(), 0) << "Escape did not end the program well";
+  EXPECT_EQ(program.line(), std::nullopt) << "the square moved more often than it was told";
 }
 
 }  // namespace

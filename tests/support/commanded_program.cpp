@@ -36,13 +36,25 @@ CommandedProgram::CommandedProgram(const std::string& command) {
 }
 
 CommandedProgram::~CommandedProgram() {
-  if (input_ >= 0) close(input_);  // the end of its input ends the program
+  if (pid_ > 0 && !::testing::Test::HasFailure()) {
+    const std::optional<int> status = finish();
+    if (!status) {
+      ADD_FAILURE() << "the program did not end once its input was closed";
+    } else if (*status != 0) {
+      ADD_FAILURE() << "the program ended with status " << *status;
+    }
+  }
+  close_input();
   if (pid_ > 0) {
-    int status = 0;
-    if (waitpid(pid_, &status, WNOHANG) == 0) kill(pid_, SIGTERM);
-    waitpid(pid_, &status, 0);
+    kill(pid_, SIGTERM);
+    waitpid(pid_, nullptr, 0);
   }
   if (output_fd_ >= 0) close(output_fd_);
+}
+
+void CommandedProgram::close_input() {
+  if (input_ >= 0) close(input_);
+  input_ = -1;
 }
 
 std::optional<std::string> CommandedProgram::line(std::chrono::milliseconds patience) {
@@ -67,16 +79,23 @@ bool CommandedProgram::run(std::initializer_list<std::string> commands) {
 }
 
 std::optional<int> CommandedProgram::exit_status(std::chrono::milliseconds patience) {
-  int status = 0;
-  const bool ended = eventually(
+  if (pid_ <= 0) return status_;  // ended, or never started
+  eventually(
       [&] {
-        if (pid_ > 0 && waitpid(pid_, &status, WNOHANG) == pid_) pid_ = -1;
-        return pid_ <= 0;
+        int status = 0;
+        if (pid_ > 0 && waitpid(pid_, &status, WNOHANG) == pid_) {
+          pid_ = -1;
+          status_ = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        }
+        return status_.has_value();
       },
       patience);
-  if (!ended) return {};
-  if (!WIFEXITED(status)) return -1;
-  return WEXITSTATUS(status);
+  return status_;
+}
+
+std::optional<int> CommandedProgram::finish(std::chrono::milliseconds patience) {
+  close_input();  // the end of its input ends the program
+  return exit_status(patience);
 }
 
 std::string CommandedProgram::next_message() {

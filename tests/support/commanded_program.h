@@ -1,6 +1,8 @@
 // A program for tests of the screen worked through its standard input: commands go in one a
 // line, its answers come back line by line, and one that stops answering fails the test instead
-// of hanging it. Closing its input at the end ends it; one that goes on is ended.
+// of hanging it. However a test leaves it, the program must end well: at the end its input is
+// closed, and one that then runs on, or ends with a status other than 0, fails the test (unless
+// the test has failed already, when it is simply ended).
 #pragma once
 
 #include <sys/types.h>
@@ -31,13 +33,19 @@ class CommandedProgram {
   std::string ask(const std::string& command);
   // Several commands, each answered "ok"; false at the first other answer.
   bool run(std::initializer_list<std::string> commands);
-  // The program's exit status once it has ended; nothing while it runs after `patience`.
+  // The program's exit status once it has ended (-1 when a signal ended it); nothing while it
+  // runs after `patience`.
   std::optional<int> exit_status(std::chrono::milliseconds patience = kPatience);
   // The next mouse message other than a move, asked for with "mouse".
   std::string next_message();
 
  private:
+  void close_input();
+  // Closes the program's input and returns its exit status, as exit_status does.
+  std::optional<int> finish(std::chrono::milliseconds patience = kPatience);
+
   pid_t pid_ = -1;
+  std::optional<int> status_;  // once it has ended
   int input_ = -1;
   int output_fd_ = -1;
   LineReader output_;
