@@ -23,9 +23,10 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Xvfb picks a free display number and writes it to the pipe.
+# Xvfb picks a free display number and writes it to the pipe; -noreset keeps it from starting
+# afresh, and turning a client away, each time its last client leaves.
 exec {display_pipe}<> <(:)
-Xvfb -displayfd "$display_pipe" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb -displayfd "$display_pipe" -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 xvfb_pid=$!
 read -r -t 10 number <&"$display_pipe"
 display=":$number"

@@ -60,8 +60,7 @@ class DialogScreenTest : public XServerTest<DialogScreenTest> {
   // Moves the pointer over the dialog and gives it the keyboard, as a window manager would on a
   // click; without one the focus goes nowhere once another window closes.
   void point_at(const DialogPicture& picture) const {
-    x("xdotool mousemove --sync " + std::to_string(picture.client.left + 5) + " " +
-      std::to_string(picture.client.top + 5));
+    EXPECT_TRUE(server_->move_pointer(picture.client.left + 5, picture.client.top + 5));
     const std::string id = window_under_pointer();
     if (!id.empty()) x("xdotool windowfocus --sync " + id);
   }
@@ -97,13 +96,12 @@ class DialogScreenTest : public XServerTest<DialogScreenTest> {
   void type(const std::string& text) const { x("xdotool type --delay 30 '" + text + "'"); }
   void key(const std::string& keys) const { x("xdotool key --delay 30 " + keys); }
   void click_on_screen(std::int32_t screen_x, std::int32_t screen_y) const {
-    x("xdotool mousemove --sync " + std::to_string(screen_x) + " " + std::to_string(screen_y) +
-      " click 1");
+    EXPECT_TRUE(server_->move_pointer(screen_x, screen_y));
+    x("xdotool click 1");
   }
   void click_at(const DialogPicture& picture, const Rect& box) const {
-    x("xdotool mousemove --sync " +
-      std::to_string(picture.client.left + (box.left + box.right) / 2) + " " +
-      std::to_string(picture.client.top + (box.top + box.bottom) / 2) + " click 1");
+    click_on_screen(picture.client.left + (box.left + box.right) / 2,
+                    picture.client.top + (box.top + box.bottom) / 2);
   }
 };
 

@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "graphics/context/window_canvas.h"
 #include "graphics/kanvo.h"
@@ -119,12 +120,9 @@ class DrawingScreenTest : public XServerTest<DrawingScreenTest> {
   }
   // Moves the pointer along row `y` one pixel at a time, from column `from` to `to`.
   void move_along(std::int32_t y, std::int32_t from, std::int32_t to) const {
-    std::string moves;
-    for (std::int32_t x = from; x <= to; ++x) {
-      moves += " mousemove --sync " + std::to_string(client_.x + x) + " " +
-               std::to_string(client_.y + y);
-    }
-    xdotool(moves);
+    std::vector<surface::Point> points;
+    for (std::int32_t x = from; x <= to; ++x) points.push_back({client_.x + x, client_.y + y});
+    ASSERT_TRUE(server_->move_pointer_along(points));
   }
   void click_at(Point point, int button = 1) const {
     point_at(point);
@@ -132,8 +130,7 @@ class DrawingScreenTest : public XServerTest<DrawingScreenTest> {
   }
   void xdotool(const std::string& arguments) const { server_->run("xdotool " + arguments); }
   void point_at(Point point) const {
-    xdotool("mousemove --sync " + std::to_string(client_.x + point.x) + " " +
-            std::to_string(client_.y + point.y));
+    ASSERT_TRUE(server_->move_pointer(client_.x + point.x, client_.y + point.y));
   }
 
   Point client_{-1, -1};

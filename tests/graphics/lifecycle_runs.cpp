@@ -189,9 +189,11 @@ bool shown_around(const Xvfb& server, pid_t pid, int x, int y) {
   return false;
 }
 
-void click(const Xvfb& server, int x, int y) {
-  server.run("xdotool mousemove --sync " + std::to_string(x) + " " + std::to_string(y) +
-             " click 1");
+// False when the pointer could not be brought there.
+bool click(const Xvfb& server, int x, int y) {
+  if (!server.move_pointer(x, y)) return false;
+  server.run("xdotool click 1");
+  return true;
 }
 
 }  // namespace
@@ -220,9 +222,13 @@ LifecycleFigures run_lifecycle(const Xvfb& server, const std::string& way, int r
         // Let a first picture reach the screen before looking for a driver.
         std::this_thread::sleep_for(milliseconds(50));
         if (maps_gl(probe.pid())) ++figures.gl_mapped;
-        // The press is the user's last word: the end is timed from when it is sent.
-        last_call = Clock::now();
-        click(server, x, y);
+        if (server.move_pointer(x, y)) {
+          // The press is the user's last word: the end is timed from when it is sent.
+          last_call = Clock::now();
+          server.run("xdotool click 1");
+        } else {
+          failure = "the pointer never reached the close box";
+        }
       }
     } else {
       while (std::optional<std::string> line = probe.line()) {
@@ -269,7 +275,7 @@ std::string put_image_reaches_the_screen(const Xvfb& server) {
   if (!shown_around(server, probe.pid(), x + 100, y + 75)) return "the window did not show";
   // The click comes once the window is on the screen, so no first repaint follows the image.
   std::this_thread::sleep_for(milliseconds(200));
-  click(server, x + 150, y + 100);
+  if (!click(server, x + 150, y + 100)) return "the pointer never reached the window";
   if (probe.line() != "put") return "the probe did not put the image";
   std::string seen;
   bool shown = false;
@@ -284,7 +290,7 @@ std::string put_image_reaches_the_screen(const Xvfb& server) {
     }
     std::this_thread::sleep_for(milliseconds(50));
   }
-  click(server, x + 160, y + 110);  // ends the probe
+  if (!click(server, x + 160, y + 110)) return "the pointer never reached the window";  // ends it
   return shown ? "" : "the screen shows " + seen;
 }
 

@@ -81,8 +81,7 @@ class WaylandProbeTest : public WaylandScreenTest {
   // Moves the pointer to a client point and waits until the window has seen it there: until
   // then the window may not have the pointer, and a click would go elsewhere.
   void point_at(int x, int y) const {
-    compositor_->run("xdotool mousemove --sync " + std::to_string(canvas_.left + x) + " " +
-                     std::to_string(canvas_.top + y));
+    ASSERT_TRUE(compositor_->move_pointer(canvas_.left + x, canvas_.top + y));
     const std::string arrived = mouse_line(WM_MOUSEMOVE, x, y, 0, 0, 0, 0);
     std::string seen;
     while ((seen = probe_->ask("mouse")).starts_with("message=" + std::to_string(WM_MOUSEMOVE)) &&
@@ -220,8 +219,8 @@ TEST(WaylandWithoutSeatTest, AnXServerBesideItTakesTheWindow) {
       kPatience))
       << "the window's picture never showed on the X server";
   // Without a window manager the keyboard goes where the pointer is.
-  x_server.run("xdotool mousemove --sync " + std::to_string(canvas.left + 100) + " " +
-               std::to_string(canvas.top + 75) + " key --delay 40 o k Escape");
+  ASSERT_TRUE(x_server.move_pointer(canvas.left + 100, canvas.top + 75));
+  x_server.run("xdotool key --delay 40 o k Escape");
   EXPECT_EQ(probe.line(), "typed [ok]");
 }
 

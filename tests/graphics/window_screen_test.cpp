@@ -83,8 +83,8 @@ class WindowScreenTest : public XServerTest<WindowScreenTest> {
     return at(server_->screenshot(), point) == color;
   }
   void click(Point point) const {
-    server_->run("xdotool mousemove --sync " + std::to_string(point.x) + " " +
-                 std::to_string(point.y) + " click 1");
+    ASSERT_TRUE(server_->move_pointer(point.x, point.y));
+    server_->run("xdotool click 1");
   }
 };
 
@@ -93,8 +93,7 @@ TEST_F(WindowScreenTest, AWaitingReaderIsWokenByAClick) {
   const Point client = start(probe);
   // The pointer comes first, so that the press alone is left to wake the reader; the move may
   // reach the probe before or after the press is sent.
-  server_->run("xdotool mousemove --sync " + std::to_string(client.x + 37) + " " +
-               std::to_string(client.y + 41));
+  ASSERT_TRUE(server_->move_pointer(client.x + 37, client.y + 41));
   server_->run("xdotool click 1");
   const std::string expected =
       "message=" + std::to_string(WM_LBUTTONDOWN) + " x=37 y=41 left=1 right=0";
@@ -110,8 +109,8 @@ TEST_F(WindowScreenTest, ALineSurvivesMinimisingAndRestoring) {
   const Point client = start(probe);
   const Point on_line{client.x + 50, client.y + 10};
   const Point on_caption{client.x + 5, client.y - 10};
-  server_->run("xdotool mousemove --sync " + std::to_string(client.x + 100) + " " +
-               std::to_string(client.y + 100) + " click 3");
+  ASSERT_TRUE(server_->move_pointer(client.x + 100, client.y + 100));
+  server_->run("xdotool click 3");
   ASSERT_TRUE(eventually([&] { return shows(on_line, kWhite); }, kPatience));
   const std::string window = server_->window_of_class("window_probe");
   ASSERT_FALSE(window.empty());
@@ -128,13 +127,38 @@ TEST_F(WindowScreenTest, ALineSurvivesMinimisingAndRestoring) {
   EXPECT_EQ(probe.exit_status(), 0);
 }
 
+// The tests' pointer moves: a move to where the pointer stands already is still made and seen
+// by the window (xdotool alone would wait for it without end), and a point off the screen is
+// refused rather than waited for.
+TEST_F(WindowScreenTest, APointerMovedToWhereItStandsIsSeenMovingThere) {
+  Probe probe(*server_, "200 150");
+  const Point client = start(probe);
+  const std::string moved = "message=" + std::to_string(WM_MOUSEMOVE) + " x=50 y=50 ";
+  const auto seen_there = [&] {
+    std::optional<std::string> told;
+    while ((told = probe.line()) && !told->starts_with(moved)) {
+    }
+    return told.has_value();
+  };
+  for (int time = 0; time < 3; ++time) {
+    ASSERT_TRUE(server_->move_pointer(client.x + 50, client.y + 50)) << "move " << time;
+    EXPECT_TRUE(seen_there()) << "move " << time;
+    EXPECT_EQ(server_->pointer(), (surface::Point{client.x + 50, client.y + 50}));
+  }
+  EXPECT_FALSE(server_->move_pointer(1024, 10));
+  EXPECT_FALSE(server_->move_pointer(10, -1));
+  EXPECT_EQ(server_->pointer(), (surface::Point{client.x + 50, client.y + 50}));
+  click({client.x + 50, client.y + 50});  // ends the probe
+  EXPECT_EQ(probe.last_line(),
+            "message=" + std::to_string(WM_LBUTTONDOWN) + " x=50 y=50 left=1 right=0");
+}
+
 // Keys typed into the window wait in the key queue with their characters and modifiers; beyond
 // 63 messages the newest are dropped, and the held ones come out in order.
 TEST_F(WindowScreenTest, KeysWaitInTheirQueueUpToItsSize) {
   Probe probe(*server_, "200 150 keys");
   const Point client = start(probe);
-  server_->run("xdotool mousemove --sync " + std::to_string(client.x + 50) + " " +
-               std::to_string(client.y + 50));
+  ASSERT_TRUE(server_->move_pointer(client.x + 50, client.y + 50));
   // The pointer gives the window the keyboard. Until the move is handled the focus may still be
   // on its way, and a window that gains it late takes the keys held down at that moment as
   // pressed first: the keys are typed once it has arrived.

@@ -91,9 +91,8 @@ Weston::Weston(Input input) {
       // strip of the X screen below the output and comes back. It stays in the output's bottom
       // right corner, out of the windows' way (weston draws it into the picture) but over the
       // output, where the keys go with it.
-      run("xdotool mousemove --sync 512 " + std::to_string(kOutputHeight + 16));
-      run("xdotool mousemove --sync 1020 " + std::to_string(kOutputHeight - 4));
-      return;
+      if (move_pointer(512, kOutputHeight + 16) && move_pointer(1020, kOutputHeight - 4)) return;
+      break;
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
   }
@@ -123,6 +122,10 @@ display::Image Weston::screenshot() const {
 
 std::string Weston::run(const std::string& command) const {
   return x_server_ ? x_server_->run(command) : std::string();
+}
+
+bool Weston::move_pointer(std::int32_t x, std::int32_t y) const {
+  return x_server_ && x_server_->move_pointer(x, y);
 }
 
 std::string Weston::client_environment() const {

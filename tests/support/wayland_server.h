@@ -34,6 +34,9 @@ class Weston {
   // A shell command run against the X server beneath (xdotool moves weston's pointer there);
   // nothing is run when headless.
   std::string run(const std::string& command) const;
+  // Moves the X server's pointer, and with it weston's, as Xvfb::move_pointer does; false when
+  // headless.
+  bool move_pointer(std::int32_t x, std::int32_t y) const;
 
  private:
   void stop();

@@ -12,6 +12,23 @@
 #include "tests/support/eventually.h"
 
 namespace kanvo::testing {
+namespace {
+
+constexpr std::int32_t kScreenWidth = 1024;
+constexpr std::int32_t kScreenHeight = 768;
+
+// The pointer in xdotool's getmouselocation --shell output (X=, Y=, SCREEN=, WINDOW= lines).
+std::optional<surface::Point> pointer_in(const std::string& shell) {
+  surface::Point point;
+  const std::size_t at = shell.rfind("X=");
+  if (at == std::string::npos ||
+      std::sscanf(shell.c_str() + at, "X=%d Y=%d", &point.x, &point.y) != 2) {
+    return std::nullopt;
+  }
+  return point;
+}
+
+}  // namespace
 
 bool on_path(const std::string& tool) {
   return std::system(("command -v " + tool + " >/dev/null 2>&1").c_str()) == 0;
@@ -34,9 +51,10 @@ Xvfb::Xvfb() {
   int pipe_ends[2];
   if (pipe(pipe_ends) != 0) return;
   const std::string write_end = std::to_string(pipe_ends[1]);
-  const char* argv[] = {"Xvfb",      "-displayfd", write_end.c_str(),
-                        "-screen",   "0",          "1024x768x24",
-                        "-nolisten", "tcp",        nullptr};
+  // Without -noreset the server starts afresh whenever its last client leaves, and a client
+  // that connects at that moment is turned away: tests connect and leave all the time.
+  const char* argv[] = {"Xvfb",      "-displayfd", write_end.c_str(), "-screen", "0", "1024x768x24",
+                        "-nolisten", "tcp",        "-noreset",        nullptr};
   const pid_t parent = getpid();
   pid_ = fork();
   if (pid_ == 0) {
@@ -154,6 +172,42 @@ void Xvfb::minimize(const std::string& window) const {
 
 void Xvfb::restore(const std::string& window) const {
   run("xdotool windowmap --sync " + window);
+}
+
+std::optional<surface::Point> Xvfb::pointer() const {
+  return pointer_in(run("xdotool getmouselocation --shell 2>/dev/null"));
+}
+
+bool Xvfb::move_pointer(std::int32_t x, std::int32_t y) const {
+  return move_pointer_along({{x, y}});
+}
+
+bool Xvfb::move_pointer_along(const std::vector<surface::Point>& points) const {
+  if (points.empty()) return true;
+  for (const surface::Point& point : points) {
+    if (point.x < 0 || point.y < 0 || point.x >= kScreenWidth || point.y >= kScreenHeight) {
+      return false;
+    }
+  }
+  // xdotool waits for each move until the pointer has left where it stood, which it never does
+  // when it stands at the point already: such a move is left out, and a first one made from a
+  // pixel aside. The timeout keeps a wait that has no end from hanging the test.
+  std::string command = "timeout 20 xdotool";
+  const auto move = [&](surface::Point to) {
+    command += " mousemove --sync " + std::to_string(to.x) + " " + std::to_string(to.y);
+  };
+  surface::Point at = pointer().value_or(surface::Point{-1, -1});
+  if (at == points.front()) {
+    at.x += at.x > 0 ? -1 : 1;
+    move(at);
+  }
+  for (const surface::Point& point : points) {
+    if (point == at) continue;
+    move(point);
+    at = point;
+  }
+  command += " getmouselocation --shell 2>/dev/null";
+  return pointer_in(run(command)) == points.back();
 }
 
 }  // namespace kanvo::testing

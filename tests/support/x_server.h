@@ -5,7 +5,9 @@
 #include <sys/types.h>
 
 #include <chrono>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "host/display/headless_display.h"
 
@@ -43,6 +45,16 @@ class Xvfb {
   // the window is unmapped while minimised and mapped again.
   void minimize(const std::string& window) const;
   void restore(const std::string& window) const;
+  // Where the pointer is on the screen; nothing when the server does not say.
+  std::optional<surface::Point> pointer() const;
+  // Moves the pointer to a point of the screen, and returns once the server has it there: the
+  // windows beneath have been sent the move. A pointer that stands there already is stepped one
+  // pixel aside first, so that the move is made and seen as from anywhere else. False when the
+  // point is off the screen or the pointer did not get there.
+  bool move_pointer(std::int32_t x, std::int32_t y) const;
+  // The same through the points in turn, each move sent once the one before has arrived, so
+  // that the windows see every one of them.
+  bool move_pointer_along(const std::vector<surface::Point>& points) const;
 
  private:
   void stop();

@@ -97,8 +97,8 @@ TEST(SdlScreenTest, WindowAppearsWhereItIsPlacedAndTakesAClick) {
   EXPECT_NE(pixel(100, 10).find("#0078D7"), std::string::npos) << pixel(100, 10);
   EXPECT_NE(pixel(470, 100).find("#000000"), std::string::npos) << pixel(470, 100);
 
-  // DISPLAY names the server for xdotool.
-  std::system("xdotool mousemove --sync 100 100 click 1");
+  EXPECT_TRUE(server.move_pointer(100, 100));
+  server.run("xdotool click 1");
   // No assertion may leave before the window's thread is joined.
   std::unique_lock lock(g_mutex);
   EXPECT_TRUE(g_clicked.wait_for(lock, 20s, [] { return g_click_position != -1; }))
