@@ -16,8 +16,10 @@
 #include "host/windows/painting.h"
 #include "host/windows/windows.h"
 #include "port/window_class.h"
+#include "tests/support/eventually.h"
 #include "tests/support/library_window.h"
 #include "tests/support/process_figures.h"
+#include "tests/support/waiting_thread.h"
 
 namespace kanvo {
 namespace {
@@ -78,13 +80,23 @@ bool waits_for_the_lock(const std::function<void()>& change) {
     while (!release) std::this_thread::sleep_for(milliseconds(1));
   });
   while (!held) std::this_thread::sleep_for(milliseconds(1));
+  // The change must be seen asleep in its wait, not merely unfinished after a while: on a busy
+  // machine a change that takes no lock may not have started yet.
+  std::atomic<pid_t> changer_id{0};
   std::atomic<bool> done{false};
   std::thread changer([&] {
+    changer_id = testing::this_thread_id();
     change();
     done = true;
   });
-  std::this_thread::sleep_for(milliseconds(100));
-  const bool waited = !done;
+  int asleep = 0;
+  testing::eventually(
+      [&] {
+        asleep = changer_id != 0 && testing::thread_sleeps(changer_id) ? asleep + 1 : 0;
+        return done || asleep >= 4;  // seen asleep some polls in a row, not a moment's pause
+      },
+      std::chrono::seconds(20));
+  const bool waited = !done && asleep >= 4;
   release = true;
   holder.join();
   changer.join();
@@ -98,6 +110,7 @@ class CanvasChanges : public ::testing::Test {
 };
 
 TEST_F(CanvasChanges, HappenUnderTheLockThatRepaintsHold) {
+  EXPECT_FALSE(waits_for_the_lock([] {})) << "a change that takes no lock";
   EXPECT_TRUE(waits_for_the_lock([] { resize_image(nullptr, 150, 100); }));
   EXPECT_EQ(graphics_context().canvas.width(), 150);
   EXPECT_TRUE(waits_for_the_lock([] { set_origin(10, 20); }));
