@@ -372,6 +372,18 @@ TEST_F(LineDrawing, WideDashesRunningOnPastTheCloseJoinTheFirstDash) {
   EXPECT_EQ(row(3, 2, 8, kWhite), ".#####");
 }
 
+TEST_F(LineDrawing, WideDashesCoveringAWholeClosedFigureKeepTheirEnds) {
+  // One dash of 70 on the square of 64 starts and ends at (4,4): joined to itself it would have
+  // the bevel there, yet it keeps its round ends, one poking out at (3,3).
+  const Point square[] = {{4, 4}, {20, 4}, {20, 20}, {4, 20}};
+  const std::uint32_t style =
+      pen_style::kUserStyle | pen_style::kEndCapRound | pen_style::kJoinBevel;
+  use_pen(geometric(style, 2, 0xFFFFFF, {70, 5}));
+  ASSERT_TRUE(polygon(dc_, square, 4));
+  EXPECT_EQ(row(3, 2, 8, kWhite), ".#####");
+  EXPECT_EQ(row(4, 2, 8, kWhite), ".#####");
+}
+
 TEST_F(LineDrawing, WideDashesOverASegmentOfNoLengthHaveTheRoundJoinThere) {
   // A box of no width runs from (10,4) along a top of no length, down and back. The first dash
   // starts on that top: with round joins it has the pen's disc there (rows 3 and 4, columns 9
