@@ -63,19 +63,19 @@ void draw_outlined_box(DeviceContext& dc, raster::Painter& painter, const Device
   outline.draw();
 }
 
-DeviceRect inside_frame_box(const DeviceContext& dc, const DeviceRect& box, FramedShape shape,
-                            std::int64_t corner_width, std::int64_t corner_height) {
-  if (dc.pen == nullptr || dc.pen->kind() != pen_style::kInsideFrame) return box;
+FramedBox inside_frame_box(const DeviceContext& dc, const DeviceRect& box, FramedShape shape,
+                           std::int64_t corner_width, std::int64_t corner_height) {
+  if (dc.pen == nullptr || dc.pen->kind() != pen_style::kInsideFrame) return {box};
   const std::int64_t width = pen_device_width(dc);
-  if (width <= 1) return box;
+  if (width <= 1) return {box};
   const std::int64_t corner =
       std::min({corner_width, corner_height, box.right - box.left, box.bottom - box.top});
   if (corner < 2 * width) {
-    if (shape == FramedShape::rounded_rectangle) return box;
-    return {box.left, box.top, box.right + 1, box.bottom + 1};
+    if (shape == FramedShape::rounded_rectangle) return {box};
+    return {{box.left, box.top, box.right + 1, box.bottom + 1}, true};
   }
-  return {box.left + width / 2, box.top + width / 2, box.right - (width - 1) / 2,
-          box.bottom - (width - 1) / 2};
+  return {{box.left + width / 2, box.top + width / 2, box.right - (width - 1) / 2,
+           box.bottom - (width - 1) / 2}};
 }
 
 }  // namespace kanvo::surface::lines

@@ -63,7 +63,13 @@ void draw_outlined_box(DeviceContext& dc, raster::Painter& painter, const Device
 // ellipse) leave no room to move in: a rounded rectangle then keeps its box, as for any other
 // pen, and an ellipse takes its right and bottom edges in as well, one pixel further out. Other
 // pens keep the box; rectangles keep their box whatever the pen.
-DeviceRect inside_frame_box(const DeviceContext& dc, const DeviceRect& box, FramedShape shape,
-                            std::int64_t corner_width, std::int64_t corner_height);
+struct FramedBox {
+  DeviceRect box;
+  // An ellipse with no room to move in is drawn as the rectangle of the box it was given, with
+  // the pen's joins at its corners; arcs, pies and chords keep their curve along `box`.
+  bool as_rectangle = false;
+};
+FramedBox inside_frame_box(const DeviceContext& dc, const DeviceRect& box, FramedShape shape,
+                           std::int64_t corner_width, std::int64_t corner_height);
 
 }  // namespace kanvo::surface::lines

@@ -33,7 +33,8 @@ bool draw_arc_figure(DcHandle handle, std::int32_t left, std::int32_t top, std::
   const shapes::Outline outline = shapes::outline_of(*dc);
   if (outline == shapes::Outline::stroked) {
     box = lines::inside_frame_box(*dc, box, lines::FramedShape::ellipse, box.right - box.left,
-                                  box.bottom - box.top);
+                                  box.bottom - box.top)
+              .box;
   }
   if (box.empty()) return true;
   shapes::RoundedBox shape;

@@ -125,8 +125,13 @@ void stroke_rounded_box(DeviceContext& dc, raster::Painter& painter,
 void paint_rounded_box(DeviceContext& dc, DeviceRect box, lines::FramedShape framed,
                        std::int64_t corner_width, std::int64_t corner_height,
                        shapes::Outline outline, CornerOrder order) {
+  bool as_rectangle = false;
   if (outline == shapes::Outline::stroked) {
-    box = lines::inside_frame_box(dc, box, framed, corner_width, corner_height);
+    const lines::FramedBox frame =
+        lines::inside_frame_box(dc, box, framed, corner_width, corner_height);
+    // Drawn as a rectangle, the shape keeps the box it was given.
+    as_rectangle = frame.as_rectangle;
+    if (!as_rectangle) box = frame.box;
   }
   if (box.empty()) return;
   const shapes::RoundedBox shape = rounded_box(box, corner_width, corner_height);
@@ -139,7 +144,7 @@ void paint_rounded_box(DeviceContext& dc, DeviceRect box, lines::FramedShape fra
     return;
   }
   if (outline == shapes::Outline::stroked) {
-    stroke_rounded_box(dc, painter, shape, shape.square(), order);
+    stroke_rounded_box(dc, painter, shape, shape.square() || as_rectangle, order);
   } else {
     const bool inside = shape.left >= visible.left && shape.right_end() <= visible.right &&
                         shape.top >= visible.top && shape.bottom_end() <= visible.bottom;

@@ -59,6 +59,59 @@ TEST(InsideFramePen, ANarrowEllipseTakesItsFarEdgesIn) {
   }
 }
 
+// An ellipse the pen has no room to move in is the rectangle of its box, with the pen's joins at
+// the corners: a bevel cuts one pixel off each corner of a two-pixel pen (as the platform drew
+// it), a miter leaves them square.
+TEST(InsideFramePen, AnEllipseWithNoRoomToMoveInIsTheRectangleOfItsBox) {
+  CurveCanvas canvas(40, 40);
+  canvas.brush(0x0000FF);
+  select_pen(canvas, kInsideFrameFlatBevel, 2);
+  ASSERT_TRUE(ellipse(canvas.dc(), 28, 4, 31, 10));
+  EXPECT_EQ(canvas.pixels_of(kPen), pixels_from_rows(27, 3,
+                                                     {
+                                                         ".###.",
+                                                         "#####",
+                                                         "##.##",
+                                                         "##.##",
+                                                         "##.##",
+                                                         "##.##",
+                                                         "#####",
+                                                         "#####",
+                                                     }))
+      << canvas.picture(kPen);
+
+  struct Shape {
+    std::uint32_t join;
+    std::uint32_t width;
+    std::int32_t left, top, right, bottom;
+  };
+  for (const Shape& shape :
+       {Shape{pen_style::kJoinMiter, 11, 14, 30, 17, 8},
+        Shape{pen_style::kJoinMiter | pen_style::kEndCapSquare, 3, 6, 19, 90, 23},
+        Shape{pen_style::kJoinBevel, 4, 30, 5, 22, 12}}) {
+    CurveCanvas drawn(40, 40);
+    drawn.brush(0x0000FF);
+    select_pen(drawn, pen_style::kInsideFrame | shape.join, shape.width);
+    ASSERT_TRUE(ellipse(drawn.dc(), shape.left, shape.top, shape.right, shape.bottom));
+    CurveCanvas box(40, 40);
+    box.brush(0x0000FF);
+    select_pen(box, pen_style::kInsideFrame | shape.join, shape.width);
+    ASSERT_TRUE(rectangle(box.dc(), shape.left, shape.top, shape.right, shape.bottom));
+    EXPECT_EQ(drawn.painted(), box.painted()) << shape.width << "\n" << drawn.picture(kPen);
+    EXPECT_EQ(drawn.pixels_of(kPen), box.pixels_of(kPen)) << shape.width << "\n"
+                                                          << drawn.picture(kPen);
+  }
+
+  // With room for two pen widths the ellipse keeps its curve: its box's corners stay clear.
+  CurveCanvas curved(20, 20);
+  curved.hollow_brush();
+  select_pen(curved, pen_style::kInsideFrame | pen_style::kJoinMiter, 3);
+  ASSERT_TRUE(ellipse(curved.dc(), 2, 2, 8, 18));
+  EXPECT_FALSE(curved.painted().empty());
+  EXPECT_EQ(curved.at(2, 2), 0u) << curved.picture(kPen);
+  EXPECT_EQ(curved.at(7, 17), 0u) << curved.picture(kPen);
+}
+
 TEST(InsideFramePen, ABoxOfTwoPenWidthsOrMoreKeepsThePenInside) {
   for (const std::int32_t side : {6, 9, 14}) {
     CurveCanvas canvas(24, 24);
