@@ -17,8 +17,8 @@ namespace kanvo::surface::raster {
     for (std::int64_t i = 0; i < count; ++i) first[i] = word;
     return;
   }
-  using Quad = PixelWord __attribute__((vector_size(16)));
-  const Quad quad = {word, word, word, word};
+  // A 16-byte copy from four words compiles to one vector store wherever there is one.
+  const PixelWord quad[4] = {word, word, word, word};
   PixelWord* const last_block = first + count - 4;
   for (PixelWord* at = first; at < last_block; at += 4) std::memcpy(at, &quad, sizeof quad);
   // The last block ends on the run's last word, overlapping the one before it if need be.
