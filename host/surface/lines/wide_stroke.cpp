@@ -296,16 +296,19 @@ void WideStroke::add_dash_path() {
   if (one_point) {
     add_dash(first, first, dash_headings_.back());
   } else {
-    add_path(dash_path_, false, dash_headings_, dash_ends_);
     // A dash that runs on into a segment but ends before it reaches the next pixel there still
-    // turns into it: the join at the turn.
+    // turns into it: the join at the turn, and its end faces along that segment.
     std::size_t k = dash_path_.size() - 1;
     while (k > 0 && same_point(dash_path_[k - 1], dash_path_[k])) --k;
     const DevicePointF& u1 = dash_headings_[k];
     const DevicePointF& u2 = dash_headings_.back();
-    if (k + 1 < dash_path_.size() && (u1.x != u2.x || u1.y != u2.y)) {
-      add_join(dash_path_.back(), u1, u2);
-    }
+    const bool turns = k + 1 < dash_path_.size() && (u1.x != u2.x || u1.y != u2.y);
+    PathEnds ends = dash_ends_;
+    const bool turned_end = turns && ends.end && pen_.cap == EndCap::square;
+    if (turned_end) ends.end = false;
+    add_path(dash_path_, false, dash_headings_, ends);
+    if (turns) add_join(dash_path_.back(), u1, u2);
+    if (turned_end) add_band(dash_path_.back(), dash_path_.back(), u2, false, true);
   }
   dash_path_.clear();
   dash_headings_.clear();

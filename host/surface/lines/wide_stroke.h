@@ -18,13 +18,13 @@
 // drawn on the segment before only). The ends of each dash fall on whole pixels (the exact distance
 // from its segment's start, cut toward the start). A dash runs on through the turns of the path
 // with the pen's joins, whatever they are, even when its end falls short of the next pixel past the
-// turn; one that starts exactly at a turn has the join there too (one that ends there does not),
-// and a segment of no length is a turn for round joins: a dash over it has the pen's disc there. A
-// closed figure whose last dash runs on past its close draws it and the first dash as one dash
-// through its first point: the join there, no ends (a last dash that ends exactly at the close
-// keeps its ends, and so does a dash that covers the whole figure, first and last at once). In a
-// pattern of dots only, a segment shows its first dot alone (a dot on the point between two
-// segments counts for both).
+// turn (its square end then faces along the segment it ran into); one that starts exactly at a turn
+// has the join there too (one that ends there does not), and a segment of no length is a turn for
+// round joins: a dash over it has the pen's disc there. A closed figure whose last dash runs on
+// past its close draws it and the first dash as one dash through its first point: the join there,
+// no ends (a last dash that ends exactly at the close keeps its ends, and so does a dash that
+// covers the whole figure, first and last at once). In a pattern of dots only, a segment shows its
+// first dot alone (a dot on the point between two segments counts for both).
 //
 // A bevel at a turn of a right angle or more is cut closer than the bands' corners: its corner
 // straight above the turn stands nearer to it by one pixel over the sine of the angle between

@@ -424,6 +424,22 @@ TEST_F(LineDrawing, WideDashesInTheFractionCountedAgainRunThroughTheTurnAsOne) {
   for (std::int32_t y = 18; y <= 23; ++y) EXPECT_EQ(at(22, y), 0u) << y;
 }
 
+TEST_F(LineDrawing, WideDashEndsShortOfThePixelPastATurnFaceAlongTheNewSegment) {
+  // The dash from 0 to 17 runs 1 unit into the diagonal second segment, short of its next pixel:
+  // it turns there (the bevel) and its square end faces down the diagonal, reaching right and
+  // below the turn. An end facing along the first segment would stop level with rows 8 to 12.
+  use_pen(geometric(pen_style::kUserStyle | pen_style::kEndCapSquare | pen_style::kJoinBevel, 5,
+                    0xFFFFFF, {17, 30}));
+  const Point bend[] = {{4, 10}, {20, 10}, {30, 20}};
+  ASSERT_TRUE(polyline(dc_, bend, 3));
+  const std::vector<std::string> expected = {"##########....", "#########.....", "########......",
+                                             ".....##.......", ".............."};
+  for (std::int32_t y = 10; y <= 14; ++y) {
+    EXPECT_EQ(row(y, 14, 28, kWhite), expected[y - 10]) << y;
+  }
+  EXPECT_EQ(row(8, 14, 28, kWhite), "########......");
+}
+
 TEST_F(LineDrawing, WideDashesMeasureDiagonalStepsByTheirLength) {
   // A staircase of diagonal steps, as along a curve's outline. Each step is 1.41 long and hands
   // on one unit: a dash of 6 ends 0.41 short of the step it reaches, on that step's start, so it
