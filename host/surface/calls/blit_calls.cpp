@@ -64,6 +64,7 @@ bool pat_blt(DcHandle handle, std::int32_t left, std::int32_t top, std::int32_t 
   const PixelWriting writing(*dc);
   const std::uint8_t table = raster::rop3_table(rop);
   if (raster::rop3_uses_source(table)) return false;
+  if (raster::rop3_uses_pattern(table)) dc->realise_brush();
   const DeviceRect area = map_extent(dc->mapping, left, top, width, height);
   const Rect box = dc->drawable_box();
   const std::int64_t x0 = std::max<std::int64_t>(area.left, box.left);
@@ -119,6 +120,7 @@ bool bit_blt(DcHandle destination, std::int32_t x, std::int32_t y, std::int32_t 
   if (dc == nullptr) return false;
   const std::uint8_t table = raster::rop3_table(rop);
   if (!raster::rop3_uses_source(table)) return pat_blt(destination, x, y, width, height, rop);
+  if (raster::rop3_uses_pattern(table)) dc->realise_brush();
   const PixelWriting writing(*dc);
   const DeviceContext* src = context_of(source);
   if (src == nullptr) return false;

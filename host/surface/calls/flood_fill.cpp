@@ -38,6 +38,7 @@ bool ext_flood_fill(DcHandle handle, std::int32_t x, std::int32_t y, Color color
   DeviceContext* dc = context_of(handle);
   if (dc == nullptr) return false;
   if (type != FloodFillType::border && type != FloodFillType::surface) return false;
+  dc->realise_brush();  // taken up even when the start point lies outside
   // The start point is taken in device pixels: the reference drawings show the world transform
   // left out of this one call.
   const DevicePoint start{x, y};

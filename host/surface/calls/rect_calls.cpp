@@ -14,6 +14,7 @@ bool rectangle(DcHandle handle, std::int32_t left, std::int32_t top, std::int32_
                std::int32_t bottom) {
   DeviceContext* dc = context_of(handle);
   if (dc == nullptr) return false;
+  dc->realise_brush();
   const PixelWriting writing(*dc);
   DeviceRect box = map_rect(dc->mapping, left, top, right, bottom);
   raster::Painter painter(*dc);

@@ -68,6 +68,7 @@ Color get_text_color(DcHandle handle) {
 
 Color set_bk_color(DcHandle handle, Color color) {
   return exchange_state(handle, kInvalidColor, [color](DeviceContext& dc) {
+    dc.note_bk_color_changed();
     return std::exchange(dc.bk_color, color & 0x00FFFFFFu);
   });
 }

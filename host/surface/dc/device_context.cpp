@@ -114,11 +114,15 @@ ObjectHandle select_object(DcHandle handle, ObjectHandle object) {
   // The kind travels in the handle; the table checks that the handle is live. Brushes change
   // most often (one or two for every shape of a plot), so they are tried first.
   const SlotKind kind = claimed_kind(static_cast<std::uint32_t>(object));
-  if (kind == SlotKind::brush) return select_into(dc->brush_pin, dc->brush, object);
+  if (kind == SlotKind::brush) {
+    dc->note_brush_selected();
+    return select_into(dc->brush_pin, dc->brush, object);
+  }
   switch (kind) {
     case SlotKind::pen: {
       const ObjectHandle replaced = select_into(dc->pen_pin, dc->pen, object);
       dc->update_pen_width();
+      dc->note_pen_selected();
       return replaced;
     }
     case SlotKind::font:

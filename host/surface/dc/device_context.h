@@ -61,6 +61,27 @@ class DeviceContext {
   // shape that asks.
   std::int64_t pen_width = 1;
 
+  // The background colour the selected brush paints its gaps with (hatch gaps, the clear cells
+  // of a one-bit pattern). The brush takes up the context's colour when a call that paints with
+  // it is made (whether it then paints or not) for the first time after the brush was selected,
+  // or after the colour changed; but a pen selected after the change takes the change for
+  // itself, and the brush keeps the colour it had. Every call that paints with the selected
+  // brush realises it first.
+  void realise_brush() {
+    if (brush_pending_ != BrushPending::none) {
+      brush_background_ = bk_color;
+      brush_pending_ = BrushPending::none;
+    }
+  }
+  Color brush_background() const { return brush_background_; }
+  void note_brush_selected() { brush_pending_ = BrushPending::new_brush; }
+  void note_pen_selected() {
+    if (brush_pending_ == BrushPending::new_colour) brush_pending_ = BrushPending::none;
+  }
+  void note_bk_color_changed() {
+    if (brush_pending_ == BrushPending::none) brush_pending_ = BrushPending::new_colour;
+  }
+
   SharedPixels* shared_pixels = nullptr;
 
   // Scratch geometry kept between calls, so that drawing stops allocating once it has grown.
@@ -111,6 +132,10 @@ class DeviceContext {
 
   PixelTarget target_;
   Rect drawable_;
+  // What the selected brush has not taken up yet: itself, or a new background colour.
+  enum class BrushPending : std::uint8_t { none, new_colour, new_brush };
+  Color brush_background_ = 0xFFFFFF;
+  BrushPending brush_pending_ = BrushPending::new_brush;
   bool has_clip_ = false;
   Rect clip_;
 };

@@ -23,7 +23,7 @@ std::int32_t wrap(std::int64_t value, std::int32_t period) {
 
 }  // namespace
 
-BrushInk::BrushInk(const DeviceContext& dc, const BrushObject* brush) {
+BrushInk::BrushInk(const DeviceContext& dc, const BrushObject* brush, Color background) {
   if (brush == nullptr) return;
   origin_x_ = dc.brush_origin.x;
   origin_y_ = dc.brush_origin.y;
@@ -38,7 +38,7 @@ BrushInk::BrushInk(const DeviceContext& dc, const BrushObject* brush) {
       kind_ = Kind::hatch;
       hatch_rows_ = kHatchRows[index].data();
       foreground_ = pixel_word(brush->color);
-      background_ = pixel_word(dc.bk_color);
+      background_ = pixel_word(background);
       gaps_painted_ = dc.bk_mode != static_cast<int>(BackgroundMode::transparent);
       break;
     }
@@ -50,7 +50,7 @@ BrushInk::BrushInk(const DeviceContext& dc, const BrushObject* brush) {
       kind_ = Kind::pattern;
       pattern_ = brush->pattern.get();
       foreground_ = pixel_word(dc.text_color);
-      background_ = pixel_word(dc.bk_color);
+      background_ = pixel_word(background);
       break;
     default:
       break;

@@ -17,10 +17,11 @@ class BrushInk {
     pattern,  // a tile of colours
   };
 
-  // The brush selected in the context.
-  explicit BrushInk(const DeviceContext& dc) : BrushInk(dc, dc.brush) {}
-  // Any brush, painted with the context's colours and brush origin (null paints nothing).
-  BrushInk(const DeviceContext& dc, const BrushObject* brush);
+  // The brush selected in the context, with the background colour it was realised with (the
+  // drawing call realises it first).
+  explicit BrushInk(const DeviceContext& dc) : BrushInk(dc, dc.brush, dc.brush_background()) {}
+  // Any other brush, painted with the context's colours and brush origin (null paints nothing).
+  BrushInk(const DeviceContext& dc, const BrushObject* brush) : BrushInk(dc, brush, dc.bk_color) {}
   // One solid colour.
   static BrushInk solid_color(Color color);
 
@@ -60,6 +61,7 @@ class BrushInk {
 
  private:
   BrushInk() = default;
+  BrushInk(const DeviceContext& dc, const BrushObject* brush, Color background);
 
   Kind kind_ = Kind::none;
   PixelWord foreground_ = 0;

@@ -23,6 +23,7 @@ bool draw_arc_figure(DcHandle handle, std::int32_t left, std::int32_t top, std::
                      std::int32_t bottom, Point start, Point end, Figure figure) {
   DeviceContext* dc = context_of(handle);
   if (dc == nullptr) return false;
+  if (figure != Figure::arc) dc->realise_brush();
   const PixelWriting writing(*dc);
   DeviceRect box = map_rect(dc->mapping, left, top, right, bottom);
   if (dc->graphics_mode == GraphicsMode::compatible) {

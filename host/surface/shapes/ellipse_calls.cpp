@@ -202,6 +202,7 @@ bool ellipse(DcHandle handle, std::int32_t left, std::int32_t top, std::int32_t 
              std::int32_t bottom) {
   DeviceContext* dc = context_of(handle);
   if (dc == nullptr) return false;
+  dc->realise_brush();
   const PixelWriting writing(*dc);
   CornerOrder order;
   const DeviceRect box = map_rect(dc->mapping, left, top, right, bottom, order);
@@ -213,6 +214,7 @@ bool round_rect(DcHandle handle, std::int32_t left, std::int32_t top, std::int32
                 std::int32_t bottom, std::int32_t corner_width, std::int32_t corner_height) {
   DeviceContext* dc = context_of(handle);
   if (dc == nullptr) return false;
+  dc->realise_brush();
   const PixelWriting writing(*dc);
   CornerOrder order;
   const DeviceRect box = map_rect(dc->mapping, left, top, right, bottom, order);

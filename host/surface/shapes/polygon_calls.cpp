@@ -7,7 +7,9 @@ namespace kanvo::surface {
 
 bool polygon(DcHandle handle, const Point* points, std::int32_t count) {
   DeviceContext* dc = context_of(handle);
-  if (dc == nullptr || points == nullptr || count < 2) return false;
+  if (dc == nullptr) return false;
+  dc->realise_brush();
+  if (points == nullptr || count < 2) return false;
   const PixelWriting writing(*dc);
   const std::span<const DevicePoint> mapped = dc->map_points(points, count);
   const raster::FillRule rule = dc->poly_fill_mode == static_cast<int>(PolyFillMode::winding)

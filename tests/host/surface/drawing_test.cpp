@@ -75,6 +75,31 @@ TEST_F(SurfaceTest, HatchGapsAreLeftAloneInTransparentMode) {
   EXPECT_EQ(at(5, 3), kRed);  // the gap takes the background colour
 }
 
+TEST_F(SurfaceTest, APenSelectedAfterTheBackgroundChangesLeavesTheBrushItsOldGaps) {
+  use_brush(create_hatch_brush(HatchStyle::horizontal, 0xFFFFFF));
+  ASSERT_TRUE(pat_blt(dc_, 0, 0, kWidth, kHeight, rop3::kPatCopy));
+  EXPECT_EQ(at(5, 4), kWhite);  // gaps in the first background colour
+  // A new colour, then a pen: the brush goes on with the gaps it had.
+  set_bk_color(dc_, 0x0000FF);
+  use_pen(create_pen(pen_style::kSolid, 1, 0));
+  ASSERT_TRUE(pat_blt(dc_, 0, 0, kWidth, kHeight, rop3::kPatCopy));
+  EXPECT_EQ(at(5, 4), kWhite);
+  // A call that paints with the brush takes up a change before the pen comes, even one that
+  // then paints nothing.
+  set_bk_color(dc_, 0x00FF00);
+  EXPECT_FALSE(ext_flood_fill(dc_, -1, -1, 0, FloodFillType::surface));
+  use_pen(create_pen(pen_style::kSolid, 1, 0));
+  ASSERT_TRUE(pat_blt(dc_, 0, 0, kWidth, kHeight, rop3::kPatCopy));
+  EXPECT_EQ(at(5, 4), kGreen);
+  // A brush selected after the pen takes up the colour in force.
+  set_bk_color(dc_, 0x0000FF);
+  use_pen(create_pen(pen_style::kSolid, 1, 0));
+  use_brush(create_hatch_brush(HatchStyle::horizontal, 0xFFFFFF));
+  ASSERT_TRUE(pat_blt(dc_, 0, 0, kWidth, kHeight, rop3::kPatCopy));
+  EXPECT_EQ(at(5, 4), kRed);
+  EXPECT_EQ(at(5, 3), kWhite);
+}
+
 TEST_F(SurfaceTest, OverlappingBlitsReadTheOldPixels) {
   for (std::int32_t x = 0; x < kWidth; ++x) pixels_[x] = static_cast<PixelWord>(x);
   ASSERT_TRUE(bit_blt(dc_, 2, 0, 10, 1, dc_, 0, 0, rop3::kSrcCopy));
