@@ -1,7 +1,10 @@
 #include "host/surface/shapes/arc_selection.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
+
+#include "host/surface/shapes/ellipse_outline.h"
 
 namespace kanvo::surface::shapes {
 
@@ -170,12 +173,25 @@ void flat_arc_points(const RoundedBox& box, DevicePoint start_radial, DevicePoin
   const int first = flat_position(radial_of(box, start_radial));
   const int last = flat_position(radial_of(box, end_radial));
   const int sweep = (last - first + 15) % 16 + 1;  // 1 to 16: equal positions take the turn
+  // The row is a curve flattened, like any other: each of its pixels is a point of it, where a
+  // dash that starts there has the pen's join. A row too long to hold every pixel keeps every
+  // n-th one.
+  const std::int64_t keep_every =
+      std::max<std::int64_t>(1, box.width / static_cast<std::int64_t>(kMaxOutlinePoints / 4) + 1);
+  const auto run_to = [&](DevicePoint to) {
+    const DevicePoint from = points.back();
+    const std::int64_t step = to.x > from.x ? keep_every : -keep_every;
+    for (std::int64_t x = from.x + step; to.x > from.x ? x < to.x : x > to.x; x += step) {
+      points.push_back({x, from.y});
+    }
+    points.push_back(to);
+  };
   points.push_back(point_at(first));
   for (int step = 1; step < sweep; ++step) {
     const int position = (first + step) % 16;
-    if (position % 4 == 0) points.push_back(point_at(position));
+    if (position % 4 == 0) run_to(point_at(position));
   }
-  points.push_back(point_at(last));
+  run_to(point_at(last));
 }
 
 }  // namespace kanvo::surface::shapes

@@ -35,9 +35,9 @@ ArcRange select_arc(std::span<const DevicePoint> outline, const RoundedBox& box,
 
 // The arc of a box one pixel high, which the platform flattens onto its top row: the outline runs
 // from the right end over the middle to the left end and back along the same row. Replaces
-// `points` by the arc's corners along that row, from the start radial counter-clockwise to the
-// end radial; a radial above the middle meets the row in the middle on the way over the top, one
-// below it on the way back. Equal meeting points take the whole turn.
+// `points` by the arc's pixels along that row, one by one, from the start radial
+// counter-clockwise to the end radial; a radial above the middle meets the row in the middle on
+// the way over the top, one below it on the way back. Equal meeting points take the whole turn.
 void flat_arc_points(const RoundedBox& box, DevicePoint start_radial, DevicePoint end_radial,
                      std::vector<DevicePoint>& points);
 

@@ -141,6 +141,30 @@ TEST(WideDashesAlongCurves, MeasureDiagonalStepsByTheirLength) {
       << canvas.picture(kPen);
 }
 
+// A box one pixel high flattens onto its row, and the row is a curve like any other: each pixel
+// a point of it. A dash that starts on one has the round join there, whose disc reaches a pixel
+// past the square end on the row itself. This chord runs from the middle to the right end, back
+// to the left end and on to the middle; the dashes on the way back start where those on the way
+// out end, and each shows the disc past its start (as the platform drew them).
+TEST(WideDashesAlongCurves, ADashStartingOnAFlatArcsPixelHasTheJoinThere) {
+  CurveCanvas canvas(104, 24);
+  canvas.hollow_brush();
+  LogBrush ink;
+  ink.color = 0xFFFFFF;
+  const std::uint32_t dash[1] = {4};
+  delete_object(select_object(canvas.dc(),
+                              ext_create_pen(pen_style::kGeometric | pen_style::kUserStyle |
+                                                 pen_style::kEndCapSquare | pen_style::kJoinRound,
+                                             3, ink, 1, dash)));
+  ASSERT_TRUE(chord(canvas.dc(), 54, 18, 100, 19, -143, 322, -143, 322));
+  EXPECT_EQ(canvas.pixels_of(kPen),
+            pixels_from_rows(53, 17,
+                             {".############################..######..######..",
+                              "##############################.#######.#######.",
+                              ".############################..######..######.."}))
+      << canvas.picture(kPen);
+}
+
 // Corners of two pixels or less make a rectangle of the box: its inside without the far edges
 // showing between the dots, its dots where a rectangle's fall (no curve to follow).
 TEST(RoundedBoxWithTinyCorners, IsDrawnAsTheRectangleOfItsBox) {
