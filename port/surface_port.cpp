@@ -36,6 +36,9 @@ SurfaceHandle create_compatible_dc(SurfaceHandle reference) {
 bool delete_dc(SurfaceHandle dc) {
   return surface::delete_dc(to_host(dc));
 }
+bool mirror_drawing(SurfaceHandle dc, SurfaceHandle mirror) {
+  return surface::mirror_drawing(to_host(dc), to_host(mirror));
+}
 ObjectHandle create_dib_section(std::int32_t width, std::int32_t height, std::uint32_t** bits) {
   return from_host(surface::create_dib_section(width, height, bits));
 }

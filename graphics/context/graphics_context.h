@@ -20,6 +20,9 @@ struct GraphicsContext {
   WorkingTarget target;
   WindowCanvas canvas;
   bool batching = false;  // drawing thread only
+  // The canvas's surface writes every pixel it draws onto the window as well, so the window
+  // needs no drawing call of its own (WindowCanvas::mirror_on_window). Under `lock`.
+  bool mirrored = false;
   ImageDevice image_device{target};
   WindowDevice window_device{*this};
   platform::Transform identity_transform{};

@@ -47,10 +47,34 @@ void WindowCanvas::reset() {
   platform::set_world_transform(window_dc_, state().transform);
 }
 
+void WindowCanvas::mirror_on_window() {
+  GraphicsContext& context = graphics_context();
+  if (context.batching || window_dc_ == platform::kNoSurface) return;
+  // A copy cut by a clip region may leave the window's picture different outside it, and a
+  // window's pixels smaller than the canvas's cannot take all of its drawing: the window then
+  // takes calls of its own.
+  const RegionHandle clip = platform::create_rect_region(0, 0, 0, 0);
+  const bool clipped = platform::get_clip_region(window_dc_, clip) == 1;
+  platform::delete_object(clip);
+  if (clipped) {
+    stop_mirroring();
+    return;
+  }
+  context.mirrored = platform::mirror_drawing(surface(), window_dc_);
+}
+
+void WindowCanvas::stop_mirroring() {
+  GraphicsContext& context = graphics_context();
+  if (!context.mirrored) return;
+  platform::mirror_drawing(surface(), platform::kNoSurface);
+  context.mirrored = false;
+}
+
 void WindowCanvas::resize(std::int32_t width, std::int32_t height) {
   {
     // A repaint must not read the pixels while they are replaced.
     std::lock_guard guard(graphics_context().lock);
+    stop_mirroring();
     CanvasImage::resize(width, height);
   }
   const WindowHandle handle = window();
@@ -123,6 +147,7 @@ void WindowCanvas::close() {
   GraphicsContext& context = graphics_context();
   {
     std::lock_guard guard(context.lock);
+    stop_mirroring();
     free_drawing_objects(window_dc_);
     platform::release_window_surface(handle, window_dc_);
     window_dc_ = platform::kNoSurface;

@@ -41,6 +41,11 @@ class WindowCanvas : public CanvasImage {
 
   WindowHandle window() const { return window_.load(std::memory_order_acquire); }
   SurfaceHandle window_dc() const { return window_dc_; }
+  // Right after the whole canvas was copied to the window, outside batch drawing, the window's
+  // picture is the canvas's: from then on the canvas's surface draws onto the window too, each
+  // call worked out once, until batch drawing, a resize or the close. Under the context's lock.
+  void mirror_on_window();
+  void stop_mirroring();
   MessageQueue& messages() { return messages_; }
   AutoResetEvent& ready_event() { return ready_event_; }
   // Signals a reader waiting for a key message.

@@ -22,22 +22,24 @@ class ImageDevice : public DrawDevice {
 #include "graphics/device/drawing_operations.h"
 
  protected:
-  // The window device's: the lock held around every use of the surfaces, and the flag of batch
-  // drawing, which holds drawing on the window back.
-  ImageDevice(const WorkingTarget& target, std::recursive_mutex& window_lock, const bool& batching)
-      : target_(target), window_lock_(&window_lock), batching_(&batching) {}
+  // The window device's: the lock held around every use of the surfaces, the flag of batch
+  // drawing, which holds drawing on the window back, and the flag of the canvas's surface
+  // drawing onto the window by itself.
+  ImageDevice(const WorkingTarget& target, std::recursive_mutex& window_lock, const bool& batching,
+              const bool& mirrored)
+      : target_(target), window_lock_(&window_lock), batching_(&batching), mirrored_(&mirrored) {}
 
   CanvasImage& image() const;
   SurfaceHandle surface() const;
   // Calls `visit` with every surface that a change of the drawing state applies to.
   template <typename Visit>
   void for_each_surface(Visit&& visit) {
-    visit_surfaces(visit, true);
+    visit_surfaces(visit, Reach::state);
   }
   // Calls `visit` with every surface that a drawing call applies to.
   template <typename Visit>
   void for_each_drawing_surface(Visit&& visit) {
-    visit_surfaces(visit, false);
+    visit_surfaces(visit, Reach::drawing);
   }
   // Runs `change` holding the window's lock, if this device has one.
   template <typename Change>
@@ -83,25 +85,34 @@ class ImageDevice : public DrawDevice {
     const ObjectHandle temporary = platform::get_stock_object(stock);
     std::array<std::pair<SurfaceHandle, ObjectHandle>, 2> held{};
     std::size_t count = 0;
-    for_each_surface([&](SurfaceHandle dc) {
-      if (count < held.size()) held[count++] = {dc, platform::select_object(dc, temporary)};
-    });
+    // A window drawn on through the canvas's surface draws nothing itself: it keeps its style.
+    visit_surfaces(
+        [&](SurfaceHandle dc) {
+          if (count < held.size()) held[count++] = {dc, platform::select_object(dc, temporary)};
+        },
+        Reach::drawing_state);
     draw();
     for (std::size_t i = 0; i < count; ++i) platform::select_object(held[i].first, held[i].second);
   }
 
+  // Which surfaces a call reaches: all for a change of the drawing state; those that draw
+  // themselves for a drawing call; for a style switched around one call, those whose own
+  // drawing follows the style (the window's, unless the canvas's draws onto it).
+  enum class Reach { state, drawing, drawing_state };
   // The image's surface; for the window device the canvas's and the window's (drawing there
-  // outside batch drawing only), under the lock. Inline and not virtual: every call goes
-  // through here, and the device's own slot is the only dispatch it pays for.
+  // outside batch drawing only, and only while the canvas's does not draw there itself), under
+  // the lock. Inline and not virtual: every call goes through here, and the device's own slot
+  // is the only dispatch it pays for.
   template <typename Visit>
-  void visit_surfaces(Visit& visit, bool state_change) {
+  void visit_surfaces(Visit&& visit, Reach reach) {
     if (window_lock_ == nullptr) {
       visit(target_.drawing_surface);
       return;
     }
     const CallLock guard(window_lock_);
     visit(target_.drawing_surface);
-    if (target_.window_surface != platform::kNoSurface && (state_change || !*batching_)) {
+    const bool window_draws = !*mirrored_ && (reach == Reach::drawing_state || !*batching_);
+    if (target_.window_surface != platform::kNoSurface && (reach == Reach::state || window_draws)) {
       visit(target_.window_surface);
     }
   }
@@ -109,6 +120,7 @@ class ImageDevice : public DrawDevice {
   const WorkingTarget& target_;
   std::recursive_mutex* window_lock_ = nullptr;
   const bool* batching_ = nullptr;
+  const bool* mirrored_ = nullptr;
 };
 
 }  // namespace kanvo

@@ -8,7 +8,8 @@
 
 namespace kanvo {
 WindowDevice::WindowDevice(GraphicsContext& context)
-    : ImageDevice(context.target, context.lock, context.batching), context_(context) {}
+    : ImageDevice(context.target, context.lock, context.batching, context.mirrored),
+      context_(context) {}
 
 void WindowDevice::clear_canvas() {
   WindowCanvas& canvas = context_.canvas;
@@ -27,9 +28,10 @@ void WindowDevice::draw_line(std::int32_t x1, std::int32_t y1, std::int32_t x2, 
   platform::move_to(canvas, x1, y1, nullptr);
   platform::line_to(canvas, x2, y2);
   if (window == platform::kNoSurface) return;
-  // While batching the window's pen still follows the canvas's.
+  // While batching, or while the canvas's line reached the window, the window's pen still
+  // follows the canvas's.
   platform::move_to(window, x1, y1, nullptr);
-  if (context_.batching) {
+  if (context_.batching || context_.mirrored) {
     platform::move_to(window, x2, y2, nullptr);
   } else {
     platform::line_to(window, x2, y2);
@@ -67,7 +69,10 @@ void WindowDevice::window_close() {
 }
 
 void WindowDevice::begin_batch_draw() {
+  // The lock, since the window's thread may end the mirroring at once as the user closes it.
+  std::lock_guard guard(context_.lock);
   context_.batching = true;
+  context_.canvas.stop_mirroring();
 }
 
 void WindowDevice::flush_batch_draw_rect(std::int32_t left, std::int32_t top, std::int32_t right,
@@ -93,6 +98,7 @@ void WindowDevice::flush_batch_draw() {
                     platform::rop3::kSrcCopy);
   platform::set_world_transform(canvas, context_.canvas.state().transform);
   platform::set_world_transform(window, context_.canvas.state().transform);
+  context_.canvas.mirror_on_window();
 }
 
 void WindowDevice::end_batch_draw_rect(std::int32_t left, std::int32_t top, std::int32_t right,
@@ -102,8 +108,10 @@ void WindowDevice::end_batch_draw_rect(std::int32_t left, std::int32_t top, std:
 }
 
 void WindowDevice::end_batch_draw() {
+  std::lock_guard guard(context_.lock);
   flush_batch_draw();
   context_.batching = false;
+  context_.canvas.mirror_on_window();
 }
 
 }  // namespace kanvo

@@ -162,8 +162,10 @@ void put_image_part(std::int32_t x, std::int32_t y, std::int32_t width, std::int
   GraphicsContext& context = graphics_context();
   if (image == nullptr || context.target.current_device == nullptr) return;
   std::lock_guard guard(context.lock);
-  // Onto the window too, as every drawing call, unless batch drawing holds its updates.
-  if (context.target.window_surface != platform::kNoSurface && !context.batching) {
+  // Onto the window too, as every drawing call, unless batch drawing holds its updates or the
+  // canvas's surface draws there itself.
+  if (context.target.window_surface != platform::kNoSurface && !context.batching &&
+      !context.mirrored) {
     platform::bit_blt(context.target.window_surface, x, y, width, height, image->surface(),
                       source_x, source_y, rop);
   }

@@ -62,6 +62,10 @@ static_assert(sizeof(BitmapInfoHeader) == 40);
 // Surfaces and bitmaps.
 SurfaceHandle create_compatible_dc(SurfaceHandle reference);
 bool delete_dc(SurfaceHandle dc);
+// Every pixel a drawing call writes on `dc` is written on `mirror` as well, while the two have
+// pixels of the same size; the caller keeps their pictures and drawing states the same.
+// kNoSurface ends it. False, and no mirror, when the sizes differ.
+bool mirror_drawing(SurfaceHandle dc, SurfaceHandle mirror);
 // A 32-bit top-down bitmap of zeros; *bits receives its pixel words (0x00RRGGBB).
 ObjectHandle create_dib_section(std::int32_t width, std::int32_t height, std::uint32_t** bits);
 ObjectHandle create_bitmap(std::int32_t width, std::int32_t height, std::uint32_t planes,

@@ -46,6 +46,12 @@ struct SharedPixels {
 };
 // Connects the context's drawing to the shared pixels; null disconnects.
 void share_pixels(DcHandle dc, SharedPixels* shared);
+// From now on every word a drawing call writes on `dc` is written at the same place on `mirror`
+// as well, while the two have pixel memory of the same size: a picture and its copy on the
+// screen, whose states the caller keeps the same, are then drawn on by working each call out
+// once. The caller keeps the two pictures equal while it lasts; kNoDc ends it. False (and no
+// mirror) when either context is not there or their sizes differ.
+bool mirror_drawing(DcHandle dc, DcHandle mirror);
 
 // ---- Bitmaps ---------------------------------------------------------------------------------
 

@@ -200,6 +200,53 @@ TEST_F(GraphicsWindow, RepaintsComeFromTheCanvas) {
   EXPECT_EQ(on_screen(70, 7), 0xFFFFFFu);
 }
 
+// Whatever a call reads or combines, the window shows what the canvas holds, pixel for pixel,
+// without a copy: the window's pixels are written by the canvas's own drawing.
+TEST_F(GraphicsWindow, EveryPrimitiveReachesTheWindowAsTheCanvasHasIt) {
+  EXPECT_TRUE(graphics_context().mirrored);
+  set_color(0x00FFFF);
+  for (int i = 0; i < 40; ++i) stroke_circle(5 + i * 5, 20 + (i * 7) % 30, 2);
+  set_fill_style(BS_HATCHED, HS_DIAGCROSS, nullptr);
+  set_fill_color(0xFF8000);
+  set_bk_color(0x202060);
+  draw_circle(100, 90, 45);
+  set_rop2(R2_XORPEN);
+  draw_line(0, 0, 199, 149);
+  draw_rect(20, 100, 180, 140);
+  set_rop2(R2_COPYPEN);
+  out_text_at(30, 60, "mirror");
+  flood_fill(3, 140, 0x00FFFF);
+  const display::Image capture = screen().capture();
+  const Point origin = testing::client_origin(window_);
+  int differ = 0;
+  for (std::int32_t y = 0; y < 150; ++y) {
+    for (std::int32_t x = 0; x < 200; ++x) {
+      differ += (capture.at(origin.x + x, origin.y + y) & 0xFFFFFF) != in_canvas(x, y);
+    }
+  }
+  EXPECT_EQ(differ, 0);
+}
+
+// After a batch ends with a rectangle, the window's picture differs from the canvas's outside
+// it: the window then draws for itself again, XOR on what it shows, until a whole flush.
+TEST_F(GraphicsWindow, AfterABatchEndsWithARectangleTheWindowDrawsForItself) {
+  begin_batch_draw();
+  EXPECT_FALSE(graphics_context().mirrored);
+  set_bk_color(0x0000FF);
+  clear_canvas();
+  end_batch_draw_rect(0, 0, 9, 9);
+  EXPECT_FALSE(graphics_context().mirrored);
+  set_color(0xFFFFFF);
+  set_rop2(R2_XORPEN);
+  draw_line(0, 50, 199, 50);
+  EXPECT_EQ(on_screen(100, 50), 0xFFFFFFu);    // black on the window, XOR white
+  EXPECT_EQ(in_canvas(100, 50), 0x0000FFFFu);  // red in the canvas, XOR white
+  flush_batch_draw();
+  EXPECT_TRUE(graphics_context().mirrored);
+  draw_line(0, 60, 199, 60);
+  EXPECT_EQ(on_screen(100, 60), 0x0000FFFFu);
+}
+
 TEST_F(GraphicsWindow, AZeroByZeroCanvasKeepsNothingForRepaints) {
   close_window();
   window_ = open_window(0, 0, 0);

@@ -78,7 +78,9 @@ bool pat_blt(DcHandle handle, std::int32_t left, std::int32_t top, std::int32_t 
   const PixelTarget target = dc->target();
   const Combination how{raster::Rop3(table), raster::rop3_uses_pattern(table), ink};
   for (std::int64_t y = y0; y < y1; ++y) {
-    combine_row(target.row(static_cast<std::int32_t>(y)) + x0, nullptr, x0, y, x1 - x0, how);
+    PixelWord* row = target.row(static_cast<std::int32_t>(y)) + x0;
+    combine_row(row, nullptr, x0, y, x1 - x0, how);
+    target.mirror_words(row, x1 - x0);
   }
   dc->note_change();
   return true;
@@ -165,6 +167,7 @@ bool bit_blt(DcHandle destination, std::int32_t x, std::int32_t y, std::int32_t 
     PixelWord* to = target.row(static_cast<std::int32_t>(row)) + x0;
     if (plain_copy) {
       std::memmove(to, from, count * sizeof(PixelWord));
+      target.mirror_words(to, static_cast<std::int64_t>(count));
       continue;
     }
     if (!columns.equal()) {
@@ -178,6 +181,7 @@ bool bit_blt(DcHandle destination, std::int32_t x, std::int32_t y, std::int32_t 
       from = dc->scratch_words.data();
     }
     combine_row(to, from, x0, row, static_cast<std::int64_t>(count), how);
+    target.mirror_words(to, static_cast<std::int64_t>(count));
   }
   dc->note_change();
   return true;

@@ -108,6 +108,42 @@ void share_pixels(DcHandle handle, SharedPixels* shared) {
   if (DeviceContext* dc = context_of(handle)) dc->shared_pixels = shared;
 }
 
+namespace {
+
+// Whether `mirror` can take every pixel drawn on `target`: as large, and other memory. Rows of
+// three words at least, so that a step from pixel to pixel tells how many rows it goes down.
+bool can_mirror(const PixelTarget& target, const PixelTarget& mirror) {
+  return !target.empty() && target.stride >= 3 && mirror.pixels != target.pixels &&
+         mirror.width >= target.width && mirror.height >= target.height;
+}
+
+}  // namespace
+
+bool mirror_drawing(DcHandle handle, DcHandle mirror) {
+  DeviceContext* dc = context_of(handle);
+  if (dc == nullptr) return false;
+  if (DeviceContext* old = context_of(dc->mirror); old != nullptr && old != dc) {
+    old->take_brush_realisation(*dc);
+  }
+  dc->mirror = kNoDc;
+  if (mirror == kNoDc) return true;
+  const DeviceContext* other = context_of(mirror);
+  if (other == nullptr || !can_mirror(dc->target(), other->target())) return false;
+  dc->mirror = mirror;
+  return true;
+}
+
+SharedPixels* DeviceContext::begin_mirroring() {
+  // Looked up again by every call: the mirror may have gone or changed its bitmap since.
+  DeviceContext* other = context_of(mirror);
+  if (other == nullptr || !can_mirror(target_, other->target())) return nullptr;
+  SharedPixels* shared = other->shared_pixels;
+  if (shared != nullptr) shared->lock.lock();
+  target_.mirror = other->target().pixels;
+  target_.mirror_stride = other->target().stride;
+  return shared;
+}
+
 ObjectHandle select_object(DcHandle handle, ObjectHandle object) {
   DeviceContext* dc = context_of(handle);
   if (dc == nullptr) return kNoObject;

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cstdint>
+#include <cstring>
 #include <span>
 #include <vector>
 
@@ -28,9 +29,43 @@ struct PixelTarget {
   std::int32_t width = 0;
   std::int32_t height = 0;
   std::int32_t stride = 0;  // in pixel words
+  // While a call draws on a context that mirrors its drawing: the other picture, at least as
+  // large, which every word written here goes to as well, at the same place. Null otherwise.
+  PixelWord* mirror = nullptr;
+  std::int32_t mirror_stride = 0;
 
   bool empty() const { return pixels == nullptr || width <= 0 || height <= 0; }
   PixelWord* row(std::int32_t y) const { return pixels + static_cast<std::ptrdiff_t>(y) * stride; }
+  // The mirror's word at the place of `pixel` (a pointer into these pixels).
+  PixelWord* mirrored(const PixelWord* pixel) const {
+    const std::ptrdiff_t offset = pixel - pixels;
+    const std::ptrdiff_t y = offset / stride;
+    return mirror + y * mirror_stride + (offset - y * stride);
+  }
+  // The mirror's step for a step between pixels here (rows down and at most a pixel aside).
+  std::ptrdiff_t mirrored_step(std::ptrdiff_t step) const {
+    std::ptrdiff_t rows = step / stride;
+    std::ptrdiff_t aside = step - rows * stride;
+    if (2 * aside > stride) {
+      ++rows;
+      aside -= stride;
+    } else if (2 * aside < -stride) {
+      --rows;
+      aside += stride;
+    }
+    return rows * mirror_stride + aside;
+  }
+  // Gives the mirror the `count` words from `first` on, `step` words apart, just written here.
+  void mirror_words(const PixelWord* first, std::int64_t count, std::ptrdiff_t step = 1) const {
+    if (mirror == nullptr || count <= 0) return;
+    PixelWord* to = mirrored(first);
+    if (step == 1) {
+      std::memcpy(to, first, static_cast<std::size_t>(count) * sizeof(PixelWord));
+      return;
+    }
+    const std::ptrdiff_t to_step = mirrored_step(step);
+    for (; count > 0; --count, first += step, to += to_step) *to = *first;
+  }
 };
 
 class DeviceContext {
@@ -81,8 +116,15 @@ class DeviceContext {
   void note_bk_color_changed() {
     if (brush_pending_ == BrushPending::none) brush_pending_ = BrushPending::new_colour;
   }
+  // A mirror draws nothing itself, so where its brush stands is this context's when it ends.
+  void take_brush_realisation(const DeviceContext& from) {
+    brush_background_ = from.brush_background_;
+    brush_pending_ = from.brush_pending_;
+  }
 
   SharedPixels* shared_pixels = nullptr;
+  // The context that this one's drawing is mirrored on (mirror_drawing), or none.
+  DcHandle mirror = kNoDc;
 
   // Scratch geometry kept between calls, so that drawing stops allocating once it has grown.
   raster::SpanList spans;
@@ -126,6 +168,12 @@ class DeviceContext {
     if (shared_pixels != nullptr) shared_pixels->changes.fetch_add(1, std::memory_order_release);
   }
 
+  // Around a call's writes (PixelWriting): the mirror, when there is one as large, takes
+  // its writes as well, under its own shared pixels' hold. Returns the mirror's shared pixels
+  // to release afterwards, or null.
+  SharedPixels* begin_mirroring();
+  void end_mirroring() { target_.mirror = nullptr; }
+
  private:
   // Worked out when the bitmap or the clip changes, not by every drawing call.
   void update_drawable_box();
@@ -145,10 +193,22 @@ class DeviceContext {
 // call, never inside another call's hold.
 class PixelWriting {
  public:
-  explicit PixelWriting(const DeviceContext& dc) : shared_(dc.shared_pixels) {
+  explicit PixelWriting(DeviceContext& dc) : shared_(dc.shared_pixels) {
     if (shared_ != nullptr) shared_->lock.lock();
+    if (dc.mirror != kNoDc) {
+      mirroring_ = &dc;
+      mirror_shared_ = dc.begin_mirroring();
+    }
   }
   ~PixelWriting() {
+    if (mirroring_ != nullptr) {
+      mirroring_->end_mirroring();
+      // Counted whether the call changed anything or not: at worst the mirror is looked at again.
+      if (mirror_shared_ != nullptr) {
+        mirror_shared_->changes.fetch_add(1, std::memory_order_release);
+        mirror_shared_->lock.unlock();
+      }
+    }
     if (shared_ != nullptr) shared_->lock.unlock();
   }
   PixelWriting(const PixelWriting&) = delete;
@@ -156,6 +216,8 @@ class PixelWriting {
 
  private:
   SharedPixels* shared_;
+  DeviceContext* mirroring_ = nullptr;  // the context whose drawing is mirrored, if it is
+  SharedPixels* mirror_shared_ = nullptr;
 };
 
 // The context behind a handle, or null. The caller is the context's one user at this moment.

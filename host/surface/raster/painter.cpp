@@ -29,9 +29,10 @@ void Painter::combine_run(PixelWord* first, std::int64_t count, std::ptrdiff_t s
   PixelWord* pixel = first;
   if (rop_code_ == rop2::kXorPen) {
     for (std::int64_t n = count; n > 0; --n, pixel += stride) *pixel ^= ink;
-    return;
+  } else {
+    for (std::int64_t n = count; n > 0; --n, pixel += stride) *pixel = rop_.apply(ink, *pixel);
   }
-  for (std::int64_t n = count; n > 0; --n, pixel += stride) *pixel = rop_.apply(ink, *pixel);
+  target_.mirror_words(first, count, stride);
 }
 
 void Painter::fill_spans(std::span<const Span> spans, PixelWord ink) {
@@ -47,6 +48,7 @@ void Painter::paint_brush_run(std::int64_t y, std::int64_t x0, std::int64_t x1,
     PixelWord word;
     if (walker.next(word)) row[x] = rop_.apply(word, row[x]);
   }
+  target_.mirror_words(row + x0, x1 - x0);
 }
 
 void Painter::fill_spans(std::span<const Span> spans, const BrushInk& ink) {

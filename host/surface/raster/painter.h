@@ -94,12 +94,18 @@ class Painter {
         return;
       }
       fill_words(pixels, count, ink);
+      if (mirrors()) fill_words(target_.mirrored(pixels), count, ink);
     }
     std::ptrdiff_t line_at(std::ptrdiff_t first, std::int64_t count, std::ptrdiff_t step,
                            PixelWord ink) const {
       if (!copies()) {
         painter_.combine_run(target_.pixels + first, count, step, ink);
         return first + static_cast<std::ptrdiff_t>(count) * step;
+      }
+      if (mirrors()) {
+        PixelWord* to = target_.mirrored(target_.pixels + first);
+        const std::ptrdiff_t to_step = target_.mirrored_step(step);
+        for (std::int64_t n = count; n > 0; --n, to += to_step) *to = ink;
       }
       for (; count > 0; --count, first += step) target_.pixels[first] = ink;
       return first;
@@ -110,15 +116,23 @@ class Painter {
       if constexpr (kKind == RunKind::any) return copies_;
       return kKind == RunKind::copies;
     }
+    // Only runs of any kind are mirrored: a loop of a fixed kind never is (with_runs).
+    bool mirrors() const {
+      if constexpr (kKind == RunKind::any) return target_.mirror != nullptr;
+      return false;
+    }
     const Painter& painter_;
     PixelTarget target_;
     bool copies_;
   };
   // Calls work(runs) with runs of a fixed kind for this painter's operation: a loop over many
-  // runs inside `work` is compiled once for plain copies and once for the rest.
+  // runs inside `work` is compiled once for plain copies and once for the rest, and once for a
+  // surface whose drawing is mirrored, which asks at every run.
   template <class Work>
   void with_runs(Work&& work) const {
-    if (rop_code_ == rop2::kCopyPen) {
+    if (target_.mirror != nullptr) {
+      work(Runs<RunKind::any>(*this));
+    } else if (rop_code_ == rop2::kCopyPen) {
       work(Runs<RunKind::copies>(*this));
     } else {
       work(Runs<RunKind::combines>(*this));

@@ -30,6 +30,32 @@ shapes::RoundedBox rounded_box(const DeviceRect& box, std::int64_t corner_width,
   return shape;
 }
 
+// The pixels of a small ellipse from the table, its top-left corner at `corner` in rows `stride`
+// words apart: the inside in one word, the outline in another.
+[[gnu::always_inline]] inline void write_small_ellipse(PixelWord* corner, std::ptrdiff_t stride,
+                                                       const shapes::SmallEllipse& runs,
+                                                       bool inside, bool outline,
+                                                       PixelWord inside_word,
+                                                       PixelWord outline_word) {
+  if (inside) {
+    for (int i = 0; i < runs.inside_count; ++i) {
+      const shapes::ShapeRun& run = runs.inside[i];
+      raster::fill_words(corner + run.dy * stride + run.x0, run.x1 - run.x0, inside_word);
+    }
+  }
+  if (outline) {
+    // Every outline has a pixel, so at least one batch.
+    const shapes::ShapePixel* batch = runs.outline;
+    const shapes::ShapePixel* const end = runs.outline + runs.outline_count;
+    do {
+      for (int k = 0; k < shapes::SmallEllipse::kPixelBatch; ++k) {
+        corner[batch[k].dy * stride + batch[k].dx] = outline_word;
+      }
+      batch += shapes::SmallEllipse::kPixelBatch;
+    } while (batch < end);
+  }
+}
+
 // The quiz's marks, and most small ellipses: wholly inside the drawable box, copied, with a solid
 // one-pixel pen or none and a solid brush or none. The pixels come from the table and are written
 // straight into the surface. False when the shape is not such a case. Inlined into the drawing
@@ -57,30 +83,16 @@ shapes::RoundedBox rounded_box(const DeviceRect& box, std::int64_t corner_width,
   const shapes::SmallEllipse& runs =
       shapes::small_ellipse(static_cast<int>(shape.width), static_cast<int>(shape.height));
   const PixelTarget& target = dc.target();
-  const std::ptrdiff_t stride = target.stride;
   PixelWord* const corner = target.row(static_cast<std::int32_t>(shape.top)) + shape.left;
   // A one-pixel outline is one of a solid pen (outline_of); without a pen the brush covers it.
   const bool pen_drawn = outline == shapes::Outline::one_pixel;
-  PixelWord word = 0;
-  if (!hollow) {
-    word = pixel_word(brush->color);
-    for (int i = 0; i < runs.inside_count; ++i) {
-      const shapes::ShapeRun& run = runs.inside[i];
-      PixelWord* row = corner + run.dy * stride;
-      raster::fill_words(row + run.x0, run.x1 - run.x0, word);
-    }
-  }
-  if (pen_drawn) word = pixel_word(dc.pen->color);
-  if (pen_drawn || !hollow) {
-    // Every outline has a pixel, so at least one batch.
-    const shapes::ShapePixel* batch = runs.outline;
-    const shapes::ShapePixel* const end = runs.outline + runs.outline_count;
-    do {
-      for (int k = 0; k < shapes::SmallEllipse::kPixelBatch; ++k) {
-        corner[batch[k].dy * stride + batch[k].dx] = word;
-      }
-      batch += shapes::SmallEllipse::kPixelBatch;
-    } while (batch < end);
+  const PixelWord inside_word = hollow ? 0 : pixel_word(brush->color);
+  const PixelWord outline_word = pen_drawn ? pixel_word(dc.pen->color) : inside_word;
+  write_small_ellipse(corner, target.stride, runs, !hollow, pen_drawn || !hollow, inside_word,
+                      outline_word);
+  if (target.mirror != nullptr) {
+    write_small_ellipse(target.mirrored(corner), target.mirror_stride, runs, !hollow,
+                        pen_drawn || !hollow, inside_word, outline_word);
   }
   return true;
 }

@@ -37,6 +37,7 @@ void draw_glyph(const raster::Painter& painter, const Glyph& glyph, std::int64_t
         pixels[i] = blend(pixels[i], ink, alpha);
       }
     }
+    painter.target().mirror_words(pixels, right - left);
   }
 }
 
