@@ -34,18 +34,24 @@ class Input : public kanvo::fuzzing::FuzzInput {
 struct Fixture {
   DcHandle dc = create_compatible_dc(kNoDc);
   DcHandle other = create_compatible_dc(kNoDc);
+  // What the first context's drawing may be mirrored on: a little larger, as a window's pixels.
+  DcHandle mirror = create_compatible_dc(kNoDc);
   ObjectHandle bitmap;
   ObjectHandle other_bitmap;
+  ObjectHandle mirror_bitmap;
   ObjectHandle initial;
   ObjectHandle other_initial;
+  ObjectHandle mirror_initial;
   std::vector<ObjectHandle> made;  // every object the input created, live or not
 
   Fixture(std::int32_t width, std::int32_t height) {
     PixelWord* pixels = nullptr;
     bitmap = create_dib_section(width, height, &pixels);
     other_bitmap = create_dib_section(height, width, &pixels);
+    mirror_bitmap = create_dib_section(width + 3, height + 2, &pixels);
     initial = select_object(dc, bitmap);
     other_initial = select_object(other, other_bitmap);
+    mirror_initial = select_object(mirror, mirror_bitmap);
     set_graphics_mode(dc, GraphicsMode::advanced);
   }
   ~Fixture() {
@@ -56,11 +62,14 @@ struct Fixture {
     }
     select_object(dc, initial);
     select_object(other, other_initial);
+    select_object(mirror, mirror_initial);
     delete_dc(dc);
     delete_dc(other);
+    delete_dc(mirror);
     for (ObjectHandle object : made) delete_object(object);
     delete_object(bitmap);
     delete_object(other_bitmap);
+    delete_object(mirror_bitmap);
   }
   ObjectHandle pick(Input& in) {
     if (made.empty() || in.byte() < 16) return ObjectHandle{in.word()};
@@ -74,7 +83,7 @@ struct Fixture {
 void call(Fixture& f, Input& in) {
   const DcHandle dc = in.byte() < 240 ? f.dc : f.other;
   auto c = [&in] { return in.coordinate(); };
-  switch (in.byte() % 30) {
+  switch (in.byte() % 31) {
     case 0:
       f.keep(create_pen(in.word() & 0xF, c(), in.word()));
       break;
@@ -188,6 +197,13 @@ void call(Fixture& f, Input& in) {
       draw_text(dc, text, &box, in.word());
       Size extent;
       get_text_extent(dc, text, &extent);
+      break;
+    }
+    case 30: {
+      static constexpr DcHandle Fixture::*kMirrors[] = {&Fixture::mirror, &Fixture::other,
+                                                        &Fixture::dc};
+      const std::uint8_t which = in.byte() % 4;
+      mirror_drawing(dc, which < 3 ? f.*kMirrors[which] : kNoDc);
       break;
     }
   }
