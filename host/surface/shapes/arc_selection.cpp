@@ -83,10 +83,20 @@ class OutlineAngles {
     const double y = static_cast<double>(p.y);
     double rx = x + 0.5;
     double ry = y + 0.5;
-    // The corners nearest the centre of a box two pixels across are the centre itself: there
-    // the pixels stand for their centres.
-    if (box_.width % 2 == 0 && !box_.square()) rx = x >= centre_x_ ? x : x + 1.0;
-    if (box_.height % 2 == 0 && !box_.square()) ry = y < centre_y_ ? y + 1.0 : y;
+    if (box_.square()) {
+      // The corners nearest the centre of a box two pixels across are the centre itself: there
+      // each pixel stands for its top left corner in an even direction, and the pixel whose
+      // corner is the centre for its own centre.
+      if (box_.width % 2 == 0) rx = x;
+      if (box_.height % 2 == 0) ry = y;
+      if (rx == centre_x_ && ry == centre_y_) {
+        rx = x + 0.5;
+        ry = y + 0.5;
+      }
+    } else {
+      if (box_.width % 2 == 0) rx = x >= centre_x_ ? x : x + 1.0;
+      if (box_.height % 2 == 0) ry = y < centre_y_ ? y + 1.0 : y;
+    }
     return {rx - centre_x_, centre_y_ - ry};
   }
 

@@ -2,9 +2,10 @@
 // radial counter-clockwise (on the screen) to the end radial.
 //
 // Each outline pixel stands for the corner of its pixel nearest the box's centre when the box is
-// even in that direction, for its centre when odd or when the box is two pixels across (its
-// outline then shrinks to the four pixels around the centre, whose nearest corners would all be
-// the centre); the radials run from the centre of the box to
+// even in that direction, for its centre when odd. A box two pixels across has its outline shrunk
+// to the pixels around the centre, whose nearest corners would all be the centre: there each
+// stands for its top left corner in an even direction, and the one whose corner is the centre
+// for its own centre. The radials run from the centre of the box to
 // their points, which stand for their pixels' centres in an odd direction as the outline's do.
 // The arc starts at the first pixel (counting from the right end of the middle row) at or past
 // the start radial and ends at the last pixel at or before the end radial. A pixel exactly on a

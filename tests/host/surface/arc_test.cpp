@@ -388,11 +388,12 @@ TEST(FlatArcs, ABoxThreePixelsWideShrinksToItsCentre) {
   EXPECT_EQ(flat.painted(), rows) << flat.picture(kPen);
 }
 
-// The four pixels around the centre of a box two pixels across stand for their centres, at
-// 45, 135, 225 and 315 degrees: radials between two of them take the whole outline, and an arc
-// from 348 to 327 degrees runs from the top right pixel round to the bottom right one, which it
-// leaves out as it leaves out every arc's end.
-TEST(FlatArcs, ABoxTwoPixelsAcrossMeasuresItsPixelsFromTheirCentres) {
+// The four pixels around the centre of a box two pixels across stand for their top left
+// corners, at 90, 135 and 180 degrees, and the bottom right one, whose corner is the centre, for
+// its own centre at 315: radials between two of them take the whole outline, and an arc from 348
+// to 327 degrees runs from the top right pixel round to the bottom right one, which it leaves out
+// as it leaves out every arc's end.
+TEST(FlatArcs, ABoxTwoPixelsAcrossMeasuresItsPixelsFromTheirCorners) {
   CurveCanvas canvas(8, 40);
   canvas.pen(0xFFFFFF);
   canvas.brush(0xFFFFFF);
@@ -401,6 +402,21 @@ TEST(FlatArcs, ABoxTwoPixelsAcrossMeasuresItsPixelsFromTheirCentres) {
   canvas.clear();
   ASSERT_TRUE(arc(canvas.dc(), 2, 1, 4, 35, 17, 21, 68, 60));
   EXPECT_EQ(canvas.painted(), PixelSet({{2, 17}, {3, 17}, {2, 18}})) << canvas.picture(kPen);
+}
+
+// The top left corners put the left pixels of a tall box two pixels wide on and above the
+// middle row: an arc from just left of straight down to just below straight left takes the whole
+// outline from the bottom right pixel and leaves out the bottom left one as its end, and a pie
+// whose radials both point into the top half holds only the top right pixel, at 90 degrees.
+TEST(FlatArcs, TheLeftPixelsOfATallBoxTwoPixelsWideStandOnItsMiddleRow) {
+  CurveCanvas canvas(8, 70);
+  canvas.pen(0xFFFFFF);
+  canvas.brush(0xFFFFFF);
+  ASSERT_TRUE(arc(canvas.dc(), 1, -3, 3, 61, -30, 6446, -20636, 96));  // 269.7 to 180.2 degrees
+  EXPECT_EQ(canvas.painted(), PixelSet({{2, 29}, {2, 28}, {1, 28}})) << canvas.picture(kPen);
+  canvas.clear();
+  ASSERT_TRUE(pie(canvas.dc(), 1, 1, 3, 7, 241, -30808, -7, -6));  // 89.6 to 132 degrees
+  EXPECT_EQ(canvas.painted(), PixelSet({{2, 3}, {2, 4}})) << canvas.picture(kPen);
 }
 
 }  // namespace
