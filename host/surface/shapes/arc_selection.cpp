@@ -196,7 +196,12 @@ void flat_arc_points(const RoundedBox& box, DevicePoint start_radial, DevicePoin
     }
     points.push_back(to);
   };
-  points.push_back(point_at(first));
+  // The arc starts at the first pixel at or past its radial: past the middle for a radial a hair
+  // after it (leaning left over the top, right along the bottom), within the row.
+  DevicePoint start = point_at(first);
+  if (first == 5) start.x = std::max(start.x - 1, box.left);
+  if (first == 13) start.x = std::min(start.x + 1, box.left + box.width - 1);
+  points.push_back(start);
   for (int step = 1; step < sweep; ++step) {
     const int position = (first + step) % 16;
     if (position % 4 == 0) run_to(point_at(position));

@@ -38,7 +38,9 @@ ArcRange select_arc(std::span<const DevicePoint> outline, const RoundedBox& box,
 // from the right end over the middle to the left end and back along the same row. Replaces
 // `points` by the arc's pixels along that row, one by one, from the start radial
 // counter-clockwise to the end radial; a radial above the middle meets the row in the middle on
-// the way over the top, one below it on the way back. Equal meeting points take the whole turn.
+// the way over the top, one below it on the way back, and the arc starts at the first pixel at or
+// past its start radial (the one after the middle for a radial a hair past it). Equal meeting
+// points take the whole turn.
 void flat_arc_points(const RoundedBox& box, DevicePoint start_radial, DevicePoint end_radial,
                      std::vector<DevicePoint>& points);
 

@@ -330,12 +330,13 @@ TEST(FlatArcs, ABoxOnePixelHighRunsAlongItsTopRowThereAndBack) {
                                                       ".################.................",
                                                       ".................................."}))
       << canvas.picture(kPen);
-  // From below to above the middle on the right: the right half.
+  // From below to above the middle on the right: the right half, from the pixel after the
+  // middle along the bottom, as the start radial leans right of it.
   canvas.clear();
   ASSERT_TRUE(arc(canvas.dc(), 1, 1, 31, 2, 44, 5, 47, -7));
   EXPECT_EQ(canvas.pixels_of(kPen), pixels_from_rows(0, 0,
                                                      {"..................................",
-                                                      "................###############...",
+                                                      ".................##############...",
                                                       ".................................."}))
       << canvas.picture(kPen);
   // Both radials above and to the right: both meet the row a hair before the top, and the arc
@@ -417,6 +418,28 @@ TEST(FlatArcs, TheLeftPixelsOfATallBoxTwoPixelsWideStandOnItsMiddleRow) {
   canvas.clear();
   ASSERT_TRUE(pie(canvas.dc(), 1, 1, 3, 7, 241, -30808, -7, -6));  // 89.6 to 132 degrees
   EXPECT_EQ(canvas.painted(), PixelSet({{2, 3}, {2, 4}})) << canvas.picture(kPen);
+}
+
+// A flat arc starts at the first pixel at or past its start radial, as a curved one does: a
+// radial leaning right below the middle meets the row a hair after the middle on the way back
+// along the bottom, so the arc starts one pixel right of the middle; one leaning left above it, a
+// hair after the middle on the way over the top, one pixel left of it.
+TEST(FlatArcs, AnArcStartsAtThePixelPastARadialAHairAfterTheMiddle) {
+  CurveCanvas canvas(34, 3);
+  canvas.pen(0xFFFFFF);
+  ASSERT_TRUE(arc(canvas.dc(), 1, 1, 31, 2, 17, 5, 47, -7));
+  EXPECT_EQ(canvas.pixels_of(kPen), pixels_from_rows(0, 0,
+                                                     {"..................................",
+                                                      ".................##############...",
+                                                      ".................................."}))
+      << canvas.picture(kPen);
+  canvas.clear();
+  ASSERT_TRUE(arc(canvas.dc(), 1, 1, 31, 2, 15, -7, 10, 5));
+  EXPECT_EQ(canvas.pixels_of(kPen), pixels_from_rows(0, 0,
+                                                     {"..................................",
+                                                      ".###############..................",
+                                                      ".................................."}))
+      << canvas.picture(kPen);
 }
 
 }  // namespace
