@@ -98,6 +98,26 @@ TEST_F(SurfaceTest, DrawingAndObjectChurnDoNotAllocate) {
   delete_object(fill_brush);
 }
 
+// The same with every pixel mirrored on a larger picture, as a window's beside its canvas.
+TEST_F(SurfaceTest, DrawingMirroredOnAnotherPictureDoesNotAllocate) {
+  PixelWord* mirror_pixels = nullptr;
+  const ObjectHandle mirror_bitmap = create_dib_section(kWidth + 5, kHeight + 3, &mirror_pixels);
+  const DcHandle mirror = create_compatible_dc(kNoDc);
+  const ObjectHandle mirror_initial = select_object(mirror, mirror_bitmap);
+  ASSERT_TRUE(mirror_drawing(dc_, mirror));
+  const ObjectHandle fill_brush = create_solid_brush(0x0000FF);
+  drawing_round(dc_, fill_brush, 0);
+  const long before = g_allocations.load();
+  for (int i = 1; i < 500; ++i) drawing_round(dc_, fill_brush, i);
+  EXPECT_EQ(g_allocations.load() - before, 0);
+  EXPECT_NE(mirror_pixels[3 * (kWidth + 5) + 3], 0u);  // the rounds reached the mirror
+  mirror_drawing(dc_, kNoDc);
+  delete_object(fill_brush);
+  select_object(mirror, mirror_initial);
+  delete_dc(mirror);
+  delete_object(mirror_bitmap);
+}
+
 // Text in a font made once, its glyphs made by the first round.
 void text_round(DcHandle dc, const LogFont& description, int i) {
   delete_object(select_object(dc, create_font_indirect(description)));
