@@ -354,6 +354,9 @@ double WideStroke::add_dashed_figure(std::span<const DevicePointF> points, bool 
   // at once, over the whole figure, keeps its ends.
   DevicePointF closing_heading{};
   bool wraps = false;
+  // With flat ends, a close on a straight run that falls inside a gap lets the first dash start a
+  // pixel back on the last segment: the end there is the pixel before the close, not the close.
+  bool reaches_back = false;
   if (closed && !dots_only) {
     double figure_end = start;
     double at = start;
@@ -370,6 +373,8 @@ double WideStroke::add_dashed_figure(std::span<const DevicePointF> points, bool 
     last.seek(std::nextafter(figure_end, -std::numeric_limits<double>::infinity()));
     wraps = figure_end > start && first.start() == start && last.start() > start &&
             last.start() < figure_end && last.end() > figure_end;
+    reaches_back = pen_.cap == EndCap::flat && figure_end > start && first.start() == start &&
+                   last.start() > figure_end;
   }
 
   double position = start;  // along the path, where the segment starts
@@ -457,6 +462,14 @@ double WideStroke::add_dashed_figure(std::span<const DevicePointF> points, bool 
         if (!goes_on) add_dash_path();
         if (dash_path_.empty()) {
           pending_start = dash.start();
+          if (reaches_back && i == 0 && dash.start() == start && closing_heading.x == heading.x &&
+              closing_heading.y == heading.y) {
+            const DevicePointF back{a.x - std::trunc(heading.x), a.y - std::trunc(heading.y)};
+            if (!same_point(back, a)) {
+              dash_path_.push_back(back);
+              dash_headings_.push_back(heading);
+            }
+          }
           dash_path_.push_back(from);
           dash_headings_.push_back(heading);
           if (wraps && dash.start() == start) {

@@ -141,6 +141,24 @@ TEST(WideDashesAlongCurves, MeasureDiagonalStepsByTheirLength) {
       << canvas.picture(kPen);
 }
 
+// With flat ends, a close that falls inside a gap, on a straight run, lets the first dash start a
+// pixel back on the last segment. This box is as wide as its corners, so its right side runs
+// straight up through the close on the middle row of its top corner (row 1); the last gap there
+// stops on row 2 and the first dash covers row 1 too (as the platform drew it).
+TEST(WideDashesAlongCurves, AFlatFirstDashReachesBackAPixelOverAStraightClose) {
+  CurveCanvas canvas(27, 30);
+  canvas.hollow_brush();
+  select_pen(canvas, pen_style::kDash | pen_style::kEndCapFlat | pen_style::kJoinMiter, 5);
+  ASSERT_TRUE(round_rect(canvas.dc(), 13, -1, 18, 17, 19, 5));
+  // The right side's pixels clear of the left side's pen.
+  const char* const expected[] = {"####", "####", "....", "....", "####", "####"};
+  for (int y = 0; y < 6; ++y) {
+    std::string drawn;
+    for (int x = 16; x < 20; ++x) drawn += canvas.at(x, y) == kPen ? '#' : '.';
+    EXPECT_EQ(drawn, expected[y]) << "row " << y << "\n" << canvas.picture(kPen);
+  }
+}
+
 // A box one pixel high flattens onto its row, and the row is a curve like any other: each pixel
 // a point of it. A dash that starts on one has the round join there, whose disc reaches a pixel
 // past the square end on the row itself. This chord runs from the middle to the right end, back
