@@ -94,7 +94,7 @@ class Painter {
         return;
       }
       fill_words(pixels, count, ink);
-      if (mirrors()) fill_words(target_.mirrored(pixels), count, ink);
+      if (mirrors()) target_.mirror_words(pixels, count);
     }
     std::ptrdiff_t line_at(std::ptrdiff_t first, std::int64_t count, std::ptrdiff_t step,
                            PixelWord ink) const {
@@ -102,12 +102,10 @@ class Painter {
         painter_.combine_run(target_.pixels + first, count, step, ink);
         return first + static_cast<std::ptrdiff_t>(count) * step;
       }
-      if (mirrors()) {
-        PixelWord* to = target_.mirrored(target_.pixels + first);
-        const std::ptrdiff_t to_step = target_.mirrored_step(step);
-        for (std::int64_t n = count; n > 0; --n, to += to_step) *to = ink;
-      }
+      PixelWord* const written = target_.pixels + first;
+      const std::int64_t written_count = count;
       for (; count > 0; --count, first += step) target_.pixels[first] = ink;
+      if (mirrors()) target_.mirror_words(written, written_count, step);
       return first;
     }
 
