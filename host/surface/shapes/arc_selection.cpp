@@ -33,6 +33,11 @@ struct Radial {
   Direction offset;
 };
 
+// The platform scales each component of a radial by the box's other half-extent in 32 bits: a
+// component whose product does not fit is lost, which leaves a radial pointing far above or below
+// a flat box lying along its middle row (and one far beside a tall box along its middle column).
+constexpr double kRadialProductLimit = 2147483648.0;
+
 // The radial from the box's centre to p. Across an odd number of pixels p stands for its pixel's
 // centre, as the outline's pixels do.
 Radial radial_of(const RoundedBox& box, DevicePoint p) {
@@ -40,8 +45,15 @@ Radial radial_of(const RoundedBox& box, DevicePoint p) {
   const double centre_y = static_cast<double>(box.top) + static_cast<double>(box.height) / 2.0;
   const double x = static_cast<double>(p.x) + (box.width % 2 == 0 ? 0.0 : 0.5);
   const double y = static_cast<double>(p.y) + (box.height % 2 == 0 ? 0.0 : 0.5);
-  const double a = std::atan2(centre_y - y, x - centre_x);
-  return {a < 0.0 ? a + kFullTurn : a, {std::cos(a), std::sin(a)}, {x - centre_x, centre_y - y}};
+  Direction offset{x - centre_x, centre_y - y};
+  if (std::abs(offset.x) * static_cast<double>(box.height) / 2.0 >= kRadialProductLimit) {
+    offset.x = 0.0;
+  }
+  if (std::abs(offset.y) * static_cast<double>(box.width) / 2.0 >= kRadialProductLimit) {
+    offset.y = 0.0;
+  }
+  const double a = std::atan2(offset.y, offset.x);
+  return {a < 0.0 ? a + kFullTurn : a, {std::cos(a), std::sin(a)}, offset};
 }
 
 class OutlineAngles {
@@ -145,6 +157,14 @@ ArcRange select_arc(std::span<const DevicePoint> outline, const RoundedBox& box,
   std::size_t last = first_index_where(
       count, [&](std::size_t i) { return angles.compare(i, end, end_limit) > 0; });
   last = last == 0 ? count - 1 : last - 1;
+  // Across an odd height one pixel ends the middle row on the right, the turn's start and end at
+  // once: a radial straight right ends the arc there, past the middle row's pixels that come
+  // back to it. (Across an even height the upper of the two pixels there starts the turn and the
+  // lower ends it.)
+  if (end_limit == kFullTurn && box.height % 2 != 0 && last == count - 1 && first != 0 &&
+      angles.compare(0, end, 0.0) == 0) {
+    last = 0;
+  }
 
   const std::size_t before_first = first == 0 ? count - 1 : first - 1;
   if (whole) return {false, first, before_first};

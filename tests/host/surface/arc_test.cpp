@@ -203,8 +203,10 @@ class FarReachingWideArc : public ::testing::Test {
   static constexpr std::int32_t kRight = 0;
   static constexpr std::int32_t kBottom = -6;
   // Radials far up and far left: the upper left quarter of the outline, nowhere near the tip.
-  static constexpr Point kUp{-100000, -1468390940};
-  static constexpr Point kLeftward{2147483646, 18};
+  // (Farther still, a radial scaled by the box's other half-extent would no longer fit in 32
+  // bits and would lose that component.)
+  static constexpr Point kUp{-100000, -10000};
+  static constexpr Point kLeftward{20000000, 18};
 
   FarReachingWideArc() : canvas_(33, 33) {
     set_world_transform(canvas_.dc(), Transform{-3, 0, 0, 2, 2, 1});
@@ -318,6 +320,41 @@ TEST(ArcEnds, APixelExactlyOnARadialLiesAHairToTheLeftOfIt) {
   ASSERT_TRUE(arc(down.dc(), 0, 0, 9, 7, -2, 7, 4, -20));
   EXPECT_FALSE(down.pixels_of(kPen).count({1, 5})) << down.picture(kPen);
   EXPECT_TRUE(down.pixels_of(kPen).count({2, 6})) << down.picture(kPen);
+}
+
+// A pie over a box of odd height whose end radial points straight right ends at the one pixel
+// that ends the middle row there, and closes from it along that row to the centre.
+TEST(ArcEnds, ARadialStraightRightEndsAnOddBoxAtTheEndOfItsMiddleRow) {
+  CurveCanvas canvas(12, 9);
+  canvas.pen(0xFFFFFF);
+  canvas.hollow_brush();
+  ASSERT_TRUE(pie(canvas.dc(), 0, 0, 9, 7, 4, -20, 20, 3));  // from 12 o'clock round to 3
+  const PixelSet outline = canvas.pixels_of(kPen);
+  EXPECT_TRUE(outline.count({8, 3})) << canvas.picture(kPen);
+  EXPECT_TRUE(outline.count({8, 4})) << canvas.picture(kPen);
+  // Nothing of the top right quarter but the radial to 12 o'clock.
+  for (const auto& [x, y] : outline) EXPECT_FALSE(x > 4 && y < 3) << x << "," << y;
+}
+
+// The vertical part of a radial is scaled by half the box's width in 32 bits; once that no
+// longer fits it is lost, and a radial far below a flat box lies along the box's middle row.
+TEST(ArcEnds, ARadialFarAcrossAFlatBoxLosesWhatDoesNotFitAndLiesAlongTheMiddleRow) {
+  const auto slice = [](std::int32_t end_y) {
+    CurveCanvas canvas(12, 41);
+    canvas.pen(0xFFFFFF);
+    canvas.brush(0x0000FF);
+    // Half the width is 2000: 1200000 rows below, the product passes 2^31; 1000000 rows do not.
+    EXPECT_TRUE(pie(canvas.dc(), -3990, 0, 10, 41, 10, -1000, 8, end_y));
+    return canvas.painted();
+  };
+  const PixelSet along_the_middle = slice(20);
+  // The lower right quarter up to the tip, and the middle row from the tip to the centre.
+  EXPECT_TRUE(along_the_middle.count({9, 20}) && along_the_middle.count({0, 20}));
+  EXPECT_TRUE(along_the_middle.count({0, 21}) && along_the_middle.count({7, 21}) &&
+              along_the_middle.count({0, 22}));
+  for (const auto& [x, y] : along_the_middle) EXPECT_GE(y, 20) << x << "," << y;
+  EXPECT_EQ(slice(1200020), along_the_middle);
+  EXPECT_TRUE(slice(1000020).empty());  // ends near the bottom, far to the left
 }
 
 TEST(FlatArcs, ABoxOnePixelHighRunsAlongItsTopRowThereAndBack) {
