@@ -294,7 +294,7 @@ void WideStroke::add_dash_path() {
   const bool one_point = std::all_of(dash_path_.begin(), dash_path_.end(),
                                      [&](const DevicePointF& p) { return same_point(p, first); });
   if (one_point) {
-    add_dash(first, first, dash_headings_.back());
+    add_dash(first, first, dash_starts_at_turn_ ? dash_start_heading_ : dash_headings_.back());
   } else {
     // A dash that runs on into a segment but ends before it reaches the next pixel there still
     // turns into it: the join at the turn, and its end faces along that segment.
@@ -306,13 +306,19 @@ void WideStroke::add_dash_path() {
     PathEnds ends = dash_ends_;
     const bool turned_end = turns && ends.end && pen_.cap == EndCap::square;
     if (turned_end) ends.end = false;
+    // A dash that starts exactly at a turn comes from the segment before: its square start faces
+    // along that one.
+    const bool turned_start = dash_starts_at_turn_ && ends.start && pen_.cap == EndCap::square;
+    if (turned_start) ends.start = false;
     add_path(dash_path_, false, dash_headings_, ends);
     if (turns) add_join(dash_path_.back(), u1, u2);
     if (turned_end) add_band(dash_path_.back(), dash_path_.back(), u2, false, true);
+    if (turned_start) add_band(first, first, dash_start_heading_, true, false);
   }
   dash_path_.clear();
   dash_headings_.clear();
   dash_ends_ = {};
+  dash_starts_at_turn_ = false;
 }
 
 double WideStroke::add_dashed_figure(std::span<const DevicePointF> points, bool closed,
@@ -419,8 +425,11 @@ double WideStroke::add_dashed_figure(std::span<const DevicePointF> points, bool 
     if (dots_only) {
       dash.seek(position);
       const bool dot = on_segment(dash.start());
-      if (dot && !(starts_at_turn && dash.start() == position && dot_on_previous_segment)) {
-        add_dash(point_at(dash.start()), point_at(dash.start()), heading);
+      const bool on_turn = starts_at_turn && dash.start() == position;
+      // A dot on the turn into this segment faces along the segment before.
+      if (dot && !(on_turn && dot_on_previous_segment)) {
+        add_dash(point_at(dash.start()), point_at(dash.start()),
+                 on_turn ? previous_heading : heading);
       }
       dot_on_previous_segment = dot;
       position = next_position;
@@ -472,6 +481,10 @@ double WideStroke::add_dashed_figure(std::span<const DevicePointF> points, bool 
           }
           dash_path_.push_back(from);
           dash_headings_.push_back(heading);
+          if (starts_at_turn && dash.start() == position) {
+            dash_starts_at_turn_ = true;
+            dash_start_heading_ = previous_heading;
+          }
           if (wraps && dash.start() == start) {
             dash_ends_.start = false;
             add_join(a, closing_heading, heading);
@@ -480,9 +493,10 @@ double WideStroke::add_dashed_figure(std::span<const DevicePointF> points, bool 
         if (wraps && last && dash.end() > segment_end) dash_ends_.end = false;
         dash_path_.push_back(to);
         dash_headings_.push_back(heading);
-        // A dash that starts exactly at a turn has the join there, as if it came through it;
-        // one that ends exactly at a turn has its end.
-        if (starts_at_turn && dash.start() == position && !goes_on)
+        // A dash that starts exactly at a turn has the join there, as if it came through it (a
+        // dot there is the square of the segment before alone); one that ends exactly at a turn
+        // has its end.
+        if (starts_at_turn && dash.start() == position && !goes_on && dash.end() > dash.start())
           add_join(a, previous_heading, heading);
         if (!runs_on) {
           add_dash_path();

@@ -19,12 +19,14 @@
 // from its segment's start, cut toward the start). A dash runs on through the turns of the path
 // with the pen's joins, whatever they are, even when its end falls short of the next pixel past the
 // turn (its square end then faces along the segment it ran into); one that starts exactly at a turn
-// has the join there too (one that ends there does not), and a segment of no length is a turn for
-// round joins: a dash over it has the pen's disc there. A closed figure whose last dash runs on
-// past its close draws it and the first dash as one dash through its first point: the join there,
-// no ends (a last dash that ends exactly at the close keeps its ends, and so does a dash that
-// covers the whole figure, first and last at once). In a pattern of dots only, a segment shows its
-// first dot alone (a dot on the point between two segments counts for both).
+// has the join there too (one that ends there does not), as if it came from the segment before: its
+// square start faces along that segment (a dot there is that segment's square alone, no join). A
+// segment of no length is a turn for round joins: a dash over it has the pen's disc there. A closed
+// figure whose last dash runs on past its close draws it and the first dash as one dash through its
+// first point: the join there, no ends (a last dash that ends exactly at the close keeps its ends,
+// and so does a dash that covers the whole figure, first and last at once). In a pattern of dots
+// only, a segment shows its first dot alone (a dot on the point between two segments counts for
+// both, and faces along the segment before).
 //
 // A bevel at a turn of a right angle or more is cut closer than the bands' corners: its corner
 // straight above the turn stands nearer to it by one pixel over the sine of the angle between
@@ -117,7 +119,11 @@ class WideStroke {
   std::vector<raster::QuadrantRow>& nib_rows_;  // empty until the first nib that is walked
   std::vector<DevicePointF>& dash_path_;
   std::vector<DevicePointF>& dash_headings_;
-  PathEnds dash_ends_;           // of the dash in dash_path_
+  PathEnds dash_ends_;  // of the dash in dash_path_
+  // The dash in dash_path_ starts exactly at a turn: its start faces along the segment before,
+  // whose direction this is.
+  bool dash_starts_at_turn_ = false;
+  DevicePointF dash_start_heading_{};
   std::size_t merged_runs_ = 0;  // runs of the nibs after they were last merged
   // The nibs have covered every pixel of the box: nothing added after them can change the
   // picture (a pen far wider than the surface would otherwise lay a huge nib on every point).

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "host/surface/surface.h"
 #include "tests/host/surface/curve_canvas.h"
@@ -181,6 +182,77 @@ TEST(WideDashesAlongCurves, ADashStartingOnAFlatArcsPixelHasTheJoinThere) {
                               "##############################.#######.#######.",
                               ".############################..######..######.."}))
       << canvas.picture(kPen);
+}
+
+// The pen's pixels in the rows and columns given, as text ('#' the pen, '.' anything else).
+std::vector<std::string> pen_rows(const CurveCanvas& canvas, int left, int top, int right,
+                                  int bottom) {
+  std::vector<std::string> rows;
+  for (int y = top; y <= bottom; ++y) {
+    std::string row;
+    for (int x = left; x <= right; ++x) row += canvas.at(x, y) == kPen ? '#' : '.';
+    rows.push_back(row);
+  }
+  return rows;
+}
+
+// A dash or a dot that starts exactly on the point between two segments comes from the segment
+// before: its square end faces along that one, not along the segment it goes on into. Near the top
+// of a tall ellipse each side steps straight down and then diagonally; a dot on the pixel between
+// is the square of the straight step alone, three pixels across and two high, with no join and not
+// turned to the diagonal (as the platform drew them, beside a dot on a straight step).
+TEST(WideDashesAlongCurves, ADotOnATurnIsSquareToTheSegmentBefore) {
+  CurveCanvas canvas(101, 40);
+  canvas.hollow_brush();
+  select_pen(canvas, pen_style::kDashDotDot | pen_style::kEndCapSquare | pen_style::kJoinMiter, 3);
+  ASSERT_TRUE(ellipse(canvas.dc(), 50, 9, 97, 2059));
+  const std::vector<std::string> expected = {
+      "...............", "...............", ".....###.......", ".....###.......",
+      "........###....", "........###....", "...............", "...............",
+      "...###.........", "...###.........", "...###...###..."};
+  EXPECT_EQ(pen_rows(canvas, 66, 8, 80, 18), expected) << canvas.picture(kPen);
+}
+
+// The square start of a dash reaches back along the segment before when the dash starts on the
+// turn from it: a dash that starts where a straight run over the top of an ellipse steps down
+// diagonally reaches back a pixel along the run, not up the diagonal (as the platform drew it).
+TEST(WideDashesAlongCurves, ASquareStartOnATurnReachesBackAlongTheSegmentBefore) {
+  CurveCanvas canvas(99, 94);
+  canvas.hollow_brush();
+  LogBrush ink;
+  ink.color = 0xFFFFFF;
+  const std::uint32_t dashes[4] = {3, 5, 3, 5};
+  delete_object(select_object(canvas.dc(),
+                              ext_create_pen(pen_style::kGeometric | pen_style::kUserStyle |
+                                                 pen_style::kEndCapSquare | pen_style::kJoinRound,
+                                             2, ink, 4, dashes)));
+  ASSERT_TRUE(ellipse(canvas.dc(), -2, 47, 87, 85));
+  const std::vector<std::string> expected = {
+      ".............", "......##...##", "...#####...##", "...#####.....", ".............",
+  };
+  EXPECT_EQ(pen_rows(canvas, 18, 46, 30, 50), expected) << canvas.picture(kPen);
+}
+
+// In a pattern of dots only too: the first dot of a segment, on the turn from the one before, is
+// square to that one. The left side of this ellipse, three times as wide as its pen's world width
+// and flipped, runs straight down through its middle rows and steps diagonally above and below:
+// each dot there is three pixels across, square to the straight run (as the platform drew them).
+TEST(WideDashesAlongCurves, ADotOfADottedPenOnATurnIsSquareToTheSegmentBefore) {
+  CurveCanvas canvas(29, 58);
+  canvas.hollow_brush();
+  Transform flip;
+  flip.m11 = 3.0f;
+  flip.m22 = -2.0f;
+  flip.dx = 14.0f;
+  flip.dy = 29.0f;
+  ASSERT_TRUE(set_world_transform(canvas.dc(), flip));
+  select_pen(canvas, pen_style::kDot | pen_style::kEndCapSquare, 1);
+  ASSERT_TRUE(ellipse(canvas.dc(), 0, -5, 34, 28));
+  const std::vector<std::string> expected = {
+      "......###......", "...............", "...............", "...............",
+      "...............", ".....###.......", ".....###.......",
+  };
+  EXPECT_EQ(pen_rows(canvas, 8, 0, 22, 6), expected) << canvas.picture(kPen);
 }
 
 // Corners of two pixels or less make a rectangle of the box: its inside without the far edges
