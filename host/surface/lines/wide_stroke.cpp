@@ -471,17 +471,31 @@ double WideStroke::add_dashed_figure(std::span<const DevicePointF> points, bool 
         if (!goes_on) add_dash_path();
         if (dash_path_.empty()) {
           pending_start = dash.start();
-          if (reaches_back && i == 0 && dash.start() == start && closing_heading.x == heading.x &&
-              closing_heading.y == heading.y) {
-            const DevicePointF back{a.x - std::trunc(heading.x), a.y - std::trunc(heading.y)};
-            if (!same_point(back, a)) {
-              dash_path_.push_back(back);
-              dash_headings_.push_back(heading);
-            }
+          const bool on_turn = starts_at_turn && dash.start() == position;
+          // A flat dash starts a pixel back along the segment before it: over a close on a
+          // straight run that falls inside a gap, and where a dash (not a dot) starts exactly on
+          // a turn. Only a segment along an axis has a whole pixel to give back.
+          bool reaching = false;
+          DevicePointF back_heading{};
+          if (reaches_back && i == 0 && dash.start() == start &&
+              same_point(closing_heading, heading)) {
+            reaching = true;
+            back_heading = heading;
+          } else if (on_turn && pen_.cap == EndCap::flat && dash.end() > dash.start() &&
+                     !same_point(previous_heading, heading)) {
+            reaching = true;
+            back_heading = previous_heading;
+          }
+          const DevicePointF back{a.x - std::trunc(back_heading.x),
+                                  a.y - std::trunc(back_heading.y)};
+          reaching = reaching && !same_point(back, a);
+          if (reaching) {
+            dash_path_.push_back(back);
+            dash_headings_.push_back(back_heading);
           }
           dash_path_.push_back(from);
-          dash_headings_.push_back(heading);
-          if (starts_at_turn && dash.start() == position) {
+          dash_headings_.push_back(reaching ? back_heading : heading);
+          if (on_turn) {
             dash_starts_at_turn_ = true;
             dash_start_heading_ = previous_heading;
           }

@@ -255,6 +255,22 @@ TEST(WideDashesAlongCurves, ADotOfADottedPenOnATurnIsSquareToTheSegmentBefore) {
   EXPECT_EQ(pen_rows(canvas, 8, 0, 22, 6), expected) << canvas.picture(kPen);
 }
 
+// A flat dash that starts exactly on a turn starts a pixel back along the segment before when that
+// runs along an axis: where the bottom of a wide ellipse runs straight along a row and then steps
+// diagonally up, a dash that starts on the step covers the row's last pixel too, across the whole
+// pen (as the platform drew it).
+TEST(WideDashesAlongCurves, AFlatDashStartingOnATurnStartsAPixelBackAlongTheSegmentBefore) {
+  CurveCanvas canvas(40, 48);
+  canvas.hollow_brush();
+  select_pen(canvas, pen_style::kDashDot | pen_style::kEndCapFlat | pen_style::kJoinBevel, 3);
+  ASSERT_TRUE(ellipse(canvas.dc(), -831, -2, 8, 18));
+  const std::vector<std::string> expected = {
+      "..........", "#######...", "#######...", "#########.",
+      "#..######.", "#..#####..", "#..####...", "..........",
+  };
+  EXPECT_EQ(pen_rows(canvas, 0, 4, 9, 11), expected) << canvas.picture(kPen);
+}
+
 // Corners of two pixels or less make a rectangle of the box: its inside without the far edges
 // showing between the dots, its dots where a rectangle's fall (no curve to follow).
 TEST(RoundedBoxWithTinyCorners, IsDrawnAsTheRectangleOfItsBox) {
