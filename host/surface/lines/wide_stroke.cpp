@@ -180,6 +180,20 @@ void WideStroke::add_join(DevicePointF at, DevicePointF u1, DevicePointF u2) {
   add_piece(edges_, box_, wedge);
 }
 
+void WideStroke::add_top_edge_back(DevicePointF at, DevicePointF u) {
+  if (covered_) return;
+  const double half = static_cast<double>(pen_.width) / 2.0;
+  const DevicePointF n{-u.y * half, u.x * half};
+  const CornerRounding rounding;
+  const DevicePoint one = rounding.across(at, n);
+  const DevicePoint other = rounding.across(at, {-n.x, -n.y});
+  const DevicePoint top = one.y < other.y ? one : other;
+  // The sliver from the top corner a pixel back along the row holds that pixel alone.
+  DevicePoint sliver[3] = {
+      {top.x - static_cast<std::int64_t>(u.x), top.y}, top, {top.x, top.y + 1}};
+  add_piece(edges_, box_, sliver);
+}
+
 void WideStroke::add_disc(DevicePointF centre) {
   if (covered_) return;
   // The pen's round nib is the filled ellipse of the width-by-width box that starts half the
@@ -495,6 +509,12 @@ double WideStroke::add_dashed_figure(std::span<const DevicePointF> points, bool 
           }
           dash_path_.push_back(from);
           dash_headings_.push_back(reaching ? back_heading : heading);
+          // Straight on along a row, the flat start of a dash on a point of the path reaches
+          // back a pixel on its top edge only.
+          if (on_turn && pen_.cap == EndCap::flat && dash.end() > dash.start() &&
+              heading.y == 0.0 && same_point(previous_heading, heading)) {
+            add_top_edge_back(a, heading);
+          }
           if (on_turn) {
             dash_starts_at_turn_ = true;
             dash_start_heading_ = previous_heading;

@@ -271,6 +271,23 @@ TEST(WideDashesAlongCurves, AFlatDashStartingOnATurnStartsAPixelBackAlongTheSegm
   EXPECT_EQ(pen_rows(canvas, 0, 4, 9, 11), expected) << canvas.picture(kPen);
 }
 
+// Where the path goes straight on along a row, a flat dash that starts on one of its points starts
+// a pixel back on its top edge alone. Over the top of this ellipse the path runs left along its
+// rows; each dash there is a pixel longer on the pen's top row, at its start (right) end, whichever
+// side of the middle it is on (as the platform drew them).
+TEST(WideDashesAlongCurves, AFlatDashStartingStraightOnAlongARowStartsAPixelBackOnItsTopEdge) {
+  CurveCanvas canvas(120, 125);
+  canvas.hollow_brush();
+  select_pen(canvas, pen_style::kDash | pen_style::kEndCapFlat | pen_style::kJoinMiter, 3);
+  ASSERT_TRUE(ellipse(canvas.dc(), 13, 36, 92, 60));
+  const std::vector<std::string> expected = {
+      ".................................", "..#####..##########..#######.....",
+      "######...#########...##########..", "######...#########...#########...",
+      "#####....................#####...",
+  };
+  EXPECT_EQ(pen_rows(canvas, 38, 34, 70, 38), expected) << canvas.picture(kPen);
+}
+
 // Corners of two pixels or less make a rectangle of the box: its inside without the far edges
 // showing between the dots, its dots where a rectangle's fall (no curve to follow).
 TEST(RoundedBoxWithTinyCorners, IsDrawnAsTheRectangleOfItsBox) {
