@@ -509,9 +509,9 @@ double WideStroke::add_dashed_figure(std::span<const DevicePointF> points, bool 
           }
           dash_path_.push_back(from);
           dash_headings_.push_back(reaching ? back_heading : heading);
-          // Straight on along a row, the flat start of a dash on a point of the path reaches
-          // back a pixel on its top edge only.
-          if (on_turn && pen_.cap == EndCap::flat && dash.end() > dash.start() &&
+          // Straight on along a row, the flat or round start of a dash on a point of the path
+          // reaches back a pixel on its top edge only (a square end covers it already).
+          if (on_turn && pen_.cap != EndCap::square && dash.end() > dash.start() &&
               heading.y == 0.0 && same_point(previous_heading, heading)) {
             add_top_edge_back(a, heading);
           }

@@ -22,13 +22,13 @@
 // has the join there too (one that ends there does not), as if it came from the segment before: its
 // square start faces along that segment (a dot there is that segment's square alone, no join), and
 // a flat one starts a pixel back along it when it runs along an axis (where the path goes straight
-// on along a row, the top edge alone starts a pixel back). A segment of no length is a turn for
-// round joins: a dash over it has the pen's disc there. A closed figure whose last dash runs on
-// past its close draws it and the first dash as one dash through its first point: the join there,
-// no ends (a last dash that ends exactly at the close keeps its ends, and so does a dash that
-// covers the whole figure, first and last at once). In a pattern of dots only, a segment shows its
-// first dot alone (a dot on the point between two segments counts for both, and faces along the
-// segment before).
+// on along a row, the top edge alone of a flat or round one starts a pixel back). A segment of no
+// length is a turn for round joins: a dash over it has the pen's disc there. A closed figure whose
+// last dash runs on past its close draws it and the first dash as one dash through its first point:
+// the join there, no ends (a last dash that ends exactly at the close keeps its ends, and so does a
+// dash that covers the whole figure, first and last at once). In a pattern of dots only, a segment
+// shows its first dot alone (a dot on the point between two segments counts for both, and faces
+// along the segment before).
 //
 // A bevel at a turn of a right angle or more is cut closer than the bands' corners: its corner
 // straight above the turn stands nearer to it by one pixel over the sine of the angle between
@@ -108,8 +108,8 @@ class WideStroke {
   // The join at a point between bands of unit directions u1 and u2.
   void add_join(DevicePointF at, DevicePointF u1, DevicePointF u2);
   void add_disc(DevicePointF centre);
-  // The pixel a pixel back from the top corner of a flat end at `at`, on a band along a row of
-  // direction u.
+  // The pixel a pixel back from the top corner of a flat or round end at `at`, on a band along a
+  // row of direction u.
   void add_top_edge_back(DevicePointF at, DevicePointF u);
   // One piece of a dash along a segment of direction `heading`, with the pen's ends; a piece of
   // no length is a dot.

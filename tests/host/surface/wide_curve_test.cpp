@@ -288,6 +288,24 @@ TEST(WideDashesAlongCurves, AFlatDashStartingStraightOnAlongARowStartsAPixelBack
   EXPECT_EQ(pen_rows(canvas, 38, 34, 70, 38), expected) << canvas.picture(kPen);
 }
 
+// A round dash that starts straight on along a row starts a pixel back on its top edge too (the
+// pen's disc there covers that pixel when the dash runs left). Along the bottom of this flat
+// ellipse the path runs right: the dash there reaches a pixel back on the row above the path, its
+// dots do not (as the platform drew them).
+TEST(WideDashesAlongCurves, ARoundDashStartingStraightOnAlongARowStartsAPixelBackOnItsTopEdge) {
+  CurveCanvas canvas(32, 22);
+  canvas.hollow_brush();
+  select_pen(canvas, pen_style::kDashDotDot | pen_style::kJoinBevel, 3);
+  ASSERT_TRUE(ellipse(canvas.dc(), -4, 16, 222, 20));
+  const std::vector<std::string> expected = {
+      "######.....#.....#.....#######..",
+      "#######..##########...#########.",
+      "######...#########...#########..",
+      "....#.....#######.....#.....#...",
+  };
+  EXPECT_EQ(pen_rows(canvas, 0, 16, 31, 19), expected) << canvas.picture(kPen);
+}
+
 // Corners of two pixels or less make a rectangle of the box: its inside without the far edges
 // showing between the dots, its dots where a rectangle's fall (no curve to follow).
 TEST(RoundedBoxWithTinyCorners, IsDrawnAsTheRectangleOfItsBox) {
