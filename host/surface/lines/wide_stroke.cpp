@@ -488,14 +488,15 @@ double WideStroke::add_dashed_figure(std::span<const DevicePointF> points, bool 
           const bool on_turn = starts_at_turn && dash.start() == position;
           // A flat dash starts a pixel back along the segment before it: over a close on a
           // straight run that falls inside a gap, and where a dash (not a dot) starts exactly on
-          // a turn. Only a segment along an axis has a whole pixel to give back.
+          // a turn, where a round one's band does too (its disc stays on its point). Only a
+          // segment along an axis has a whole pixel to give back.
           bool reaching = false;
           DevicePointF back_heading{};
           if (reaches_back && i == 0 && dash.start() == start &&
               same_point(closing_heading, heading)) {
             reaching = true;
             back_heading = heading;
-          } else if (on_turn && pen_.cap == EndCap::flat && dash.end() > dash.start() &&
+          } else if (on_turn && pen_.cap != EndCap::square && dash.end() > dash.start() &&
                      !same_point(previous_heading, heading)) {
             reaching = true;
             back_heading = previous_heading;
@@ -506,6 +507,10 @@ double WideStroke::add_dashed_figure(std::span<const DevicePointF> points, bool 
           if (reaching) {
             dash_path_.push_back(back);
             dash_headings_.push_back(back_heading);
+            if (pen_.cap == EndCap::round) {
+              dash_ends_.start = false;
+              add_disc(from);
+            }
           }
           dash_path_.push_back(from);
           dash_headings_.push_back(reaching ? back_heading : heading);

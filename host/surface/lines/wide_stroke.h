@@ -21,8 +21,9 @@
 // turn (its square end then faces along the segment it ran into); one that starts exactly at a turn
 // has the join there too (one that ends there does not), as if it came from the segment before: its
 // square start faces along that segment (a dot there is that segment's square alone, no join), and
-// a flat one starts a pixel back along it when it runs along an axis (where the path goes straight
-// on along a row, the top edge alone of a flat or round one starts a pixel back). A segment of no
+// a flat one starts a pixel back along it when it runs along an axis, and so does a round one's
+// band, its disc staying on the dash's point (where the path goes straight on along a row, the top
+// edge alone of a flat or round one starts a pixel back). A segment of no
 // length is a turn for round joins: a dash over it has the pen's disc there. A closed figure whose
 // last dash runs on past its close draws it and the first dash as one dash through its first point:
 // the join there, no ends (a last dash that ends exactly at the close keeps its ends, and so does a

@@ -306,6 +306,31 @@ TEST(WideDashesAlongCurves, ARoundDashStartingStraightOnAlongARowStartsAPixelBac
   EXPECT_EQ(pen_rows(canvas, 0, 16, 31, 19), expected) << canvas.picture(kPen);
 }
 
+// A round dash that starts exactly where the path turns from a column or row onto a diagonal
+// starts its band a pixel back along the segment before, as a flat one does, and keeps its disc on
+// its own point: the corner pixels behind the start that the disc leaves open are covered. Here
+// the chord's arc turns from going down and from going right (as the platform drew it).
+TEST(WideDashesAlongCurves, ARoundDashStartingOnATurnStartsItsBandAPixelBackAlongTheSegmentBefore) {
+  CurveCanvas canvas(87, 85);
+  canvas.hollow_brush();
+  LogBrush ink;
+  ink.color = 0xFFFFFF;
+  const std::uint32_t dashes[2] = {5, 7};
+  delete_object(select_object(
+      canvas.dc(),
+      ext_create_pen(pen_style::kGeometric | pen_style::kUserStyle | pen_style::kJoinBevel, 3, ink,
+                     2, dashes)));
+  ASSERT_TRUE(chord(canvas.dc(), 51, 16, 15, -22, 1255, 55, 1255, 55));
+  const std::vector<std::string> turning_from_a_column = {
+      "...####...", "...#####..", "...######.", "....######", ".....####.",
+  };
+  EXPECT_EQ(pen_rows(canvas, 13, 5, 22, 9), turning_from_a_column) << canvas.picture(kPen);
+  const std::vector<std::string> turning_from_a_row = {
+      ".....####", "....#####", "...######", "...#####.", "...####..", ".........",
+  };
+  EXPECT_EQ(pen_rows(canvas, 37, 10, 45, 15), turning_from_a_row) << canvas.picture(kPen);
+}
+
 // Corners of two pixels or less make a rectangle of the box: its inside without the far edges
 // showing between the dots, its dots where a rectangle's fall (no curve to follow).
 TEST(RoundedBoxWithTinyCorners, IsDrawnAsTheRectangleOfItsBox) {
