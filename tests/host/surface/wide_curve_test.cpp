@@ -306,10 +306,11 @@ TEST(WideDashesAlongCurves, ARoundDashStartingStraightOnAlongARowStartsAPixelBac
   EXPECT_EQ(pen_rows(canvas, 0, 16, 31, 19), expected) << canvas.picture(kPen);
 }
 
-// A round dash that starts exactly where the path turns from a column or row onto a diagonal
-// starts its band a pixel back along the segment before, as a flat one does, and keeps its disc on
-// its own point: the corner pixels behind the start that the disc leaves open are covered. Here
-// the chord's arc turns from going down and from going right (as the platform drew it).
+// A round dash that starts exactly where the path turns from a column onto a diagonal toward the
+// right, or from a row onto one toward the top, starts its band a pixel back along the segment
+// before and keeps its disc on its own point: the corner pixels behind the start that the disc
+// leaves open are covered. Here the chord's arc turns from going down and from going right (as
+// the platform drew it).
 TEST(WideDashesAlongCurves, ARoundDashStartingOnATurnStartsItsBandAPixelBackAlongTheSegmentBefore) {
   CurveCanvas canvas(87, 85);
   canvas.hollow_brush();
@@ -329,6 +330,35 @@ TEST(WideDashesAlongCurves, ARoundDashStartingOnATurnStartsItsBandAPixelBackAlon
       ".....####", "....#####", "...######", "...#####.", "...####..", ".........",
   };
   EXPECT_EQ(pen_rows(canvas, 37, 10, 45, 15), turning_from_a_row) << canvas.picture(kPen);
+}
+
+// The same where the segment before runs up or left: the band starts on the far edge of the pixel
+// behind the point. A turn from a column toward the left keeps the disc alone (as the platform
+// drew this chord, whose arc turns from going up toward the right and toward the left, and from
+// going left toward the top).
+TEST(WideDashesAlongCurves, ARoundDashStartingOnATurnTowardTheRightOrTopCoversThePixelBehind) {
+  CurveCanvas canvas(79, 74);
+  canvas.hollow_brush();
+  LogBrush ink;
+  ink.color = 0xFFFFFF;
+  const std::uint32_t dashes[1] = {4};
+  delete_object(select_object(
+      canvas.dc(),
+      ext_create_pen(pen_style::kGeometric | pen_style::kUserStyle | pen_style::kJoinBevel, 3, ink,
+                     1, dashes)));
+  ASSERT_TRUE(chord(canvas.dc(), 20, 28, 58, 82, 74, 1237, 37, 46));
+  const std::vector<std::string> up_toward_the_right = {
+      "...###.", "...###.", "..####.", "..####.", "..####.", ".......",
+  };
+  EXPECT_EQ(pen_rows(canvas, 53, 58, 59, 63), up_toward_the_right) << canvas.picture(kPen);
+  const std::vector<std::string> up_toward_the_left = {
+      ".###...", ".####..", ".####..", ".####..", "...#...", ".......",
+  };
+  EXPECT_EQ(pen_rows(canvas, 53, 42, 59, 47), up_toward_the_left) << canvas.picture(kPen);
+  const std::vector<std::string> left_toward_the_top = {
+      "###....", "#####..", "#####..", "#####..", "..###..", ".......",
+  };
+  EXPECT_EQ(pen_rows(canvas, 42, 27, 48, 32), left_toward_the_top) << canvas.picture(kPen);
 }
 
 // Corners of two pixels or less make a rectangle of the box: its inside without the far edges
