@@ -488,40 +488,38 @@ double WideStroke::add_dashed_figure(std::span<const DevicePointF> points, bool 
           const bool on_turn = starts_at_turn && dash.start() == position;
           // A flat dash starts a pixel back along the segment before it: over a close on a
           // straight run that falls inside a gap, and where a dash (not a dot) starts exactly on
-          // a turn. Only a segment along an axis has a whole pixel to give back.
+          // a turn. Only a segment along an axis has a whole pixel to give back. Where the turn
+          // leaves a column onto a diagonal toward the right, or a row onto one toward the top,
+          // a flat or round dash covers the whole pixel behind its point across the pen's width:
+          // its band starts on that pixel's far edge (a pixel further for a segment running left
+          // or up, whose band holds the pixels before its corners), a round one's disc staying on
+          // its point.
+          const bool dash_on_turn = on_turn && dash.end() > dash.start();
+          const bool toward_right_or_top =
+              heading.x != 0.0 && heading.y != 0.0 &&
+              (previous_heading.x == 0.0 ? heading.x > 0.0 : heading.y < 0.0);
           bool reaching = false;
+          bool behind = false;
           DevicePointF back_heading{};
           if (reaches_back && i == 0 && dash.start() == start &&
               same_point(closing_heading, heading)) {
             reaching = true;
             back_heading = heading;
-          } else if (on_turn && pen_.cap == EndCap::flat && dash.end() > dash.start() &&
-                     !same_point(previous_heading, heading)) {
+          } else if (dash_on_turn && pen_.cap != EndCap::square &&
+                     !same_point(previous_heading, heading) &&
+                     (pen_.cap == EndCap::flat || toward_right_or_top)) {
             reaching = true;
+            behind = toward_right_or_top;
             back_heading = previous_heading;
           }
-          DevicePointF back{a.x - std::trunc(back_heading.x), a.y - std::trunc(back_heading.y)};
-          // A round dash starting exactly on a turn from a column onto a diagonal toward the
-          // right, or from a row onto one toward the top, covers the pixel behind its point across
-          // the pen's width: its band starts on that pixel's far edge (a pixel further for a
-          // segment running left or up, whose band holds the pixels before its corners), its disc
-          // stays on its point.
-          const bool round_reaching =
-              on_turn && pen_.cap == EndCap::round && dash.end() > dash.start() &&
-              heading.x != 0.0 && heading.y != 0.0 &&
-              (previous_heading.x == 0.0 ? heading.x > 0.0 : heading.y < 0.0);
-          if (round_reaching) {
-            reaching = true;
-            back_heading = previous_heading;
-            const DevicePointF step{std::trunc(back_heading.x), std::trunc(back_heading.y)};
-            const double further = step.x < 0.0 || step.y < 0.0 ? 2.0 : 1.0;
-            back = {a.x - further * step.x, a.y - further * step.y};
-          }
+          const DevicePointF step{std::trunc(back_heading.x), std::trunc(back_heading.y)};
+          const double further = behind && (step.x < 0.0 || step.y < 0.0) ? 2.0 : 1.0;
+          const DevicePointF back{a.x - further * step.x, a.y - further * step.y};
           reaching = reaching && !same_point(back, a);
           if (reaching) {
             dash_path_.push_back(back);
             dash_headings_.push_back(back_heading);
-            if (round_reaching) {
+            if (pen_.cap == EndCap::round) {
               dash_ends_.start = false;
               add_disc(from);
             }
@@ -530,8 +528,8 @@ double WideStroke::add_dashed_figure(std::span<const DevicePointF> points, bool 
           dash_headings_.push_back(reaching ? back_heading : heading);
           // Straight on along a row, the flat or round start of a dash on a point of the path
           // reaches back a pixel on its top edge only (a square end covers it already).
-          if (on_turn && pen_.cap != EndCap::square && dash.end() > dash.start() &&
-              heading.y == 0.0 && same_point(previous_heading, heading)) {
+          if (dash_on_turn && pen_.cap != EndCap::square && heading.y == 0.0 &&
+              same_point(previous_heading, heading)) {
             add_top_edge_back(a, heading);
           }
           if (on_turn) {

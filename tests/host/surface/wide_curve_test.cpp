@@ -361,6 +361,23 @@ TEST(WideDashesAlongCurves, ARoundDashStartingOnATurnTowardTheRightOrTopCoversTh
   EXPECT_EQ(pen_rows(canvas, 42, 27, 48, 32), left_toward_the_top) << canvas.picture(kPen);
 }
 
+// A flat dash that starts exactly where the path turns from a row running left onto a diagonal
+// toward the top covers the whole pixel behind its point across the pen's width, not just a
+// point a pixel back (whose band, running left, would hold the point's own pixels). Here on the
+// right of this ellipse, where its path turns from going left to going up (as the platform drew
+// it).
+TEST(WideDashesAlongCurves, AFlatDashStartingOnATurnTowardTheTopCoversThePixelBehind) {
+  CurveCanvas canvas(120, 125);
+  canvas.hollow_brush();
+  select_pen(canvas, pen_style::kDash | pen_style::kEndCapFlat | pen_style::kJoinMiter, 3);
+  ASSERT_TRUE(ellipse(canvas.dc(), 13, 36, 92, 60));
+  const std::vector<std::string> expected = {
+      "............", "###.........", "######......", "######......", "######.#####",
+      "...###.#####", ".......#####", ".........###", "...........#",
+  };
+  EXPECT_EQ(pen_rows(canvas, 76, 36, 87, 44), expected) << canvas.picture(kPen);
+}
+
 // Corners of two pixels or less make a rectangle of the box: its inside without the far edges
 // showing between the dots, its dots where a rectangle's fall (no curve to follow).
 TEST(RoundedBoxWithTinyCorners, IsDrawnAsTheRectangleOfItsBox) {
