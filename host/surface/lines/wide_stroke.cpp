@@ -194,6 +194,21 @@ void WideStroke::add_top_edge_back(DevicePointF at, DevicePointF u) {
   add_piece(edges_, box_, sliver);
 }
 
+void WideStroke::add_inner_start(DevicePointF back, DevicePointF at, DevicePointF u1,
+                                 DevicePointF u2) {
+  if (covered_) return;
+  const double turn = u1.x * u2.y - u1.y * u2.x;
+  if (turn == 0.0) return;  // straight on, or back on itself: no inner side
+  const double half = static_cast<double>(pen_.width) / 2.0;
+  const DevicePointF n1{-u1.y * half, u1.x * half};
+  const double inner = turn < 0.0 ? -1.0 : 1.0;
+  const DevicePointF n2{-u2.y * half * inner, u2.x * half * inner};
+  const CornerRounding rounding;
+  DevicePoint wedge[3] = {rounding.across(back, n1), rounding.across(back, {-n1.x, -n1.y}),
+                          rounding.across(at, n2)};
+  add_piece(edges_, box_, wedge);
+}
+
 void WideStroke::add_disc(DevicePointF centre) {
   if (covered_) return;
   // The pen's round nib is the filled ellipse of the width-by-width box that starts half the
@@ -516,6 +531,15 @@ double WideStroke::add_dashed_figure(std::span<const DevicePointF> points, bool 
           const double further = behind && (step.x < 0.0 || step.y < 0.0) ? 2.0 : 1.0;
           const DevicePointF back{a.x - further * step.x, a.y - further * step.y};
           reaching = reaching && !same_point(back, a);
+          // With a bevel or miter join, a dash that starts on a turn off a row or column has its
+          // start edge a pixel back along the segment before reach across to the next band's
+          // corner on the inner side of the turn.
+          const DevicePointF pixel_back{std::trunc(previous_heading.x),
+                                        std::trunc(previous_heading.y)};
+          if (dash_on_turn && pen_.join != Join::round && !same_point(pixel_back, {})) {
+            add_inner_start(DevicePointF{a.x - pixel_back.x, a.y - pixel_back.y}, a,
+                            previous_heading, heading);
+          }
           if (reaching) {
             dash_path_.push_back(back);
             dash_headings_.push_back(back_heading);

@@ -25,12 +25,15 @@
 // column onto a diagonal toward the right, or a row onto one toward the top, a flat or round one
 // covers the whole pixel behind its point across the pen's width (a round one's disc staying on its
 // point); where the path goes straight on along a row, the top edge alone of a flat or round one
-// starts a pixel back. A segment of no length is a turn for round joins: a dash over it has the
-// pen's disc there. A closed figure whose last dash runs on past its close draws it and the first
-// dash as one dash through its first point: the join there, no ends (a last dash that ends exactly
-// at the close keeps its ends, and so does a dash that covers the whole figure, first and last at
-// once). In a pattern of dots only, a segment shows its first dot alone (a dot on the point between
-// two segments counts for both, and faces along the segment before).
+// starts a pixel back. With a bevel or miter join, a dash that starts on a turn off a row or column
+// also fills from its edge a pixel back along the segment before to the next band's corner on the
+// inner side of the turn, whatever its ends (a round join's disc does not). A segment of no length
+// is a turn for round joins: a dash over it has the pen's disc there. A closed figure whose last
+// dash runs on past its close draws it and the first dash as one dash through its first point: the
+// join there, no ends (a last dash that ends exactly at the close keeps its ends, and so does a
+// dash that covers the whole figure, first and last at once). In a pattern of dots only, a segment
+// shows its first dot alone (a dot on the point between two segments counts for both, and faces
+// along the segment before).
 //
 // A bevel at a turn of a right angle or more is cut closer than the bands' corners: its corner
 // straight above the turn stands nearer to it by one pixel over the sine of the angle between
@@ -110,6 +113,11 @@ class WideStroke {
   // The join at a point between bands of unit directions u1 and u2.
   void add_join(DevicePointF at, DevicePointF u1, DevicePointF u2);
   void add_disc(DevicePointF centre);
+  // The start of a dash on a turn from u1 to u2 with a bevel or miter join: the triangle from
+  // the band's edge across `back` (a pixel back along u1) to the corner of the band along u2 from
+  // `at` on the inner side of the turn. Where the path runs on through the turn, the band before
+  // covers it.
+  void add_inner_start(DevicePointF back, DevicePointF at, DevicePointF u1, DevicePointF u2);
   // The pixel a pixel back from the top corner of a flat or round end at `at`, on a band along a
   // row of direction u.
   void add_top_edge_back(DevicePointF at, DevicePointF u);

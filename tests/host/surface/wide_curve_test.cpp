@@ -378,6 +378,35 @@ TEST(WideDashesAlongCurves, AFlatDashStartingOnATurnTowardTheTopCoversThePixelBe
   EXPECT_EQ(pen_rows(canvas, 76, 36, 87, 44), expected) << canvas.picture(kPen);
 }
 
+// With a bevel or miter join, a dash that starts exactly where the path turns off a row or a
+// column reaches from its edge a pixel back along the segment before to the next band's corner on
+// the inner side of the turn, whatever its ends; a round join's disc does not (as the platform
+// drew these curves, each turning from a row or column onto a diagonal).
+TEST(WideDashesAlongCurves, ADashStartingOnATurnWithACorneredJoinReachesItsInnerCorner) {
+  {
+    // Round ends, from going left toward the bottom: below the pixel behind the point.
+    CurveCanvas canvas(32, 22);
+    canvas.hollow_brush();
+    select_pen(canvas, pen_style::kDashDotDot | pen_style::kJoinBevel, 3);
+    ASSERT_TRUE(ellipse(canvas.dc(), 3, -5, 224, 19));
+    const std::vector<std::string> expected = {
+        "........", "........", "..##....", "#####...", "#####...", "#####...", "###.....",
+    };
+    EXPECT_EQ(pen_rows(canvas, 4, 0, 11, 6), expected) << canvas.picture(kPen);
+  }
+  {
+    // Flat ends, from going down toward the right: above the row behind the point.
+    CurveCanvas canvas(40, 49);
+    canvas.hollow_brush();
+    select_pen(canvas, pen_style::kDashDot | pen_style::kEndCapFlat | pen_style::kJoinMiter, 6);
+    ASSERT_TRUE(round_rect(canvas.dc(), 16, 21, 980, 50, 6, 28));
+    const std::vector<std::string> expected = {
+        ".........", "....#####", ".########", ".########", ".########",
+    };
+    EXPECT_EQ(pen_rows(canvas, 13, 44, 21, 48), expected) << canvas.picture(kPen);
+  }
+}
+
 // Corners of two pixels or less make a rectangle of the box: its inside without the far edges
 // showing between the dots, its dots where a rectangle's fall (no curve to follow).
 TEST(RoundedBoxWithTinyCorners, IsDrawnAsTheRectangleOfItsBox) {
