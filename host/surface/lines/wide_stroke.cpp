@@ -116,7 +116,7 @@ void WideStroke::add_band(DevicePointF a, DevicePointF b, DevicePointF u, bool s
   add_piece(edges_, box_, corners);
 }
 
-void WideStroke::add_join(DevicePointF at, DevicePointF u1, DevicePointF u2) {
+void WideStroke::add_join(DevicePointF at, DevicePointF u1, DevicePointF u2, PathEnds ends) {
   if (covered_) return;
   if (pen_.join == Join::round) {
     add_disc(at);
@@ -147,12 +147,23 @@ void WideStroke::add_join(DevicePointF at, DevicePointF u1, DevicePointF u2) {
     return raster::to_subpixels(rounding.across(at, offset));
   };
   // The wedge between the two bands' ends, and the slivers between each end and the centre that
-  // rounding may leave open on the inner side.
+  // rounding may leave open on the inner side. Where the path ends in the band after the turn,
+  // that band may stop short of the inner corner of the band before: the join then spans the
+  // triangle from the later band's start edge out to that corner (and the other way round where
+  // the path starts in the band before the turn).
   auto add_slivers = [&] {
     DevicePoint sliver1[3] = {inner1, outer1, centre};
     DevicePoint sliver2[3] = {centre, outer2, inner2};
     add_piece(edges_, box_, sliver1);
     add_piece(edges_, box_, sliver2);
+    if (ends.start) {
+      DevicePoint reach[3] = {inner2, inner1, outer1};
+      add_piece(edges_, box_, reach);
+    }
+    if (ends.end) {
+      DevicePoint reach[3] = {inner1, inner2, outer2};
+      add_piece(edges_, box_, reach);
+    }
   };
   if (pen_.join == Join::miter) {
     // The tip is where the outer edges through the bands' corners cross (outer1 + s * u1 and
@@ -272,6 +283,7 @@ void WideStroke::add_path(std::span<const DevicePointF> points, bool closed,
     return;
   }
   DevicePointF previous_heading{};
+  bool after_first_band = false;
   std::size_t last_start = 0;
   for (std::size_t i = 0; i < count;) {
     const std::size_t j = distinct_after(i);
@@ -282,7 +294,11 @@ void WideStroke::add_path(std::span<const DevicePointF> points, bool closed,
     add_band(points[i], points[j], u,
              !closed && first_band && ends.start && pen_.cap == EndCap::square,
              !closed && last_band && ends.end && pen_.cap == EndCap::square);
-    if (!first_band) add_join(points[i], previous_heading, u);
+    if (!first_band) {
+      add_join(points[i], previous_heading, u,
+               {!closed && after_first_band && ends.start, !closed && last_band && ends.end});
+    }
+    after_first_band = first_band;
     previous_heading = u;
     last_start = i;
     i = j;

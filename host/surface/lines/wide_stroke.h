@@ -110,8 +110,9 @@ class WideStroke {
   // The band from a to b along the unit direction u (given, so that a band of no length has
   // one).
   void add_band(DevicePointF a, DevicePointF b, DevicePointF u, bool square_start, bool square_end);
-  // The join at a point between bands of unit directions u1 and u2.
-  void add_join(DevicePointF at, DevicePointF u1, DevicePointF u2);
+  // The join at a point between bands of unit directions u1 and u2. `ends` tells whether the
+  // band before the turn starts the path there and the band after it ends the path.
+  void add_join(DevicePointF at, DevicePointF u1, DevicePointF u2, PathEnds ends = {false, false});
   void add_disc(DevicePointF centre);
   // The start of a dash on a turn from u1 to u2 with a bevel or miter join: the triangle from
   // the band's edge across `back` (a pixel back along u1) to the corner of the band along u2 from

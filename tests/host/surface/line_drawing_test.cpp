@@ -291,6 +291,30 @@ TEST_F(LineDrawing, MitersWhoseTipLiesBeyondTenHalfWidthsFromTheTurnBecomeBevels
   EXPECT_EQ(row(14, 28, 48, kWhite), "############........");
 }
 
+TEST_F(LineDrawing, JoinsNextToAShortEndBandReachOutToTheInnerCornerBefore) {
+  // Width 4: right, a diagonal step up at (15,12), and one pixel right from (16,11) to the end.
+  // The last band stops at column 17, short of the diagonal band's inner corner (18,13); the
+  // join spans from the last band's start edge out to that corner and so takes (17,12), on the
+  // diagonal band's edge.
+  use_pen(geometric(pen_style::kJoinMiter | pen_style::kEndCapFlat, 4, 0xFFFFFF));
+  const Point ending[] = {{13, 12}, {15, 12}, {16, 11}, {17, 11}};
+  ASSERT_TRUE(polyline(dc_, ending, 4));
+  EXPECT_EQ(row(11, 12, 19, kWhite), ".####..");
+  EXPECT_EQ(row(12, 12, 19, kWhite), ".#####.");
+  // The same where the path starts one pixel before the turn: (44,22).
+  fill(0);
+  const Point starting[] = {{44, 21}, {43, 21}, {42, 22}, {40, 22}};
+  ASSERT_TRUE(polyline(dc_, starting, 4));
+  EXPECT_EQ(row(22, 39, 46, kWhite), ".#####.");
+  // And with a bevel at a sharp turn: one pixel left, then steeply down to the right; the join
+  // takes (30,20) above the start.
+  fill(0);
+  use_pen(geometric(pen_style::kJoinBevel | pen_style::kEndCapFlat, 3, 0xFFFFFF));
+  const Point steep[] = {{30, 21}, {29, 21}, {33, 31}};
+  ASSERT_TRUE(polyline(dc_, steep, 3));
+  EXPECT_EQ(row(20, 28, 32, kWhite), ".##.");
+}
+
 TEST_F(LineDrawing, WideDashesRunOnThroughTurnsWhateverTheJoin) {
   // A dash of 30 from (4,20): 16 along the first segment, 14 up the second. With a miter join
   // it turns the corner whole, the outer corner (columns 20..21, rows 20..21) filled.
