@@ -146,24 +146,28 @@ void WideStroke::add_join(DevicePointF at, DevicePointF u1, DevicePointF u2, Pat
     }
     return raster::to_subpixels(rounding.across(at, offset));
   };
+  // Where the path ends with a flat end in the band after the turn, that band may stop short of
+  // the inner corner of the band before, or have no length at all: the join then spans the
+  // triangle from the later band's start edge (a to b) out to that corner, the edge itself left
+  // open, as a band of no length covers nothing there. The edge moves a sixteenth of the way
+  // along the triangle's sides, which keeps it on the subpixel grid and the sides where they are.
+  auto add_reach = [&](DevicePoint a, DevicePoint b, DevicePoint corner) {
+    raster::SubpixelPoint reach[3] = {raster::to_subpixels(a), raster::to_subpixels(b),
+                                      raster::to_subpixels(corner)};
+    reach[0] = {reach[0].x + corner.x - a.x, reach[0].y + corner.y - a.y};
+    reach[1] = {reach[1].x + corner.x - b.x, reach[1].y + corner.y - b.y};
+    add_piece(edges_, box_, reach);
+  };
   // The wedge between the two bands' ends, and the slivers between each end and the centre that
-  // rounding may leave open on the inner side. Where the path ends in the band after the turn,
-  // that band may stop short of the inner corner of the band before: the join then spans the
-  // triangle from the later band's start edge out to that corner (and the other way round where
-  // the path starts in the band before the turn).
+  // rounding may leave open on the inner side, and the reach out of a band that ends the path
+  // beside the turn (or, the other way round, starts it there).
   auto add_slivers = [&] {
     DevicePoint sliver1[3] = {inner1, outer1, centre};
     DevicePoint sliver2[3] = {centre, outer2, inner2};
     add_piece(edges_, box_, sliver1);
     add_piece(edges_, box_, sliver2);
-    if (ends.start) {
-      DevicePoint reach[3] = {inner2, inner1, outer1};
-      add_piece(edges_, box_, reach);
-    }
-    if (ends.end) {
-      DevicePoint reach[3] = {inner1, inner2, outer2};
-      add_piece(edges_, box_, reach);
-    }
+    if (ends.start) add_reach(inner1, outer1, inner2);
+    if (ends.end) add_reach(inner2, outer2, inner1);
   };
   if (pen_.join == Join::miter) {
     // The tip is where the outer edges through the bands' corners cross (outer1 + s * u1 and
@@ -295,8 +299,9 @@ void WideStroke::add_path(std::span<const DevicePointF> points, bool closed,
              !closed && first_band && ends.start && pen_.cap == EndCap::square,
              !closed && last_band && ends.end && pen_.cap == EndCap::square);
     if (!first_band) {
+      const bool flat = !closed && pen_.cap == EndCap::flat;
       add_join(points[i], previous_heading, u,
-               {!closed && after_first_band && ends.start, !closed && last_band && ends.end});
+               {flat && after_first_band && ends.start, flat && last_band && ends.end});
     }
     after_first_band = first_band;
     previous_heading = u;
@@ -356,7 +361,7 @@ void WideStroke::add_dash_path() {
     const bool turned_start = dash_starts_at_turn_ && ends.start && pen_.cap == EndCap::square;
     if (turned_start) ends.start = false;
     add_path(dash_path_, false, dash_headings_, ends);
-    if (turns) add_join(dash_path_.back(), u1, u2);
+    if (turns) add_join(dash_path_.back(), u1, u2, {false, ends.end && pen_.cap == EndCap::flat});
     if (turned_end) add_band(dash_path_.back(), dash_path_.back(), u2, false, true);
     if (turned_start) add_band(first, first, dash_start_heading_, true, false);
   }

@@ -111,7 +111,8 @@ class WideStroke {
   // one).
   void add_band(DevicePointF a, DevicePointF b, DevicePointF u, bool square_start, bool square_end);
   // The join at a point between bands of unit directions u1 and u2. `ends` tells whether the
-  // band before the turn starts the path there and the band after it ends the path.
+  // band before the turn starts the path there with a flat end, and whether the band after it
+  // ends the path with one.
   void add_join(DevicePointF at, DevicePointF u1, DevicePointF u2, PathEnds ends = {false, false});
   void add_disc(DevicePointF centre);
   // The start of a dash on a turn from u1 to u2 with a bevel or miter join: the triangle from

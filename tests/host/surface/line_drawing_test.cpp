@@ -436,6 +436,28 @@ TEST_F(LineDrawing, WideDashesThatStopJustPastATurnStillHaveItsJoin) {
   EXPECT_EQ(row(21, 16, 24, kWhite), "#####...");
 }
 
+TEST_F(LineDrawing, FlatDashesEndingOnATurnReachToTheInnerCornerBeforeItButNotOnTheTurn) {
+  // Width 8, a dash of 17 from (4,20): 16 along the row and 1 into the slope up to (30,14),
+  // short of its next pixel. The dash has no length on the slope, yet its join spans from where
+  // that band would start, (18,17) to (23,24), out to the first band's inner corner (20,16).
+  use_pen(geometric(pen_style::kUserStyle | pen_style::kEndCapFlat | pen_style::kJoinMiter, 8,
+                    0xFFFFFF, {17, 20}));
+  const Point slope[] = {{4, 20}, {20, 20}, {30, 14}};
+  ASSERT_TRUE(polyline(dc_, slope, 3));
+  EXPECT_EQ(row(17, 16, 24, kWhite), "#####...");
+  EXPECT_EQ(row(19, 16, 24, kWhite), "######..");
+  EXPECT_EQ(row(22, 16, 24, kWhite), "#######.");
+  // Width 3 up a diagonal: what the join spans lies on the edge where the band would start, and
+  // the turn's own pixel (20,20) stays open.
+  fill(0);
+  use_pen(geometric(pen_style::kUserStyle | pen_style::kEndCapFlat | pen_style::kJoinMiter, 3,
+                    0xFFFFFF, {17, 20}));
+  const Point diagonal[] = {{4, 20}, {20, 20}, {30, 10}};
+  ASSERT_TRUE(polyline(dc_, diagonal, 3));
+  EXPECT_EQ(row(20, 16, 24, kWhite), "####....");
+  EXPECT_EQ(row(21, 16, 24, kWhite), "#####...");
+}
+
 TEST_F(LineDrawing, WideDashesInTheFractionCountedAgainRunThroughTheTurnAsOne) {
   // The first segment is 16.03 long and hands on 16: the dash from 16 to 18 starts in its last
   // fraction and is the same dash on the second segment, through the round join at (20,21),
