@@ -406,7 +406,8 @@ double WideStroke::add_dashed_figure(std::span<const DevicePointF> points, bool 
     return from + std::floor(step);
   };
   // A closed figure whose last dash runs on past its close, where the first dash starts, draws the
-  // two as one dash through its first point: the join there, no ends. A dash that is first and last
+  // two as one dash through its first point: the join there, no ends. So does one that starts
+  // exactly at the close. A dash that is first and last
   // at once, over the whole figure, keeps its ends.
   DevicePointF closing_heading{};
   bool wraps = false;
@@ -428,7 +429,7 @@ double WideStroke::add_dashed_figure(std::span<const DevicePointF> points, bool 
     DashCursor last(pattern, start - phase);
     last.seek(std::nextafter(figure_end, -std::numeric_limits<double>::infinity()));
     wraps = figure_end > start && first.start() == start && last.start() > start &&
-            last.start() < figure_end && last.end() > figure_end;
+            last.start() <= figure_end && last.end() > figure_end;
     reaches_back = pen_.cap == EndCap::flat && figure_end > start && first.start() == start &&
                    last.start() > figure_end;
   }

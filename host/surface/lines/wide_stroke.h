@@ -29,11 +29,11 @@
 // also fills from its edge a pixel back along the segment before to the next band's corner on the
 // inner side of the turn, whatever its ends (a round join's disc does not). A segment of no length
 // is a turn for round joins: a dash over it has the pen's disc there. A closed figure whose last
-// dash runs on past its close draws it and the first dash as one dash through its first point: the
-// join there, no ends (a last dash that ends exactly at the close keeps its ends, and so does a
-// dash that covers the whole figure, first and last at once). In a pattern of dots only, a segment
-// shows its first dot alone (a dot on the point between two segments counts for both, and faces
-// along the segment before).
+// dash runs on past its close (even from exactly there) draws it and the first dash as one dash
+// through its first point: the join there, no ends (a last dash that ends exactly at the close
+// keeps its ends, and so does a dash that covers the whole figure, first and last at once). In a
+// pattern of dots only, a segment shows its first dot alone (a dot on the point between two
+// segments counts for both, and faces along the segment before).
 //
 // A bevel at a turn of a right angle or more is cut closer than the bands' corners: its corner
 // straight above the turn stands nearer to it by one pixel over the sine of the angle between

@@ -396,6 +396,19 @@ TEST_F(LineDrawing, WideDashesRunningOnPastTheCloseJoinTheFirstDash) {
   EXPECT_EQ(row(3, 2, 8, kWhite), ".#####");
 }
 
+TEST_F(LineDrawing, WideDashesStartingExactlyAtTheCloseJoinTheFirstDash) {
+  // A square of 64 round, flat ends, miter joins, three wide. With 4 on, 4 off the last dash
+  // starts exactly at the close (64) and runs on past it: it and the first dash are one dash
+  // through (4,4), with the miter there filling the corner at (3,3).
+  const Point square[] = {{4, 4}, {20, 4}, {20, 20}, {4, 20}};
+  const std::uint32_t style =
+      pen_style::kUserStyle | pen_style::kEndCapFlat | pen_style::kJoinMiter;
+  use_pen(geometric(style, 3, 0xFFFFFF, {4, 4}));
+  ASSERT_TRUE(polygon(dc_, square, 4));
+  EXPECT_EQ(row(3, 1, 8, kWhite), "..#####");
+  EXPECT_EQ(row(4, 1, 8, kWhite), "...####");
+}
+
 TEST_F(LineDrawing, WideDashesCoveringAWholeClosedFigureKeepTheirEnds) {
   // One dash of 70 on the square of 64 starts and ends at (4,4): joined to itself it would have
   // the bevel there, yet it keeps its round ends, one poking out at (3,3).
