@@ -21,19 +21,20 @@
 // turn (its square end then faces along the segment it ran into); one that starts exactly at a turn
 // has the join there too (one that ends there does not), as if it came from the segment before: its
 // square start faces along that segment (a dot there is that segment's square alone, no join), and
-// a flat one starts a pixel back along it when it runs along an axis. Where the turn leaves a
-// column onto a diagonal toward the right, or a row onto one toward the top, a flat or round one
-// covers the whole pixel behind its point across the pen's width (a round one's disc staying on its
-// point); where the path goes straight on along a row, the top edge alone of a flat or round one
-// starts a pixel back. With a bevel or miter join, a dash that starts on a turn off a row or column
-// also fills from its edge a pixel back along the segment before to the next band's corner on the
-// inner side of the turn, whatever its ends (a round join's disc does not). A segment of no length
-// is a turn for round joins: a dash over it has the pen's disc there. A closed figure whose last
-// dash runs on past its close (even from exactly there) draws it and the first dash as one dash
-// through its first point: the join there, no ends (a last dash that ends exactly at the close
-// keeps its ends, and so does a dash that covers the whole figure, first and last at once). In a
-// pattern of dots only, a segment shows its first dot alone (a dot on the point between two
-// segments counts for both, and faces along the segment before).
+// a flat one starts a pixel back along it when it runs along an axis and the turn is no sharper
+// than a right angle. Where the turn leaves a column onto a diagonal toward the right, or a row
+// onto one toward the top, a flat or round one covers the whole pixel behind its point across the
+// pen's width (a round one's disc staying on its point); where the path goes straight on along a
+// row, the top edge alone of a flat or round one starts a pixel back. With a bevel or miter join, a
+// dash that starts on a turn off a row or column also fills from its edge a pixel back along the
+// segment before to the next band's corner on the inner side of the turn, whatever its ends (a
+// round join's disc does not). A segment of no length is a turn for round joins: a dash over it has
+// the pen's disc there. A closed figure whose last dash runs on past its close (even from exactly
+// there) draws it and the first dash as one dash through its first point: the join there, no ends
+// (a last dash that ends exactly at the close keeps its ends, and so does a dash that covers the
+// whole figure, first and last at once). In a pattern of dots only, a segment shows its first dot
+// alone (a dot on the point between two segments counts for both, and faces along the segment
+// before).
 //
 // A bevel at a turn of a right angle or more is cut closer than the bands' corners: its corner
 // straight above the turn stands nearer to it by one pixel over the sine of the angle between

@@ -359,6 +359,19 @@ TEST_F(LineDrawing, WideDashesStartingExactlyAtATurnHaveItsJoin) {
   EXPECT_EQ(row(21, 16, 24, kWhite), "####....");
 }
 
+TEST_F(LineDrawing, FlatWideDashesStartingOnASharpTurnDoNotReachBack) {
+  // Flat ends, bevel joins, three wide; the first segment runs left along row 10 for 10. With
+  // 4 on, 6 off the second dash starts exactly at the turn (10,10), which is sharper than a right
+  // angle: it starts on the turn itself, not a pixel back along the row, so (10,9) stays open.
+  const std::uint32_t style =
+      pen_style::kUserStyle | pen_style::kEndCapFlat | pen_style::kJoinBevel;
+  use_pen(geometric(style, 3, 0xFFFFFF, {4, 6}));
+  const Point bend[] = {{20, 10}, {10, 10}, {14, 20}};
+  ASSERT_TRUE(polyline(dc_, bend, 3));
+  EXPECT_EQ(row(9, 6, 16, kWhite), ".....#....");
+  EXPECT_EQ(row(10, 6, 16, kWhite), "....###...");
+}
+
 TEST_F(LineDrawing, WideDashesDrawnInTheFractionCountedAgainAreNotDrawnTwice) {
   // 2 on, 3 off, a dot, 11 off, round ends, three wide. The first segment is 5.83 long: its dot
   // at 5 lies in the fraction that the second segment counts again from 5. It is drawn once, on
