@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -18,11 +19,15 @@ using testing::PixelSet;
 
 constexpr PixelWord kPen = 0x00FFFFFFu;
 
-void select_pen(CurveCanvas& canvas, std::uint32_t style, std::uint32_t width) {
+// A white geometric pen; with dashes, of the user's style.
+void select_pen(CurveCanvas& canvas, std::uint32_t style, std::uint32_t width,
+                std::span<const std::uint32_t> dashes = {}) {
   LogBrush ink;
   ink.color = 0xFFFFFF;
+  if (!dashes.empty()) style |= pen_style::kUserStyle;
   delete_object(select_object(
-      canvas.dc(), ext_create_pen(pen_style::kGeometric | style, width, ink, 0, nullptr)));
+      canvas.dc(), ext_create_pen(pen_style::kGeometric | style, width, ink,
+                                  static_cast<std::uint32_t>(dashes.size()), dashes.data())));
 }
 
 constexpr std::uint32_t kInsideFrameFlatBevel =
@@ -168,13 +173,8 @@ TEST(WideDashesAlongCurves, AFlatFirstDashReachesBackAPixelOverAStraightClose) {
 TEST(WideDashesAlongCurves, ADashStartingOnAFlatArcsPixelHasTheJoinThere) {
   CurveCanvas canvas(104, 24);
   canvas.hollow_brush();
-  LogBrush ink;
-  ink.color = 0xFFFFFF;
   const std::uint32_t dash[1] = {4};
-  delete_object(select_object(canvas.dc(),
-                              ext_create_pen(pen_style::kGeometric | pen_style::kUserStyle |
-                                                 pen_style::kEndCapSquare | pen_style::kJoinRound,
-                                             3, ink, 1, dash)));
+  select_pen(canvas, pen_style::kEndCapSquare | pen_style::kJoinRound, 3, dash);
   ASSERT_TRUE(chord(canvas.dc(), 54, 18, 100, 19, -143, 322, -143, 322));
   EXPECT_EQ(canvas.pixels_of(kPen),
             pixels_from_rows(53, 17,
@@ -219,13 +219,8 @@ TEST(WideDashesAlongCurves, ADotOnATurnIsSquareToTheSegmentBefore) {
 TEST(WideDashesAlongCurves, ASquareStartOnATurnReachesBackAlongTheSegmentBefore) {
   CurveCanvas canvas(99, 94);
   canvas.hollow_brush();
-  LogBrush ink;
-  ink.color = 0xFFFFFF;
   const std::uint32_t dashes[4] = {3, 5, 3, 5};
-  delete_object(select_object(canvas.dc(),
-                              ext_create_pen(pen_style::kGeometric | pen_style::kUserStyle |
-                                                 pen_style::kEndCapSquare | pen_style::kJoinRound,
-                                             2, ink, 4, dashes)));
+  select_pen(canvas, pen_style::kEndCapSquare | pen_style::kJoinRound, 2, dashes);
   ASSERT_TRUE(ellipse(canvas.dc(), -2, 47, 87, 85));
   const std::vector<std::string> expected = {
       ".............", "......##...##", "...#####...##", "...#####.....", ".............",
@@ -314,13 +309,8 @@ TEST(WideDashesAlongCurves, ARoundDashStartingStraightOnAlongARowStartsAPixelBac
 TEST(WideDashesAlongCurves, ARoundDashStartingOnATurnStartsItsBandAPixelBackAlongTheSegmentBefore) {
   CurveCanvas canvas(87, 85);
   canvas.hollow_brush();
-  LogBrush ink;
-  ink.color = 0xFFFFFF;
   const std::uint32_t dashes[2] = {5, 7};
-  delete_object(select_object(
-      canvas.dc(),
-      ext_create_pen(pen_style::kGeometric | pen_style::kUserStyle | pen_style::kJoinBevel, 3, ink,
-                     2, dashes)));
+  select_pen(canvas, pen_style::kJoinBevel, 3, dashes);
   ASSERT_TRUE(chord(canvas.dc(), 51, 16, 15, -22, 1255, 55, 1255, 55));
   const std::vector<std::string> turning_from_a_column = {
       "...####...", "...#####..", "...######.", "....######", ".....####.",
@@ -339,13 +329,8 @@ TEST(WideDashesAlongCurves, ARoundDashStartingOnATurnStartsItsBandAPixelBackAlon
 TEST(WideDashesAlongCurves, ARoundDashStartingOnATurnTowardTheRightOrTopCoversThePixelBehind) {
   CurveCanvas canvas(79, 74);
   canvas.hollow_brush();
-  LogBrush ink;
-  ink.color = 0xFFFFFF;
   const std::uint32_t dashes[1] = {4};
-  delete_object(select_object(
-      canvas.dc(),
-      ext_create_pen(pen_style::kGeometric | pen_style::kUserStyle | pen_style::kJoinBevel, 3, ink,
-                     1, dashes)));
+  select_pen(canvas, pen_style::kJoinBevel, 3, dashes);
   ASSERT_TRUE(chord(canvas.dc(), 20, 28, 58, 82, 74, 1237, 37, 46));
   const std::vector<std::string> up_toward_the_right = {
       "...###.", "...###.", "..####.", "..####.", "..####.", ".......",
@@ -444,12 +429,7 @@ TEST(RoundedBoxWithTinyCorners, ABoxNarrowerThanItsCornersIsItsRectangle) {
 TEST(RoundedBoxWithTinyCorners, RunsFromTheCornerTheCallNamesFirst) {
   const std::uint32_t dashes[] = {4, 3, 7, 3, 8};
   auto draw = [&](CurveCanvas& canvas, bool as_ellipse, std::int32_t top, std::int32_t bottom) {
-    LogBrush ink;
-    ink.color = 0xFFFFFF;
-    delete_object(select_object(
-        canvas.dc(),
-        ext_create_pen(pen_style::kGeometric | pen_style::kUserStyle | pen_style::kJoinBevel, 3,
-                       ink, 5, dashes)));
+    select_pen(canvas, pen_style::kJoinBevel, 3, dashes);
     canvas.hollow_brush();
     return as_ellipse ? ellipse(canvas.dc(), 4, top, 39, bottom)
                       : rectangle(canvas.dc(), 4, top, 39, bottom);
