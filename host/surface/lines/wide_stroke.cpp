@@ -407,8 +407,8 @@ double WideStroke::add_dashed_figure(std::span<const DevicePointF> points, bool 
   };
   // A closed figure whose last dash runs on past its close, where the first dash starts, draws the
   // two as one dash through its first point: the join there, no ends. So does one that starts
-  // exactly at the close. A dash that is first and last
-  // at once, over the whole figure, keeps its ends.
+  // exactly at the close. A dash that is first and last at once, over the whole figure, keeps its
+  // ends.
   DevicePointF closing_heading{};
   bool wraps = false;
   // With flat ends, a close on a straight run that falls inside a gap lets the first dash start a
