@@ -64,6 +64,34 @@ void add_piece(raster::EdgeList& edges, const Rect& box, Point (&corners)[N]) {
   edges.add_polygon(corners);
 }
 
+// Adds a triangle of a join. Where `open` is one of its corners whose side to one neighbour runs
+// right along the corner's row and whose side to the other leans right below it, the pixel there
+// is left open: the corner moves a sixteenth of the way along both of its sides, which keeps the
+// sides where they are.
+void add_join_triangle(raster::EdgeList& edges, const Rect& box, raster::SubpixelPoint a,
+                       raster::SubpixelPoint b, raster::SubpixelPoint c,
+                       const raster::SubpixelPoint* open) {
+  raster::SubpixelPoint triangle[3] = {a, b, c};
+  for (std::size_t i = 0; open != nullptr && i < 3; ++i) {
+    const raster::SubpixelPoint v = triangle[i];
+    if (v.x != open->x || v.y != open->y) continue;
+    const raster::SubpixelPoint before = triangle[(i + 2) % 3];
+    const raster::SubpixelPoint after = triangle[(i + 1) % 3];
+    auto leaves_open = [&](raster::SubpixelPoint along, raster::SubpixelPoint below) {
+      return along.y == v.y && along.x > v.x && below.y > v.y && below.x > v.x;
+    };
+    if (!leaves_open(before, after) && !leaves_open(after, before)) break;
+    raster::SubpixelPoint cut[4] = {
+        before,
+        {v.x + (before.x - v.x) / raster::kSubpixels, v.y + (before.y - v.y) / raster::kSubpixels},
+        {v.x + (after.x - v.x) / raster::kSubpixels, v.y + (after.y - v.y) / raster::kSubpixels},
+        after};
+    add_piece(edges, box, cut);
+    return;
+  }
+  add_piece(edges, box, triangle);
+}
+
 bool same_point(const DevicePointF& a, const DevicePointF& b) {
   return a.x == b.x && a.y == b.y;
 }
@@ -135,6 +163,12 @@ void WideStroke::add_join(DevicePointF at, DevicePointF u1, DevicePointF u2, Pat
   const DevicePoint inner1 = rounding.across(at, {-side * n1.x, -side * n1.y});
   const DevicePoint inner2 = rounding.across(at, {-side * n2.x, -side * n2.y});
   const DevicePoint centre{nearest(at.x), nearest(at.y)};
+  // A band down a column leaves its bottom edge open, its left corner on the turn's row too. A
+  // triangle of the join whose top edge runs right from that corner to the turn leaves the
+  // corner's pixel open as well where its other side leans right below it (one straight down
+  // keeps it).
+  const raster::SubpixelPoint band_corner = raster::to_subpixels(rounding.across(at, n1));
+  const raster::SubpixelPoint* open = u1.x == 0.0 && u1.y > 0.0 ? &band_corner : nullptr;
   // At a turn of a right angle or more, the bevel's corner straight above the turn stands nearer
   // to it than the band's corner does: by one pixel over the sine of the angle between the
   // segments, exactly (not on a whole pixel), and never below the turn.
@@ -162,10 +196,10 @@ void WideStroke::add_join(DevicePointF at, DevicePointF u1, DevicePointF u2, Pat
   // rounding may leave open on the inner side, and the reach out of a band that ends the path
   // beside the turn (or, the other way round, starts it there).
   auto add_slivers = [&] {
-    DevicePoint sliver1[3] = {inner1, outer1, centre};
-    DevicePoint sliver2[3] = {centre, outer2, inner2};
-    add_piece(edges_, box_, sliver1);
-    add_piece(edges_, box_, sliver2);
+    add_join_triangle(edges_, box_, raster::to_subpixels(inner1), raster::to_subpixels(outer1),
+                      raster::to_subpixels(centre), open);
+    add_join_triangle(edges_, box_, raster::to_subpixels(centre), raster::to_subpixels(outer2),
+                      raster::to_subpixels(inner2), open);
     if (ends.start) add_reach(inner1, outer1, inner2);
     if (ends.end) add_reach(inner2, outer2, inner1);
   };
@@ -189,10 +223,9 @@ void WideStroke::add_join(DevicePointF at, DevicePointF u1, DevicePointF u2, Pat
   // open.
   if (outer1 == inner2 && outer2 == inner1) return;
   add_slivers();
-  raster::SubpixelPoint wedge[3] = {raster::to_subpixels(centre),
-                                    bevel_corner({side * n1.x, side * n1.y}),
-                                    bevel_corner({side * n2.x, side * n2.y})};
-  add_piece(edges_, box_, wedge);
+  add_join_triangle(edges_, box_, raster::to_subpixels(centre),
+                    bevel_corner({side * n1.x, side * n1.y}),
+                    bevel_corner({side * n2.x, side * n2.y}), open);
 }
 
 void WideStroke::add_top_edge_back(DevicePointF at, DevicePointF u) {

@@ -41,7 +41,10 @@
 // the segments, exactly, so between two pixels for an odd width at a right angle; never below
 // the turn (so a sharp turn of a thin wide pen may leave the turn's own pixel open). Where the
 // path turns back on itself as far as the rounded corners tell, each band's end the other's the
-// other way round, a bevel adds nothing.
+// other way round, a bevel adds nothing. After a band down a column, whose bottom edge stays
+// open, a piece of the join whose top edge runs right from the band's left corner there to the
+// turn leaves that corner's pixel open too where its other side leans right below it; one that
+// goes straight down from there keeps it.
 #pragma once
 
 #include <cstdint>

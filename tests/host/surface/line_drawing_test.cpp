@@ -315,6 +315,30 @@ TEST_F(LineDrawing, JoinsNextToAShortEndBandReachOutToTheInnerCornerBefore) {
   EXPECT_EQ(row(20, 28, 32, kWhite), ".##.");
 }
 
+TEST_F(LineDrawing, JoinsAfterABandDownAColumnLeaveItsLeftCornerOpenWhereTheyLeanRight) {
+  // Width 6 down column 10 to (10,20), then diagonally down to the right: the band ends above row
+  // 20, and the bevel from its left corner (7,20) leans right to (8,22), so (7,20) stays open.
+  use_pen(geometric(pen_style::kJoinBevel | pen_style::kEndCapFlat, 6, 0xFFFFFF));
+  const Point leaning[] = {{10, 10}, {10, 20}, {20, 30}};
+  ASSERT_TRUE(polyline(dc_, leaning, 3));
+  EXPECT_EQ(row(19, 5, 13, kWhite), "..######");
+  EXPECT_EQ(row(20, 5, 13, kWhite), "...#####");
+  // Width 3: the bevel from the corner (29,20) goes straight down to (29,21) and keeps it.
+  use_pen(geometric(pen_style::kJoinBevel | pen_style::kEndCapFlat, 3, 0xFFFFFF));
+  const Point straight_down[] = {{30, 10}, {30, 20}, {40, 30}};
+  ASSERT_TRUE(polyline(dc_, straight_down, 3));
+  EXPECT_EQ(row(20, 27, 35, kWhite), "..#####.");
+  // A miter at a slight turn: the sliver from the corner (7,20) to the next band's outer corner
+  // (13,21) leans right, and only that pixel of the column is open.
+  fill(0);
+  use_pen(geometric(pen_style::kJoinMiter | pen_style::kEndCapFlat, 6, 0xFFFFFF));
+  const Point slight[] = {{10, 10}, {10, 20}, {9, 31}};
+  ASSERT_TRUE(polyline(dc_, slight, 3));
+  EXPECT_EQ(row(19, 5, 13, kWhite), "..######");
+  EXPECT_EQ(row(20, 5, 13, kWhite), "...#####");
+  EXPECT_EQ(row(21, 5, 13, kWhite), "..######");
+}
+
 TEST_F(LineDrawing, WideDashesRunOnThroughTurnsWhateverTheJoin) {
   // A dash of 30 from (4,20): 16 along the first segment, 14 up the second. With a miter join
   // it turns the corner whole, the outer corner (columns 20..21, rows 20..21) filled.
