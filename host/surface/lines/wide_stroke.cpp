@@ -558,7 +558,7 @@ double WideStroke::add_dashed_figure(std::span<const DevicePointF> points, bool 
           const bool on_turn = starts_at_turn && dash.start() == position;
           // A flat dash starts a pixel back along the segment before it: over a close on a
           // straight run that falls inside a gap, and where a dash (not a dot) starts exactly on
-          // a turn no sharper than a right angle. Only a segment along an axis has a whole pixel to
+          // a turn gentler than a right angle. Only a segment along an axis has a whole pixel to
           // give back. Where the turn leaves a column onto a diagonal toward the right, or a row
           // onto one toward the top, a flat or round dash covers the whole pixel behind its point
           // across the pen's width: its band starts on that pixel's far edge (a pixel further for a
@@ -579,7 +579,7 @@ double WideStroke::add_dashed_figure(std::span<const DevicePointF> points, bool 
                      !same_point(previous_heading, heading) &&
                      (toward_right_or_top ||
                       (pen_.cap == EndCap::flat &&
-                       previous_heading.x * heading.x + previous_heading.y * heading.y >= 0.0))) {
+                       previous_heading.x * heading.x + previous_heading.y * heading.y > 0.0))) {
             reaching = true;
             behind = toward_right_or_top;
             back_heading = previous_heading;

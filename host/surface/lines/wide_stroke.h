@@ -21,8 +21,8 @@
 // turn (its square end then faces along the segment it ran into); one that starts exactly at a turn
 // has the join there too (one that ends there does not), as if it came from the segment before: its
 // square start faces along that segment (a dot there is that segment's square alone, no join), and
-// a flat one starts a pixel back along it when it runs along an axis and the turn is no sharper
-// than a right angle. Where the turn leaves a column onto a diagonal toward the right, or a row
+// a flat one starts a pixel back along it when it runs along an axis and the turn is gentler than
+// a right angle. Where the turn leaves a column onto a diagonal toward the right, or a row
 // onto one toward the top, a flat or round one covers the whole pixel behind its point across the
 // pen's width (a round one's disc staying on its point); where the path goes straight on along a
 // row, the top edge alone of a flat or round one starts a pixel back. With a bevel or miter join, a

@@ -396,6 +396,20 @@ TEST_F(LineDrawing, FlatWideDashesStartingOnASharpTurnDoNotReachBack) {
   EXPECT_EQ(row(10, 6, 16, kWhite), "....###...");
 }
 
+TEST_F(LineDrawing, FlatWideDashesStartingOnARightAngleDoNotReachBack) {
+  // Flat ends, bevel joins, three wide; the first segment runs right along row 4 for 8. With
+  // 4 on, 4 off the second dash starts exactly at the right-angled turn (12,4) and runs down: it
+  // starts on the turn itself, so the pixel a row back above the turn's column, (11,3), stays
+  // open (the band going down covers the pixels beside it below).
+  const std::uint32_t style =
+      pen_style::kUserStyle | pen_style::kEndCapFlat | pen_style::kJoinBevel;
+  use_pen(geometric(style, 3, 0xFFFFFF, {4, 4}));
+  const Point bend[] = {{4, 4}, {12, 4}, {12, 20}};
+  ASSERT_TRUE(polyline(dc_, bend, 3));
+  EXPECT_EQ(row(3, 8, 15, kWhite), ".......");
+  EXPECT_EQ(row(4, 8, 15, kWhite), "...###.");
+}
+
 TEST_F(LineDrawing, WideDashesDrawnInTheFractionCountedAgainAreNotDrawnTwice) {
   // 2 on, 3 off, a dot, 11 off, round ends, three wide. The first segment is 5.83 long: its dot
   // at 5 lies in the fraction that the second segment counts again from 5. It is drawn once, on
