@@ -440,10 +440,12 @@ double WideStroke::add_dashed_figure(std::span<const DevicePointF> points, bool 
   };
   // A closed figure whose last dash runs on past its close, where the first dash starts, draws the
   // two as one dash through its first point: the join there, no ends. So does one that starts
-  // exactly at the close. A dash that is first and last at once, over the whole figure, keeps its
-  // ends.
+  // exactly at the close; that one starts on the turn there, as on any other turn of the path,
+  // coming from the last segment. A dash that is first and last at once, over the whole figure,
+  // keeps its ends.
   DevicePointF closing_heading{};
   bool wraps = false;
+  bool wraps_from_close = false;
   // With flat ends, a close on a straight run that falls inside a gap lets the first dash start a
   // pixel back on the last segment: the end there is the pixel before the close, not the close.
   bool reaches_back = false;
@@ -463,6 +465,7 @@ double WideStroke::add_dashed_figure(std::span<const DevicePointF> points, bool 
     last.seek(std::nextafter(figure_end, -std::numeric_limits<double>::infinity()));
     wraps = figure_end > start && first.start() == start && last.start() > start &&
             last.start() <= figure_end && last.end() > figure_end;
+    wraps_from_close = wraps && last.start() == figure_end;
     reaches_back = pen_.cap == EndCap::flat && figure_end > start && first.start() == start &&
                    last.start() > figure_end;
   }
@@ -504,7 +507,7 @@ double WideStroke::add_dashed_figure(std::span<const DevicePointF> points, bool 
 
     const bool starts_at_turn = after_turn;
     after_turn = true;
-    const DevicePointF previous_heading = last_heading;
+    const DevicePointF previous_heading = starts_at_turn ? last_heading : closing_heading;
     last_heading = heading;
     if (dots_only) {
       dash.seek(position);
@@ -555,7 +558,7 @@ double WideStroke::add_dashed_figure(std::span<const DevicePointF> points, bool 
         if (!goes_on) add_dash_path();
         if (dash_path_.empty()) {
           pending_start = dash.start();
-          const bool on_turn = starts_at_turn && dash.start() == position;
+          const bool on_turn = dash.start() == position && (starts_at_turn || wraps_from_close);
           // A flat dash starts a pixel back along the segment before it: over a close on a
           // straight run that falls inside a gap, and where a dash (not a dot) starts exactly on
           // a turn gentler than a right angle. Only a segment along an axis has a whole pixel to

@@ -32,7 +32,8 @@
 // the pen's disc there. A closed figure whose last dash runs on past its close (even from exactly
 // there) draws it and the first dash as one dash through its first point: the join there, no ends
 // (a last dash that ends exactly at the close keeps its ends, and so does a dash that covers the
-// whole figure, first and last at once). In a pattern of dots only, a segment shows its first dot
+// whole figure, first and last at once); one from exactly there starts on the turn there as on any
+// other, coming from the last segment. In a pattern of dots only, a segment shows its first dot
 // alone (a dot on the point between two segments counts for both, and faces along the segment
 // before).
 //

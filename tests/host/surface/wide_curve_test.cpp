@@ -392,6 +392,22 @@ TEST(WideDashesAlongCurves, ADashStartingOnATurnWithACorneredJoinReachesItsInner
   }
 }
 
+// A closed figure's last dash that starts exactly at the close starts on the turn there, as it
+// would on any other turn of the path, coming from the last segment: with a miter join it reaches
+// from a pixel back along that segment to the first band's inner corner. This small rounded box
+// closes going up its left side and turns right along its top (as the platform drew it).
+TEST(WideDashesAlongCurves, ALastDashStartingExactlyAtTheCloseStartsOnTheTurnThere) {
+  CurveCanvas canvas(79, 81);
+  canvas.hollow_brush();
+  const std::uint32_t dashes[3] = {2, 6, 2};
+  select_pen(canvas, pen_style::kEndCapSquare | pen_style::kJoinMiter, 5, dashes);
+  ASSERT_TRUE(round_rect(canvas.dc(), 64, 29, 66, 31, 30, 17));
+  const std::vector<std::string> expected = {
+      "........", ".######.", ".######.", ".######.", ".######.", "..#####.", "........",
+  };
+  EXPECT_EQ(pen_rows(canvas, 61, 26, 68, 32), expected) << canvas.picture(kPen);
+}
+
 // Corners of two pixels or less make a rectangle of the box: its inside without the far edges
 // showing between the dots, its dots where a rectangle's fall (no curve to follow).
 TEST(RoundedBoxWithTinyCorners, IsDrawnAsTheRectangleOfItsBox) {
