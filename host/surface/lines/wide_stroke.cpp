@@ -242,6 +242,22 @@ void WideStroke::add_top_edge_back(DevicePointF at, DevicePointF u) {
   add_piece(edges_, box_, sliver);
 }
 
+void WideStroke::add_outer_back(DevicePointF back, DevicePointF at, DevicePointF u1,
+                                DevicePointF u2) {
+  if (covered_) return;
+  const double turn = u1.x * u2.y - u1.y * u2.x;
+  if (turn == 0.0) return;  // straight on, or back on itself: no outer side
+  const double half = static_cast<double>(pen_.width) / 2.0;
+  const double side = turn < 0.0 ? 1.0 : -1.0;
+  const DevicePointF outer{-u1.y * half * side, u1.x * half * side};
+  const CornerRounding rounding;
+  DevicePoint piece[4] = {{nearest(back.x), nearest(back.y)},
+                          rounding.across(back, outer),
+                          rounding.across(at, outer),
+                          {nearest(at.x), nearest(at.y)}};
+  add_piece(edges_, box_, piece);
+}
+
 void WideStroke::add_inner_start(DevicePointF back, DevicePointF at, DevicePointF u1,
                                  DevicePointF u2) {
   if (covered_) return;
@@ -591,6 +607,13 @@ double WideStroke::add_dashed_figure(std::span<const DevicePointF> points, bool 
           const double further = behind && (step.x < 0.0 || step.y < 0.0) ? 2.0 : 1.0;
           const DevicePointF back{a.x - further * step.x, a.y - further * step.y};
           reaching = reaching && !same_point(back, a);
+          // A flat dash on a turn that ends on the turn's own pixel, with no length in pixels past
+          // it, covers that pixel across the pen's outer half only, from the path out: the inner
+          // half stays open, and so does the inner corner a flat end just past a turn reaches.
+          if (reaching && on_turn && !behind && same_point(to, a)) {
+            add_outer_back(back, a, back_heading, heading);
+            reaching = false;
+          }
           // With a bevel or miter join, a dash that starts on a turn off a row or column has its
           // start edge a pixel back along the segment before reach across to the next band's
           // corner on the inner side of the turn.

@@ -22,7 +22,8 @@
 // has the join there too (one that ends there does not), as if it came from the segment before: its
 // square start faces along that segment (a dot there is that segment's square alone, no join), and
 // a flat one starts a pixel back along it when it runs along an axis and the turn is gentler than
-// a right angle. Where the turn leaves a column onto a diagonal toward the right, or a row
+// a right angle (across the pen's outer half only, from the path out, when it ends on the turn's
+// own pixel). Where the turn leaves a column onto a diagonal toward the right, or a row
 // onto one toward the top, a flat or round one covers the whole pixel behind its point across the
 // pen's width (a round one's disc staying on its point); where the path goes straight on along a
 // row, the top edge alone of a flat or round one starts a pixel back. With a bevel or miter join, a
@@ -125,6 +126,8 @@ class WideStroke {
   // `at` on the inner side of the turn. Where the path runs on through the turn, the band before
   // covers it.
   void add_inner_start(DevicePointF back, DevicePointF at, DevicePointF u1, DevicePointF u2);
+  // The outer half of the band from `back` to `at` along u1: the side the turn to u2 leaves.
+  void add_outer_back(DevicePointF back, DevicePointF at, DevicePointF u1, DevicePointF u2);
   // The pixel a pixel back from the top corner of a flat or round end at `at`, on a band along a
   // row of direction u.
   void add_top_edge_back(DevicePointF at, DevicePointF u);

@@ -408,6 +408,22 @@ TEST(WideDashesAlongCurves, ALastDashStartingExactlyAtTheCloseStartsOnTheTurnThe
   EXPECT_EQ(pen_rows(canvas, 61, 26, 68, 32), expected) << canvas.picture(kPen);
 }
 
+// A flat dash that starts on a turn and ends on the turn's own pixel, with no length in pixels
+// past it, covers that pixel's row across the pen's outer half only, from the path out: the
+// inner half and the inner corner stay open. This ellipse's path closes going up its right end
+// and turns up toward the left there, where its last dash starts (as the platform drew it).
+TEST(WideDashesAlongCurves, AFlatDashEndingOnItsTurnsPixelCoversTheOuterHalfThere) {
+  CurveCanvas canvas(52, 70);
+  canvas.hollow_brush();
+  const std::uint32_t dashes[1] = {1};
+  select_pen(canvas, pen_style::kEndCapFlat | pen_style::kJoinMiter, 3, dashes);
+  ASSERT_TRUE(ellipse(canvas.dc(), -4, 28, 2, 34));
+  const std::vector<std::string> expected = {
+      "....", "##..", "#...", "..#.", ".##.", "....", "....", "#...", "##..", "....",
+  };
+  EXPECT_EQ(pen_rows(canvas, 0, 26, 3, 35), expected) << canvas.picture(kPen);
+}
+
 // Corners of two pixels or less make a rectangle of the box: its inside without the far edges
 // showing between the dots, its dots where a rectangle's fall (no curve to follow).
 TEST(RoundedBoxWithTinyCorners, IsDrawnAsTheRectangleOfItsBox) {
