@@ -396,12 +396,14 @@ void WideStroke::add_dash_path() {
     add_dash(first, first, dash_starts_at_turn_ ? dash_start_heading_ : dash_headings_.back());
   } else {
     // A dash that runs on into a segment but ends before it reaches the next pixel there still
-    // turns into it: the join at the turn, and its end faces along that segment.
+    // turns into it: the join at the turn (a round join's disc even where the path goes straight
+    // on), and its end faces along that segment.
     std::size_t k = dash_path_.size() - 1;
     while (k > 0 && same_point(dash_path_[k - 1], dash_path_[k])) --k;
     const DevicePointF& u1 = dash_headings_[k];
     const DevicePointF& u2 = dash_headings_.back();
-    const bool turns = k + 1 < dash_path_.size() && (u1.x != u2.x || u1.y != u2.y);
+    const bool runs_on = k + 1 < dash_path_.size();
+    const bool turns = runs_on && (u1.x != u2.x || u1.y != u2.y);
     PathEnds ends = dash_ends_;
     const bool turned_end = turns && ends.end && pen_.cap == EndCap::square;
     if (turned_end) ends.end = false;
@@ -410,7 +412,7 @@ void WideStroke::add_dash_path() {
     const bool turned_start = dash_starts_at_turn_ && ends.start && pen_.cap == EndCap::square;
     if (turned_start) ends.start = false;
     add_path(dash_path_, false, dash_headings_, ends);
-    if (turns) add_join(dash_path_.back(), u1, u2, {false, ends.end && pen_.cap == EndCap::flat});
+    if (runs_on) add_join(dash_path_.back(), u1, u2, {false, ends.end && pen_.cap == EndCap::flat});
     if (turned_end) add_band(dash_path_.back(), dash_path_.back(), u2, false, true);
     if (turned_start) add_band(first, first, dash_start_heading_, true, false);
   }

@@ -18,7 +18,8 @@
 // drawn on the segment before only). The ends of each dash fall on whole pixels (the exact distance
 // from its segment's start, cut toward the start). A dash runs on through the turns of the path
 // with the pen's joins, whatever they are, even when its end falls short of the next pixel past the
-// turn (its square end then faces along the segment it ran into); one that starts exactly at a turn
+// turn (its square end then faces along the segment it ran into, and a round join's disc is there
+// even where the path goes straight on); one that starts exactly at a turn
 // has the join there too (one that ends there does not), as if it came from the segment before: its
 // square start faces along that segment (a dot there is that segment's square alone, no join), and
 // a flat one starts a pixel back along it when it runs along an axis and the turn is gentler than

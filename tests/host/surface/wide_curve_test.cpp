@@ -424,6 +424,23 @@ TEST(WideDashesAlongCurves, AFlatDashEndingOnItsTurnsPixelCoversTheOuterHalfTher
   EXPECT_EQ(pen_rows(canvas, 0, 26, 3, 35), expected) << canvas.picture(kPen);
 }
 
+// A dash that runs on past a point of the path but ends before the next pixel there has the join
+// at that point, as at any other: with a round join, the pen's disc, even where the path goes
+// straight on. Near the end of this arc a dash running diagonally up toward the left ends in the
+// next diagonal step; the disc on the step's first pixel rounds its end (as the platform drew it).
+TEST(WideDashesAlongCurves, ARoundJoinedDashEndingJustPastAPointHasTheDiscThere) {
+  CurveCanvas canvas(69, 68);
+  canvas.hollow_brush();
+  const std::uint32_t dashes[6] = {3, 2, 2, 8, 3, 8};
+  select_pen(canvas, pen_style::kEndCapFlat | pen_style::kJoinRound, 3, dashes);
+  ASSERT_TRUE(arc(canvas.dc(), -8, 4, 37, 224, 1575, 63, 14, 4));
+  const std::vector<std::string> expected = {
+      "..........", "..........", "....###...", "...#####..",
+      "...######.", "....####..", ".....##...", "..........",
+  };
+  EXPECT_EQ(pen_rows(canvas, 14, 3, 23, 10), expected) << canvas.picture(kPen);
+}
+
 // Corners of two pixels or less make a rectangle of the box: its inside without the far edges
 // showing between the dots, its dots where a rectangle's fall (no curve to follow).
 TEST(RoundedBoxWithTinyCorners, IsDrawnAsTheRectangleOfItsBox) {
