@@ -144,7 +144,8 @@ void WideStroke::add_band(DevicePointF a, DevicePointF b, DevicePointF u, bool s
   add_piece(edges_, box_, corners);
 }
 
-void WideStroke::add_join(DevicePointF at, DevicePointF u1, DevicePointF u2, PathEnds ends) {
+void WideStroke::add_join(DevicePointF at, DevicePointF u1, DevicePointF u2, PathEnds ends,
+                          bool turns_back) {
   if (covered_) return;
   if (pen_.join == Join::round) {
     add_disc(at);
@@ -171,12 +172,14 @@ void WideStroke::add_join(DevicePointF at, DevicePointF u1, DevicePointF u2, Pat
   const raster::SubpixelPoint* open = u1.x == 0.0 && u1.y > 0.0 ? &band_corner : nullptr;
   // At a turn of a right angle or more, the bevel's corner straight above the turn stands nearer
   // to it than the band's corner does: by one pixel over the sine of the angle between the
-  // segments, exactly (not on a whole pixel), and never below the turn.
+  // segments, exactly (not on a whole pixel), and never below the turn. Where the turn completes
+  // a turn back through a band one pixel long, that corner keeps the pen's whole reach above the
+  // turn, half the width exactly.
   const bool sharp = u1.x * u2.x + u1.y * u2.y <= 0.0;
   auto bevel_corner = [&](DevicePointF offset) {
     if (sharp && offset.x == 0.0 && offset.y < 0.0) {
-      return raster::nearest_subpixel(
-          {at.x, at.y + std::min(0.0, offset.y + 1.0 / std::abs(turn))});
+      const double reach = turns_back ? offset.y : std::min(0.0, offset.y + 1.0 / std::abs(turn));
+      return raster::nearest_subpixel({at.x, at.y + reach});
     }
     return raster::to_subpixels(rounding.across(at, offset));
   };
@@ -336,6 +339,7 @@ void WideStroke::add_path(std::span<const DevicePointF> points, bool closed,
     return;
   }
   DevicePointF previous_heading{};
+  DevicePointF heading_before{};  // of the band before the previous one
   bool after_first_band = false;
   std::size_t last_start = 0;
   for (std::size_t i = 0; i < count;) {
@@ -349,10 +353,16 @@ void WideStroke::add_path(std::span<const DevicePointF> points, bool closed,
              !closed && last_band && ends.end && pen_.cap == EndCap::square);
     if (!first_band) {
       const bool flat = !closed && pen_.cap == EndCap::flat;
+      // The path came into a band one pixel long against the way it now goes on.
+      const bool turns_back = same_point(heading_before, {-u.x, -u.y}) &&
+                              std::abs(points[i].x - points[last_start].x) +
+                                      std::abs(points[i].y - points[last_start].y) ==
+                                  1.0;
       add_join(points[i], previous_heading, u,
-               {flat && after_first_band && ends.start, flat && last_band && ends.end});
+               {flat && after_first_band && ends.start, flat && last_band && ends.end}, turns_back);
     }
     after_first_band = first_band;
+    heading_before = previous_heading;
     previous_heading = u;
     last_start = i;
     i = j;

@@ -42,7 +42,9 @@
 // A bevel at a turn of a right angle or more is cut closer than the bands' corners: its corner
 // straight above the turn stands nearer to it by one pixel over the sine of the angle between
 // the segments, exactly, so between two pixels for an odd width at a right angle; never below
-// the turn (so a sharp turn of a thin wide pen may leave the turn's own pixel open). Where the
+// the turn (so a sharp turn of a thin wide pen may leave the turn's own pixel open). A turn that
+// completes a turn back through a band one pixel long (east, a pixel north, back west) keeps
+// that corner at the pen's whole reach instead, half the width above the turn. Where the
 // path turns back on itself as far as the rounded corners tell, each band's end the other's the
 // other way round, a bevel adds nothing. After a band down a column, whose bottom edge stays
 // open, a piece of the join whose top edge runs right from the band's left corner there to the
@@ -119,8 +121,10 @@ class WideStroke {
   void add_band(DevicePointF a, DevicePointF b, DevicePointF u, bool square_start, bool square_end);
   // The join at a point between bands of unit directions u1 and u2. `ends` tells whether the
   // band before the turn starts the path there with a flat end, and whether the band after it
-  // ends the path with one.
-  void add_join(DevicePointF at, DevicePointF u1, DevicePointF u2, PathEnds ends = {false, false});
+  // ends the path with one. `turns_back` tells that the band before is one pixel long and the path
+  // came into it against u2: this turn completes a turn back.
+  void add_join(DevicePointF at, DevicePointF u1, DevicePointF u2, PathEnds ends = {false, false},
+                bool turns_back = false);
   void add_disc(DevicePointF centre);
   // The start of a dash on a turn from u1 to u2 with a bevel or miter join: the triangle from
   // the band's edge across `back` (a pixel back along u1) to the corner of the band along u2 from

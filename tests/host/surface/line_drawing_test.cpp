@@ -236,6 +236,23 @@ TEST_F(LineDrawing, BevelsAtRightAnglesCutTheirCornerAboveTheTurnAPixelCloser) {
   EXPECT_EQ(row(25, 36, 45, kWhite), "#####....");
 }
 
+TEST_F(LineDrawing, BevelsCompletingATurnBackThroughAOnePixelBandKeepTheWholeReachAbove) {
+  // East, one pixel north, then back west, flat ends. The bevel at the second turn, (30,19), would
+  // have its corner above the turn cut a pixel closer; completing the turn back it keeps the pen's
+  // whole reach, half the width: (30,18) is covered at an odd width as at an even one, and no
+  // more of that row.
+  const Point back[] = {{10, 20}, {30, 20}, {30, 19}, {10, 19}};
+  use_pen(geometric(pen_style::kEndCapFlat | pen_style::kJoinBevel, 3, 0xFFFFFF));
+  ASSERT_TRUE(polyline(dc_, back, 4));
+  EXPECT_EQ(row(17, 26, 34, kWhite), "........");
+  EXPECT_EQ(row(18, 26, 34, kWhite), "#####...");
+  fill(0);
+  use_pen(geometric(pen_style::kEndCapFlat | pen_style::kJoinBevel, 4, 0xFFFFFF));
+  ASSERT_TRUE(polyline(dc_, back, 4));
+  EXPECT_EQ(row(17, 26, 34, kWhite), "####....");
+  EXPECT_EQ(row(18, 26, 34, kWhite), "#####...");
+}
+
 TEST_F(LineDrawing, BevelsAtRightAnglesOfOddWidthsCutBetweenPixels) {
   select_object(dc_, get_stock_object(StockObject::null_brush));
   // Width 5, top right corner (40,8): the cut runs from half a pixel below the band's edge
