@@ -96,6 +96,19 @@ bool same_point(const DevicePointF& a, const DevicePointF& b) {
   return a.x == b.x && a.y == b.y;
 }
 
+// A turn from direction u1 to u2: their cross product (zero straight on or back on itself) and
+// the sign that points the offset (-u.y, u.x) across the path to the outer side, the one the path
+// turns away from.
+struct Turn {
+  double cross = 0.0;
+  double outer = 0.0;
+};
+
+Turn turn_between(DevicePointF u1, DevicePointF u2) {
+  const double cross = u1.x * u2.y - u1.y * u2.x;
+  return {cross, cross < 0.0 ? 1.0 : -1.0};
+}
+
 // Unit direction from a to b (a != b).
 DevicePointF direction(const DevicePointF& a, const DevicePointF& b) {
   const double dx = b.x - a.x;
@@ -151,14 +164,13 @@ void WideStroke::add_join(DevicePointF at, DevicePointF u1, DevicePointF u2, Pat
     add_disc(at);
     return;
   }
-  const double turn = u1.x * u2.y - u1.y * u2.x;
-  if (turn == 0.0) return;  // straight on, or back on itself: nothing sticks out
+  const Turn turn = turn_between(u1, u2);
+  if (turn.cross == 0.0) return;  // straight on, or back on itself: nothing sticks out
   const double half = static_cast<double>(pen_.width) / 2.0;
   const DevicePointF n1{-u1.y * half, u1.x * half};
   const DevicePointF n2{-u2.y * half, u2.x * half};
   const CornerRounding rounding;
-  // The outer side is the one the path turns away from.
-  const double side = turn < 0.0 ? 1.0 : -1.0;
+  const double side = turn.outer;
   const DevicePoint outer1 = rounding.across(at, {side * n1.x, side * n1.y});
   const DevicePoint outer2 = rounding.across(at, {side * n2.x, side * n2.y});
   const DevicePoint inner1 = rounding.across(at, {-side * n1.x, -side * n1.y});
@@ -178,7 +190,8 @@ void WideStroke::add_join(DevicePointF at, DevicePointF u1, DevicePointF u2, Pat
   const bool sharp = u1.x * u2.x + u1.y * u2.y <= 0.0;
   auto bevel_corner = [&](DevicePointF offset) {
     if (sharp && offset.x == 0.0 && offset.y < 0.0) {
-      const double reach = turns_back ? offset.y : std::min(0.0, offset.y + 1.0 / std::abs(turn));
+      const double reach =
+          turns_back ? offset.y : std::min(0.0, offset.y + 1.0 / std::abs(turn.cross));
       return raster::nearest_subpixel({at.x, at.y + reach});
     }
     return raster::to_subpixels(rounding.across(at, offset));
@@ -211,7 +224,7 @@ void WideStroke::add_join(DevicePointF at, DevicePointF u1, DevicePointF u2, Pat
     // outer2 + t * u2); one farther from the turn than the limit cuts the join to a bevel.
     const double dx = static_cast<double>(outer2.x - outer1.x);
     const double dy = static_cast<double>(outer2.y - outer1.y);
-    const double s = (dx * u2.y - dy * u2.x) / turn;
+    const double s = (dx * u2.y - dy * u2.x) / turn.cross;
     const DevicePointF tip{static_cast<double>(outer1.x) + u1.x * s,
                            static_cast<double>(outer1.y) + u1.y * s};
     if (std::hypot(tip.x - at.x, tip.y - at.y) <= kMiterLimit * half) {
@@ -248,11 +261,10 @@ void WideStroke::add_top_edge_back(DevicePointF at, DevicePointF u) {
 void WideStroke::add_outer_back(DevicePointF back, DevicePointF at, DevicePointF u1,
                                 DevicePointF u2) {
   if (covered_) return;
-  const double turn = u1.x * u2.y - u1.y * u2.x;
-  if (turn == 0.0) return;  // straight on, or back on itself: no outer side
+  const Turn turn = turn_between(u1, u2);
+  if (turn.cross == 0.0) return;  // straight on, or back on itself: no outer side
   const double half = static_cast<double>(pen_.width) / 2.0;
-  const double side = turn < 0.0 ? 1.0 : -1.0;
-  const DevicePointF outer{-u1.y * half * side, u1.x * half * side};
+  const DevicePointF outer{-u1.y * half * turn.outer, u1.x * half * turn.outer};
   const CornerRounding rounding;
   DevicePoint piece[4] = {{nearest(back.x), nearest(back.y)},
                           rounding.across(back, outer),
@@ -264,11 +276,11 @@ void WideStroke::add_outer_back(DevicePointF back, DevicePointF at, DevicePointF
 void WideStroke::add_inner_start(DevicePointF back, DevicePointF at, DevicePointF u1,
                                  DevicePointF u2) {
   if (covered_) return;
-  const double turn = u1.x * u2.y - u1.y * u2.x;
-  if (turn == 0.0) return;  // straight on, or back on itself: no inner side
+  const Turn turn = turn_between(u1, u2);
+  if (turn.cross == 0.0) return;  // straight on, or back on itself: no inner side
   const double half = static_cast<double>(pen_.width) / 2.0;
   const DevicePointF n1{-u1.y * half, u1.x * half};
-  const double inner = turn < 0.0 ? -1.0 : 1.0;
+  const double inner = -turn.outer;
   const DevicePointF n2{-u2.y * half * inner, u2.x * half * inner};
   const CornerRounding rounding;
   DevicePoint wedge[3] = {rounding.across(back, n1), rounding.across(back, {-n1.x, -n1.y}),
