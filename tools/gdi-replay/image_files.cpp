@@ -1,5 +1,6 @@
 #include "tools/gdi-replay/image_files.h"
 
+#include <algorithm>
 #include <array>
 #include <fstream>
 #include <iterator>
@@ -128,34 +129,49 @@ bool write_png(const std::string& path, const PixelImage& image) {
   return static_cast<bool>(file);
 }
 
-bool read_png_frame(const std::string& path, int frame, std::int32_t width, std::int32_t height,
-                    PixelImage& image, std::string& error) {
-  int strip_width = 0, strip_height = 0, channels = 0;
-  stbi_uc* rgb = stbi_load(path.c_str(), &strip_width, &strip_height, &channels, 3);
+bool read_png(const std::string& path, PixelImage& image, std::string& error) {
+  int width = 0, height = 0, channels = 0;
+  stbi_uc* rgb = stbi_load(path.c_str(), &width, &height, &channels, 3);
   if (rgb == nullptr) {
     error = path + ": " + stbi_failure_reason();
     return false;
   }
-  const bool fits = frame >= 0 && strip_height == height &&
-                    static_cast<std::int64_t>(frame + 1) * width <= strip_width;
-  if (fits) {
-    image.width = width;
-    image.height = height;
-    image.words.resize(static_cast<std::size_t>(width) * height);
-    for (std::int32_t y = 0; y < height; ++y) {
-      for (std::int32_t x = 0; x < width; ++x) {
-        const stbi_uc* p = rgb + 3 * (static_cast<std::size_t>(y) * strip_width +
-                                      static_cast<std::size_t>(frame) * width + x);
-        image.words[static_cast<std::size_t>(y) * width + x] =
-            (std::uint32_t{p[0]} << 16) | (std::uint32_t{p[1]} << 8) | p[2];
-      }
-    }
-  } else {
-    error = path + ": no frame " + std::to_string(frame) + " of " + std::to_string(width) + " x " +
-            std::to_string(height);
+  image.width = width;
+  image.height = height;
+  image.words.resize(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+  for (std::size_t i = 0; i < image.words.size(); ++i) {
+    const stbi_uc* p = rgb + 3 * i;
+    image.words[i] = (std::uint32_t{p[0]} << 16) | (std::uint32_t{p[1]} << 8) | p[2];
   }
   stbi_image_free(rgb);
-  return fits;
+  return true;
+}
+
+bool crop_frame(const PixelImage& strip, int frame, std::int32_t width, std::int32_t height,
+                PixelImage& image) {
+  if (frame < 0 || width <= 0 || strip.height != height ||
+      static_cast<std::int64_t>(frame + 1) * width > strip.width) {
+    return false;
+  }
+  image.width = width;
+  image.height = height;
+  image.words.resize(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+  for (std::int32_t y = 0; y < height; ++y) {
+    const auto row = strip.words.begin() + static_cast<std::ptrdiff_t>(y) * strip.width +
+                     static_cast<std::ptrdiff_t>(frame) * width;
+    std::copy(row, row + width, image.words.begin() + static_cast<std::ptrdiff_t>(y) * width);
+  }
+  return true;
+}
+
+bool read_png_frame(const std::string& path, int frame, std::int32_t width, std::int32_t height,
+                    PixelImage& image, std::string& error) {
+  PixelImage strip;
+  if (!read_png(path, strip, error)) return false;
+  if (crop_frame(strip, frame, width, height, image)) return true;
+  error = path + ": no frame " + std::to_string(frame) + " of " + std::to_string(width) + " x " +
+          std::to_string(height);
+  return false;
 }
 
 }  // namespace kanvo::gdi_replay

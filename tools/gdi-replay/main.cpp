@@ -33,6 +33,13 @@ constexpr const char* kUsage =
     "  --show                      print the differing area of each case as text\n"
     "  --known-differences FILE    cases (one name a line) allowed to differ; any other case\n"
     "                              that differs makes the exit status 1\n"
+    "  --every-step                where NAME.steps.png is there, name every op after which the\n"
+    "                              replay differs from the reference's picture in pixels that op\n"
+    "                              changed (on either side), in exact cases too: later ops may\n"
+    "                              paint over a difference\n"
+    "  --known-step-differences FILE\n"
+    "                              --every-step, with the ops (NAME:LINE, one a line) allowed to\n"
+    "                              differ; any other op that differs makes the exit status 1\n"
     "Where FOLDER/NAME.steps holds the reference's hash after every op, each case that differs\n"
     "names the first op at which the replay parts from it, with the state in force there.\n";
 
@@ -44,6 +51,15 @@ struct Options {
   int scale = 8;
   bool show = false;
   fs::path known_differences;
+  bool every_step = false;
+  fs::path known_step_differences;
+};
+
+// An op after which the replay differs from the reference's step picture.
+struct StepDifference {
+  std::string key;  // NAME:LINE
+  std::size_t pixels = 0;
+  std::string op;
 };
 
 struct Outcome {
@@ -55,6 +71,7 @@ struct Outcome {
   std::string first_step;     // the first op whose step hash differs, with the state in force
   int first_step_index = -1;  // its place among the ops after `size`
   std::vector<std::uint32_t> first_step_surface;  // the replay's surface right after it
+  std::vector<StepDifference> step_differences;   // with --every-step
 };
 
 bool parse_options(int argc, char** argv, Options& options) {
@@ -81,6 +98,12 @@ bool parse_options(int argc, char** argv, Options& options) {
     } else if (arg == "--known-differences") {
       if (!value(text)) return false;
       options.known_differences = text;
+    } else if (arg == "--every-step") {
+      options.every_step = true;
+    } else if (arg == "--known-step-differences") {
+      if (!value(text)) return false;
+      options.known_step_differences = text;
+      options.every_step = true;
     } else if (!arg.empty() && arg[0] == '-') {
       return false;
     } else if (options.folder.empty()) {
@@ -245,10 +268,44 @@ Outcome run_case(const fs::path& script_path, const Options& options) {
     std::istringstream all(text);
     for (std::string line; std::getline(all, line);) lines.push_back(line);
   }
+  fs::path strip_path = script_path;
+  strip_path.replace_extension(".steps.png");
+  PixelImage strip;
+  const bool every_step = options.every_step && fs::exists(strip_path);
+  if (every_step && !read_png(strip_path.string(), strip, error)) {
+    outcome.problem = error;
+    return outcome;
+  }
+  // The reference's and the replay's pixels after the op before, to count only what an op changed.
+  std::vector<std::uint32_t> reference_before;
+  std::vector<std::uint32_t> replay_before;
+  PixelImage reference_step;
   StateInForce state;
   int op_index = 0;
   auto observe = [&](const Op& op, const std::uint32_t* pixels, std::size_t count) {
     const std::string op_text = trimmed_line(lines, op.line);
+    if (every_step && crop_frame(strip, op_index, script.width, script.height, reference_step) &&
+        reference_step.words.size() == count) {
+      if (reference_before.empty()) {
+        reference_before.assign(count, 0);
+        replay_before.assign(count, 0);
+      }
+      std::size_t changed = 0;
+      for (std::size_t i = 0; i < count; ++i) {
+        const std::uint32_t reference = reference_step.words[i] & 0xFFFFFF;
+        const std::uint32_t replayed = pixels[i] & 0xFFFFFF;
+        if (reference != replayed &&
+            (reference != reference_before[i] || replayed != replay_before[i])) {
+          ++changed;
+        }
+        reference_before[i] = reference;
+        replay_before[i] = replayed;
+      }
+      if (changed > 0) {
+        outcome.step_differences.push_back(
+            {outcome.name + ":" + std::to_string(op.line), changed, op_text});
+      }
+    }
     if (outcome.first_step.empty()) {
       const auto want = steps.find(op.line);
       if (want != steps.end() && want->second != surface_hash(pixels, count)) {
@@ -280,8 +337,6 @@ Outcome run_case(const fs::path& script_path, const Options& options) {
     fs::create_directories(options.images);
     write_png((options.images / (outcome.name + ".png")).string(),
               side_by_side(expected, actual, options.scale));
-    fs::path strip_path = script_path;
-    strip_path.replace_extension(".steps.png");
     PixelImage expected_step;
     if (outcome.first_step_index >= 0 && fs::exists(strip_path) &&
         read_png_frame(strip_path.string(), outcome.first_step_index, script.width, script.height,
@@ -327,6 +382,13 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "gdi-replay: cannot read %s\n", options.known_differences.c_str());
     return 2;
   }
+  const std::set<std::string> known_steps =
+      options.known_step_differences.empty() ? std::set<std::string>{}
+                                             : read_names(options.known_step_differences, known_ok);
+  if (!known_ok) {
+    std::fprintf(stderr, "gdi-replay: cannot read %s\n", options.known_step_differences.c_str());
+    return 2;
+  }
 
   std::vector<Outcome> outcomes;
   for (const fs::path& script : scripts) outcomes.push_back(run_case(script, options));
@@ -347,7 +409,7 @@ int main(int argc, char** argv) {
   bool regression = false;
   for (const Outcome* outcome : differing) {
     const bool allowed = known.count(outcome->name) > 0;
-    regression |= !allowed;
+    regression |= !options.known_differences.empty() && !allowed;
     const char* mark = options.known_differences.empty() ? "" : allowed ? " (known)" : " (NEW)";
     if (!outcome->problem.empty()) {
       std::printf("%s: %s%s\n", outcome->name.c_str(), outcome->problem.c_str(), mark);
@@ -358,6 +420,33 @@ int main(int argc, char** argv) {
       if (!outcome->first_step.empty())
         std::printf("  first differs after %s\n", outcome->first_step.c_str());
     }
+  }
+  if (options.every_step) {
+    std::set<std::string> differing_steps;
+    std::size_t cases_with_steps = 0;
+    for (const Outcome& outcome : outcomes) {
+      cases_with_steps += outcome.step_differences.empty() ? 0 : 1;
+      for (const StepDifference& step : outcome.step_differences) {
+        differing_steps.insert(step.key);
+        const bool allowed = known_steps.count(step.key) > 0;
+        regression |= !options.known_step_differences.empty() && !allowed;
+        const char* mark = options.known_step_differences.empty() ? ""
+                           : allowed                              ? " (known)"
+                                                                  : " (NEW)";
+        std::printf("%s: step differs in %zu pixels: %s%s\n", step.key.c_str(), step.pixels,
+                    step.op.c_str(), mark);
+      }
+    }
+    for (const std::string& key : known_steps) {
+      const std::string name = key.substr(0, key.find(':'));
+      const bool replayed = std::any_of(outcomes.begin(), outcomes.end(),
+                                        [&](const Outcome& o) { return o.name == name; });
+      if (replayed && differing_steps.count(key) == 0) {
+        std::printf("%s: step now exact; take it off %s\n", key.c_str(),
+                    options.known_step_differences.filename().c_str());
+      }
+    }
+    std::printf("steps: %zu ops differ in %zu cases\n", differing_steps.size(), cases_with_steps);
   }
   std::size_t top_bytes = 0;
   for (const Outcome& outcome : outcomes) top_bytes += outcome.top_byte_differing;
@@ -373,5 +462,5 @@ int main(int argc, char** argv) {
   }
   std::printf("gdi-reference: %zu of %zu cases exact, %zu pixels differ\n", exact, outcomes.size(),
               pixels);
-  return !options.known_differences.empty() && regression ? 1 : 0;
+  return regression ? 1 : 0;
 }
