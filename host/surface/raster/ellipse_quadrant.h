@@ -7,7 +7,8 @@
 //
 // The outline walks from the side (x = A, on the middle row or the row just above it) toward the
 // top, one pixel at a time: a step up, a step in, or both, whichever lands nearest the ellipse
-// (smallest |B^2 x^2 + A^2 y^2 - A^2 B^2|; on a tie the diagonal step). The walk ends as soon as
+// (smallest |B^2 x^2 + A^2 y^2 - A^2 B^2|, kept step by step from its value at the start, which
+// the platform holds in 32 bits; on a tie the diagonal step). The walk ends as soon as
 // it reaches the middle column, so a very narrow ellipse loses the ends of its long axis: the
 // platform draws them that way. Across an even width the two middle columns are still either
 // side of the centre there, and the outline runs on up them while they stay inside the ellipse
@@ -40,7 +41,10 @@ constexpr void walk_quadrant_in(std::int64_t a, std::int64_t b, Visit& visit) {
   std::int64_t x = a;
   std::int64_t y = b & 1;
   const std::int64_t x_end = a & 1;
-  Int f = a2 * y * y;  // B^2 x^2 + A^2 y^2 - A^2 B^2 at the start
+  // B^2 x^2 + A^2 y^2 - A^2 B^2 at the start, except that the platform keeps the start's A^2 y^2
+  // in 32 bits: from A^2 = 2^31 on it wraps, and a very wide box of even height leaves its two
+  // middle rows sooner than the curve says.
+  Int f = static_cast<std::int32_t>(a * a * y * y);
   visit(x, y);
   while (x > x_end) {
     const Int left = b2 * (4 * x - 4);

@@ -110,6 +110,38 @@ TEST(EllipsePixels, NarrowEllipsesOfEvenWidthRunUpTheirMiddleColumnsWhileInside)
   EXPECT_EQ(canvas.pixels_of(kPen), pixels_from_rows(0, 2, rows)) << canvas.picture(kPen);
 }
 
+// The walk's start value holds A^2 y^2 (doubled offsets) in 32 bits. A box of even height starts
+// on y = 1, so once A^2 passes 2^31 the value wraps and its two middle rows end sooner than the
+// curve says; a box of odd height starts on its middle row, y = 0, and keeps to the curve.
+TEST(EllipsePixels, WideEvenHeightsLeaveTheMiddleRowsSoonerOnceTheWidthSquaredWraps) {
+  struct Box {
+    std::int32_t width;
+    std::int32_t height;
+    int first_column_above;  // the rightmost outline pixel on the row above the middle ones
+  };
+  // The right end is on column 75. Without the wrap the middle rows would end 39, 50, 75 and 19
+  // pixels in.
+  for (const Box& box : {Box{46341, 40, 75 - 39}, Box{60000, 40, 75 - 38}, Box{90000, 40, 75 - 59},
+                         Box{60000, 41, 75 - 19}}) {
+    CurveCanvas canvas(80, 48);
+    canvas.pen(0xFFFFFF);
+    canvas.hollow_brush();
+    ASSERT_TRUE(ellipse(canvas.dc(), 76 - box.width, 4, 76, 4 + box.height));
+    const int above = 4 + (box.height - 1) / 2 - 1;
+    const int below = 4 + box.height / 2 + 1;
+    for (const int row : {above, below}) {
+      int rightmost = -1;
+      for (int x = 0; x < canvas.width(); ++x) {
+        if (canvas.at(x, row) == kPen) rightmost = x;
+      }
+      EXPECT_EQ(rightmost, box.first_column_above)
+          << box.width << " x " << box.height << " row " << row << "\n"
+          << canvas.picture(kPen);
+    }
+    EXPECT_EQ(canvas.at(box.first_column_above + 1, above + 1), kPen);
+  }
+}
+
 // Every box up to 12 x 12: the shape is symmetric, stays in its box, its inside is enclosed by
 // its outline, and the null pen fills exactly the pixels that pen and brush cover together.
 TEST(EllipsePixels, EverySmallBoxIsSymmetricClosedAndInsideItsBox) {
