@@ -64,10 +64,17 @@ void add_piece(raster::EdgeList& edges, const Rect& box, Point (&corners)[N]) {
   edges.add_polygon(corners);
 }
 
+// p moved a sixteenth of the way toward q. An edge moved so along the two sides that meet it
+// leaves those sides where they are and stays on the subpixel grid, but no longer covers the pixels
+// it passed through.
+raster::SubpixelPoint nudged_toward(raster::SubpixelPoint p, raster::SubpixelPoint q) {
+  static_assert(raster::kSubpixels == 16);
+  return {p.x + (q.x - p.x) / raster::kSubpixels, p.y + (q.y - p.y) / raster::kSubpixels};
+}
+
 // Adds a triangle of a join. Where `open` is one of its corners whose side to one neighbour runs
 // right along the corner's row and whose side to the other leans right below it, the pixel there
-// is left open: the corner moves a sixteenth of the way along both of its sides, which keeps the
-// sides where they are.
+// is left open: the corner is nudged along both of its sides.
 void add_join_triangle(raster::EdgeList& edges, const Rect& box, raster::SubpixelPoint a,
                        raster::SubpixelPoint b, raster::SubpixelPoint c,
                        const raster::SubpixelPoint* open) {
@@ -81,11 +88,8 @@ void add_join_triangle(raster::EdgeList& edges, const Rect& box, raster::Subpixe
       return along.y == v.y && along.x > v.x && below.y > v.y && below.x > v.x;
     };
     if (!leaves_open(before, after) && !leaves_open(after, before)) break;
-    raster::SubpixelPoint cut[4] = {
-        before,
-        {v.x + (before.x - v.x) / raster::kSubpixels, v.y + (before.y - v.y) / raster::kSubpixels},
-        {v.x + (after.x - v.x) / raster::kSubpixels, v.y + (after.y - v.y) / raster::kSubpixels},
-        after};
+    raster::SubpixelPoint cut[4] = {before, nudged_toward(v, before), nudged_toward(v, after),
+                                    after};
     add_piece(edges, box, cut);
     return;
   }
@@ -199,13 +203,12 @@ void WideStroke::add_join(DevicePointF at, DevicePointF u1, DevicePointF u2, Pat
   // Where the path ends with a flat end in the band after the turn, that band may stop short of
   // the inner corner of the band before, or have no length at all: the join then spans the
   // triangle from the later band's start edge (a to b) out to that corner, the edge itself left
-  // open, as a band of no length covers nothing there. The edge moves a sixteenth of the way
-  // along the triangle's sides, which keeps it on the subpixel grid and the sides where they are.
+  // open, as a band of no length covers nothing there: the edge is nudged along the triangle's
+  // sides.
   auto add_reach = [&](DevicePoint a, DevicePoint b, DevicePoint corner) {
-    raster::SubpixelPoint reach[3] = {raster::to_subpixels(a), raster::to_subpixels(b),
-                                      raster::to_subpixels(corner)};
-    reach[0] = {reach[0].x + corner.x - a.x, reach[0].y + corner.y - a.y};
-    reach[1] = {reach[1].x + corner.x - b.x, reach[1].y + corner.y - b.y};
+    const raster::SubpixelPoint tip = raster::to_subpixels(corner);
+    raster::SubpixelPoint reach[3] = {nudged_toward(raster::to_subpixels(a), tip),
+                                      nudged_toward(raster::to_subpixels(b), tip), tip};
     add_piece(edges_, box_, reach);
   };
   // The wedge between the two bands' ends, and the slivers between each end and the centre that
