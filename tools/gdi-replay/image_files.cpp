@@ -150,7 +150,7 @@ bool read_png(const std::string& path, PixelImage& image, std::string& error) {
 bool crop_frame(const PixelImage& strip, int frame, std::int32_t width, std::int32_t height,
                 PixelImage& image) {
   if (frame < 0 || width <= 0 || strip.height != height ||
-      static_cast<std::int64_t>(frame + 1) * width > strip.width) {
+      (static_cast<std::int64_t>(frame) + 1) * width > strip.width) {
     return false;
   }
   image.width = width;
