@@ -7,12 +7,11 @@
 //
 // The outline walks from the side (x = A, on the middle row or the row just above it) toward the
 // top, one pixel at a time: a step up, a step in, or both, whichever lands nearest the ellipse
-// (smallest |B^2 x^2 + A^2 y^2 - A^2 B^2|, kept step by step from its value at the start, which
-// the platform holds in 32 bits; on a tie the diagonal step). The walk ends as soon as
-// it reaches the middle column, so a very narrow ellipse loses the ends of its long axis: the
-// platform draws them that way. Across an even width the two middle columns are still either
-// side of the centre there, and the outline runs on up them while they stay inside the ellipse
-// (column_top).
+// (smallest |B^2 x^2 + A^2 y^2 - A^2 B^2|, kept step by step from a start value the platform holds
+// in 32 bits; on a tie the diagonal step). The walk ends as soon as it reaches the middle column,
+// so a very narrow ellipse loses the ends of its long axis: the platform draws them that way.
+// Across an even width the two middle columns are still either side of the centre there, and the
+// outline runs on up them while they stay inside the ellipse (column_top).
 #pragma once
 
 #include <cstdint>
