@@ -14,6 +14,7 @@
 #pragma once
 
 #include <algorithm>
+#include <climits>
 #include <cstdint>
 #include <type_traits>
 
@@ -79,7 +80,10 @@ class CosmeticLine {
   template <bool kAlongX, class Walker>
   void walk_steps(std::int64_t first, std::int64_t last, Walker& walker) const;
 
-  // floor(a / b) for b > 0, in 64 bits when the numbers allow (nearly always).
+  // floor(a / b) for b > 0, in 64 bits when the numbers allow (nearly always). A quotient past
+  // 64 bits (the step at which a long, nearly flat line would reach a row billions of pixels
+  // away) is held within +-INT64_MAX, so that ceil_div may negate it: every caller compares it
+  // with steps of the line, which lie well inside, so it still cuts the line where it should.
   static std::int64_t floor_div(Wide a, Wide b) {
     constexpr Wide kNarrow = Wide{1} << 62;
     if (a > -kNarrow && a < kNarrow && b < kNarrow) {
@@ -89,7 +93,7 @@ class CosmeticLine {
     }
     Wide q = a / b;
     if (a % b < 0) --q;
-    return static_cast<std::int64_t>(q);
+    return static_cast<std::int64_t>(std::clamp<Wide>(q, -INT64_MAX, INT64_MAX));
   }
   static std::int64_t ceil_div(Wide a, Wide b) { return -floor_div(-a, b); }
 

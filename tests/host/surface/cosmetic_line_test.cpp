@@ -133,5 +133,17 @@ TEST(CosmeticLine, FarEndPointsAreCutWithoutWalkingAndKeepTheirSlope) {
   EXPECT_EQ(steep.back().second, 31);
 }
 
+TEST(CosmeticLine, AFlatLineFarAboveTheBoxStaysOutOfItHoweverLong) {
+  // 2^52 columns long and 16 rows of rise, two billion rows above the box: the step at which it
+  // would reach the box's rows lies far past 64 bits, and no pixel of it is inside.
+  const std::int64_t far = 4503599627370496;  // 2^52
+  const std::int64_t above = -2147483648;
+  EXPECT_TRUE(traced({0, above}, {-far, above - 16}, false, Rect{0, 0, 22, 34}).empty());
+  EXPECT_TRUE(traced({-far, above - 16}, {0, above}, true, Rect{0, 0, 22, 34}).empty());
+  // The same line below the box, and one that does cross it, for contrast.
+  EXPECT_TRUE(traced({0, -above}, {-far, -above + 16}, false, Rect{0, 0, 22, 34}).empty());
+  EXPECT_EQ(traced({21, 5}, {-far, 21}, false, Rect{0, 0, 22, 34}).size(), 22u);
+}
+
 }  // namespace
 }  // namespace kanvo::surface::lines
