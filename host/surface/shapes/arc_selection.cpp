@@ -31,7 +31,12 @@ struct Radial {
   double angle = 0.0;
   Direction direction;
   Direction offset;
+  bool lost = false;  // a component did not fit and was dropped
 };
+
+int sign_of(double value) {
+  return (value > 0.0) - (value < 0.0);
+}
 
 // The platform scales each component of a radial by the box's other half-extent in 32 bits: a
 // component whose product does not fit is lost, which leaves a radial pointing far above or below
@@ -46,14 +51,17 @@ Radial radial_of(const RoundedBox& box, DevicePoint p) {
   const double x = static_cast<double>(p.x) + (box.width % 2 == 0 ? 0.0 : 0.5);
   const double y = static_cast<double>(p.y) + (box.height % 2 == 0 ? 0.0 : 0.5);
   Direction offset{x - centre_x, centre_y - y};
+  bool lost = false;
   if (std::abs(offset.x) * static_cast<double>(box.height) / 2.0 >= kRadialProductLimit) {
     offset.x = 0.0;
+    lost = true;
   }
   if (std::abs(offset.y) * static_cast<double>(box.width) / 2.0 >= kRadialProductLimit) {
     offset.y = 0.0;
+    lost = true;
   }
   const double a = std::atan2(offset.y, offset.x);
-  return {a < 0.0 ? a + kFullTurn : a, {std::cos(a), std::sin(a)}, offset};
+  return {a < 0.0 ? a + kFullTurn : a, {std::cos(a), std::sin(a)}, offset, lost};
 }
 
 class OutlineAngles {
@@ -79,7 +87,14 @@ class OutlineAngles {
     // far past any surface.
     const Direction r = radial.offset;
     const double cross = r.x * d.y - r.y * d.x;
-    if (cross != 0.0) return (cross > 0.0) - (cross < 0.0);
+    if (cross != 0.0) return sign_of(cross);
+    // A radial that lost a component lies along the box's middle row or column, where the
+    // pixels on both sides stand for the same corners: they go by their centres instead.
+    if (radial.lost) {
+      const Direction c = centre_of(i);
+      const double by_centre = r.x * c.y - r.y * c.x;
+      if (by_centre != 0.0) return sign_of(by_centre);
+    }
     // Exactly on the radial: the pixel counts as lying a hair to the left of its point, which
     // puts it past a radial that points up or straight left and short of one that points down.
     // Straight right, where the turn starts and ends, it stays on the radial.
@@ -88,6 +103,11 @@ class OutlineAngles {
   }
 
  private:
+  // Where a pixel's centre lies, relative to the box's centre (y up).
+  Direction centre_of(std::size_t i) const {
+    const DevicePoint p = outline_[i];
+    return {static_cast<double>(p.x) + 0.5 - centre_x_, centre_y_ - static_cast<double>(p.y) - 0.5};
+  }
   // Where a pixel stands, relative to the box's centre (y up).
   Direction point(std::size_t i) const {
     const DevicePoint p = outline_[i];

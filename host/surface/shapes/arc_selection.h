@@ -8,7 +8,8 @@
 // for its own centre. The radials run from the centre of the box to
 // their points, which stand for their pixels' centres in an odd direction as the outline's do;
 // a radial so far out that its offset scaled by the box's other half-extent passes 32 bits loses
-// that component and lies along the box's middle row or column.
+// that component and lies along the box's middle row or column, where the pixels on it go by
+// their centres.
 // The arc starts at the first pixel (counting from the right end of the middle row) at or past
 // the start radial and ends at the last pixel at or before the end radial. A pixel exactly on a
 // radial counts as lying a hair to the left of its point: past a radial that points up or

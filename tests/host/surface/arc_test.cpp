@@ -357,6 +357,27 @@ TEST(ArcEnds, ARadialFarAcrossAFlatBoxLosesWhatDoesNotFitAndLiesAlongTheMiddleRo
   EXPECT_TRUE(slice(1000020).empty());  // ends near the bottom, far to the left
 }
 
+// A pixel whose corner lies on a radial straight left counts as past it, but one on a radial that
+// lost its vertical part goes by its centre: the row above the middle belongs to the arc over
+// the top, the row below does not.
+TEST(ArcEnds, PixelsOnALostRadialGoByTheirCentres) {
+  const auto over_the_top = [](std::int32_t end_x, std::int32_t end_y) {
+    CurveCanvas canvas(40, 12);
+    canvas.pen(0xFFFFFF);
+    // A box 4000 by 8 whose middle line is y = 4, from straight right round to the end radial;
+    // at its left end the outline runs along rows 3 and 4 from x = 1.
+    EXPECT_TRUE(arc(canvas.dc(), 1, 0, 4001, 8, 5000, 4, end_x, end_y));
+    return canvas.pixels_of(kPen);
+  };
+  EXPECT_TRUE(over_the_top(-50, 4).empty());  // ends on row 2, far to the right
+  // Far above and left of the centre: 1200000 rows times half the width pass 2^31.
+  const PixelSet lost = over_the_top(1000, -1200000);
+  EXPECT_TRUE(lost.count({2, 3}));
+  EXPECT_TRUE(lost.count({39, 3}));
+  EXPECT_FALSE(lost.count({1, 3}));  // where it ends, left out
+  for (const auto& [x, y] : lost) EXPECT_EQ(y, 3) << x << "," << y;
+}
+
 TEST(FlatArcs, ABoxOnePixelHighRunsAlongItsTopRowThereAndBack) {
   CurveCanvas canvas(34, 3);
   canvas.pen(0xFFFFFF);
