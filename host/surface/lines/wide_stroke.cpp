@@ -190,14 +190,18 @@ void WideStroke::add_join(DevicePointF at, DevicePointF u1, DevicePointF u2, Pat
   // to it than the band's corner does: by one pixel over the sine of the angle between the
   // segments, exactly (not on a whole pixel), and never below the turn. Where the turn completes
   // a turn back through a band one pixel long, that corner keeps the pen's whole reach above the
-  // turn, half the width exactly.
+  // turn, half the width exactly. Otherwise the corner on the side of a band before the turn
+  // that runs along a row, straight above or below the turn, stands half the width from it
+  // exactly too, between two pixels at an odd width where the band's own corner is rounded.
   const bool sharp = u1.x * u2.x + u1.y * u2.y <= 0.0;
-  auto bevel_corner = [&](DevicePointF offset) {
-    if (sharp && offset.x == 0.0 && offset.y < 0.0) {
+  auto bevel_corner = [&](DevicePointF offset, bool of_band_before) {
+    if (offset.x != 0.0) return raster::to_subpixels(rounding.across(at, offset));
+    if (sharp && offset.y < 0.0) {
       const double reach =
           turns_back ? offset.y : std::min(0.0, offset.y + 1.0 / std::abs(turn.cross));
       return raster::nearest_subpixel({at.x, at.y + reach});
     }
+    if (of_band_before) return raster::nearest_subpixel({at.x, at.y + offset.y});
     return raster::to_subpixels(rounding.across(at, offset));
   };
   // Where the path ends with a flat end in the band after the turn, that band may stop short of
@@ -243,8 +247,8 @@ void WideStroke::add_join(DevicePointF at, DevicePointF u1, DevicePointF u2, Pat
   if (outer1 == inner2 && outer2 == inner1) return;
   add_slivers();
   add_join_triangle(edges_, box_, raster::to_subpixels(centre),
-                    bevel_corner({side * n1.x, side * n1.y}),
-                    bevel_corner({side * n2.x, side * n2.y}), open);
+                    bevel_corner({side * n1.x, side * n1.y}, true),
+                    bevel_corner({side * n2.x, side * n2.y}, false), open);
 }
 
 void WideStroke::add_top_edge_back(DevicePointF at, DevicePointF u) {

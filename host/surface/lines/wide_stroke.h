@@ -44,7 +44,11 @@
 // the segments, exactly, so between two pixels for an odd width at a right angle; never below
 // the turn (so a sharp turn of a thin wide pen may leave the turn's own pixel open). A turn that
 // completes a turn back through a band one pixel long (east, a pixel north, back west) keeps
-// that corner at the pen's whole reach instead, half the width above the turn. Where the
+// that corner at the pen's whole reach instead, half the width above the turn. Any other corner
+// of a bevel straight above or below the turn, on the side of a band along a row before the
+// turn, stands exactly half the width from it: between two pixels for an odd width, where the
+// band's own corner is rounded to one (on the side of such a band after the turn the bevel keeps
+// the band's corner). Where the
 // path turns back on itself as far as the rounded corners tell, each band's end the other's the
 // other way round, a bevel adds nothing. After a band down a column, whose bottom edge stays
 // open, a piece of the join whose top edge runs right from the band's left corner there to the

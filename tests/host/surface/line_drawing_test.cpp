@@ -277,6 +277,26 @@ TEST_F(LineDrawing, BevelsAtRightAnglesOfOddWidthsCutBetweenPixels) {
   EXPECT_EQ(row(14, 28, 37, kWhite), "########.");
 }
 
+TEST_F(LineDrawing, BevelsOffABandAlongARowTakeTheirCornerOnItsSideExactly) {
+  // Width 11, flat ends. West along row 20, then up the diagonal to the left: the bevel below the
+  // turn (20,20) runs from (20,25.5), half the width exactly, to the diagonal band's corner
+  // (16,24). The rounded corner (20,26) would put the centre of (18,25) on the bevel's edge.
+  use_pen(geometric(pen_style::kEndCapFlat | pen_style::kJoinBevel, 11, 0xFFFFFF));
+  const Point west_then_up[] = {{30, 20}, {20, 20}, {10, 10}};
+  ASSERT_TRUE(polyline(dc_, west_then_up, 3));
+  EXPECT_EQ(row(24, 15, 22, kWhite), ".######");
+  EXPECT_EQ(row(25, 15, 22, kWhite), "....###");
+  EXPECT_EQ(row(26, 15, 22, kWhite), ".......");
+  // The same turn the other way round, down the diagonal onto the row: the bevel keeps the
+  // band's rounded corner after the turn, and (18,25) with it.
+  fill(0);
+  const Point down_then_east[] = {{10, 10}, {20, 20}, {30, 20}};
+  ASSERT_TRUE(polyline(dc_, down_then_east, 3));
+  EXPECT_EQ(row(24, 15, 22, kWhite), ".######");
+  EXPECT_EQ(row(25, 15, 22, kWhite), "...####");
+  EXPECT_EQ(row(26, 15, 22, kWhite), ".......");
+}
+
 TEST_F(LineDrawing, BevelsWhereThePathTurnsBackWithinAPixelLeaveTheTurnOpen) {
   // Width 2 from (29,15) to (22,16) and back out to (38,8): the first band ends on the edge from
   // (22,15) to (23,17) and the second starts on the same edge the other way round, so the bevel
