@@ -66,7 +66,7 @@ void draw_outlined_box(DeviceContext& dc, raster::Painter& painter, const Device
 struct FramedBox {
   DeviceRect box;
   // An ellipse with no room to move in is drawn as the rectangle of the box it was given, with
-  // the pen's joins at its corners; arcs, pies and chords keep their curve along `box`.
+  // the pen's joins at its corners; an arc, pie or chord is not drawn at all.
   bool as_rectangle = false;
 };
 FramedBox inside_frame_box(const DeviceContext& dc, const DeviceRect& box, FramedShape shape,

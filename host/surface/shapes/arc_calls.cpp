@@ -33,9 +33,10 @@ bool draw_arc_figure(DcHandle handle, std::int32_t left, std::int32_t top, std::
   if (box.empty()) return true;
   const shapes::Outline outline = shapes::outline_of(*dc);
   if (outline == shapes::Outline::stroked) {
-    box = lines::inside_frame_box(*dc, box, lines::FramedShape::ellipse, box.right - box.left,
-                                  box.bottom - box.top)
-              .box;
+    const lines::FramedBox framed = lines::inside_frame_box(
+        *dc, box, lines::FramedShape::ellipse, box.right - box.left, box.bottom - box.top);
+    if (framed.as_rectangle) return true;  // no room for the pen inside: no curve at all
+    box = framed.box;
   }
   if (box.empty()) return true;
   shapes::RoundedBox shape;

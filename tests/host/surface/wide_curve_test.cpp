@@ -118,6 +118,21 @@ TEST(InsideFramePen, AnEllipseWithNoRoomToMoveInIsTheRectangleOfItsBox) {
   EXPECT_EQ(curved.at(7, 17), 0u) << curved.picture(kPen);
 }
 
+// An arc, pie or chord whose box leaves the pen no room to move in draws nothing, where a plain
+// pen of the same width draws its curve.
+TEST(InsideFramePen, AnArcPieOrChordWithNoRoomToMoveInDrawsNothing) {
+  for (const auto& draw : {arc, pie, chord}) {
+    for (const std::uint32_t kind : {pen_style::kInsideFrame, pen_style::kSolid}) {
+      CurveCanvas canvas(30, 30);
+      canvas.brush(0x0000FF);
+      select_pen(canvas, kind | pen_style::kJoinMiter, 8);
+      ASSERT_TRUE(draw(canvas.dc(), 10, 9, 22, 25, 30, 12, 4, 30));  // 12 across, under 16
+      EXPECT_EQ(canvas.painted().empty(), kind == pen_style::kInsideFrame) << kind << "\n"
+                                                                           << canvas.picture(kPen);
+    }
+  }
+}
+
 TEST(InsideFramePen, ABoxOfTwoPenWidthsOrMoreKeepsThePenInside) {
   for (const std::int32_t side : {6, 9, 14}) {
     CurveCanvas canvas(24, 24);
