@@ -162,7 +162,7 @@ void WideStroke::add_band(DevicePointF a, DevicePointF b, DevicePointF u, bool s
 }
 
 void WideStroke::add_join(DevicePointF at, DevicePointF u1, DevicePointF u2, PathEnds ends,
-                          bool turns_back) {
+                          BandBefore before) {
   if (covered_) return;
   if (pen_.join == Join::round) {
     add_disc(at);
@@ -198,7 +198,7 @@ void WideStroke::add_join(DevicePointF at, DevicePointF u1, DevicePointF u2, Pat
     if (offset.x != 0.0) return raster::to_subpixels(rounding.across(at, offset));
     if (sharp && offset.y < 0.0) {
       const double reach =
-          turns_back ? offset.y : std::min(0.0, offset.y + 1.0 / std::abs(turn.cross));
+          before.turns_back ? offset.y : std::min(0.0, offset.y + 1.0 / std::abs(turn.cross));
       return raster::nearest_subpixel({at.x, at.y + reach});
     }
     if (of_band_before) return raster::nearest_subpixel({at.x, at.y + offset.y});
@@ -223,7 +223,15 @@ void WideStroke::add_join(DevicePointF at, DevicePointF u1, DevicePointF u2, Pat
                       raster::to_subpixels(centre), open);
     add_join_triangle(edges_, box_, raster::to_subpixels(centre), raster::to_subpixels(outer2),
                       raster::to_subpixels(inner2), open);
-    if (ends.start) add_reach(inner1, outer1, inner2);
+    if (ends.start) {
+      // A flat start a pixel back along a row or column reaches across from its own edge, as a
+      // dash starting on the turn does from there.
+      if (before.one_pixel) {
+        add_inner_start({at.x - u1.x, at.y - u1.y}, at, u1, u2);
+      } else {
+        add_reach(inner1, outer1, inner2);
+      }
+    }
     if (ends.end) add_reach(inner2, outer2, inner1);
   };
   if (pen_.join == Join::miter) {
@@ -372,13 +380,16 @@ void WideStroke::add_path(std::span<const DevicePointF> points, bool closed,
              !closed && last_band && ends.end && pen_.cap == EndCap::square);
     if (!first_band) {
       const bool flat = !closed && pen_.cap == EndCap::flat;
-      // The path came into a band one pixel long against the way it now goes on.
-      const bool turns_back = same_point(heading_before, {-u.x, -u.y}) &&
-                              std::abs(points[i].x - points[last_start].x) +
-                                      std::abs(points[i].y - points[last_start].y) ==
-                                  1.0;
+      // A band one pixel long, and whether it runs along a row or column and the path came into
+      // it against the way it now goes on.
+      const double dx = points[i].x - points[last_start].x;
+      const double dy = points[i].y - points[last_start].y;
+      const bool one_pixel = std::abs(dx) + std::abs(dy) == 1.0;
+      BandBefore before;
+      before.one_pixel = one_pixel && (dx == 0.0 || dy == 0.0);
+      before.turns_back = one_pixel && same_point(heading_before, {-u.x, -u.y});
       add_join(points[i], previous_heading, u,
-               {flat && after_first_band && ends.start, flat && last_band && ends.end}, turns_back);
+               {flat && after_first_band && ends.start, flat && last_band && ends.end}, before);
     }
     after_first_band = first_band;
     heading_before = previous_heading;

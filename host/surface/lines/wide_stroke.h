@@ -30,7 +30,8 @@
 // row, the top edge alone of a flat or round one starts a pixel back. With a bevel or miter join, a
 // dash that starts on a turn off a row or column also fills from its edge a pixel back along the
 // segment before to the next band's corner on the inner side of the turn, whatever its ends (a
-// round join's disc does not). A segment of no length is a turn for round joins: a dash over it has
+// round join's disc does not); so does, from its own edge, a flat end a pixel before such a turn,
+// a dash's or a line's. A segment of no length is a turn for round joins: a dash over it has
 // the pen's disc there. A closed figure whose last dash runs on past its close (even from exactly
 // there) draws it and the first dash as one dash through its first point: the join there, no ends
 // (a last dash that ends exactly at the close keeps its ends, and so does a dash that covers the
@@ -75,6 +76,12 @@ enum class Join { round, bevel, miter };
 struct PathEnds {
   bool start = true;
   bool end = true;
+};
+
+// What a join needs to know of the band before its turn.
+struct BandBefore {
+  bool one_pixel = false;   // one pixel long, along a row or column
+  bool turns_back = false;  // one pixel long, the path coming into it against the way on
 };
 
 struct WidePen {
@@ -125,10 +132,9 @@ class WideStroke {
   void add_band(DevicePointF a, DevicePointF b, DevicePointF u, bool square_start, bool square_end);
   // The join at a point between bands of unit directions u1 and u2. `ends` tells whether the
   // band before the turn starts the path there with a flat end, and whether the band after it
-  // ends the path with one. `turns_back` tells that the band before is one pixel long and the path
-  // came into it against u2: this turn completes a turn back.
+  // ends the path with one. A turn that `before` turns back completes a turn back.
   void add_join(DevicePointF at, DevicePointF u1, DevicePointF u2, PathEnds ends = {false, false},
-                bool turns_back = false);
+                BandBefore before = {});
   void add_disc(DevicePointF centre);
   // The start of a dash on a turn from u1 to u2 with a bevel or miter join: the triangle from
   // the band's edge across `back` (a pixel back along u1) to the corner of the band along u2 from

@@ -297,6 +297,19 @@ TEST_F(LineDrawing, BevelsOffABandAlongARowTakeTheirCornerOnItsSideExactly) {
   EXPECT_EQ(row(26, 15, 22, kWhite), ".......");
 }
 
+TEST_F(LineDrawing, AFlatStartAPixelBeforeATurnReachesTheInnerCornerFromItsOwnEdge) {
+  // Width 8, flat ends, a miter: one pixel west along row 10, then up. The reach across to the
+  // inner corner (24,10) of the band up starts from the start edge x = 21, not from the turn
+  // (20,10): the pixels on the line from (21,14) to (24,10) are covered.
+  use_pen(geometric(pen_style::kEndCapFlat | pen_style::kJoinMiter, 8, 0xFFFFFF));
+  const Point west_then_up[] = {{21, 10}, {20, 10}, {20, 0}};
+  ASSERT_TRUE(polyline(dc_, west_then_up, 3));
+  EXPECT_EQ(row(11, 14, 26, kWhite), "..########..");
+  EXPECT_EQ(row(12, 14, 26, kWhite), "..#######...");
+  EXPECT_EQ(row(13, 14, 26, kWhite), "..######....");
+  EXPECT_EQ(row(14, 14, 26, kWhite), "............");
+}
+
 TEST_F(LineDrawing, BevelsWhereThePathTurnsBackWithinAPixelLeaveTheTurnOpen) {
   // Width 2 from (29,15) to (22,16) and back out to (38,8): the first band ends on the edge from
   // (22,15) to (23,17) and the second starts on the same edge the other way round, so the bevel
