@@ -506,7 +506,9 @@ double WideStroke::add_dashed_figure(std::span<const DevicePointF> points, bool 
   bool wraps_from_close = false;
   // With flat ends, a close on a straight run that falls inside a gap lets the first dash start a
   // pixel back on the last segment: the end there is the pixel before the close, not the close.
+  // A last segment of one pixel, a step of a curve's outline, is no run to reach back along.
   bool reaches_back = false;
+  double closing_length = 0.0;
   if (closed && !dots_only) {
     double figure_end = start;
     double at = start;
@@ -516,6 +518,7 @@ double WideStroke::add_dashed_figure(std::span<const DevicePointF> points, bool 
       if (same_point(a, b)) continue;
       at = advance(i, at, figure_end);
       closing_heading = direction(a, b);
+      closing_length = std::hypot(b.x - a.x, b.y - a.y);
     }
     DashCursor first(pattern, start - phase);
     first.seek(start);
@@ -525,7 +528,7 @@ double WideStroke::add_dashed_figure(std::span<const DevicePointF> points, bool 
             last.start() <= figure_end && last.end() > figure_end;
     wraps_from_close = wraps && last.start() == figure_end;
     reaches_back = pen_.cap == EndCap::flat && figure_end > start && first.start() == start &&
-                   last.start() > figure_end;
+                   last.start() > figure_end && closing_length > 1.0;
   }
 
   double position = start;  // along the path, where the segment starts

@@ -185,6 +185,18 @@ TEST(WideDashesAlongCurves, AFlatFirstDashReachesBackAPixelOverAStraightClose) {
 // past the square end on the row itself. This chord runs from the middle to the right end, back
 // to the left end and on to the middle; the dashes on the way back start where those on the way
 // out end, and each shows the disc past its start (as the platform drew them).
+// Over a close on a step of a curve's outline, one pixel long, the first dash starts at the close:
+// an ellipse's outline starts on its right end, at (25,84) here, in a gap of the dash-dot pattern,
+// and row 84 is left to the dash that comes up from below.
+TEST(WideDashesAlongCurves, AFlatFirstDashDoesNotReachBackOverAOnePixelStep) {
+  CurveCanvas canvas(24, 121);
+  canvas.hollow_brush();
+  select_pen(canvas, pen_style::kDashDot | pen_style::kEndCapFlat | pen_style::kJoinBevel, 5);
+  ASSERT_TRUE(ellipse(canvas.dc(), 26, 110, -8, 59));
+  EXPECT_EQ(canvas.at(23, 83), kPen) << canvas.picture(kPen);
+  EXPECT_EQ(canvas.at(23, 84), 0u) << canvas.picture(kPen);
+}
+
 TEST(WideDashesAlongCurves, ADashStartingOnAFlatArcsPixelHasTheJoinThere) {
   CurveCanvas canvas(104, 24);
   canvas.hollow_brush();
