@@ -81,7 +81,7 @@ struct PathEnds {
 // What a join needs to know of the band before its turn.
 struct BandBefore {
   bool one_pixel = false;   // one pixel long, along a row or column
-  bool turns_back = false;  // one pixel long, the path coming into it against the way on
+  bool turns_back = false;  // one pixel long, entered against the way the path goes on
 };
 
 struct WidePen {
@@ -132,7 +132,7 @@ class WideStroke {
   void add_band(DevicePointF a, DevicePointF b, DevicePointF u, bool square_start, bool square_end);
   // The join at a point between bands of unit directions u1 and u2. `ends` tells whether the
   // band before the turn starts the path there with a flat end, and whether the band after it
-  // ends the path with one. A turn that `before` turns back completes a turn back.
+  // ends the path with one. `before` tells the length and way in of the band before the turn.
   void add_join(DevicePointF at, DevicePointF u1, DevicePointF u2, PathEnds ends = {false, false},
                 BandBefore before = {});
   void add_disc(DevicePointF centre);
