@@ -180,11 +180,6 @@ TEST(WideDashesAlongCurves, AFlatFirstDashReachesBackAPixelOverAStraightClose) {
   }
 }
 
-// A box one pixel high flattens onto its row, and the row is a curve like any other: each pixel
-// a point of it. A dash that starts on one has the round join there, whose disc reaches a pixel
-// past the square end on the row itself. This chord runs from the middle to the right end, back
-// to the left end and on to the middle; the dashes on the way back start where those on the way
-// out end, and each shows the disc past its start (as the platform drew them).
 // Over a close on a step of a curve's outline, one pixel long, the first dash starts at the close:
 // an ellipse's outline starts on its right end, at (25,84) here, in a gap of the dash-dot pattern,
 // and row 84 is left to the dash that comes up from below.
@@ -197,6 +192,11 @@ TEST(WideDashesAlongCurves, AFlatFirstDashDoesNotReachBackOverAOnePixelStep) {
   EXPECT_EQ(canvas.at(23, 84), 0u) << canvas.picture(kPen);
 }
 
+// A box one pixel high flattens onto its row, and the row is a curve like any other: each pixel
+// a point of it. A dash that starts on one has the round join there, whose disc reaches a pixel
+// past the square end on the row itself. This chord runs from the middle to the right end, back
+// to the left end and on to the middle; the dashes on the way back start where those on the way
+// out end, and each shows the disc past its start (as the platform drew them).
 TEST(WideDashesAlongCurves, ADashStartingOnAFlatArcsPixelHasTheJoinThere) {
   CurveCanvas canvas(104, 24);
   canvas.hollow_brush();
